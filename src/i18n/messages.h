@@ -1,0 +1,51 @@
+// Every message text of the tool, Chinese and English, as one table. Callers pick the wording by
+// MessageLanguage(LanguageIsEnglish); a few messages have one wording used in both languages.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "i18n/language.h"
+
+namespace qv {
+
+enum class MessageId {
+    // Serial link and transfers.
+    PortNotOpen,    // the port could not be opened at the start of a transfer
+    Communicating,  // status label while a transfer runs
+    ReadSuccess,
+    WriteSuccess,
+    BandMismatch,        // question before writing to a radio of another band
+    CommunicationError,  // the reply watchdog expired
+    // Channel grid and band.
+    OutOfBand,
+    BandChangeQuestion,
+    BandChangeTitle,
+    // File commands.
+    NewQuestion,
+    NewTitle,
+    WrongFileType,
+    OverwriteQuestion,
+    // Optional-functions dialog (one wording in both languages).
+    PriorityNeedsChannel,
+    PriorityNeedsChannelTitle,
+    PriorityChannelEmpty,
+    DtmfCodeTooLong,
+    // Damaged input, refused before anything changes.
+    ImageTooShort,   // an image with fewer than 1520 bytes
+    ImageNotHex,     // an image text with a character that is not a hexadecimal digit
+    FileTooShort,    // a *.DAT file shorter than 1525 bytes
+    FileUnreadable,  // a *.DAT file that cannot be opened or read
+    FileUnwritable,  // a *.DAT file that cannot be written
+};
+
+std::string_view MessageText(MessageId id, Language language);
+
+// "Serial port N has been other programs use, ..." for port N (1..8).
+std::string PortBusyMessage(int port, Language language);
+
+// A port the system refuses for lack of permission, with how to get it (the dialout group on
+// Linux). `device` is the device path.
+std::string PortPermissionMessage(std::string_view device, Language language);
+
+}  // namespace qv
