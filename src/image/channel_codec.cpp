@@ -1,0 +1,218 @@
+#include "image/channel_codec.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "i18n/list_items.h"
+#include "image/text.h"
+
+namespace qv {
+namespace {
+
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+// Record bytes.
+constexpr std::size_t kRxFrequency = 0;
+constexpr std::size_t kTxFrequency = 4;
+constexpr std::size_t kRxTone = 8;
+constexpr std::size_t kTxTone = 10;
+constexpr std::size_t kLockoutByte = 12;
+constexpr std::size_t kPowerBandwidthByte = 13;
+constexpr std::uint8_t kLockoutBit = 0x08;
+constexpr std::uint8_t kBandwidthBit = 0x10;
+constexpr std::uint8_t kPowerBit = 0x20;
+
+constexpr std::uint16_t kDcsNormal = 0x2800;
+constexpr std::uint16_t kDcsInverted = 0xA800;
+constexpr std::uint16_t kDcsCodeMask = 0x01FF;
+
+// First channel of each scan-bitmap byte; bit 0 is that channel, bit 7 the channel seven later.
+constexpr int kScanBitmapFirstChannel[] = {33, 41, 17, 25, 1, 9};
+
+Language CellLanguage(const ProgramState& state) {
+    return CaptionLanguage(state.LanguageIsEnglish);
+}
+
+std::string ItemText(const ProgramState& state, ListId list, int position) {
+    return std::string(ListItem(list, position, CellLanguage(state)));
+}
+
+// A two-item column counts as its second item unless the cell shows the first; an empty cell
+// counts as the second item too.
+bool ShowsSecondItem(std::string_view cell, ListId list) {
+    return FindListItem(list, cell) != 0;
+}
+
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return 0;
+}
+
+std::uint16_t Word(std::span<const std::uint8_t> bytes, std::size_t at) {
+    return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
+}
+
+void PutWord(std::span<std::uint8_t> bytes, std::size_t at, std::uint16_t word) {
+    bytes[at] = static_cast<std::uint8_t>(word & 0xFF);
+    bytes[at + 1] = static_cast<std::uint8_t>(word >> 8);
+}
+
+void SetToneCell(ProgramState& state, int row, int column, std::uint16_t word) {
+    std::string text = word == kNoTone ? ItemText(state, ListId::Tone, 0) : ToneText(word);
+    // A tone outside the editor's list has no position there; its text still stands in the cell.
+    state.ChannelFlags[row][column] = FindListItem(ListId::Tone, text);
+    state.Grid1[row][column] = std::move(text);
+}
+
+void SetFlagCell(ProgramState& state, int row, int column, ListId list, bool bit) {
+    const int position = bit ? 1 : 0;
+    state.Grid1[row][column] = ItemText(state, list, position);
+    state.ChannelFlags[row][column] = position;
+}
+
+}  // namespace
+
+bool IsBlankFrequency(std::span<const std::uint8_t, 4> bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b == 0xFF; });
+}
+
+std::string FrequencyText(std::span<const std::uint8_t, 4> bytes) {
+    // 435.12500 MHz is stored as 00 25 51 43.
+    return {kHexDigits[bytes[3] >> 4],  kHexDigits[bytes[3] & 0xF],
+            kHexDigits[bytes[2] >> 4],  '.',
+            kHexDigits[bytes[2] & 0xF], kHexDigits[bytes[1] >> 4],
+            kHexDigits[bytes[1] & 0xF], kHexDigits[bytes[0] >> 4],
+            kHexDigits[bytes[0] & 0xF]};
+}
+
+void PutFrequency(std::string_view text, std::span<std::uint8_t, 4> bytes) {
+    if (text.empty()) {
+        std::fill(bytes.begin(), bytes.end(), std::uint8_t{0xFF});
+        return;
+    }
+    // Digit positions of "ddd.ddddd" (1-based 1-3 and 5-9); a cell of another form still gives
+    // four bytes, a missing digit counting as 0.
+    auto digit = [&](std::size_t position) {
+        return position <= text.size() ? HexDigitValue(text[position - 1]) : 0;
+    };
+    auto pair = [&](std::size_t high, std::size_t low) {
+        return static_cast<std::uint8_t>(digit(high) << 4 | digit(low));
+    };
+    bytes[0] = pair(8, 9);
+    bytes[1] = pair(6, 7);
+    bytes[2] = pair(3, 5);
+    bytes[3] = pair(1, 2);
+}
+
+std::string ToneText(std::uint16_t word) {
+    const int kind = word >> 12;
+    if (kind == 0x2 || kind == 0xA) {
+        // The last three octal digits of the other three hexadecimal digits.
+        char octal[8];
+        std::snprintf(octal, sizeof octal, "%o", word & 0x0FFF);
+        std::string digits(octal);
+        if (digits.size() > 3) digits.erase(0, digits.size() - 3);
+        return "D" + digits + (kind == 0x2 ? "N" : "I");
+    }
+    std::string text = std::to_string(word);
+    text.insert(text.size() - 1, 1, '.');
+    return text;
+}
+
+std::uint16_t ToneWord(std::string_view text) {
+    if (text.empty() || FindListItem(ListId::Tone, text) == 0) return kNoTone;
+    if (text.front() == 'D' && (text.back() == 'N' || text.back() == 'I')) {
+        auto octalDigit = [&](std::size_t position) {
+            const char c = position < text.size() ? text[position] : '0';
+            return c >= '0' && c <= '9' ? c - '0' : 0;
+        };
+        const int code = 64 * octalDigit(1) + 8 * octalDigit(2) + octalDigit(3);
+        const std::uint16_t base = text.back() == 'N' ? kDcsNormal : kDcsInverted;
+        return static_cast<std::uint16_t>(base | (code & kDcsCodeMask));
+    }
+    // A CTCSS tone in tenths of a hertz: "67.0" is 670.
+    const double tenths = std::round(Val(text) * 10.0);
+    return static_cast<std::uint16_t>(std::clamp(tenths, 0.0, double{kNoTone - 1}));
+}
+
+void SetGrid(ProgramState& state, int first, int last, std::span<const std::uint8_t> records) {
+    for (int row = first; row <= last; ++row) {
+        const auto record = records.subspan(
+            static_cast<std::size_t>(row - first) * kChannelRecordBytes, kChannelRecordBytes);
+        auto& cells = state.Grid1[row];
+        const auto rx = record.subspan<kRxFrequency, 4>();
+        if (IsBlankFrequency(rx)) {
+            // An empty channel; its ChannelFlags stay as they were.
+            for (int column = kColRxFrequency; column <= kColScan; ++column) cells[column].clear();
+            continue;
+        }
+        cells[kColRxFrequency] = FrequencyText(rx);
+        const auto tx = record.subspan<kTxFrequency, 4>();
+        cells[kColTxFrequency] = IsBlankFrequency(tx) ? std::string() : FrequencyText(tx);
+
+        SetToneCell(state, row, kColRxTone, Word(record, kRxTone));
+        const std::uint16_t txTone = Word(record, kTxTone);
+        if (txTone == kNoTone && cells[kColTxFrequency].empty()) {
+            cells[kColTxTone].clear();
+        } else {
+            SetToneCell(state, row, kColTxTone, txTone);
+        }
+        SetFlagCell(state, row, kColBusyLockout, ListId::BusyLockout,
+                    record[kLockoutByte] & kLockoutBit);
+        SetFlagCell(state, row, kColBandwidth, ListId::Bandwidth,
+                    record[kPowerBandwidthByte] & kBandwidthBit);
+        SetFlagCell(state, row, kColPower, ListId::Power, record[kPowerBandwidthByte] & kPowerBit);
+    }
+}
+
+void EncodeChannelRow(const ProgramState& state, int row,
+                      std::span<std::uint8_t, kChannelRecordBytes> record) {
+    const auto& cells = state.Grid1[row];
+    PutFrequency(cells[kColRxFrequency], record.subspan<kRxFrequency, 4>());
+    PutFrequency(cells[kColTxFrequency], record.subspan<kTxFrequency, 4>());
+    PutWord(record, kRxTone, ToneWord(cells[kColRxTone]));
+    PutWord(record, kTxTone, ToneWord(cells[kColTxTone]));
+    const bool lockout = ShowsSecondItem(cells[kColBusyLockout], ListId::BusyLockout);
+    record[kLockoutByte] = static_cast<std::uint8_t>(0xF0 | (lockout ? kLockoutBit : 0));
+    const bool wide = ShowsSecondItem(cells[kColBandwidth], ListId::Bandwidth);
+    const bool high = ShowsSecondItem(cells[kColPower], ListId::Power);
+    record[kPowerBandwidthByte] =
+        static_cast<std::uint8_t>(0xC0 | (high ? kPowerBit : 0) | (wide ? kBandwidthBit : 0));
+    record[14] = 0xFC;
+    record[15] = 0xFF;
+}
+
+void DecodeScanBitmap(std::span<const std::uint8_t> bitmap, ProgramState& state) {
+    for (std::size_t k = 0; k < std::size(kScanBitmapFirstChannel); ++k) {
+        for (int bit = 0; bit < 8; ++bit) {
+            const int channel = kScanBitmapFirstChannel[k] + bit;
+            if (!ChannelInUse(state, channel)) {
+                state.Grid1[channel][kColScan].clear();
+                continue;
+            }
+            SetFlagCell(state, channel, kColScan, ListId::ScanAdd, (bitmap[k] >> bit) & 1);
+        }
+    }
+}
+
+void EncodeScanBitmap(const ProgramState& state, std::span<std::uint8_t> bitmap) {
+    for (std::size_t k = 0; k < std::size(kScanBitmapFirstChannel); ++k) {
+        std::uint8_t byte = 0;
+        for (int bit = 0; bit < 8; ++bit) {
+            const int channel = kScanBitmapFirstChannel[k] + bit;
+            const std::string& cell = state.Grid1[channel][kColScan];
+            // An empty cell is not in the scan list, unlike the other list columns, and neither
+            // is an empty channel, whatever its other cells hold.
+            if (ChannelInUse(state, channel) && !cell.empty() &&
+                FindListItem(ListId::ScanAdd, cell) != 0) {
+                byte = static_cast<std::uint8_t>(byte | 1 << bit);
+            }
+        }
+        bitmap[k] = byte;
+    }
+}
+
+}  // namespace qv

@@ -1,0 +1,39 @@
+// Channel records, frequencies and tone words, between image bytes and grid cell texts.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "image/program_state.h"
+
+namespace qv {
+
+inline constexpr std::size_t kChannelRecordBytes = 16;
+
+// Four packed-BCD bytes, little-endian, in tens of hertz, as "ddd.ddddd" (digits copied as they
+// stand). The caller handles FF FF FF FF, which means no frequency.
+std::string FrequencyText(std::span<const std::uint8_t, 4> bytes);
+// The reverse: an empty text gives FF FF FF FF.
+void PutFrequency(std::string_view text, std::span<std::uint8_t, 4> bytes);
+bool IsBlankFrequency(std::span<const std::uint8_t, 4> bytes);
+
+inline constexpr std::uint16_t kNoTone = 0xFFFF;
+// Text of a tone word other than 0xFFFF: "D023N", "D754I" or "67.0".
+std::string ToneText(std::uint16_t word);
+// Word of a tone cell: empty or the "off" item give 0xFFFF.
+std::uint16_t ToneWord(std::string_view text);
+
+// Decodes the records of channel rows first..last from `records` (16 bytes each), columns 1-7
+// (and 8 for an empty channel) and their ChannelFlags.
+void SetGrid(ProgramState& state, int first, int last, std::span<const std::uint8_t> records);
+// Encodes channel row `row` into its 16-byte record.
+void EncodeChannelRow(const ProgramState& state, int row,
+                      std::span<std::uint8_t, kChannelRecordBytes> record);
+
+// The scan-add bitmap: one bit per channel in six bytes.
+void DecodeScanBitmap(std::span<const std::uint8_t> bitmap, ProgramState& state);
+void EncodeScanBitmap(const ProgramState& state, std::span<std::uint8_t> bitmap);
+
+}  // namespace qv

@@ -1,0 +1,18 @@
+// The one way the core reaches the user: the desktop program shows a real message box, the
+// command line prints or answers from its options, and tests answer from a script.
+#pragma once
+
+#include <string>
+
+namespace qv {
+
+class Host {
+  public:
+    virtual ~Host() = default;
+    // Shows `text` with the buttons and icon of `style` (message-box style value) and returns the
+    // identifier of the button that closed the box. Text and title are already in the current
+    // language; an empty title stands for the product name.
+    virtual int LocalMsgBox(const std::string& text, int style, const std::string& title) = 0;
+};
+
+}  // namespace qv

@@ -1,0 +1,23 @@
+// The band list: which band the channel table belongs to, the frequency limits that follow the
+// shown band, and the question before a band change clears the table.
+#pragma once
+
+#include "image/host.h"
+#include "image/program_state.h"
+
+namespace qv {
+
+inline constexpr int kBandCount = 6;
+
+// The band list's selection changed to `position` (by the user or by the program). The limits
+// follow the shown band at once; when it differs from BandIndex the user is asked whether to
+// clear the channel table, and only OK moves BandIndex.
+void SelectBandPosition(ProgramState& state, Host& host, int position);
+
+// Puts the table into band `position` without a question: BandIndex first, then the list.
+void ForceBand(ProgramState& state, Host& host, int position);
+
+// The user opened the band list: the band then shown becomes the one changes are judged against.
+void BandListOpened(ProgramState& state);
+
+}  // namespace qv

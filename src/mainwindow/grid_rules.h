@@ -1,0 +1,18 @@
+// Whole-row operations on the channel grid.
+#pragma once
+
+#include "image/program_state.h"
+
+namespace qv {
+
+// Row labels of column 0: "G1-01".."G1-16", "G2- 01".."G2- 16", "G3- 01".."G3- 16".
+void SetGridRowLabels(ProgramState& state);
+
+// Empties channel `row`: its cells and its ChannelFlags.
+void ClearNO(ProgramState& state, int row);
+// Empties every channel and its ChannelFlags (a confirmed band change).
+void ClearGrid(ProgramState& state);
+// Empties the cells of every channel in use, keeping ChannelFlags (the New command).
+void ClearGrid1(ProgramState& state);
+
+}  // namespace qv

@@ -1,0 +1,23 @@
+// The program's start-up values.
+#pragma once
+
+#include "image/host.h"
+#include "image/program_state.h"
+
+namespace qv {
+
+// Key functions held at start-up: PF1/KB1 long momentary squelch off, PF2/KB2 long alarm, PF1/KB1
+// short squelch off, PF2/KB2 short battery level; KB3 off.
+void SetStartupKeyAssignments(ProgramState& state);
+
+// Default held values and settings-frame positions. Runs only at start-up; New does not call it.
+void LoadDefaults(ProgramState& state);
+
+// Every dialog's controls loaded from the held values, as when the dialogs are created.
+void LoadDialogs(ProgramState& state, Host& host);
+
+// The whole start-up in order: grid labels, key assignments, defaults, dialogs loaded, first
+// band selected. `languageIsEnglish` is the flag read from the parameter file.
+ProgramState StartupState(Host& host, int languageIsEnglish = 0);
+
+}  // namespace qv

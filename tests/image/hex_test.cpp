@@ -1,0 +1,93 @@
+#include "image/hex.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace qv {
+namespace {
+
+TEST(HexByte, GivesTwoDigitsForAByteAndMoreBeyond) {
+    const struct {
+        long long value;
+        const char* text;
+    } cases[] = {{0, "00"}, {5, "05"}, {15, "0F"}, {255, "FF"}, {256, "100"}, {0x29E, "29E"}};
+    for (const auto& c : cases) EXPECT_EQ(HexByte(c.value), c.text) << c.value;
+}
+
+TEST(HexWord, PadsToFourDigitsAndWrapsNegatives) {
+    const struct {
+        long long value;
+        const char* text;
+    } cases[] = {{5, "0005"},     {16, "0010"}, {496, "01F0"},
+                 {0x1B8, "01B8"}, {-1, "FFFF"}, {-300, "FED4"}};
+    for (const auto& c : cases) EXPECT_EQ(HexWord(c.value), c.text) << c.value;
+}
+
+TEST(HexToBits, ExpandsEachDigitMostSignificantFirst) {
+    EXPECT_EQ(HexToBits("A5"), "10100101");
+    EXPECT_EQ(HexToBits("F0"), "11110000");
+    EXPECT_EQ(HexToBits("f0"), "11110000");
+    EXPECT_EQ(HexToBits(""), "");
+    EXPECT_EQ(HexToBits("G"), "0000");  // not a digit: counts as 0
+}
+
+TEST(BitsToHex, PadsToWholeDigitsInPlace) {
+    const struct {
+        const char* bits;
+        const char* hex;
+        const char* padded;
+    } cases[] = {{"11111100", "FC", "11111100"},
+                 {"101", "5", "0101"},
+                 {"1", "1", "0001"},
+                 {"100000010011", "813", "100000010011"},
+                 {"", "", ""},
+                 {"1x1", "5", "01x1"}};  // anything but "1" is a 0 bit
+    for (const auto& c : cases) {
+        std::string bits = c.bits;
+        EXPECT_EQ(BitsToHex(bits), c.hex) << c.bits;
+        EXPECT_EQ(bits, c.padded) << "the caller's variable is padded";
+    }
+}
+
+TEST(SnapFrequency, MovesDownToTheNearerRaster) {
+    const struct {
+        const char* text;
+        double mhz;
+    } cases[] = {
+        {"435.12500", 435.125},    // on both rasters
+        {"435.12600", 435.125},    // remainders 100 and 100
+        {"435.11900", 435.11875},  // remainders 400 and 25: the 6.25 kHz point is nearer
+        {"435.00625", 435.00625},  // on the 6.25 kHz raster
+        {"435.01250", 435.0125},  {"435.01234", 435.01},
+        {"435.00700", 435.00625}, {"469.99999", 469.995},
+    };
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(SnapFrequency(c.text), c.mhz) << c.text;
+}
+
+TEST(StepRemainder, LeavesWhatWholeStepsDoNotTake) {
+    const struct {
+        double step;
+        double value;
+        double remainder;
+    } cases[] = {
+        {0.005, 435.0123, 0.0023},   {0.00625, 435.0123, 0.00605}, {0.005, 435.007, 0.002},
+        {0.00625, 435.007, 0.00075}, {0.00625, 435.00625, 0.0},  // the quotient's rounding noise is
+                                                                 // tolerated
+        {0.005, 435.005, 0.0},       {0.005, 0.003, 0.003},      // below one step
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(StepRemainder(c.step, c.value), c.remainder, 1e-9) << c.step << " " << c.value;
+    }
+}
+
+TEST(StepRemainder, StaysQuickAndBoundedForHugeValues) {
+    // A typed value of many digits must not take one subtraction per step.
+    const double remainder = StepRemainder(0.005, 99999999999.0012);
+    EXPECT_GE(remainder, 0.0);
+    EXPECT_LT(remainder, 0.005);
+    EXPECT_GE(StepRemainder(0.005, 1e300), 0.0);
+}
+
+}  // namespace
+}  // namespace qv

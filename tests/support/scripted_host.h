@@ -1,0 +1,33 @@
+// A Host for tests: records every message box and answers from a script (OK when the script is
+// empty).
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "image/host.h"
+
+namespace qv::test {
+
+struct ShownMessage {
+    std::string text;
+    int style;
+    std::string title;
+};
+
+class ScriptedHost : public Host {
+  public:
+    std::vector<ShownMessage> shown;
+    std::deque<int> answers;
+
+    int LocalMsgBox(const std::string& text, int style, const std::string& title) override {
+        shown.push_back({text, style, title});
+        if (answers.empty()) return 1;
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+}  // namespace qv::test
