@@ -1,0 +1,28 @@
+// The command line's message box: it prints the message on standard error and answers a question
+// the way the command's options say.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "image/host.h"
+
+namespace qv::cli {
+
+class ConsoleHost : public Host {
+  public:
+    // Yes/No questions are answered Yes when `answerYes`, otherwise No; any other box is closed
+    // with its default button.
+    explicit ConsoleHost(bool answerYes = false) : answerYes_(answerYes) {}
+
+    int LocalMsgBox(const std::string& text, int style, const std::string& title) override;
+
+    // Every message shown so far, in order.
+    const std::vector<std::string>& Messages() const { return messages_; }
+
+  private:
+    bool answerYes_;
+    std::vector<std::string> messages_;
+};
+
+}  // namespace qv::cli
