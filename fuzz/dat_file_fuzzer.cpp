@@ -1,0 +1,24 @@
+// Any file contents opened as a *.DAT set-up: refused whole, or loaded into a set-up whose saved
+// file is a valid set-up again.
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+
+#include "fuzz_host.h"
+#include "image/image_codec.h"
+#include "mainwindow/dat_file.h"
+#include "mainwindow/startup.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    qv::fuzz::QuietHost host;
+    qv::ImageBytes image;
+    if (!qv::ParseDatFile(std::span(data, size), image).ok()) return 0;
+    if (size < qv::kDatFileBytes) std::abort();
+    qv::ProgramState state = qv::StartupState(host);
+    qv::DecodeImageBytes(image, state, host);
+    const qv::ImageBytes saved = qv::EncodeImageBytes(state);
+    qv::ProgramState reopened = qv::StartupState(host);
+    qv::DecodeImageBytes(saved, reopened, host);
+    if (qv::EncodeImageBytes(reopened) != saved) std::abort();
+    return 0;
+}
