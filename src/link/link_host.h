@@ -1,0 +1,70 @@
+// Everything the transfer engine does to the world goes through LinkHost: the serial port,
+// the two timers, the controls a transfer disables, the status label and progress bar, message
+// boxes, the codec and the band selection. The desktop program and the command line implement it
+// over Qt; tests implement it with a recorder and drive the engine tick by tick.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace qv {
+
+// How a transfer ended, for callers that wait for it (the command line, tests).
+enum class TransferOutcome {
+    ReadComplete,
+    WriteComplete,
+    WriteDeclined,       // the band question was answered No
+    CommunicationError,  // the reply watchdog expired
+    PortNotOpen,         // the port could not be opened; nothing was sent
+};
+
+// What a transfer shows: the controls it disables, the status label, the progress bar, and its
+// end. The desktop program shows them in its window, the command line on the terminal.
+class TransferView {
+  public:
+    virtual ~TransferView() = default;
+    // The toolbar, the Programming menu and the read and write buttons, together.
+    virtual void SetTransferControlsEnabled(bool enabled) = 0;
+    // Enables the band frame and gives the focus to the band list.
+    virtual void EnableBandFrameAndFocus() = 0;
+    virtual void SetStatusText(const std::string& text) = 0;
+    virtual void SetStatusVisible(bool visible) = 0;
+    // Shows the progress bar with range 0..maximum at `value`.
+    virtual void ShowProgress(int maximum, int value) = 0;
+    virtual void SetProgressValue(int value) = 0;
+    virtual void HideProgress() = 0;
+    // Called once when a transfer has ended, after the port was closed.
+    virtual void TransferFinished(TransferOutcome outcome) = 0;
+};
+
+class LinkHost : public TransferView {
+  public:
+    // --- serial port ---
+    // Closes the port and opens it again with the saved port number; every error is left to
+    // IsPortOpen().
+    virtual void OpenCom() = 0;
+    virtual bool IsPortOpen() const = 0;
+    virtual void ClosePort() = 0;
+    virtual void WriteBytes(std::span<const std::uint8_t> bytes) = 0;
+
+    // --- timers: Timer1 is the 500 ms reply watchdog, Timer2 the 200 ms status blink ---
+    virtual void SetTimer1Running(bool running) = 0;
+    virtual void SetTimer2Running(bool running) = 0;
+
+    // --- program state ---
+    virtual int LocalMsgBox(const std::string& text, int style, const std::string& title) = 0;
+    virtual int LanguageIsEnglish() const = 0;
+    virtual bool CalibrationUnlocked() const = 0;
+    // The memory image of the current set-up (3040 hexadecimal digits).
+    virtual std::string EncodeImage() = 0;
+    // Decodes a read image; false when it was refused and nothing changed.
+    virtual bool DecodeImage(const std::string& image) = 0;
+    // The selected position of the band list.
+    virtual int BandListPosition() const = 0;
+    // Puts the channel table into band `position` without a question: BandIndex first, then the
+    // band list.
+    virtual void SelectBand(int position) = 0;
+};
+
+}  // namespace qv

@@ -1,0 +1,78 @@
+// The programming protocol as a state machine without I/O: start commands, received bytes and
+// timer ticks go in; everything it does goes out through the LinkHost.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "link/link_host.h"
+
+namespace qv {
+
+// The link's variables, kept between transfers.
+struct LinkVariables {
+    std::vector<std::uint8_t> TxBytes;  // the frame sent last
+    std::string RxHex;            // received bytes as upper-case hexadecimal pairs, oldest first
+    char TransferMode = 0;        // 'R' read, 'W' write, 0 before the first transfer
+    int HandshakePending = 0;     // 1 during handshake and identification
+    bool TransferClosed = false;  // received bytes are only accumulated while true
+    int BlockAddress = 0;         // radio address of the next block to request or send
+    std::string WriteImage;       // the image being written
+    std::string ReadImage;        // data of the blocks read so far
+    int RadioBand = 0;            // band position reported by the radio's identification
+    int ReplyTicks = 0;           // watchdog ticks since the last reply or send
+    bool LingerActive = false;    // the result text blinks before the controls come back
+    int LingerTicks = 0;
+    int ProgressValue = 0;
+    bool StatusVisible = false;
+};
+
+class TransferEngine {
+  public:
+    explicit TransferEngine(LinkHost& host) : host_(host) {}
+
+    // Both do nothing while a transfer is running.
+    void StartRead();
+    void StartWrite();
+    void OnBytesReceived(std::span<const std::uint8_t> bytes);
+    void OnTimer1Tick();
+    void OnTimer2Tick();
+
+    const LinkVariables& Variables() const { return vars_; }
+    // From a successful start until the host is told how the transfer ended.
+    bool IsRunning() const { return running_; }
+
+  private:
+    void Start(char mode);
+    void HandleHandshakeReply();
+    void HandleWriteReply();
+    void HandleReadReply();
+    void SendNextWriteFrame();
+    void CompleteRead();
+    void CompleteWrite();
+    void DeclineWrite();
+    void EndWithCommunicationError();
+    void Finish(TransferOutcome outcome);
+
+    void Send();
+    void WriteTxBytes();
+    void SetTimer1(bool running);
+    void SetTimer2(bool running);
+    void SetStatusVisible(bool visible);
+    void AdvanceProgress(int step);
+    // False once the transfer that was running at `serial` has ended, for code that gave the host
+    // control (a message box, decoding) and may find the world changed when it gets it back.
+    bool StillRunning(unsigned serial) const;
+
+    LinkHost& host_;
+    LinkVariables vars_;
+    bool running_ = false;
+    unsigned serial_ = 0;  // counts started transfers
+    bool interpreting_ = false;
+    bool timer1Running_ = false;
+    bool timer2Running_ = false;
+};
+
+}  // namespace qv
