@@ -1,0 +1,68 @@
+// Puts a VirtualRadio on a POSIX pseudo-terminal: the tool opens DevicePath() as its serial port,
+// and a worker thread answers for the radio. Used by the end-to-end tests, the benchmarks and
+// `qv7100-cli simulate`.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+#include <span>
+#include <string>
+#include <thread>
+
+#include "sim/virtual_radio.h"
+
+namespace qv {
+
+class PtyServer {
+  public:
+    // With `paced`, bytes take the time they would on a 9600-baud 8N1 line: a reply starts once
+    // the frame it answers would have been fully on the wire, and its bytes follow one by one at
+    // that rate. Without, replies go out at once.
+    PtyServer(VirtualRadio radio, bool paced);
+    ~PtyServer();
+    PtyServer(const PtyServer&) = delete;
+    PtyServer& operator=(const PtyServer&) = delete;
+
+    // Creates the pseudo-terminal and starts answering. On failure returns false and, when
+    // `error` is given, says why. A server starts once.
+    bool Start(std::string* error);
+
+    // The device the tool opens ("/dev/pts/7"); empty before Start. It can be opened and closed
+    // any number of times until the server stops or the radio hangs up.
+    const std::string& DevicePath() const { return devicePath_; }
+
+    // Stops answering and closes the pseudo-terminal. Returns promptly, also in the middle of a
+    // paced reply; safe to call more than once.
+    void Stop();
+
+    // A copy of what the radio has seen and holds, safe while the server runs.
+    RadioRecord Snapshot() const;
+
+  private:
+    using Nanoseconds = std::int64_t;  // on the monotonic clock
+
+    void Run();
+    bool Deliver(const RadioReply& reply, Nanoseconds frameStart);
+    bool WriteAll(std::span<const std::uint8_t> bytes);
+    bool Pause(Nanoseconds deadline);
+    void WaitUntilDrained();
+    void HangUp();
+    void CloseAll();
+
+    mutable std::mutex radioMutex_;
+    VirtualRadio radio_;  // guarded by radioMutex_
+    const bool paced_;
+    std::string devicePath_;
+    int master_ = -1;
+    int keptSlave_ = -1;  // spares the master a hang-up whenever the tool closes the device
+    int wakeRead_ = -1;   // self-pipe that wakes the worker for Stop
+    int wakeWrite_ = -1;
+    bool started_ = false;
+    std::atomic<bool> stopping_{false};
+    Nanoseconds lineFreeAt_ = 0;  // when the last paced reply is fully on the wire
+    std::thread worker_;
+};
+
+}  // namespace qv
