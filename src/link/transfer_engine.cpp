@@ -185,6 +185,7 @@ void TransferEngine::HandleHandshakeReply() {
     if (band != p::kIdentificationBandBytes.end()) {
         vars_.RadioBand = static_cast<int>(band - p::kIdentificationBandBytes.begin());
     }
+    vars_.IdentifiedBand = vars_.RadioBand;
     vars_.RxHex.clear();
     vars_.HandshakePending = 0;
     vars_.BlockAddress = p::kFirstAddress;

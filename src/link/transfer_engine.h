@@ -22,8 +22,11 @@ struct LinkVariables {
     std::string WriteImage;       // the image being written
     std::string ReadImage;        // data of the blocks read so far
     int RadioBand = 0;            // band position reported by the radio's identification
-    int ReplyTicks = 0;           // watchdog ticks since the last reply or send
-    bool LingerActive = false;    // the result text blinks before the controls come back
+    // RadioBand as the identification left it, before a write's band check puts the band list's
+    // position there; it tells the user which band the radio has.
+    int IdentifiedBand = 0;
+    int ReplyTicks = 0;         // watchdog ticks since the last reply or send
+    bool LingerActive = false;  // the result text blinks before the controls come back
     int LingerTicks = 0;
     int ProgressValue = 0;
     bool StatusVisible = false;

@@ -103,6 +103,7 @@ TEST(WriteTransfer, ABandMismatchIsAskedOnceAndYesWritesEverything) {
     EXPECT_EQ(rig.host.messageBoxes[0].title, "");
     EXPECT_EQ(rig.host.WrittenHex(), ExpectedWriteExchange(false));
     EXPECT_EQ(rig.engine.Variables().RadioBand, 2);
+    EXPECT_EQ(rig.engine.Variables().IdentifiedBand, 0) << "the radio's own band is kept";
     EXPECT_EQ(rig.host.outcomes, std::vector{TransferOutcome::WriteComplete});
 }
 
