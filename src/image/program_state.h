@@ -117,6 +117,8 @@ struct ProgramState {
 
     int LanguageIsEnglish = 0;  // 0 Chinese, 1 English; other values come only from foreign files
     int CommPortNumber = 0;     // 1..8, 0 when no port was ever chosen
+    // Check marks of the port menu items COM1..COM8 (index 0 unused); none at start-up.
+    std::array<bool, 9> mnucomChecked{};
     bool CalibrationUnlocked = false;
 
     // --- held values ---

@@ -1,0 +1,70 @@
+// Connects the transfer engine to the real world: the serial port's received bytes, two QTimers
+// (the 500 ms watchdog and the 200 ms status blink), the program state and a view. The desktop
+// program and the command line use it alike.
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+#include "image/host.h"
+#include "image/program_state.h"
+#include "link/link_host.h"
+#include "link/serial_port.h"
+#include "link/transfer_engine.h"
+
+namespace qv {
+
+class TransferDriver : public QObject, public LinkHost {
+    Q_OBJECT
+
+  public:
+    static constexpr int kWatchdogMs = 500;
+    static constexpr int kBlinkMs = 200;
+
+    TransferDriver(ProgramState& state, Host& host, SerialPort& port, TransferView& view,
+                   QObject* parent = nullptr);
+
+    void StartRead() { engine_.StartRead(); }
+    void StartWrite() { engine_.StartWrite(); }
+    const TransferEngine& Engine() const { return engine_; }
+
+    // LinkHost: port and timers.
+    void OpenCom() override;
+    bool IsPortOpen() const override { return port_.IsOpen(); }
+    void ClosePort() override { port_.Close(); }
+    void WriteBytes(std::span<const std::uint8_t> bytes) override { port_.Write(bytes); }
+    void SetTimer1Running(bool running) override;
+    void SetTimer2Running(bool running) override;
+
+    // LinkHost: program state.
+    int LocalMsgBox(const std::string& text, int style, const std::string& title) override {
+        return host_.LocalMsgBox(text, style, title);
+    }
+    int LanguageIsEnglish() const override { return state_.LanguageIsEnglish; }
+    bool CalibrationUnlocked() const override { return state_.CalibrationUnlocked; }
+    std::string EncodeImage() override;
+    bool DecodeImage(const std::string& image) override;
+    int BandListPosition() const override { return state_.Combo1; }
+    void SelectBand(int position) override;
+
+    // TransferView: shown by the view.
+    void SetTransferControlsEnabled(bool enabled) override;
+    void EnableBandFrameAndFocus() override;
+    void SetStatusText(const std::string& text) override { view_.SetStatusText(text); }
+    void SetStatusVisible(bool visible) override { view_.SetStatusVisible(visible); }
+    void ShowProgress(int maximum, int value) override { view_.ShowProgress(maximum, value); }
+    void SetProgressValue(int value) override { view_.SetProgressValue(value); }
+    void HideProgress() override { view_.HideProgress(); }
+    void TransferFinished(TransferOutcome outcome) override { view_.TransferFinished(outcome); }
+
+  private:
+    ProgramState& state_;
+    Host& host_;
+    SerialPort& port_;
+    TransferView& view_;
+    QTimer timer1_;
+    QTimer timer2_;
+    TransferEngine engine_{*this};
+};
+
+}  // namespace qv
