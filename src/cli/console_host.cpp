@@ -15,6 +15,7 @@ int ConsoleHost::LocalMsgBox(const std::string& text, int style, const std::stri
     };
     int answer = layout.buttons.at(static_cast<std::size_t>(layout.defaultButton));
     if (has(kIdYes) && has(kIdNo)) answer = answerYes_ ? kIdYes : kIdNo;
+    if (quiet_) return answer;
     std::fprintf(stderr, "[%s] %s%s\n", std::string(MsgBoxTitle(title)).c_str(), text.c_str(),
                  answer == kIdYes  ? " -> Yes"
                  : answer == kIdNo ? " -> No"

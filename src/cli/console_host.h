@@ -15,6 +15,9 @@ class ConsoleHost : public Host {
     // with its default button.
     explicit ConsoleHost(bool answerYes = false) : answerYes_(answerYes) {}
 
+    // A quiet host only keeps the messages; the command reports them when it ends.
+    void SetQuiet(bool quiet) { quiet_ = quiet; }
+
     int LocalMsgBox(const std::string& text, int style, const std::string& title) override;
 
     // Every message shown so far, in order.
@@ -22,6 +25,7 @@ class ConsoleHost : public Host {
 
   private:
     bool answerYes_;
+    bool quiet_ = false;
     std::vector<std::string> messages_;
 };
 

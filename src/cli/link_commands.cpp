@@ -1,8 +1,209 @@
 // read, write and simulate: the radio link from the command line.
+#include <QCoreApplication>
+
+#include <csignal>
+#include <cstdio>
+#include <optional>
+#include <regex>
+#include <string>
+
 #include "cli/commands.h"
+#include "cli/console_host.h"
+#include "cli/console_view.h"
+#include "i18n/list_items.h"
+#include "image/image_codec.h"
+#include "link/serial_port.h"
+#include "link/transfer_driver.h"
+#include "mainwindow/dat_file.h"
+#include "mainwindow/file_commands.h"
+#include "mainwindow/startup.h"
+#include "sim/pty_server.h"
+#include "sim/radio_fault.h"
 
 namespace qv::cli {
+namespace {
 
-void AddLinkCommands(CLI::App&, Action&) {}
+constexpr int kEnglish = 1;
+
+std::string BandName(int position) {
+    return std::string(ListItem(ListId::Band, position, Language::English));
+}
+
+// --port takes COM1..COM8, resolved as the program's port menu does, or a device path.
+void UsePort(const std::string& device, ProgramState& state, SerialPort& port) {
+    static const std::regex kComPort("COM([1-8])", std::regex::icase);
+    std::smatch match;
+    if (std::regex_match(device, match, kComPort)) {
+        state.CommPortNumber = std::stoi(match[1]);
+    } else {
+        port.SetDeviceOverride(QString::fromStdString(device));
+    }
+}
+
+std::string PortFailure(const SerialPort& port) {
+    std::string reason = "cannot open the serial port " + port.DeviceName();
+    if (!port.LastErrorText().isEmpty()) reason += ": " + port.LastErrorText().toStdString();
+    if (port.LastOpenError() == PortOpenError::NoPermission) {
+        reason += ". " + PortPermissionMessage(port.DeviceName(), Language::English);
+    } else if (port.LastOpenError() == PortOpenError::Busy) {
+        reason += " (is another program using it?)";
+    }
+    return reason;
+}
+
+// Runs one transfer to its end and gives how it ended.
+TransferOutcome RunTransfer(ProgramState& state, ConsoleHost& host, SerialPort& port,
+                            const std::string& verb, bool write, int* radioBand = nullptr) {
+    int argc = 1;
+    char name[] = "qv7100-cli";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    ConsoleView view(verb, [&app] {
+        QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
+    TransferDriver driver(state, host, port, view);
+    if (write) {
+        driver.StartWrite();
+    } else {
+        driver.StartRead();
+    }
+    if (!view.Outcome()) app.exec();
+    if (radioBand != nullptr) *radioBand = driver.Engine().Variables().IdentifiedBand;
+    return view.Outcome().value_or(TransferOutcome::CommunicationError);
+}
+
+std::string LastMessage(const ConsoleHost& host) {
+    return host.Messages().empty() ? std::string() : host.Messages().back();
+}
+
+void Read(const std::string& device, const std::string& out) {
+    ConsoleHost host;
+    host.SetQuiet(true);
+    ProgramState state = StartupState(host, kEnglish);
+    SerialPort port;
+    UsePort(device, state, port);
+    int radioBand = 0;
+    switch (RunTransfer(state, host, port, "Reading", false, &radioBand)) {
+        case TransferOutcome::ReadComplete:
+            break;
+        case TransferOutcome::PortNotOpen:
+            throw CommandFailed(PortFailure(port));
+        default:
+            throw CommandFailed("read failed: " + LastMessage(host));
+    }
+    // Messages of the decoder (the priority rules) are worth knowing; the read itself succeeded.
+    for (const std::string& message : host.Messages()) {
+        std::fprintf(stderr, "qv7100-cli: note: %s\n", message.c_str());
+    }
+    if (const Status saved = SaveSetupFile(out, state); !saved.ok()) {
+        throw CommandFailed(out + ": " + saved.Describe(Language::English));
+    }
+    std::printf("Read a %s radio on %s into %s\n", BandName(radioBand).c_str(),
+                port.DeviceName().c_str(), out.c_str());
+}
+
+void Write(const std::string& device, const std::string& in, bool answerYes,
+           bool unlockCalibration) {
+    ConsoleHost host(answerYes);
+    host.SetQuiet(true);
+    ProgramState state = StartupState(host, kEnglish);
+    if (const Status opened = OpenSetupFile(in, state, host); !opened.ok()) {
+        throw CommandFailed(in + ": " + opened.Describe(Language::English));
+    }
+    if (unlockCalibration) state.CalibrationUnlocked = true;
+    SerialPort port;
+    UsePort(device, state, port);
+    int radioBand = 0;
+    switch (RunTransfer(state, host, port, "Writing", true, &radioBand)) {
+        case TransferOutcome::WriteComplete:
+            std::printf("Wrote %s into the radio on %s%s\n", in.c_str(), port.DeviceName().c_str(),
+                        unlockCalibration ? " (with the power calibration)" : "");
+            return;
+        case TransferOutcome::PortNotOpen:
+            throw CommandFailed(PortFailure(port));
+        case TransferOutcome::WriteDeclined:
+            throw CommandFailed("write declined: the radio is a " + BandName(radioBand) +
+                                " radio and the set-up is for " + BandName(state.Combo1) +
+                                " (--yes writes it anyway)");
+        default:
+            throw CommandFailed("write failed: " + LastMessage(host));
+    }
+}
+
+void Simulate(int band, const std::string& imageFile, const std::string& faultName, bool paced) {
+    ImageBytes image;
+    if (imageFile.empty()) {
+        ConsoleHost host;
+        image = EncodeImageBytes(StartupState(host));
+    } else if (const Status read = ReadDatFile(imageFile, image); !read.ok()) {
+        throw CommandFailed(imageFile + ": " + read.Describe(Language::English));
+    }
+    const RadioFault fault = ParseRadioFault(faultName).value_or(RadioFault{});
+
+    // The server's thread must not take the signals that end the simulation.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    sigaddset(&stopSignals, SIGHUP);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    PtyServer server(VirtualRadio(image, band, fault), paced);
+    std::string error;
+    if (!server.Start(&error)) throw CommandFailed("cannot start the virtual radio: " + error);
+    std::printf("%s\n", server.DevicePath().c_str());
+    std::fflush(stdout);
+    std::fprintf(stderr,
+                 "Virtual %s radio%s%s on %s; point the tool at it (e.g. QV7100_COM1=%s). "
+                 "Ctrl+C ends it.\n",
+                 BandName(band).c_str(), fault.kind == RadioFaultKind::None ? "" : " with fault ",
+                 fault.kind == RadioFaultKind::None ? "" : RadioFaultName(fault).c_str(),
+                 server.DevicePath().c_str(), server.DevicePath().c_str());
+    int received = 0;
+    sigwait(&stopSignals, &received);
+    server.Stop();
+    const RadioRecord record = server.Snapshot();
+    std::fprintf(stderr, "Sessions %d, blocks read %zu, blocks written %zu, ends received %d\n",
+                 record.sessions, record.blocksRead.size(), record.blocksWritten.size(),
+                 record.endsReceived);
+}
+
+}  // namespace
+
+void AddLinkCommands(CLI::App& app, Action& run) {
+    static std::string device, in, out, imageFile, fault = "none";
+    static bool answerYes = false, unlockCalibration = false, paced = false;
+    static int band = 0;
+    const std::string portHelp = "Serial device path, or COM1..COM8 (QV7100_COMn names the device)";
+
+    auto* read = app.add_subcommand("read", "Read a radio into a *.DAT set-up");
+    read->add_option("--port", device, portHelp)->required();
+    read->add_option("OUT", out, "The *.DAT file to write")->required();
+    read->callback([&run] { run = [] { Read(device, out); }; });
+
+    auto* write = app.add_subcommand("write", "Write a *.DAT set-up into a radio");
+    write->add_option("--port", device, portHelp)->required();
+    write->add_option("IN", in, "The *.DAT file to write into the radio")->required();
+    write->add_flag("--yes", answerYes,
+                    "Answer Yes when the radio's band differs from the set-up's");
+    write->add_flag("--unlock-calibration", unlockCalibration,
+                    "Open calibration access: the power calibration block is written too");
+    write->callback([&run] { run = [] { Write(device, in, answerYes, unlockCalibration); }; });
+
+    std::string faults = "How the radio misbehaves:";
+    for (const RadioFaultHelp& line : RadioFaultHelpLines()) {
+        faults += "\n  " + std::string(line.usage) + "  " + std::string(line.description);
+    }
+    auto* simulate = app.add_subcommand(
+        "simulate", "Serve a virtual radio on a pseudo-terminal until interrupted");
+    simulate->add_option("--band", band, "Band position 0..5 (0 is 400-470MHz)")
+        ->check(CLI::Range(0, 5));
+    simulate->add_option("--image", imageFile, "A *.DAT set-up to load (default: start-up set-up)");
+    simulate->add_option("--fault", fault, faults)->check([](const std::string& text) {
+        return ParseRadioFault(text) ? std::string() : "unknown fault: " + text;
+    });
+    simulate->add_flag("--paced", paced, "Take the real 9600-baud time for every byte");
+    simulate->callback([&run] { run = [] { Simulate(band, imageFile, fault, paced); }; });
+}
 
 }  // namespace qv::cli

@@ -78,9 +78,9 @@ void WriteChannels(const ProgramState& state, std::ostream& out) {
         }
     }
     for (const auto& cells : table) {
-        std::string line = " ";
+        std::string line;
         for (std::size_t c = 0; c < cells.size(); ++c) {
-            line += " " + cells[c] + std::string(widths[c] - CharCount(cells[c]) + 1, ' ');
+            line += "  " + cells[c] + std::string(widths[c] - CharCount(cells[c]), ' ');
         }
         while (!line.empty() && line.back() == ' ') line.pop_back();
         out << line << "\n";

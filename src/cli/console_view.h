@@ -1,0 +1,43 @@
+// What a transfer shows, on a terminal: a progress line on standard error while it runs (only
+// when standard error is a terminal) and its outcome when it ends.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "link/link_host.h"
+
+namespace qv::cli {
+
+class ConsoleView : public TransferView {
+  public:
+    // `verb` names the transfer on the progress line ("Reading"); `finished` runs at its end.
+    ConsoleView(std::string verb, std::function<void()> finished);
+
+    std::optional<TransferOutcome> Outcome() const { return outcome_; }
+    const std::string& StatusText() const { return statusText_; }
+
+    void SetTransferControlsEnabled(bool) override {}
+    void EnableBandFrameAndFocus() override {}
+    void SetStatusText(const std::string& text) override { statusText_ = text; }
+    void SetStatusVisible(bool) override {}
+    void ShowProgress(int maximum, int value) override;
+    void SetProgressValue(int value) override;
+    void HideProgress() override;
+    void TransferFinished(TransferOutcome outcome) override;
+
+  private:
+    void Draw();
+
+    std::string verb_;
+    std::function<void()> finished_;
+    bool terminal_;
+    bool drawn_ = false;
+    int maximum_ = 0;
+    int value_ = 0;
+    std::string statusText_;
+    std::optional<TransferOutcome> outcome_;
+};
+
+}  // namespace qv::cli
