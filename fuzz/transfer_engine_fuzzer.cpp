@@ -1,0 +1,107 @@
+// The transfer engine under any sequence of starts, received bytes and timer ticks, with message
+// boxes answered either way and timer ticks arriving while a box is open. Whatever happens, nothing
+// is written to a closed port, every transfer ends at most once, and an end closes the port.
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+#include <string>
+
+#include "link/transfer_engine.h"
+
+namespace {
+
+class FuzzHost : public qv::LinkHost {
+  public:
+    std::span<const std::uint8_t> script;  // answers and nested ticks come from the input too
+    qv::TransferEngine* engine = nullptr;
+    bool portOpen = false;
+    int starts = 0;
+    int ends = 0;
+    int depth = 0;
+
+    std::uint8_t Next() {
+        if (script.empty()) return 0;
+        const std::uint8_t value = script.front();
+        script = script.subspan(1);
+        return value;
+    }
+
+    void OpenCom() override { portOpen = (Next() & 7) != 0; }
+    bool IsPortOpen() const override { return portOpen; }
+    void ClosePort() override { portOpen = false; }
+    void WriteBytes(std::span<const std::uint8_t>) override {
+        if (!portOpen) std::abort();
+    }
+    void SetTimer1Running(bool) override {}
+    void SetTimer2Running(bool) override {}
+    void SetTransferControlsEnabled(bool) override {}
+    void EnableBandFrameAndFocus() override {}
+    void SetStatusText(const std::string&) override {}
+    void SetStatusVisible(bool) override {}
+    void ShowProgress(int, int) override {}
+    void SetProgressValue(int) override {}
+    void HideProgress() override {}
+    int LocalMsgBox(const std::string&, int, const std::string&) override {
+        const std::uint8_t choice = Next();
+        // The box's own event loop: ticks and bytes may arrive before the answer.
+        if (depth < 2 && (choice & 0x80) != 0) {
+            ++depth;
+            for (int tick = 0; tick < (choice & 0x0F); ++tick) engine->OnTimer1Tick();
+            const std::uint8_t byte = Next();
+            engine->OnBytesReceived(std::span(&byte, 1));
+            --depth;
+        }
+        return (choice & 1) != 0 ? 6 : 7;
+    }
+    int LanguageIsEnglish() const override { return 1; }
+    bool CalibrationUnlocked() const override { return starts % 2 == 1; }
+    std::string EncodeImage() override { return std::string(3040, 'A'); }
+    bool DecodeImage(const std::string& image) override {
+        if (image.size() != 3072) std::abort();
+        return true;
+    }
+    int BandListPosition() const override { return starts % 6; }
+    void SelectBand(int position) override {
+        if (position < 0 || position > 5) std::abort();
+    }
+    void TransferFinished(qv::TransferOutcome) override {
+        if (++ends > starts) std::abort();
+        if (portOpen) std::abort();
+    }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzHost host;
+    qv::TransferEngine engine(host);
+    host.engine = &engine;
+    host.script = std::span(data, size);
+    while (!host.script.empty()) {
+        const std::uint8_t op = host.Next();
+        switch (op % 6) {
+            case 0:
+                host.starts += engine.IsRunning() ? 0 : 1;
+                engine.StartRead();
+                break;
+            case 1:
+                host.starts += engine.IsRunning() ? 0 : 1;
+                engine.StartWrite();
+                break;
+            case 2:
+                engine.OnTimer1Tick();
+                break;
+            case 3:
+                engine.OnTimer2Tick();
+                break;
+            default: {
+                const std::size_t count = std::min<std::size_t>(op / 6 + 1, host.script.size());
+                const auto bytes = host.script.first(count);
+                host.script = host.script.subspan(count);
+                engine.OnBytesReceived(bytes);
+                break;
+            }
+        }
+    }
+    return 0;
+}
