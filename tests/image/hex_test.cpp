@@ -71,10 +71,14 @@ TEST(StepRemainder, LeavesWhatWholeStepsDoNotTake) {
         double value;
         double remainder;
     } cases[] = {
-        {0.005, 435.0123, 0.0023},   {0.00625, 435.0123, 0.00605}, {0.005, 435.007, 0.002},
-        {0.00625, 435.007, 0.00075}, {0.00625, 435.00625, 0.0},  // the quotient's rounding noise is
-                                                                 // tolerated
-        {0.005, 435.005, 0.0},       {0.005, 0.003, 0.003},      // below one step
+        {0.005, 435.0123, 0.0023},
+        {0.00625, 435.0123, 0.00605},
+        {0.005, 435.007, 0.002},
+        {0.00625, 435.007, 0.00075},
+        {0.00625, 435.00625, 0.0},  // the quotient's rounding noise is
+                                    // tolerated
+        {0.005, 435.005, 0.0},
+        {0.005, 0.003, 0.003},  // below one step
     };
     for (const auto& c : cases) {
         EXPECT_NEAR(StepRemainder(c.step, c.value), c.remainder, 1e-9) << c.step << " " << c.value;
