@@ -280,21 +280,17 @@ void TransferEngine::CompleteRead() {
         EndWithCommunicationError();
         return;
     }
-    host_.SetStatusText(MessageFor(host_, MessageId::ReadSuccess));
-    vars_.LingerActive = true;
     // The band the radio reported wins over the band code inside the image.
     host_.SelectBand(vars_.RadioBand);
-    host_.HideProgress();
-    vars_.TransferClosed = true;
-    SetTimer1(false);
-    vars_.TxBytes = {p::kEndOfProgramming};
-    Send();
-    host_.ClosePort();
-    Finish(TransferOutcome::ReadComplete);
+    EndWithSuccess(MessageId::ReadSuccess, TransferOutcome::ReadComplete);
 }
 
 void TransferEngine::CompleteWrite() {
-    host_.SetStatusText(MessageFor(host_, MessageId::WriteSuccess));
+    EndWithSuccess(MessageId::WriteSuccess, TransferOutcome::WriteComplete);
+}
+
+void TransferEngine::EndWithSuccess(MessageId status, TransferOutcome outcome) {
+    host_.SetStatusText(MessageFor(host_, status));
     vars_.LingerActive = true;
     host_.HideProgress();
     vars_.TransferClosed = true;
@@ -302,7 +298,7 @@ void TransferEngine::CompleteWrite() {
     vars_.TxBytes = {p::kEndOfProgramming};
     Send();
     host_.ClosePort();
-    Finish(TransferOutcome::WriteComplete);
+    Finish(outcome);
 }
 
 void TransferEngine::DeclineWrite() {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "i18n/messages.h"
 #include "link/link_host.h"
 
 namespace qv {
@@ -55,6 +56,7 @@ class TransferEngine {
     void SendNextWriteFrame();
     void CompleteRead();
     void CompleteWrite();
+    void EndWithSuccess(MessageId status, TransferOutcome outcome);
     void DeclineWrite();
     void EndWithCommunicationError();
     void Finish(TransferOutcome outcome);

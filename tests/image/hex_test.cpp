@@ -75,8 +75,7 @@ TEST(StepRemainder, LeavesWhatWholeStepsDoNotTake) {
         {0.00625, 435.0123, 0.00605},
         {0.005, 435.007, 0.002},
         {0.00625, 435.007, 0.00075},
-        {0.00625, 435.00625, 0.0},  // the quotient's rounding noise is
-                                    // tolerated
+        {0.00625, 435.00625, 0.0},  // rounding noise tolerated
         {0.005, 435.005, 0.0},
         {0.005, 0.003, 0.003},  // below one step
     };
