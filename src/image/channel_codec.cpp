@@ -5,12 +5,11 @@
 #include <cstdio>
 
 #include "i18n/list_items.h"
+#include "image/hex.h"
 #include "image/text.h"
 
 namespace qv {
 namespace {
-
-constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 // Record bytes.
 constexpr std::size_t kRxFrequency = 0;
@@ -42,13 +41,6 @@ std::string ItemText(const ProgramState& state, ListId list, int position) {
 // counts as the second item too.
 bool ShowsSecondItem(std::string_view cell, ListId list) {
     return FindListItem(list, cell) != 0;
-}
-
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return 0;
 }
 
 std::uint16_t Word(std::span<const std::uint8_t> bytes, std::size_t at) {
@@ -96,7 +88,7 @@ void PutFrequency(std::string_view text, std::span<std::uint8_t, 4> bytes) {
     // Digit positions of "ddd.ddddd" (1-based 1-3 and 5-9); a cell of another form still gives
     // four bytes, a missing digit counting as 0.
     auto digit = [&](std::size_t position) {
-        return position <= text.size() ? HexDigitValue(text[position - 1]) : 0;
+        return position <= text.size() ? std::max(0, HexDigitValue(text[position - 1])) : 0;
     };
     auto pair = [&](std::size_t high, std::size_t low) {
         return static_cast<std::uint8_t>(digit(high) << 4 | digit(low));

@@ -13,13 +13,6 @@ namespace {
 constexpr std::string_view kNibbleBits =
     "0000000100100011010001010110011110001001101010111100110111101111";
 
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return 0;
-}
-
 std::string UpperHex(std::uint64_t value) {
     char buffer[24];
     const int n =
@@ -46,19 +39,22 @@ std::string HexWord(std::int64_t value) {
 std::string HexToBits(std::string_view hex) {
     std::string bits;
     bits.reserve(hex.size() * 4);
-    for (const char c : hex) bits.append(kNibbleBits.substr(4 * HexDigitValue(c), 4));
+    // A character that is not a digit counts as 0.
+    for (const char c : hex) {
+        bits.append(
+            kNibbleBits.substr(4 * static_cast<std::size_t>(std::max(0, HexDigitValue(c))), 4));
+    }
     return bits;
 }
 
 std::string BitsToHex(std::string& bits) {
     if (bits.size() % 4 != 0) bits.insert(0, 4 - bits.size() % 4, '0');
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string hex;
     hex.reserve(bits.size() / 4);
     for (std::size_t i = 0; i < bits.size(); i += 4) {
         int value = 0;
         for (std::size_t k = 0; k < 4; ++k) value = value * 2 + (bits[i + k] == '1' ? 1 : 0);
-        hex.push_back(kDigits[value]);
+        hex.push_back(kHexDigits[value]);
     }
     return hex;
 }

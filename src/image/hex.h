@@ -9,6 +9,17 @@
 
 namespace qv {
 
+// The upper-case hexadecimal digits, by value.
+inline constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+// The value of a hexadecimal digit in either letter case; -1 for any other character.
+constexpr int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
 // Upper-case hexadecimal without leading zeros, then one "0" in front when that is a single digit:
 // 5 gives "05", 255 gives "FF", 256 gives "100". A negative value gives its 32-bit two's
 // complement.

@@ -1,23 +1,14 @@
 #include "image/memory_image.h"
 
+#include "image/hex.h"
+
 namespace qv {
-namespace {
-
-int DigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-}  // namespace
-
 Status ParseImage(std::string_view image, ImageBytes& bytes) {
     if (image.size() < kImageDigits) return Status::Refused(MessageId::ImageTooShort);
     ImageBytes parsed;
     for (std::size_t k = 0; k < kImageBytes; ++k) {
-        const int high = DigitValue(image[2 * k]);
-        const int low = DigitValue(image[2 * k + 1]);
+        const int high = HexDigitValue(image[2 * k]);
+        const int low = HexDigitValue(image[2 * k + 1]);
         if (high < 0 || low < 0) {
             return Status::Refused(MessageId::ImageNotHex,
                                    "image byte " + std::to_string(k) + " = \"" +
@@ -30,11 +21,10 @@ Status ParseImage(std::string_view image, ImageBytes& bytes) {
 }
 
 std::string HexText(std::span<const std::uint8_t> bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string text(2 * bytes.size(), '0');
     for (std::size_t k = 0; k < bytes.size(); ++k) {
-        text[2 * k] = kDigits[bytes[k] >> 4];
-        text[2 * k + 1] = kDigits[bytes[k] & 0x0F];
+        text[2 * k] = kHexDigits[bytes[k] >> 4];
+        text[2 * k + 1] = kHexDigits[bytes[k] & 0x0F];
     }
     return text;
 }

@@ -6,18 +6,14 @@
 #include <string_view>
 
 #include "i18n/messages.h"
+#include "i18n/msgbox.h"
+#include "image/hex.h"
 #include "link/protocol.h"
 
 namespace qv {
 namespace {
 
 namespace p = protocol;
-
-// Message-box styles and the answer the engine looks at.
-constexpr int kStyleCritical = 16;
-constexpr int kStyleInformation = 64;
-constexpr int kStyleYesNoInformation = 68;
-constexpr int kAnswerNo = 7;
 
 constexpr int kWatchdogLimit = 6;  // Timer1 ticks without a reply
 constexpr int kLingerTicks = 10;   // Timer2 ticks the result blinks before the controls return
@@ -43,26 +39,17 @@ constexpr std::array<SkippedRange, 3> kSkippedRanges = {{
     {p::kAfterModelBlock, p::kAfterReservedArea, false},
 }};
 
-constexpr std::string_view kHexDigits = "0123456789ABCDEF";
-
 void AppendHex(std::string& hex, std::uint8_t byte) {
     hex += kHexDigits[byte >> 4];
     hex += kHexDigits[byte & 0x0F];
-}
-
-int DigitValue(char digit) {
-    if (digit >= '0' && digit <= '9') return digit - '0';
-    if (digit >= 'A' && digit <= 'F') return digit - 'A' + 10;
-    if (digit >= 'a' && digit <= 'f') return digit - 'a' + 10;
-    return -1;
 }
 
 // Byte `index` of a hexadecimal text; a missing or broken pair gives the image filler, so an image
 // shorter than promised is never read past its end.
 std::uint8_t ByteAt(std::string_view hex, std::size_t index) {
     if (2 * index + 1 >= hex.size()) return kImageFiller;
-    const int high = DigitValue(hex[2 * index]);
-    const int low = DigitValue(hex[2 * index + 1]);
+    const int high = HexDigitValue(hex[2 * index]);
+    const int low = HexDigitValue(hex[2 * index + 1]);
     if (high < 0 || low < 0) return kImageFiller;
     return static_cast<std::uint8_t>(high * 16 + low);
 }
@@ -130,7 +117,7 @@ void TransferEngine::Start(char mode) {
     if (running_) return;
     host_.OpenCom();
     if (!host_.IsPortOpen()) {
-        host_.LocalMsgBox(MessageFor(host_, MessageId::PortNotOpen), kStyleInformation, "");
+        host_.LocalMsgBox(MessageFor(host_, MessageId::PortNotOpen), kStyleOkInformation, "");
         host_.TransferFinished(TransferOutcome::PortNotOpen);
         return;
     }
@@ -214,7 +201,7 @@ void TransferEngine::HandleWriteReply() {
         // The watchdog keeps running while the question is open; an answer to a write it has
         // already ended changes nothing.
         if (!StillRunning(serial)) return;
-        if (answer == kAnswerNo) {
+        if (answer == kIdNo) {
             DeclineWrite();
             return;
         }
@@ -322,7 +309,7 @@ void TransferEngine::EndWithCommunicationError() {
     SetTimer1(false);
     SetStatusVisible(false);
     SetTimer2(false);
-    host_.LocalMsgBox(MessageFor(host_, MessageId::CommunicationError), kStyleCritical, "");
+    host_.LocalMsgBox(MessageFor(host_, MessageId::CommunicationError), kStyleOkStop, "");
     host_.SetTransferControlsEnabled(true);
     host_.HideProgress();
     vars_.TxBytes = {p::kEndOfProgramming};
