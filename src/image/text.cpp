@@ -1,9 +1,6 @@
 #include "image/text.h"
 
-#include <cctype>
 #include <charconv>
-#include <cmath>
-#include <cstdio>
 
 namespace qv {
 namespace {
@@ -42,23 +39,6 @@ double Val(std::string_view text) {
     double value = 0.0;
     std::from_chars(number.data(), number.data() + number.size(), value);
     return negative ? -value : value;
-}
-
-bool IsNumeric(std::string_view text) {
-    text = TrimBlanks(text);
-    return !text.empty() && NumberPrefixLength(text) == text.size();
-}
-
-std::string FormatFixed(double value, int decimals) {
-    char buffer[64];
-    const int n = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    std::string result(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
-    // "-0.00000" reads as a negative frequency; zero has no sign.
-    if (!result.empty() && result.front() == '-' &&
-        result.find_first_not_of("-0.") == std::string::npos) {
-        result.erase(0, 1);
-    }
-    return result;
 }
 
 std::vector<std::uint8_t> ToLatin1(std::string_view utf8) {

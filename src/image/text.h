@@ -1,5 +1,5 @@
-// Small text helpers shared by the codec and the editing rules: numeric reading of typed text,
-// fixed-decimal formatting, and the one-byte-per-character code page of the radio's texts.
+// Small text helpers shared by the codec and the editing rules: numeric reading of typed text and
+// the one-byte-per-character code page of the radio's texts.
 #pragma once
 
 #include <cstdint>
@@ -12,12 +12,6 @@ namespace qv {
 // The leading number of a text (blanks before it skipped, optional sign, digits, one decimal
 // point); 0 when the text does not start with a number. "435.0123abc" gives 435.0123.
 double Val(std::string_view text);
-
-// True when the whole text (blanks around it allowed) is one decimal number.
-bool IsNumeric(std::string_view text);
-
-// `value` with exactly `decimals` digits after the point, rounded half away from zero.
-std::string FormatFixed(double value, int decimals);
 
 // Texts go to the radio one byte per character (Latin-1). A character with no single-byte code,
 // or a broken UTF-8 sequence, becomes '?', so a field never grows.

@@ -129,7 +129,6 @@ void SerialPort::OnError(QSerialPort::SerialPortError error) {
     if (error != QSerialPort::ResourceError || !port_.isOpen()) return;
     // The device is gone; a closed port stops the notifier from firing on a dead descriptor.
     port_.close();
-    emit Lost();
 }
 
 }  // namespace qv

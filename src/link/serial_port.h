@@ -36,7 +36,6 @@ class SerialPort : public QObject, public PortControl {
 
     // What the system said when the port last failed to open.
     QString LastErrorText() const { return lastErrorText_; }
-    int PortNumber() const { return portNumber_; }
 
     // Hands `bytes` to the line at once. Nothing is written while the port is closed.
     void Write(std::span<const std::uint8_t> bytes);
@@ -45,8 +44,6 @@ class SerialPort : public QObject, public PortControl {
 
   signals:
     void BytesReceived(const QByteArray& bytes);
-    // The device went away under the open port (cable pulled); the port is closed.
-    void Lost();
 
   private:
     QString Device() const;

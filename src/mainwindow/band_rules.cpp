@@ -43,8 +43,4 @@ void ForceBand(ProgramState& state, Host& host, int position) {
     SelectBandPosition(state, host, position);
 }
 
-void BandListOpened(ProgramState& state) {
-    state.BandIndex = state.Combo1;
-}
-
 }  // namespace qv

@@ -17,7 +17,4 @@ void SelectBandPosition(ProgramState& state, Host& host, int position);
 // Puts the table into band `position` without a question: BandIndex first, then the list.
 void ForceBand(ProgramState& state, Host& host, int position);
 
-// The user opened the band list: the band then shown becomes the one changes are judged against.
-void BandListOpened(ProgramState& state);
-
 }  // namespace qv

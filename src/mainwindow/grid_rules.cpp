@@ -26,13 +26,4 @@ void ClearGrid(ProgramState& state) {
     for (int row = 1; row <= kChannelCount; ++row) ClearNO(state, row);
 }
 
-void ClearGrid1(ProgramState& state) {
-    for (int row = 1; row <= kChannelCount; ++row) {
-        if (!ChannelInUse(state, row)) continue;
-        for (int column = kColRxFrequency; column <= kColScan; ++column) {
-            state.Grid1[row][column].clear();
-        }
-    }
-}
-
 }  // namespace qv

@@ -12,7 +12,5 @@ void SetGridRowLabels(ProgramState& state);
 void ClearNO(ProgramState& state, int row);
 // Empties every channel and its ChannelFlags (a confirmed band change).
 void ClearGrid(ProgramState& state);
-// Empties the cells of every channel in use, keeping ChannelFlags (the New command).
-void ClearGrid1(ProgramState& state);
 
 }  // namespace qv
