@@ -5,6 +5,7 @@
 #include <string>
 
 #include "image/image_codec.h"
+#include "mainwindow/decode_image.h"
 #include "mainwindow/startup.h"
 
 namespace {

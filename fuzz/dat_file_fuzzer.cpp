@@ -6,6 +6,7 @@
 
 #include "fuzz_host.h"
 #include "image/image_codec.h"
+#include "mainwindow/decode_image.h"
 #include "mainwindow/dat_file.h"
 #include "mainwindow/startup.h"
 

@@ -7,6 +7,7 @@
 
 #include "fuzz_host.h"
 #include "image/image_codec.h"
+#include "mainwindow/decode_image.h"
 #include "mainwindow/startup.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,7 +1,7 @@
 // A message box that answers every message with its first button, for the fuzzers.
 #pragma once
 
-#include "image/host.h"
+#include "state/host.h"
 
 namespace qv::fuzz {
 

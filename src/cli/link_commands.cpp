@@ -10,7 +10,6 @@
 #include "cli/commands.h"
 #include "cli/console_host.h"
 #include "cli/console_view.h"
-#include "i18n/list_items.h"
 #include "image/image_codec.h"
 #include "link/serial_port.h"
 #include "link/transfer_driver.h"
@@ -19,6 +18,7 @@
 #include "mainwindow/startup.h"
 #include "sim/pty_server.h"
 #include "sim/radio_fault.h"
+#include "state/bands.h"
 
 namespace qv::cli {
 namespace {
@@ -26,7 +26,7 @@ namespace {
 constexpr int kEnglish = 1;
 
 std::string BandName(int position) {
-    return std::string(ListItem(ListId::Band, position, Language::English));
+    return std::string(BandAt(position).listText);
 }
 
 // --port takes COM1..COM8, resolved as the program's port menu does, or a device path.

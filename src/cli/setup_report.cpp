@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/key_assignment.h"
 #include "i18n/captions.h"
 #include "i18n/list_items.h"
 #include "image/text.h"
+#include "state/bands.h"
+#include "state/keys.h"
+#include "state/option_entries.h"
 
 namespace qv::cli {
 namespace {
@@ -19,10 +21,6 @@ constexpr Language kEnglish = Language::English;
 std::string Item(ListId list, int position) {
     const std::string_view text = ListItem(list, position, kEnglish);
     return text.empty() ? "(" + std::to_string(position) + ")" : std::string(text);
-}
-
-int Number(const std::string& text) {
-    return static_cast<int>(Val(text));
 }
 
 std::string Label(WindowId window, std::string_view control) {
@@ -91,15 +89,15 @@ Section FunctionSettings(const ProgramState& state) {
     struct Row {
         const char* label;
         ListId list;
-        int ProgramState::*position;
+        int Setup::*position;
     };
     static constexpr Row kRows[] = {
-        {"Label4", ListId::VoiceLanguage, &ProgramState::Combo2},
-        {"Label5", ListId::TimeOut, &ProgramState::Combo3},
-        {"Label1", ListId::TimeOutWarn, &ProgramState::Combo4},
-        {"Label6", ListId::SquelchLevel, &ProgramState::Combo9},
-        {"Label7", ListId::BatterySave, &ProgramState::Combo6},
-        {"Label8", ListId::KeyBeep, &ProgramState::Combo7},
+        {"Label4", ListId::VoiceLanguage, &Setup::Combo2},
+        {"Label5", ListId::TimeOut, &Setup::Combo3},
+        {"Label1", ListId::TimeOutWarn, &Setup::Combo4},
+        {"Label6", ListId::SquelchLevel, &Setup::Combo9},
+        {"Label7", ListId::BatterySave, &Setup::Combo6},
+        {"Label8", ListId::KeyBeep, &Setup::Combo7},
     };
     Section section(Label(WindowId::Form1, "Frame2"));
     for (const Row& row : kRows) {
@@ -118,13 +116,19 @@ Section OptionalFunctions(const ProgramState& state) {
         int entry;
         int bias;
     };
+    namespace ot = option_text;
     static constexpr HeldRow kHeldRows[] = {
-        {"Label4", ListId::PttId, 3, 0},           {"Label11", ListId::RemoteAlarm, 9, 0},
-        {"Label8", ListId::VoxFunction, 5, 0},     {"Label10", ListId::VoxGain, 6, 0},
-        {"Label9", ListId::VoxDelay, 7, 0},        {"Label7", ListId::VoxVolume, 8, 0},
-        {"Label14", ListId::PriorityMode, 10, 0},  {"Label15", ListId::PriorityChannel, 11, -1},
-        {"Label17", ListId::RetraceTimeA, 12, 0},  {"Label16", ListId::RetraceTimeB, 13, 0},
-        {"Label18", ListId::ReturnChannel, 14, 0},
+        {"Label4", ListId::PttId, ot::kPttId, 0},
+        {"Label11", ListId::RemoteAlarm, ot::kRemoteAlarm, 0},
+        {"Label8", ListId::VoxFunction, ot::kVoxFunction, 0},
+        {"Label10", ListId::VoxGain, ot::kVoxGain, 0},
+        {"Label9", ListId::VoxDelay, ot::kVoxDelay, 0},
+        {"Label7", ListId::VoxVolume, ot::kVoxVolume, 0},
+        {"Label14", ListId::PriorityMode, ot::kPriorityMode, 0},
+        {"Label15", ListId::PriorityChannel, ot::kPriorityChannel, -1},
+        {"Label17", ListId::RetraceTimeA, ot::kRetraceTimeA, 0},
+        {"Label16", ListId::RetraceTimeB, ot::kRetraceTimeB, 0},
+        {"Label18", ListId::ReturnChannel, ot::kReturnChannel, 0},
     };
     Section section(
         std::string(Caption(WindowId::Form5, "Form5", CaptionProperty::WindowTitle, 0, kEnglish)));
@@ -133,13 +137,13 @@ Section OptionalFunctions(const ProgramState& state) {
     section.Add(Label(WindowId::Form5, "Label5"), Item(ListId::WorkGroup, state.Form5.Combo3));
     for (const HeldRow& row : kHeldRows) {
         section.Add(Label(WindowId::Form5, row.label),
-                    Item(row.list, Number(state.OptionText[row.entry]) + row.bias));
+                    Item(row.list, ValInt(state.OptionText[row.entry]) + row.bias));
     }
-    const auto yesNo = [&](int entry) { return Number(state.OptionText[entry]) ? "Yes" : "No"; };
-    section.Add(Label(WindowId::Form5, "Check3"), yesNo(22));
-    section.Add(Label(WindowId::Form5, "Check4"), yesNo(23));
-    section.Add(Label(WindowId::Form5, "Label19"), state.OptionText[18]);
-    section.Add(Label(WindowId::Form5, "Label20"), state.OptionText[19]);
+    const auto yesNo = [&](int entry) { return ValInt(state.OptionText[entry]) ? "Yes" : "No"; };
+    section.Add(Label(WindowId::Form5, "Check3"), yesNo(ot::kCancelOperation));
+    section.Add(Label(WindowId::Form5, "Check4"), yesNo(ot::kVoxBannedOnReceive));
+    section.Add(Label(WindowId::Form5, "Label19"), state.OptionText[ot::kScanReceiveDelay]);
+    section.Add(Label(WindowId::Form5, "Label20"), state.OptionText[ot::kScanTransmitDelay]);
     return section;
 }
 
@@ -156,16 +160,18 @@ Section DtmfSettings(const ProgramState& state) {
     const auto seconds = [](int value, const char* zero) {
         return value == 0 ? std::string(zero) : std::to_string(value) + " s";
     };
+    namespace ov = option_value;
     const auto& v = state.OptionValue;
+    const int delay = v[ov::kFirstDigitDelayMs];
     Section section("DTMF");
-    section.Add("Dialling rate", pick(kRates, v[0]));
-    section.Add("First digit time", pick(kTimes, v[1]));
-    section.Add("First digit delay", v[2] == 0 ? "not set" : std::to_string(v[2]) + " ms");
-    section.Add("* and # tone", pick(kTimes, v[3]));
-    section.Add("D key", seconds(v[4], "D code"));
-    section.Add("Sidetone", v[5] ? "on" : "off");
-    section.Add("Group call code", pick(kGroupCodes, v[6]));
-    section.Add("Auto reset timer", seconds(v[7], "off"));
+    section.Add("Dialling rate", pick(kRates, v[ov::kDtmfRate]));
+    section.Add("First digit time", pick(kTimes, v[ov::kFirstDigitTime]));
+    section.Add("First digit delay", delay == 0 ? "not set" : std::to_string(delay) + " ms");
+    section.Add("* and # tone", pick(kTimes, v[ov::kStarHashTone]));
+    section.Add("D key", seconds(v[ov::kDKey], "D code"));
+    section.Add("Sidetone", v[ov::kDtmfSidetone] ? "on" : "off");
+    section.Add("Group call code", pick(kGroupCodes, v[ov::kGroupCallCode]));
+    section.Add("Auto reset timer", seconds(v[ov::kAutoReset], "off"));
     for (std::size_t i = 0; i < state.DtmfCodes.size(); ++i) {
         section.Add("Code " + std::to_string(i + 1), Quoted(state.DtmfCodes[i]));
     }
@@ -178,10 +184,8 @@ Section Keys(const ProgramState& state) {
     Section section(
         std::string(Caption(WindowId::Form6, "Form6", CaptionProperty::WindowTitle, 0, kEnglish)));
     for (const int entry : kEntries) {
-        const bool longPress = entry == 0 || entry == 1 || entry == 4 || entry == 5 || entry == 8;
         section.Add(Label(WindowId::Form6, "Label" + std::to_string(entry + 1)),
-                    Item(longPress ? ListId::LongPressKey : ListId::ShortPressKey,
-                         state.KeyFunctionCodes[entry]));
+                    Item(KeyFunctionList(kKeyLists[entry]), state.KeyFunctionCodes[entry]));
     }
     return section;
 }
@@ -219,8 +223,8 @@ Section EmbeddedInformation(const ProgramState& state) {
 
 std::string SetupReport(const ProgramState& state) {
     std::ostringstream out;
-    out << "Band: " << Item(ListId::Band, state.Combo1) << " (" << state.BandLowMHz << " to "
-        << state.BandHighMHz << " MHz)\n";
+    out << "Band: " << BandAt(state.Combo1).listText << " (" << state.BandLowMHz() << " to "
+        << state.BandHighMHz() << " MHz)\n";
     WriteChannels(state, out);
     FunctionSettings(state).WriteTo(out);
     OptionalFunctions(state).WriteTo(out);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "image/program_state.h"
+#include "state/program_state.h"
 
 namespace qv::cli {
 

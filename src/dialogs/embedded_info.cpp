@@ -1,10 +1,11 @@
 #include "dialogs/embedded_info.h"
 
+#include "image/held_controls.h"
+
 namespace qv {
 
-void LoadForm7(ProgramState& state) {
-    state.Form7.Text1 = state.EmbeddedInfo[0];
-    state.Form7.Text2 = state.EmbeddedInfo[1];
+void LoadForm7(Setup& setup) {
+    ShowEmbeddedInfo(setup);
 }
 
 }  // namespace qv

@@ -1,11 +1,12 @@
 #include "dialogs/key_assignment.h"
 
+#include "image/held_controls.h"
+#include "state/keys.h"
+
 namespace qv {
 
-void LoadForm6(ProgramState& state) {
-    for (int entry = 0; entry < kKeyEntries; ++entry) {
-        state.Form6.Combo[entry + 1] = state.KeyFunctionCodes[entry];
-    }
+void LoadForm6(Setup& setup) {
+    for (const KeyList& key : kKeyLists) ShowKeyFunction(setup, key.entry);
 }
 
 }  // namespace qv

@@ -8,15 +8,15 @@
 
 namespace qv {
 
-void SetPriorityMode(ProgramState& state, Host& host, int position) {
-    Form5Controls& form = state.Form5;
+void SetPriorityMode(Setup& setup, Host& host, int position) {
+    Form5Controls& form = setup.Form5;
     if (form.Combo11 == position) return;
     form.Combo11 = position;
     if (position != kPriorityFixed) return;
     for (int channel = 1; channel <= kPriorityChannels; ++channel) {
-        if (ChannelInUse(state, channel)) {
+        if (ChannelInUse(setup, channel)) {
             form.FixedPriorityChannel = channel;
-            SetPriorityChannel(state, host, channel - 1);
+            SetPriorityChannel(setup, host, channel - 1);
             return;
         }
     }
@@ -24,16 +24,16 @@ void SetPriorityMode(ProgramState& state, Host& host, int position) {
     host.LocalMsgBox(
         std::string(MessageText(MessageId::PriorityNeedsChannel, Language::Chinese)), kStyleOk,
         std::string(MessageText(MessageId::PriorityNeedsChannelTitle, Language::Chinese)));
-    SetPriorityMode(state, host, kPriorityNone);
+    SetPriorityMode(setup, host, kPriorityNone);
 }
 
-void SetPriorityChannel(ProgramState& state, Host& host, int position) {
-    Form5Controls& form = state.Form5;
+void SetPriorityChannel(Setup& setup, Host& host, int position) {
+    Form5Controls& form = setup.Form5;
     if (form.Combo12 == position) return;
     form.Combo12 = position;
     if (form.Combo11 != kPriorityFixed) return;
     const int channel = position + 1;
-    if (channel >= 1 && channel <= kPriorityChannels && ChannelInUse(state, channel)) return;
+    if (channel >= 1 && channel <= kPriorityChannels && ChannelInUse(setup, channel)) return;
     host.LocalMsgBox(std::string(MessageText(MessageId::PriorityChannelEmpty, Language::Chinese)),
                      kStyleOk, "");
     // Back to the channel found when "fixed" was chosen, without asking again; with none found

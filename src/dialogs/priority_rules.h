@@ -2,8 +2,8 @@
 // priority channel changes, whether the user or the decoder changed it.
 #pragma once
 
-#include "image/host.h"
-#include "image/program_state.h"
+#include "state/host.h"
+#include "state/program_state.h"
 
 namespace qv {
 
@@ -13,10 +13,10 @@ inline constexpr int kPriorityChannels = 16;  // the priority channel is one of 
 
 // Sets the priority mode list (Form5 Combo11). "Fixed" needs a channel in use among channels
 // 1..16: the first one becomes the priority channel; with none the mode goes back to "none".
-void SetPriorityMode(ProgramState& state, Host& host, int position);
+void SetPriorityMode(Setup& setup, Host& host, int position);
 
 // Sets the priority channel list (Form5 Combo12, position = channel - 1). While the mode is
 // "fixed" an empty channel is refused and the list returns to the channel found last.
-void SetPriorityChannel(ProgramState& state, Host& host, int position);
+void SetPriorityChannel(Setup& setup, Host& host, int position);
 
 }  // namespace qv

@@ -77,11 +77,11 @@ constexpr Row kForm1[] = {
 };
 
 constexpr Row kForm1Fixed[] = {
-    Cap("mnucom1", Same("COM1(&1)")),    Cap("mnucom2", Same("COM2(&2)")),
-    Cap("mnucom3", Same("COM3(&3)")),    Cap("mnucom4", Same("COM4(&4)")),
-    Cap("mnucom5", Same("COM5(&5)")),    Cap("mnucom6", Same("COM6(&6)")),
-    Cap("mnucom7", Same("COM7(&7)")),    Cap("mnucom8", Same("COM8(&8)")),
-    Items("Combo1", ListId::Band, 0, 6), Items("Combo8", ListId::Tone, 1, 260),
+    Cap("mnucom1", Same("COM1(&1)")),      Cap("mnucom2", Same("COM2(&2)")),
+    Cap("mnucom3", Same("COM3(&3)")),      Cap("mnucom4", Same("COM4(&4)")),
+    Cap("mnucom5", Same("COM5(&5)")),      Cap("mnucom6", Same("COM6(&6)")),
+    Cap("mnucom7", Same("COM7(&7)")),      Cap("mnucom8", Same("COM8(&8)")),
+    Items("Combo8", ListId::Tone, 1, 260),
 };
 
 constexpr Row kForm2[] = {

@@ -56,8 +56,6 @@ constexpr Texts kNone{"无", "No"};
 constexpr Texts kSelected{"选定", "Selected"};
 constexpr Texts kSeconds{" 秒", " S"};
 
-constexpr Texts kBands[] = {Same("400-470MHz"), Same("450-490MHz"), Same("400-430MHz"),
-                            Same("370-390MHz"), Same("350-370MHz"), Same("600-620MHz")};
 constexpr Texts kVoiceLanguages[] = {{"中文", "Chinese"}, {"英文", "Englist"}};
 constexpr Texts kOffOnly[] = {kOff};
 constexpr Texts kDisabledEnabled[] = {kDisabled, kEnabled};
@@ -134,7 +132,6 @@ constexpr NumberRun kRetraceTimes{
 
 // One entry per ListId, in the order of the enumeration.
 constexpr ListRecipe kLists[] = {
-    {.id = ListId::Band, .fixed = kBands},
     {.id = ListId::VoiceLanguage, .fixed = kVoiceLanguages},
     {.id = ListId::TimeOut, .numbers = {.first = 15, .step = 15, .count = 40, .suffix = kSeconds}},
     {.id = ListId::TimeOutWarn,

@@ -11,8 +11,8 @@
 namespace qv {
 
 enum class ListId {
-    // Main window.
-    Band,           // Combo1, "400-470MHz" ...
+    // Main window. The band list Combo1 reads the same in both languages; its texts stand in the
+    // band table.
     VoiceLanguage,  // Combo2
     TimeOut,        // Combo3, 15 to 600 seconds
     TimeOutWarn,    // Combo4

@@ -29,12 +29,8 @@ constexpr std::uint16_t kDcsCodeMask = 0x01FF;
 // First channel of each scan-bitmap byte; bit 0 is that channel, bit 7 the channel seven later.
 constexpr int kScanBitmapFirstChannel[] = {33, 41, 17, 25, 1, 9};
 
-Language CellLanguage(const ProgramState& state) {
-    return CaptionLanguage(state.LanguageIsEnglish);
-}
-
-std::string ItemText(const ProgramState& state, ListId list, int position) {
-    return std::string(ListItem(list, position, CellLanguage(state)));
+std::string ItemText(Language cells, ListId list, int position) {
+    return std::string(ListItem(list, position, cells));
 }
 
 // A two-item column counts as its second item unless the cell shows the first; an empty cell
@@ -52,17 +48,17 @@ void PutWord(std::span<std::uint8_t> bytes, std::size_t at, std::uint16_t word) 
     bytes[at + 1] = static_cast<std::uint8_t>(word >> 8);
 }
 
-void SetToneCell(ProgramState& state, int row, int column, std::uint16_t word) {
-    std::string text = word == kNoTone ? ItemText(state, ListId::Tone, 0) : ToneText(word);
+void SetToneCell(Setup& setup, Language cells, int row, int column, std::uint16_t word) {
+    std::string text = word == kNoTone ? ItemText(cells, ListId::Tone, 0) : ToneText(word);
     // A tone outside the editor's list has no position there; its text still stands in the cell.
-    state.ChannelFlags[row][column] = FindListItem(ListId::Tone, text);
-    state.Grid1[row][column] = std::move(text);
+    setup.ChannelFlags[row][column] = FindListItem(ListId::Tone, text);
+    setup.Grid1[row][column] = std::move(text);
 }
 
-void SetFlagCell(ProgramState& state, int row, int column, ListId list, bool bit) {
+void SetFlagCell(Setup& setup, Language cells, int row, int column, ListId list, bool bit) {
     const int position = bit ? 1 : 0;
-    state.Grid1[row][column] = ItemText(state, list, position);
-    state.ChannelFlags[row][column] = position;
+    setup.Grid1[row][column] = ItemText(cells, list, position);
+    setup.ChannelFlags[row][column] = position;
 }
 
 }  // namespace
@@ -130,11 +126,12 @@ std::uint16_t ToneWord(std::string_view text) {
     return static_cast<std::uint16_t>(std::clamp(tenths, 0.0, double{kNoTone - 1}));
 }
 
-void SetGrid(ProgramState& state, int first, int last, std::span<const std::uint8_t> records) {
+void SetGrid(Setup& setup, Language language, int first, int last,
+             std::span<const std::uint8_t> records) {
     for (int row = first; row <= last; ++row) {
         const auto record = records.subspan(
             static_cast<std::size_t>(row - first) * kChannelRecordBytes, kChannelRecordBytes);
-        auto& cells = state.Grid1[row];
+        auto& cells = setup.Grid1[row];
         const auto rx = record.subspan<kRxFrequency, 4>();
         if (IsBlankFrequency(rx)) {
             // An empty channel; its ChannelFlags stay as they were.
@@ -145,24 +142,25 @@ void SetGrid(ProgramState& state, int first, int last, std::span<const std::uint
         const auto tx = record.subspan<kTxFrequency, 4>();
         cells[kColTxFrequency] = IsBlankFrequency(tx) ? std::string() : FrequencyText(tx);
 
-        SetToneCell(state, row, kColRxTone, Word(record, kRxTone));
+        SetToneCell(setup, language, row, kColRxTone, Word(record, kRxTone));
         const std::uint16_t txTone = Word(record, kTxTone);
         if (txTone == kNoTone && cells[kColTxFrequency].empty()) {
             cells[kColTxTone].clear();
         } else {
-            SetToneCell(state, row, kColTxTone, txTone);
+            SetToneCell(setup, language, row, kColTxTone, txTone);
         }
-        SetFlagCell(state, row, kColBusyLockout, ListId::BusyLockout,
+        SetFlagCell(setup, language, row, kColBusyLockout, ListId::BusyLockout,
                     record[kLockoutByte] & kLockoutBit);
-        SetFlagCell(state, row, kColBandwidth, ListId::Bandwidth,
+        SetFlagCell(setup, language, row, kColBandwidth, ListId::Bandwidth,
                     record[kPowerBandwidthByte] & kBandwidthBit);
-        SetFlagCell(state, row, kColPower, ListId::Power, record[kPowerBandwidthByte] & kPowerBit);
+        SetFlagCell(setup, language, row, kColPower, ListId::Power,
+                    record[kPowerBandwidthByte] & kPowerBit);
     }
 }
 
-void EncodeChannelRow(const ProgramState& state, int row,
+void EncodeChannelRow(const Setup& setup, int row,
                       std::span<std::uint8_t, kChannelRecordBytes> record) {
-    const auto& cells = state.Grid1[row];
+    const auto& cells = setup.Grid1[row];
     PutFrequency(cells[kColRxFrequency], record.subspan<kRxFrequency, 4>());
     PutFrequency(cells[kColTxFrequency], record.subspan<kTxFrequency, 4>());
     PutWord(record, kRxTone, ToneWord(cells[kColRxTone]));
@@ -177,28 +175,28 @@ void EncodeChannelRow(const ProgramState& state, int row,
     record[15] = 0xFF;
 }
 
-void DecodeScanBitmap(std::span<const std::uint8_t> bitmap, ProgramState& state) {
+void DecodeScanBitmap(std::span<const std::uint8_t> bitmap, Setup& setup, Language cells) {
     for (std::size_t k = 0; k < std::size(kScanBitmapFirstChannel); ++k) {
         for (int bit = 0; bit < 8; ++bit) {
             const int channel = kScanBitmapFirstChannel[k] + bit;
-            if (!ChannelInUse(state, channel)) {
-                state.Grid1[channel][kColScan].clear();
+            if (!ChannelInUse(setup, channel)) {
+                setup.Grid1[channel][kColScan].clear();
                 continue;
             }
-            SetFlagCell(state, channel, kColScan, ListId::ScanAdd, (bitmap[k] >> bit) & 1);
+            SetFlagCell(setup, cells, channel, kColScan, ListId::ScanAdd, (bitmap[k] >> bit) & 1);
         }
     }
 }
 
-void EncodeScanBitmap(const ProgramState& state, std::span<std::uint8_t> bitmap) {
+void EncodeScanBitmap(const Setup& setup, std::span<std::uint8_t> bitmap) {
     for (std::size_t k = 0; k < std::size(kScanBitmapFirstChannel); ++k) {
         std::uint8_t byte = 0;
         for (int bit = 0; bit < 8; ++bit) {
             const int channel = kScanBitmapFirstChannel[k] + bit;
-            const std::string& cell = state.Grid1[channel][kColScan];
+            const std::string& cell = setup.Grid1[channel][kColScan];
             // An empty cell is not in the scan list, unlike the other list columns, and neither
             // is an empty channel, whatever its other cells hold.
-            if (ChannelInUse(state, channel) && !cell.empty() &&
+            if (ChannelInUse(setup, channel) && !cell.empty() &&
                 FindListItem(ListId::ScanAdd, cell) != 0) {
                 byte = static_cast<std::uint8_t>(byte | 1 << bit);
             }

@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "image/program_state.h"
+#include "i18n/language.h"
+#include "state/program_state.h"
 
 namespace qv {
 
@@ -26,14 +27,15 @@ std::string ToneText(std::uint16_t word);
 std::uint16_t ToneWord(std::string_view text);
 
 // Decodes the records of channel rows first..last from `records` (16 bytes each), columns 1-7
-// (and 8 for an empty channel) and their ChannelFlags.
-void SetGrid(ProgramState& state, int first, int last, std::span<const std::uint8_t> records);
+// (and 8 for an empty channel) and their ChannelFlags; list cells are written in `cells`.
+void SetGrid(Setup& setup, Language cells, int first, int last,
+             std::span<const std::uint8_t> records);
 // Encodes channel row `row` into its 16-byte record.
-void EncodeChannelRow(const ProgramState& state, int row,
+void EncodeChannelRow(const Setup& setup, int row,
                       std::span<std::uint8_t, kChannelRecordBytes> record);
 
 // The scan-add bitmap: one bit per channel in six bytes.
-void DecodeScanBitmap(std::span<const std::uint8_t> bitmap, ProgramState& state);
-void EncodeScanBitmap(const ProgramState& state, std::span<std::uint8_t> bitmap);
+void DecodeScanBitmap(std::span<const std::uint8_t> bitmap, Setup& setup, Language cells);
+void EncodeScanBitmap(const Setup& setup, std::span<std::uint8_t> bitmap);
 
 }  // namespace qv

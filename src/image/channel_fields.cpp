@@ -6,9 +6,9 @@ namespace qv {
 namespace {
 
 template <int First>
-void EncodeChannelBlock(const ProgramState& state, FieldOut field) {
+void EncodeChannelBlock(const Setup& setup, FieldOut field) {
     for (int row = First; row < First + 16; ++row) {
-        EncodeChannelRow(state, row,
+        EncodeChannelRow(setup, row,
                          field.subspan(static_cast<std::size_t>(row - First) * kChannelRecordBytes)
                              .first<kChannelRecordBytes>());
     }
@@ -16,29 +16,29 @@ void EncodeChannelBlock(const ProgramState& state, FieldOut field) {
 
 }  // namespace
 
-void DecodeChannels1To16(FieldBytes field, ProgramState& state, Host&) {
-    SetGrid(state, 1, 16, field);
+void DecodeChannels1To16(FieldBytes field, DecodedSetup& decoded) {
+    SetGrid(decoded.setup, decoded.cellLanguage, 1, 16, field);
 }
-void DecodeChannels17To32(FieldBytes field, ProgramState& state, Host&) {
-    SetGrid(state, 17, 32, field);
+void DecodeChannels17To32(FieldBytes field, DecodedSetup& decoded) {
+    SetGrid(decoded.setup, decoded.cellLanguage, 17, 32, field);
 }
-void DecodeChannels33To48(FieldBytes field, ProgramState& state, Host&) {
-    SetGrid(state, 33, 48, field);
+void DecodeChannels33To48(FieldBytes field, DecodedSetup& decoded) {
+    SetGrid(decoded.setup, decoded.cellLanguage, 33, 48, field);
 }
-void EncodeChannels1To16(const ProgramState& state, FieldOut field) {
-    EncodeChannelBlock<1>(state, field);
+void EncodeChannels1To16(const Setup& setup, FieldOut field) {
+    EncodeChannelBlock<1>(setup, field);
 }
-void EncodeChannels17To32(const ProgramState& state, FieldOut field) {
-    EncodeChannelBlock<17>(state, field);
+void EncodeChannels17To32(const Setup& setup, FieldOut field) {
+    EncodeChannelBlock<17>(setup, field);
 }
-void EncodeChannels33To48(const ProgramState& state, FieldOut field) {
-    EncodeChannelBlock<33>(state, field);
+void EncodeChannels33To48(const Setup& setup, FieldOut field) {
+    EncodeChannelBlock<33>(setup, field);
 }
-void DecodeScanList(FieldBytes field, ProgramState& state, Host&) {
-    DecodeScanBitmap(field, state);
+void DecodeScanList(FieldBytes field, DecodedSetup& decoded) {
+    DecodeScanBitmap(field, decoded.setup, decoded.cellLanguage);
 }
-void EncodeScanList(const ProgramState& state, FieldOut field) {
-    EncodeScanBitmap(state, field);
+void EncodeScanList(const Setup& setup, FieldOut field) {
+    EncodeScanBitmap(setup, field);
 }
 
 }  // namespace qv

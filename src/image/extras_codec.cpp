@@ -1,56 +1,39 @@
 // Key assignments, power calibration, test frequencies and embedded information.
 #include <array>
 
-#include "dialogs/calibration.h"
-#include "dialogs/embedded_info.h"
-#include "dialogs/key_assignment.h"
-#include "dialogs/test_frequencies.h"
 #include "image/channel_codec.h"
 #include "image/field_codecs.h"
+#include "image/held_controls.h"
+#include "state/keys.h"
 
 namespace qv {
 namespace {
 
-// One key-assignment byte: the KeyFunctionCodes entry it holds (shown by Form6 list entry + 1)
-// and the number of functions its list offers.
-struct KeyField {
-    int entry;
-    int functions;
-};
-
+// The KeyFunctionCodes entry of each key-assignment byte, in byte order.
 // 0x10B-0x10E: PF1 long, PF2 long, PF1 short, PF2 short.
-constexpr std::array<KeyField, 4> kKeys1 = {{
-    {0, kLongPressFunctions},
-    {1, kLongPressFunctions},
-    {2, kShortPressFunctions},
-    {3, kShortPressFunctions},
-}};
+constexpr std::array<int, 4> kKeys1 = {0, 1, 2, 3};
 // 0x160-0x165: KB1 short, KB2 short, KB3 short, KB1 long, KB2 long, KB3 long.
-constexpr std::array<KeyField, 6> kKeys2 = {{
-    {6, kShortPressFunctions},
-    {7, kShortPressFunctions},
-    {9, kShortPressFunctions},
-    {4, kLongPressFunctions},
-    {5, kLongPressFunctions},
-    {8, kLongPressFunctions},
-}};
+constexpr std::array<int, 6> kKeys2 = {6, 7, 9, 4, 5, 8};
 
+// A byte that names no function of its key's list leaves the key as it was.
 template <std::size_t N>
-void DecodeKeys(const std::array<KeyField, N>& keys, FieldBytes field, ProgramState& state) {
+void DecodeKeys(const std::array<int, N>& entries, FieldBytes field, Setup& setup) {
     for (std::size_t k = 0; k < N; ++k) {
-        if (field[k] >= keys[k].functions) continue;
-        state.KeyFunctionCodes[keys[k].entry] = field[k];
-        state.Form6.Combo[keys[k].entry + 1] = field[k];
+        const int entry = entries[k];
+        if (field[k] >= KeyFunctionCount(kKeyLists[entry])) continue;
+        setup.KeyFunctionCodes[entry] = field[k];
+        ShowKeyFunction(setup, entry);
     }
 }
 
 template <std::size_t N>
-void EncodeKeys(const std::array<KeyField, N>& keys, const ProgramState& state, FieldOut field) {
-    for (std::size_t k = 0; k < N; ++k) field[k] = ByteOf(state.KeyFunctionCodes[keys[k].entry]);
+void EncodeKeys(const std::array<int, N>& entries, const Setup& setup, FieldOut field) {
+    for (std::size_t k = 0; k < N; ++k) field[k] = ByteOf(setup.KeyFunctionCodes[entries[k]]);
 }
 
 constexpr std::size_t kFrequencyBytes = 4;
 constexpr std::size_t kTestChannelBytes = 2 * kFrequencyBytes;
+constexpr std::size_t kEmbeddedInfoBytes = kEmbeddedInfoChars;
 
 std::string FrequencyOrEmpty(FieldBytes bytes) {
     const auto frequency = bytes.first<kFrequencyBytes>();
@@ -59,65 +42,67 @@ std::string FrequencyOrEmpty(FieldBytes bytes) {
 
 }  // namespace
 
-void DecodeKeys1(FieldBytes field, ProgramState& state, Host&) {
-    DecodeKeys(kKeys1, field, state);
+void DecodeKeys1(FieldBytes field, DecodedSetup& decoded) {
+    DecodeKeys(kKeys1, field, decoded.setup);
 }
-void EncodeKeys1(const ProgramState& state, FieldOut field) {
-    EncodeKeys(kKeys1, state, field);
+void EncodeKeys1(const Setup& setup, FieldOut field) {
+    EncodeKeys(kKeys1, setup, field);
 }
-void DecodeKeys2(FieldBytes field, ProgramState& state, Host&) {
-    DecodeKeys(kKeys2, field, state);
+void DecodeKeys2(FieldBytes field, DecodedSetup& decoded) {
+    DecodeKeys(kKeys2, field, decoded.setup);
 }
-void EncodeKeys2(const ProgramState& state, FieldOut field) {
-    EncodeKeys(kKeys2, state, field);
+void EncodeKeys2(const Setup& setup, FieldOut field) {
+    EncodeKeys(kKeys2, setup, field);
 }
 
 // The calibration bytes are taken as they are: any byte is a level.
-void DecodePowerHigh(FieldBytes field, ProgramState& state, Host&) {
-    state.PowerHighLevel = field[0];
-    ShowPowerLevels(state);
+void DecodePowerHigh(FieldBytes field, DecodedSetup& decoded) {
+    decoded.setup.PowerHighLevel = field[0];
+    ShowPowerLevels(decoded.setup);
 }
-void EncodePowerHigh(const ProgramState& state, FieldOut field) {
-    field[0] = ByteOf(state.PowerHighLevel);
+void EncodePowerHigh(const Setup& setup, FieldOut field) {
+    field[0] = ByteOf(setup.PowerHighLevel);
 }
-void DecodePowerLow(FieldBytes field, ProgramState& state, Host&) {
-    state.PowerLowLevel = field[0];
-    ShowPowerLevels(state);
+void DecodePowerLow(FieldBytes field, DecodedSetup& decoded) {
+    decoded.setup.PowerLowLevel = field[0];
+    ShowPowerLevels(decoded.setup);
 }
-void EncodePowerLow(const ProgramState& state, FieldOut field) {
-    field[0] = ByteOf(state.PowerLowLevel);
+void EncodePowerLow(const Setup& setup, FieldOut field) {
+    field[0] = ByteOf(setup.PowerLowLevel);
 }
 
-void DecodeTestFrequencies(FieldBytes field, ProgramState& state, Host&) {
+void DecodeTestFrequencies(FieldBytes field, DecodedSetup& decoded) {
+    Setup& setup = decoded.setup;
     for (int channel = 1; channel <= kTestChannels; ++channel) {
         const FieldBytes bytes =
             field.subspan(static_cast<std::size_t>(channel - 1) * kTestChannelBytes);
-        state.TestFrequencyTable[0][channel - 1] = FrequencyOrEmpty(bytes);
-        state.TestFrequencyTable[1][channel - 1] = FrequencyOrEmpty(bytes.subspan(kFrequencyBytes));
-        ShowTestChannel(state, channel);
+        setup.TestFrequencyTable[0][channel - 1] = FrequencyOrEmpty(bytes);
+        setup.TestFrequencyTable[1][channel - 1] = FrequencyOrEmpty(bytes.subspan(kFrequencyBytes));
+        ShowTestChannel(setup, channel);
     }
 }
 
-void EncodeTestFrequencies(const ProgramState& state, FieldOut field) {
+void EncodeTestFrequencies(const Setup& setup, FieldOut field) {
     for (int i = 0; i < kTestChannels; ++i) {
         const FieldOut bytes = field.subspan(static_cast<std::size_t>(i) * kTestChannelBytes);
-        PutFrequency(state.TestFrequencyTable[0][i], bytes.first<kFrequencyBytes>());
-        PutFrequency(state.TestFrequencyTable[1][i],
+        PutFrequency(setup.TestFrequencyTable[0][i], bytes.first<kFrequencyBytes>());
+        PutFrequency(setup.TestFrequencyTable[1][i],
                      bytes.subspan(kFrequencyBytes).first<kFrequencyBytes>());
     }
 }
 
-void DecodeEmbeddedInfo(FieldBytes field, ProgramState& state, Host&) {
-    for (std::size_t k = 0; k < state.EmbeddedInfo.size(); ++k) {
-        state.EmbeddedInfo[k] =
+void DecodeEmbeddedInfo(FieldBytes field, DecodedSetup& decoded) {
+    Setup& setup = decoded.setup;
+    for (std::size_t k = 0; k < setup.EmbeddedInfo.size(); ++k) {
+        setup.EmbeddedInfo[k] =
             TextWithoutBlanks(field.subspan(k * kEmbeddedInfoBytes, kEmbeddedInfoBytes));
     }
-    LoadForm7(state);
+    ShowEmbeddedInfo(setup);
 }
 
-void EncodeEmbeddedInfo(const ProgramState& state, FieldOut field) {
-    for (std::size_t k = 0; k < state.EmbeddedInfo.size(); ++k) {
-        PutText(state.EmbeddedInfo[k], field.subspan(k * kEmbeddedInfoBytes, kEmbeddedInfoBytes));
+void EncodeEmbeddedInfo(const Setup& setup, FieldOut field) {
+    for (std::size_t k = 0; k < setup.EmbeddedInfo.size(); ++k) {
+        PutText(setup.EmbeddedInfo[k], field.subspan(k * kEmbeddedInfoBytes, kEmbeddedInfoBytes));
     }
 }
 

@@ -6,13 +6,13 @@
 
 namespace qv {
 
-ImageBytes EncodeImageBytes(const ProgramState& state) {
+ImageBytes EncodeImageBytes(const Setup& setup) {
     ImageBytes bytes;
     bytes.fill(0xFF);
     for (const ImageField& field : ImageLayout()) {
         const FieldOut out(bytes.data() + field.offset, field.size);
         if (field.encode != nullptr) {
-            field.encode(state, out);
+            field.encode(setup, out);
         } else {
             std::transform(field.constant.begin(), field.constant.end(), out.begin(),
                            [](char c) { return static_cast<std::uint8_t>(c); });
@@ -21,23 +21,19 @@ ImageBytes EncodeImageBytes(const ProgramState& state) {
     return bytes;
 }
 
-MemoryImage EncodeImage(const ProgramState& state) {
-    return HexText(EncodeImageBytes(state));
+MemoryImage EncodeImage(const Setup& setup) {
+    return HexText(EncodeImageBytes(setup));
 }
 
-void DecodeImageBytes(const ImageBytes& bytes, ProgramState& state, Host& host) {
-    state.CalibrationUnlocked = false;
+DecodedSetup DecodeSetup(const ImageBytes& image, const Setup& base, Language cellLanguage) {
+    DecodedSetup decoded;
+    decoded.setup = base;
+    decoded.cellLanguage = cellLanguage;
     for (const ImageField& field : ImageLayout()) {
         if (field.decode == nullptr) continue;
-        field.decode(FieldBytes(bytes.data() + field.offset, field.size), state, host);
+        field.decode(FieldBytes(image.data() + field.offset, field.size), decoded);
     }
-}
-
-Status DecodeImage(std::string_view image, ProgramState& state, Host& host) {
-    ImageBytes bytes;
-    if (Status parsed = ParseImage(image, bytes); !parsed.ok()) return parsed;
-    DecodeImageBytes(bytes, state, host);
-    return Status::Ok();
+    return decoded;
 }
 
 }  // namespace qv

@@ -1,24 +1,37 @@
 // The bridge between the set-up and the radio's memory: EncodeImage builds a complete image from
-// the grid, the lists and the held values; DecodeImage spreads one over them.
+// the grid, the lists and the held values; DecodeSetup reads one into set-up values. Both are pure:
+// decoding shows no message and runs no rule; the program applies a decoded set-up in one step of
+// its own (see mainwindow/decode_image.h).
 #pragma once
 
-#include <string_view>
+#include <optional>
 
-#include "image/host.h"
+#include "i18n/language.h"
 #include "image/memory_image.h"
-#include "image/program_state.h"
+#include "state/program_state.h"
 
 namespace qv {
 
 // 3040 upper-case hexadecimal digits, always.
-MemoryImage EncodeImage(const ProgramState& state);
-ImageBytes EncodeImageBytes(const ProgramState& state);
+MemoryImage EncodeImage(const Setup& setup);
+ImageBytes EncodeImageBytes(const Setup& setup);
 
-// Decodes the first 1520 bytes of `image` into `state`. An image that is too short or holds a
-// character that is not a hexadecimal digit is refused before anything changes. Decoding closes
-// calibration access, selects the image's band without a question, and may show the priority
-// messages of the optional functions through `host`.
-Status DecodeImage(std::string_view image, ProgramState& state, Host& host);
-void DecodeImageBytes(const ImageBytes& bytes, ProgramState& state, Host& host);
+// What an image decodes to.
+struct DecodedSetup {
+    // The set-up the image was decoded onto, with every field the image carries written, the held
+    // value and the control showing it alike. A byte out of its field's range leaves what was
+    // there.
+    Setup setup;
+    // The language the grid's list cells are written in.
+    Language cellLanguage = Language::Chinese;
+    // The priority mode (Form5 Combo11) and channel (Combo12) positions the image names, when they
+    // were in range. Choosing them runs the optional-functions dialog's priority rules, which the
+    // program applies when it takes over the decoded set-up.
+    std::optional<int> priorityMode;
+    std::optional<int> priorityChannel;
+};
+
+// Decodes the 1520 bytes of `image` onto a copy of `base`.
+DecodedSetup DecodeSetup(const ImageBytes& image, const Setup& base, Language cellLanguage);
 
 }  // namespace qv

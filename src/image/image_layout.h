@@ -16,9 +16,9 @@ struct ImageField {
     std::uint16_t size;
     std::string_view name;
     // Decoder, or nullptr for a field that is written but never read.
-    void (*decode)(FieldBytes field, ProgramState& state, Host& host);
+    void (*decode)(FieldBytes field, DecodedSetup& decoded);
     // Encoder, or nullptr for constant bytes.
-    void (*encode)(const ProgramState& state, FieldOut field);
+    void (*encode)(const Setup& setup, FieldOut field);
     // The bytes of a constant field, written the same way every time.
     std::string_view constant;
 };

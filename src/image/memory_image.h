@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "image/status.h"
+#include "state/status.h"
 
 namespace qv {
 

@@ -3,32 +3,26 @@
 #include <array>
 #include <string>
 
-#include "dialogs/optional_functions.h"
 #include "image/field_codecs.h"
+#include "image/held_controls.h"
 #include "image/text.h"
+#include "state/option_entries.h"
 
 namespace qv {
 namespace {
+
+namespace ot = option_text;
+namespace ov = option_value;
 
 constexpr std::uint8_t kBlank = 0xFF;
 
 // --- OptionValue, 0x100-0x107, one byte per entry ---
 
-constexpr int kFirstDigitDelayEntry = 2;  // held in milliseconds, stored in tens of them
-constexpr int kGroupCallEntry = 6;        // stored as the character code of its digit
-constexpr int kGroupCallPositions = 7;    // "off", "*", "#", "A", "B", "C", "D"
+constexpr int kGroupCallPositions = 7;  // "off", "*", "#", "A", "B", "C", "D"
 
-// Highest accepted byte of each entry; entries 2 and 6 have rules of their own.
-constexpr std::array<int, 8> kOptionValueMax = {3, 3, 0, 3, 16, 1, 0, 15};
-
-void ShowOptionValue(ProgramState& state, int entry) {
-    for (const Form5Link& link : OptionValueControls()) {
-        if (link.entry != entry) continue;
-        const int value = state.OptionValue[entry];
-        state.Form5.*link.control =
-            entry == kFirstDigitDelayEntry ? FirstDigitDelayPosition(value) : value;
-    }
-}
+// Highest accepted byte of each entry; the first-digit delay and the group call code have rules
+// of their own.
+constexpr std::array<int, ov::kCount> kOptionValueMax = {3, 3, 0, 3, 16, 1, 0, 15};
 
 // The group call code: 0x00 and 0xFF are "off", the digit codes 0x30-0x36 positions 0-6. Digits
 // 7-9 and any other byte name no item of the list, so the entry keeps its value.
@@ -55,77 +49,73 @@ struct NumericEntry {
 
 // 0x127-0x12C.
 constexpr std::array<NumericEntry, 6> kVoxEntries = {{
-    {22, 0, 1},  // cancel operation
-    {23, 0, 1},  // VOX banned while receiving
-    {5, 0, 1},   // VOX function
-    {6, 0, 5},   // VOX gain level
-    {7, 0, 5},   // VOX delay
-    {8, 0, 1},   // VOX volume control
+    {ot::kCancelOperation, 0, 1},
+    {ot::kVoxBannedOnReceive, 0, 1},
+    {ot::kVoxFunction, 0, 1},
+    {ot::kVoxGain, 0, 5},
+    {ot::kVoxDelay, 0, 5},
+    {ot::kVoxVolume, 0, 1},
 }};
 constexpr std::size_t kCallAnswerByte = 6;   // 0x12D, Form5 Combo2, no held copy
-constexpr std::size_t kRemoteAlarmByte = 7;  // 0x12E, entry 9 in bit 0
+constexpr std::size_t kRemoteAlarmByte = 7;  // 0x12E, bit 0
 constexpr std::size_t kWorkGroupByte = 8;    // 0x12F, Form5 Combo3, no held copy
-constexpr int kRemoteAlarmEntry = 9;
 constexpr int kWorkGroupPositions = 3;
 
 // 0x150-0x154.
 constexpr std::array<NumericEntry, 5> kScanEntries = {{
-    {10, 0, 2},   // priority mode
-    {11, 1, 16},  // priority channel, the channel number
-    {12, 0, 91},  // retrace time A; 0xFF is "empty" (0)
-    {13, 0, 91},  // retrace time B
-    {14, 0, 3},   // return channel
+    {ot::kPriorityMode, 0, 2},
+    {ot::kPriorityChannel, 1, 16},
+    {ot::kRetraceTimeA, 0, 91},  // 0xFF is "empty" (0)
+    {ot::kRetraceTimeB, 0, 91},
+    {ot::kReturnChannel, 0, 3},
 }};
-constexpr int kRetraceTimeA = 12;
-constexpr int kRetraceTimeB = 13;
 // 0x155-0x158: the scan resume delays, 16-bit little-endian seconds.
-constexpr std::array<int, 2> kResumeDelayEntries = {18, 19};
-constexpr std::array<std::string Form5Controls::*, 2> kResumeDelayTexts = {&Form5Controls::Text5,
-                                                                           &Form5Controls::Text6};
 constexpr int kMaxResumeDelay = 300;
 constexpr std::size_t kResumeDelayOffset = 5;
 constexpr std::size_t kCurrentChannelByte = 9;  // 0x159, Form5 Combo1, no held copy
 constexpr int kCurrentChannels = 16;
 
 bool IsRetraceTime(int entry) {
-    return entry == kRetraceTimeA || entry == kRetraceTimeB;
+    return entry == ot::kRetraceTimeA || entry == ot::kRetraceTimeB;
 }
 
-void SetOptionTextNumber(ProgramState& state, Host& host, int entry, int value) {
-    state.OptionText[entry] = std::to_string(value);
-    for (const Form5Link& link : OptionTextControls()) {
-        if (link.entry == entry) SetForm5Control(state, host, link.control, value + link.bias);
+// The entry and the control that shows it take the value together. The priority lists carry rules
+// of the dialog: their positions are also handed on for the program to choose them.
+void SetOptionTextNumber(DecodedSetup& decoded, int entry, int value) {
+    Setup& setup = decoded.setup;
+    setup.OptionText[entry] = std::to_string(value);
+    for (const Form5Link& link : kOptionTextControls) {
+        if (link.entry != entry) continue;
+        const int position = value + link.bias;
+        setup.Form5.*link.control = position;
+        if (link.control == &Form5Controls::Combo11) decoded.priorityMode = position;
+        if (link.control == &Form5Controls::Combo12) decoded.priorityChannel = position;
     }
 }
 
 template <std::size_t N>
 void DecodeNumericEntries(const std::array<NumericEntry, N>& entries, FieldBytes field,
-                          ProgramState& state, Host& host) {
+                          DecodedSetup& decoded) {
     for (std::size_t k = 0; k < N; ++k) {
         int value = field[k];
         if (IsRetraceTime(entries[k].entry) && value == kBlank) value = 0;
         if (value < entries[k].minByte || value > entries[k].maxByte) continue;
-        SetOptionTextNumber(state, host, entries[k].entry, value);
+        SetOptionTextNumber(decoded, entries[k].entry, value);
     }
 }
 
-int NumberOf(const std::string& text) {
-    return static_cast<int>(Val(text));
-}
-
 template <std::size_t N>
-void EncodeNumericEntries(const std::array<NumericEntry, N>& entries, const ProgramState& state,
+void EncodeNumericEntries(const std::array<NumericEntry, N>& entries, const Setup& setup,
                           FieldOut field) {
     for (std::size_t k = 0; k < N; ++k) {
-        const int value = NumberOf(state.OptionText[entries[k].entry]);
+        const int value = ValInt(setup.OptionText[entries[k].entry]);
         field[k] = IsRetraceTime(entries[k].entry) && value == 0 ? kBlank : ByteOf(value);
     }
 }
 
 // --- texts ---
 
-constexpr int kText15 = 15;
-constexpr std::array<int, 2> kTexts16And17 = {16, 17};
+constexpr std::array<int, 2> kLongTexts = {ot::kText16A, ot::kText16B};
 constexpr std::size_t kLongTextBytes = 16;
 
 // Every byte is a character, 0xFF included: this text keeps its full ten bytes.
@@ -137,29 +127,30 @@ std::string TextWithBlanks(FieldBytes bytes) {
 
 }  // namespace
 
-void DecodeOptionValues(FieldBytes field, ProgramState& state, Host&) {
-    for (int entry = 0; entry < 8; ++entry) {
+void DecodeOptionValues(FieldBytes field, DecodedSetup& decoded) {
+    Setup& setup = decoded.setup;
+    for (int entry = 0; entry < ov::kCount; ++entry) {
         const int value = field[entry];
-        int& held = state.OptionValue[entry];
-        if (entry == kFirstDigitDelayEntry) {
+        int& held = setup.OptionValue[entry];
+        if (entry == ov::kFirstDigitDelayMs) {
             if (value < 10 || value > 100) continue;
             held = value * 10;
-        } else if (entry == kGroupCallEntry) {
+        } else if (entry == ov::kGroupCallCode) {
             if (!DecodeGroupCall(field[entry], held)) continue;
         } else {
             if (value > kOptionValueMax[entry]) continue;
             held = value;
         }
-        ShowOptionValue(state, entry);
+        ShowOptionValue(setup, entry);
     }
 }
 
-void EncodeOptionValues(const ProgramState& state, FieldOut field) {
-    for (int entry = 0; entry < 8; ++entry) {
-        const int held = state.OptionValue[entry];
-        if (entry == kFirstDigitDelayEntry) {
+void EncodeOptionValues(const Setup& setup, FieldOut field) {
+    for (int entry = 0; entry < ov::kCount; ++entry) {
+        const int held = setup.OptionValue[entry];
+        if (entry == ov::kFirstDigitDelayMs) {
             field[entry] = ByteOf(held / 10);
-        } else if (entry == kGroupCallEntry) {
+        } else if (entry == ov::kGroupCallCode) {
             // The character code of the first digit: position 1 ("*") is 0x31.
             field[entry] = held == 0 ? 0x00 : static_cast<std::uint8_t>(std::to_string(held)[0]);
         } else {
@@ -168,76 +159,77 @@ void EncodeOptionValues(const ProgramState& state, FieldOut field) {
     }
 }
 
-void DecodeOptionText15(FieldBytes field, ProgramState& state, Host&) {
-    state.OptionText[kText15] = TextWithBlanks(field);
+void DecodeOptionText15(FieldBytes field, DecodedSetup& decoded) {
+    decoded.setup.OptionText[ot::kText10] = TextWithBlanks(field);
 }
-void EncodeOptionText15(const ProgramState& state, FieldOut field) {
-    PutText(state.OptionText[kText15], field);
-}
-
-void DecodePttId(FieldBytes field, ProgramState& state, Host& host) {
-    if (field[0] <= 2) SetOptionTextNumber(state, host, 3, field[0]);
-}
-void EncodePttId(const ProgramState& state, FieldOut field) {
-    field[0] = ByteOf(NumberOf(state.OptionText[3]));
+void EncodeOptionText15(const Setup& setup, FieldOut field) {
+    PutText(setup.OptionText[ot::kText10], field);
 }
 
-void DecodeVoxAndGroup(FieldBytes field, ProgramState& state, Host& host) {
-    DecodeNumericEntries(kVoxEntries, field, state, host);
-    state.Form5.Combo2 = field[kCallAnswerByte] & 1;
-    SetOptionTextNumber(state, host, kRemoteAlarmEntry, field[kRemoteAlarmByte] & 1);
-    if (field[kWorkGroupByte] < kWorkGroupPositions) state.Form5.Combo3 = field[kWorkGroupByte];
+void DecodePttId(FieldBytes field, DecodedSetup& decoded) {
+    if (field[0] <= 2) SetOptionTextNumber(decoded, ot::kPttId, field[0]);
+}
+void EncodePttId(const Setup& setup, FieldOut field) {
+    field[0] = ByteOf(ValInt(setup.OptionText[ot::kPttId]));
 }
 
-void EncodeVoxAndGroup(const ProgramState& state, FieldOut field) {
-    EncodeNumericEntries(kVoxEntries, state, field);
-    field[kCallAnswerByte] = ByteOf(state.Form5.Combo2);
+void DecodeVoxAndGroup(FieldBytes field, DecodedSetup& decoded) {
+    DecodeNumericEntries(kVoxEntries, field, decoded);
+    decoded.setup.Form5.Combo2 = field[kCallAnswerByte] & 1;
+    SetOptionTextNumber(decoded, ot::kRemoteAlarm, field[kRemoteAlarmByte] & 1);
+    if (field[kWorkGroupByte] < kWorkGroupPositions) {
+        decoded.setup.Form5.Combo3 = field[kWorkGroupByte];
+    }
+}
+
+void EncodeVoxAndGroup(const Setup& setup, FieldOut field) {
+    EncodeNumericEntries(kVoxEntries, setup, field);
+    field[kCallAnswerByte] = ByteOf(setup.Form5.Combo2);
     // Bits 7-1 are always set: 0xFE off, 0xFF on.
-    field[kRemoteAlarmByte] = NumberOf(state.OptionText[kRemoteAlarmEntry]) == 1 ? 0xFF : 0xFE;
-    field[kWorkGroupByte] = ByteOf(state.Form5.Combo3);
+    field[kRemoteAlarmByte] = ValInt(setup.OptionText[ot::kRemoteAlarm]) == 1 ? 0xFF : 0xFE;
+    field[kWorkGroupByte] = ByteOf(setup.Form5.Combo3);
 }
 
-void DecodeOptionTexts16And17(FieldBytes field, ProgramState& state, Host&) {
-    for (std::size_t k = 0; k < kTexts16And17.size(); ++k) {
-        state.OptionText[kTexts16And17[k]] =
+void DecodeOptionTexts16And17(FieldBytes field, DecodedSetup& decoded) {
+    for (std::size_t k = 0; k < kLongTexts.size(); ++k) {
+        decoded.setup.OptionText[kLongTexts[k]] =
             TextWithoutBlanks(field.subspan(k * kLongTextBytes, kLongTextBytes));
     }
 }
 
-void EncodeOptionTexts16And17(const ProgramState& state, FieldOut field) {
-    for (std::size_t k = 0; k < kTexts16And17.size(); ++k) {
-        PutText(state.OptionText[kTexts16And17[k]],
-                field.subspan(k * kLongTextBytes, kLongTextBytes));
+void EncodeOptionTexts16And17(const Setup& setup, FieldOut field) {
+    for (std::size_t k = 0; k < kLongTexts.size(); ++k) {
+        PutText(setup.OptionText[kLongTexts[k]], field.subspan(k * kLongTextBytes, kLongTextBytes));
     }
 }
 
-void DecodeScanOptions(FieldBytes field, ProgramState& state, Host& host) {
-    DecodeNumericEntries(kScanEntries, field, state, host);
-    for (std::size_t k = 0; k < kResumeDelayEntries.size(); ++k) {
+void DecodeScanOptions(FieldBytes field, DecodedSetup& decoded) {
+    Setup& setup = decoded.setup;
+    DecodeNumericEntries(kScanEntries, field, decoded);
+    for (std::size_t k = 0; k < kOptionTextBoxes.size(); ++k) {
         const std::size_t at = kResumeDelayOffset + 2 * k;
         const int seconds = field[at] | field[at + 1] << 8;
         if (seconds > kMaxResumeDelay) continue;
-        const int entry = kResumeDelayEntries[k];
-        state.OptionText[entry] = std::to_string(seconds);
-        state.Form5.*kResumeDelayTexts[k] = state.OptionText[entry];
+        const Form5TextLink& box = kOptionTextBoxes[k];
+        setup.OptionText[box.entry] = std::to_string(seconds);
+        setup.Form5.*box.control = setup.OptionText[box.entry];
     }
     if (field[kCurrentChannelByte] < kCurrentChannels) {
-        state.Form5.Combo1 = field[kCurrentChannelByte];
+        setup.Form5.Combo1 = field[kCurrentChannelByte];
     }
 }
 
-void EncodeScanOptions(const ProgramState& state, FieldOut field) {
-    EncodeNumericEntries(kScanEntries, state, field);
-    for (std::size_t k = 0; k < kResumeDelayEntries.size(); ++k) {
+void EncodeScanOptions(const Setup& setup, FieldOut field) {
+    EncodeNumericEntries(kScanEntries, setup, field);
+    for (std::size_t k = 0; k < kOptionTextBoxes.size(); ++k) {
         // The texts are typed freely; a number beyond 16 bits is cut to what the field holds.
-        const double seconds = Val(state.OptionText[kResumeDelayEntries[k]]);
-        const auto word =
-            static_cast<std::uint16_t>(static_cast<int>(std::clamp(seconds, -32768.0, 65535.0)));
+        const int seconds = ValInt(setup.OptionText[kOptionTextBoxes[k].entry]);
+        const auto word = static_cast<std::uint16_t>(std::clamp(seconds, -32768, 65535));
         const std::size_t at = kResumeDelayOffset + 2 * k;
         field[at] = static_cast<std::uint8_t>(word & 0xFF);
         field[at + 1] = static_cast<std::uint8_t>(word >> 8);
     }
-    field[kCurrentChannelByte] = ByteOf(state.Form5.Combo1);
+    field[kCurrentChannelByte] = ByteOf(setup.Form5.Combo1);
 }
 
 // --- DTMF codes, 0x1F0-0x26F: 8 codes of 16 bytes; the digit 0 is stored as 0x3A ---
@@ -247,22 +239,23 @@ constexpr std::size_t kDtmfCodeBytes = 16;
 constexpr std::uint8_t kDtmfZero = 0x3A;
 }  // namespace
 
-void DecodeDtmfCodes(FieldBytes field, ProgramState& state, Host&) {
-    for (std::size_t i = 0; i < state.DtmfCodes.size(); ++i) {
+void DecodeDtmfCodes(FieldBytes field, DecodedSetup& decoded) {
+    Setup& setup = decoded.setup;
+    for (std::size_t i = 0; i < setup.DtmfCodes.size(); ++i) {
         std::string code;
         for (const std::uint8_t byte : field.subspan(i * kDtmfCodeBytes, kDtmfCodeBytes)) {
             if (byte == kBlank) continue;
             code += byte == kDtmfZero ? std::string("0") : Latin1Char(byte);
         }
-        state.DtmfCodes[i] = code;
-        state.Form5.mfgrid1[i + 1][1] = code;
+        setup.DtmfCodes[i] = code;
+        ShowDtmfCode(setup, static_cast<int>(i));
     }
 }
 
-void EncodeDtmfCodes(const ProgramState& state, FieldOut field) {
-    for (std::size_t i = 0; i < state.DtmfCodes.size(); ++i) {
+void EncodeDtmfCodes(const Setup& setup, FieldOut field) {
+    for (std::size_t i = 0; i < setup.DtmfCodes.size(); ++i) {
         const FieldOut code = field.subspan(i * kDtmfCodeBytes, kDtmfCodeBytes);
-        PutText(state.DtmfCodes[i], code);
+        PutText(setup.DtmfCodes[i], code);
         for (std::uint8_t& byte : code) {
             if (byte == '0') byte = kDtmfZero;
         }

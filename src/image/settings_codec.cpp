@@ -3,7 +3,7 @@
 
 #include "image/field_codecs.h"
 #include "image/text.h"
-#include "mainwindow/band_rules.h"
+#include "state/bands.h"
 
 namespace qv {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 // A settings list stored as position + bias; a byte outside minByte..maxByte keeps the list as it
 // was, except for the voice-prompt language, which falls back to its first item.
 struct MainSetting {
-    int ProgramState::*list;
+    int Setup::*list;
     int bias;
     int minByte;
     int maxByte;
@@ -20,78 +20,72 @@ struct MainSetting {
 
 // 0x11F, 0x120, 0x121: voice-prompt language, time-out (byte 0 leaves no selection), pre-alert.
 constexpr std::array<MainSetting, 3> kMainSettings1 = {{
-    {&ProgramState::Combo2, 1, 1, 2, true},
-    {&ProgramState::Combo3, 1, 0, 40, false},
-    {&ProgramState::Combo4, 0, 0, 10, false},
+    {&Setup::Combo2, 1, 1, 2, true},
+    {&Setup::Combo3, 1, 0, 40, false},
+    {&Setup::Combo4, 0, 0, 10, false},
 }};
 // 0x124, 0x125, 0x126: squelch level, battery saver, key beep.
 constexpr std::array<MainSetting, 3> kMainSettings2 = {{
-    {&ProgramState::Combo9, 0, 0, 9, false},
-    {&ProgramState::Combo6, 0, 0, 1, false},
-    {&ProgramState::Combo7, 0, 0, 1, false},
+    {&Setup::Combo9, 0, 0, 9, false},
+    {&Setup::Combo6, 0, 0, 1, false},
+    {&Setup::Combo7, 0, 0, 1, false},
 }};
-
-// Band code of each band list position, stored at 0x1AD and again at 0x33C.
-constexpr std::array<std::uint8_t, kBandCount> kBandCodes = {0x33, 0x21, 0x43, 0x63, 0x53, 0x73};
 
 constexpr std::size_t kPasswordBytes = 16;
 
 template <std::size_t N>
-void DecodeSettings(const std::array<MainSetting, N>& settings, FieldBytes field,
-                    ProgramState& state) {
+void DecodeSettings(const std::array<MainSetting, N>& settings, FieldBytes field, Setup& setup) {
     for (std::size_t k = 0; k < N; ++k) {
         const MainSetting& setting = settings[k];
         const int value = field[k];
         if (value >= setting.minByte && value <= setting.maxByte) {
-            state.*setting.list = value - setting.bias;
+            setup.*setting.list = value - setting.bias;
         } else if (setting.fallsBackToFirst) {
-            state.*setting.list = 0;
+            setup.*setting.list = 0;
         }
     }
 }
 
 template <std::size_t N>
-void EncodeSettings(const std::array<MainSetting, N>& settings, const ProgramState& state,
+void EncodeSettings(const std::array<MainSetting, N>& settings, const Setup& setup,
                     FieldOut field) {
     for (std::size_t k = 0; k < N; ++k) {
-        field[k] = ByteOf(state.*settings[k].list + settings[k].bias);
+        field[k] = ByteOf(setup.*settings[k].list + settings[k].bias);
     }
 }
 
 }  // namespace
 
-void DecodeMainSettings1(FieldBytes field, ProgramState& state, Host&) {
-    DecodeSettings(kMainSettings1, field, state);
+void DecodeMainSettings1(FieldBytes field, DecodedSetup& decoded) {
+    DecodeSettings(kMainSettings1, field, decoded.setup);
 }
-void EncodeMainSettings1(const ProgramState& state, FieldOut field) {
-    EncodeSettings(kMainSettings1, state, field);
+void EncodeMainSettings1(const Setup& setup, FieldOut field) {
+    EncodeSettings(kMainSettings1, setup, field);
 }
-void DecodeMainSettings2(FieldBytes field, ProgramState& state, Host&) {
-    DecodeSettings(kMainSettings2, field, state);
+void DecodeMainSettings2(FieldBytes field, DecodedSetup& decoded) {
+    DecodeSettings(kMainSettings2, field, decoded.setup);
 }
-void EncodeMainSettings2(const ProgramState& state, FieldOut field) {
-    EncodeSettings(kMainSettings2, state, field);
-}
-
-void DecodeBand(FieldBytes field, ProgramState& state, Host& host) {
-    for (int position = 0; position < kBandCount; ++position) {
-        if (field[0] == kBandCodes[position]) {
-            ForceBand(state, host, position);
-            return;
-        }
-    }
+void EncodeMainSettings2(const Setup& setup, FieldOut field) {
+    EncodeSettings(kMainSettings2, setup, field);
 }
 
-void EncodeBand(const ProgramState& state, FieldOut field) {
+// The channel table takes the image's band without a question: the band it belongs to and the band
+// shown become the same. An unknown code changes neither.
+void DecodeBand(FieldBytes field, DecodedSetup& decoded) {
+    const int position = BandOfImageCode(field[0]);
+    if (position < 0) return;
+    decoded.setup.BandIndex = position;
+    decoded.setup.Combo1 = position;
+}
+
+void EncodeBand(const Setup& setup, FieldOut field) {
     // The band list always has a selection; without one, the band the table belongs to counts.
-    const int position = state.Combo1 >= 0 && state.Combo1 < kBandCount         ? state.Combo1
-                         : state.BandIndex >= 0 && state.BandIndex < kBandCount ? state.BandIndex
-                                                                                : 0;
-    field[0] = kBandCodes[position];
+    const int position = IsBandPosition(setup.Combo1) ? setup.Combo1 : setup.BandIndex;
+    field[0] = BandAt(position).imageCode;
 }
 
-void EncodePassword(const ProgramState& state, FieldOut field) {
-    PutText(TrimBlanks(state.CommPassword), field.first(kPasswordBytes));
+void EncodePassword(const Setup& setup, FieldOut field) {
+    PutText(TrimBlanks(setup.CommPassword), field.first(kPasswordBytes));
 }
 
 std::string TextWithoutBlanks(FieldBytes bytes) {

@@ -1,6 +1,8 @@
 #include "image/text.h"
 
 #include <charconv>
+#include <cmath>
+#include <limits>
 
 namespace qv {
 namespace {
@@ -37,41 +39,78 @@ double Val(std::string_view text) {
     const bool negative = number.front() == '-';
     if (number.front() == '+' || negative) number.remove_prefix(1);
     double value = 0.0;
-    std::from_chars(number.data(), number.data() + number.size(), value);
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    (void)end;
+    if (error == std::errc::result_out_of_range) value = HUGE_VAL;
     return negative ? -value : value;
 }
+
+int ValInt(std::string_view text) {
+    const double value = Val(text);
+    if (value >= static_cast<double>(std::numeric_limits<int>::max())) {
+        return std::numeric_limits<int>::max();
+    }
+    if (value <= static_cast<double>(std::numeric_limits<int>::min())) {
+        return std::numeric_limits<int>::min();
+    }
+    return static_cast<int>(value);
+}
+
+namespace {
+
+// The code point of the UTF-8 sequence at the start of `text` and its length, or nothing for a
+// broken sequence (a stray continuation byte, a cut-off sequence, an overlong form, a surrogate or
+// a code past U+10FFFF); a broken sequence is skipped up to the next byte that may start one.
+struct Decoded {
+    std::uint32_t code;
+    std::size_t length;
+    bool valid;
+};
+
+Decoded DecodeUtf8(std::string_view text) {
+    const auto lead = static_cast<std::uint8_t>(text[0]);
+    if (lead < 0x80) return {lead, 1, true};
+    const std::size_t length = (lead >> 5) == 0x6    ? 2
+                               : (lead >> 4) == 0xE  ? 3
+                               : (lead >> 3) == 0x1E ? 4
+                                                     : 0;
+    if (length == 0) return {0, 1, false};
+    std::uint32_t code = lead & (0x7Fu >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        if (k >= text.size() || (static_cast<std::uint8_t>(text[k]) & 0xC0) != 0x80) {
+            return {0, k, false};
+        }
+        code = (code << 6) | (static_cast<std::uint8_t>(text[k]) & 0x3Fu);
+    }
+    // The shortest form is the only valid one: C1 81 is not "A".
+    constexpr std::uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    const bool valid =
+        code >= kSmallest[length] && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF);
+    return {code, length, valid};
+}
+
+}  // namespace
 
 std::vector<std::uint8_t> ToLatin1(std::string_view utf8) {
     std::vector<std::uint8_t> bytes;
     bytes.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const auto lead = static_cast<std::uint8_t>(utf8[i]);
-        std::size_t length = lead < 0x80           ? 1
-                             : (lead >> 5) == 0x6  ? 2
-                             : (lead >> 4) == 0xE  ? 3
-                             : (lead >> 3) == 0x1E ? 4
-                                                   : 0;
-        if (length == 0 || i + length > utf8.size()) {
-            bytes.push_back(kUnmappableByte);
-            ++i;
-            continue;
-        }
-        std::uint32_t code = length == 1 ? lead : lead & (0x7Fu >> length);
-        bool valid = true;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<std::uint8_t>(utf8[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                valid = false;
-                length = k;
-                break;
-            }
-            code = (code << 6) | (next & 0x3Fu);
-        }
-        bytes.push_back(valid && code <= 0xFF ? static_cast<std::uint8_t>(code) : kUnmappableByte);
-        i += length;
+    while (!utf8.empty()) {
+        const Decoded c = DecodeUtf8(utf8);
+        bytes.push_back(c.valid && c.code <= 0xFF ? static_cast<std::uint8_t>(c.code)
+                                                  : kUnmappableByte);
+        utf8.remove_prefix(c.length);
     }
     return bytes;
+}
+
+bool FitsField(std::string_view utf8, std::size_t fieldBytes) {
+    std::size_t count = 0;
+    while (!utf8.empty()) {
+        const Decoded c = DecodeUtf8(utf8);
+        if (!c.valid || c.code > 0xFF || ++count > fieldBytes) return false;
+        utf8.remove_prefix(c.length);
+    }
+    return true;
 }
 
 std::string Latin1Char(std::uint8_t byte) {

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "image/host.h"
-#include "image/program_state.h"
 #include "link/line_settings.h"
+#include "state/host.h"
+#include "state/program_state.h"
 
 namespace qv {
 

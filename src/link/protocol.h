@@ -19,9 +19,7 @@ inline constexpr std::string_view kModel = "QV710";  // inside the 8-byte identi
 inline constexpr std::size_t kIdentificationLength = 8;
 inline constexpr std::size_t kIdentificationBandByte = 5;  // 0-based: the sixth byte
 
-// The sixth identification byte of each band (list position 0..5). These are the decimal numbers
-// 33, 21, ... as byte values, not the band codes of the memory image.
-inline constexpr std::array<std::uint8_t, 6> kIdentificationBandBytes = {33, 21, 43, 63, 53, 73};
+// The band byte's value is the band's identification byte (state/bands.h).
 
 inline constexpr std::uint16_t kFirstAddress = 0x0010;  // image byte 0
 inline constexpr std::uint16_t kReadEnd = 0x0600;       // reads run 0x0010..0x060F

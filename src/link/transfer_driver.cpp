@@ -2,6 +2,7 @@
 
 #include "image/image_codec.h"
 #include "mainwindow/band_rules.h"
+#include "mainwindow/decode_image.h"
 
 namespace qv {
 
@@ -43,11 +44,17 @@ std::string TransferDriver::EncodeImage() {
 }
 
 bool TransferDriver::DecodeImage(const std::string& image) {
-    return qv::DecodeImage(image, state_, host_).ok();
+    if (!qv::DecodeImage(image, state_, host_).ok()) return false;
+    StateChanged(kDecodedImageChanges);
+    return true;
 }
 
 void TransferDriver::SelectBand(int position) {
-    ForceBand(state_, host_, position);
+    StateChanged(ForceBand(state_, host_, position));
+}
+
+void TransferDriver::StateChanged(Changes changes) {
+    if (stateChanged_ && !changes.Empty()) stateChanged_(changes);
 }
 
 void TransferDriver::SetTransferControlsEnabled(bool enabled) {
@@ -56,6 +63,7 @@ void TransferDriver::SetTransferControlsEnabled(bool enabled) {
 
 void TransferDriver::EnableBandFrameAndFocus() {
     state_.Frame1Enabled = true;
+    StateChanged(StatePart::Lock);
     view_.EnableBandFrameAndFocus();
 }
 

@@ -6,11 +6,14 @@
 #include <QObject>
 #include <QTimer>
 
-#include "image/host.h"
-#include "image/program_state.h"
+#include <functional>
+
 #include "link/link_host.h"
 #include "link/serial_port.h"
 #include "link/transfer_engine.h"
+#include "state/changes.h"
+#include "state/host.h"
+#include "state/program_state.h"
 
 namespace qv {
 
@@ -23,6 +26,12 @@ class TransferDriver : public QObject, public LinkHost {
 
     TransferDriver(ProgramState& state, Host& host, SerialPort& port, TransferView& view,
                    QObject* parent = nullptr);
+
+    // Told what a transfer changed in the program state (a decoded read, the band, the band
+    // frame), so the windows showing it refresh.
+    void SetStateChangedHandler(std::function<void(Changes)> handler) {
+        stateChanged_ = std::move(handler);
+    }
 
     void StartRead() { engine_.StartRead(); }
     void StartWrite() { engine_.StartWrite(); }
@@ -58,12 +67,15 @@ class TransferDriver : public QObject, public LinkHost {
     void TransferFinished(TransferOutcome outcome) override { view_.TransferFinished(outcome); }
 
   private:
+    void StateChanged(Changes changes);
+
     ProgramState& state_;
     Host& host_;
     SerialPort& port_;
     TransferView& view_;
     QTimer timer1_;
     QTimer timer2_;
+    std::function<void(Changes)> stateChanged_;
     TransferEngine engine_{*this};
 };
 

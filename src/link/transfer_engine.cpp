@@ -9,6 +9,7 @@
 #include "i18n/msgbox.h"
 #include "image/hex.h"
 #include "link/protocol.h"
+#include "state/bands.h"
 
 namespace qv {
 namespace {
@@ -166,12 +167,8 @@ void TransferEngine::HandleHandshakeReply() {
     }
     if (!IsIdentification(vars_.RxHex)) return;
 
-    const std::uint8_t bandByte = ByteAt(vars_.RxHex, p::kIdentificationBandByte);
-    const auto band =
-        std::find(p::kIdentificationBandBytes.begin(), p::kIdentificationBandBytes.end(), bandByte);
-    if (band != p::kIdentificationBandBytes.end()) {
-        vars_.RadioBand = static_cast<int>(band - p::kIdentificationBandBytes.begin());
-    }
+    const int band = BandOfIdentificationByte(ByteAt(vars_.RxHex, p::kIdentificationBandByte));
+    if (band >= 0) vars_.RadioBand = band;
     vars_.IdentifiedBand = vars_.RadioBand;
     vars_.RxHex.clear();
     vars_.HandshakePending = 0;

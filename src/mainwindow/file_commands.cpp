@@ -2,6 +2,7 @@
 
 #include "image/image_codec.h"
 #include "mainwindow/dat_file.h"
+#include "mainwindow/decode_image.h"
 
 namespace qv {
 
@@ -12,8 +13,8 @@ Status OpenSetupFile(const std::filesystem::path& path, ProgramState& state, Hos
     return Status::Ok();
 }
 
-Status SaveSetupFile(const std::filesystem::path& path, const ProgramState& state) {
-    return WriteDatFile(path, EncodeImageBytes(state));
+Status SaveSetupFile(const std::filesystem::path& path, const Setup& setup) {
+    return WriteDatFile(path, EncodeImageBytes(setup));
 }
 
 }  // namespace qv

@@ -3,9 +3,9 @@
 
 #include <filesystem>
 
-#include "image/host.h"
-#include "image/program_state.h"
-#include "image/status.h"
+#include "state/host.h"
+#include "state/program_state.h"
+#include "state/status.h"
 
 namespace qv {
 
@@ -13,6 +13,6 @@ namespace qv {
 Status OpenSetupFile(const std::filesystem::path& path, ProgramState& state, Host& host);
 
 // Save: the set-up's image goes to the file.
-Status SaveSetupFile(const std::filesystem::path& path, const ProgramState& state);
+Status SaveSetupFile(const std::filesystem::path& path, const Setup& setup);
 
 }  // namespace qv

@@ -1,16 +1,16 @@
 // Whole-row operations on the channel grid.
 #pragma once
 
-#include "image/program_state.h"
+#include "state/program_state.h"
 
 namespace qv {
 
 // Row labels of column 0: "G1-01".."G1-16", "G2- 01".."G2- 16", "G3- 01".."G3- 16".
-void SetGridRowLabels(ProgramState& state);
+void SetGridRowLabels(Setup& setup);
 
 // Empties channel `row`: its cells and its ChannelFlags.
-void ClearNO(ProgramState& state, int row);
+void ClearNO(Setup& setup, int row);
 // Empties every channel and its ChannelFlags (a confirmed band change).
-void ClearGrid(ProgramState& state);
+void ClearGrid(Setup& setup);
 
 }  // namespace qv

@@ -1,5 +1,7 @@
 #include "mainwindow/startup.h"
 
+#include <array>
+
 #include "dialogs/calibration.h"
 #include "dialogs/embedded_info.h"
 #include "dialogs/key_assignment.h"
@@ -7,11 +9,45 @@
 #include "dialogs/test_frequencies.h"
 #include "mainwindow/band_rules.h"
 #include "mainwindow/grid_rules.h"
+#include "state/option_entries.h"
 
 namespace qv {
+namespace {
 
-void SetStartupKeyAssignments(ProgramState& state) {
-    state.KeyFunctionCodes = {10, 12, 1, 7, 10, 12, 1, 7, 0, 0};
+namespace ot = option_text;
+namespace ov = option_value;
+
+struct TextDefault {
+    int entry;
+    const char* text;
+};
+
+// Entries 15, 18 and 19 start empty.
+constexpr TextDefault kOptionTextDefaults[] = {
+    {ot::kReserved0, "1"},    {ot::kReserved1, "1"},       {ot::kReserved2, "1"},
+    {ot::kPttId, "1"},        {ot::kReserved4, "1"},       {ot::kVoxFunction, "1"},
+    {ot::kVoxGain, "3"},      {ot::kVoxDelay, "1"},        {ot::kVoxVolume, "1"},
+    {ot::kRemoteAlarm, "1"},  {ot::kPriorityMode, "0"},    {ot::kPriorityChannel, "1"},
+    {ot::kRetraceTimeA, "1"}, {ot::kRetraceTimeB, "1"},    {ot::kReturnChannel, "1"},
+    {ot::kText16A, "12345"},  {ot::kText16B, "12345"},     {ot::kReserved20, "1"},
+    {ot::kReserved21, "1"},   {ot::kCancelOperation, "1"}, {ot::kVoxBannedOnReceive, "1"},
+};
+
+struct ValueDefault {
+    int entry;
+    int value;
+};
+
+constexpr ValueDefault kOptionValueDefaults[] = {
+    {ov::kDtmfRate, 0},      {ov::kFirstDigitTime, 1}, {ov::kFirstDigitDelayMs, 0},
+    {ov::kStarHashTone, 1},  {ov::kDKey, 1},           {ov::kDtmfSidetone, 1},
+    {ov::kGroupCallCode, 0}, {ov::kAutoReset, 0},
+};
+
+}  // namespace
+
+void SetStartupKeyAssignments(Setup& setup) {
+    setup.KeyFunctionCodes = {10, 12, 1, 7, 10, 12, 1, 7, 0, 0};
 }
 
 void LoadDefaults(ProgramState& state) {
@@ -19,13 +55,11 @@ void LoadDefaults(ProgramState& state) {
     state.PowerLowLevel = kDefaultPowerLowLevel;
     state.CalibrationUnlocked = false;
     state.DtmfCodes = {"1", "2", "3", "4", "5", "6", "7", "8"};
-    for (int entry = 0; entry <= 14; ++entry) state.OptionText[entry] = "1";
-    state.OptionText[6] = "3";
-    state.OptionText[10] = "0";
-    state.OptionText[16] = "12345";
-    state.OptionText[17] = "12345";
-    for (int entry = 20; entry <= 23; ++entry) state.OptionText[entry] = "1";
-    state.OptionValue = {0, 1, 0, 1, 1, 1, 0, 0};
+    for (const TextDefault& text : kOptionTextDefaults) state.OptionText[text.entry] = text.text;
+    for (const ValueDefault& value : kOptionValueDefaults) {
+        state.OptionValue[value.entry] = value.value;
+    }
+    // The function-settings frame, in this order.
     state.Combo2 = 0;
     state.Combo3 = 1;
     state.Combo4 = 0;

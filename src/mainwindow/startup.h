@@ -1,14 +1,14 @@
 // The program's start-up values.
 #pragma once
 
-#include "image/host.h"
-#include "image/program_state.h"
+#include "state/host.h"
+#include "state/program_state.h"
 
 namespace qv {
 
 // Key functions held at start-up: PF1/KB1 long momentary squelch off, PF2/KB2 long alarm, PF1/KB1
 // short squelch off, PF2/KB2 short battery level; KB3 off.
-void SetStartupKeyAssignments(ProgramState& state);
+void SetStartupKeyAssignments(Setup& setup);
 
 // Default held values and settings-frame positions. Runs only at start-up; New does not call it.
 void LoadDefaults(ProgramState& state);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "state/bands.h"
+
 namespace qv {
 namespace {
 
@@ -66,7 +68,7 @@ std::uint16_t FrameAddress(std::span<const std::uint8_t> frame) {
 
 VirtualRadio::VirtualRadio(std::span<const std::uint8_t> image, int band, RadioFault fault)
     : band_(band), fault_(fault) {
-    if (band < 0 || band >= static_cast<int>(kIdentificationBandBytes.size())) {
+    if (!IsBandPosition(band)) {
         throw std::invalid_argument("band position out of range");
     }
     record_.memory.fill(0xFF);
@@ -76,7 +78,7 @@ VirtualRadio::VirtualRadio(std::span<const std::uint8_t> image, int band, RadioF
 
 std::vector<std::uint8_t> VirtualRadio::Identification() const {
     std::vector<std::uint8_t> id(kModel.begin(), kModel.end());
-    id.push_back(kIdentificationBandBytes[static_cast<std::size_t>(band_)]);
+    id.push_back(BandAt(band_).identificationByte);
     id.insert(id.end(), kIdentificationTail.begin(), kIdentificationTail.end());
     return id;
 }

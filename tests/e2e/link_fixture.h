@@ -17,6 +17,7 @@
 #include "image/image_codec.h"
 #include "link/serial_port.h"
 #include "link/transfer_driver.h"
+#include "mainwindow/decode_image.h"
 #include "mainwindow/startup.h"
 #include "sim/pty_server.h"
 #include "support/scripted_host.h"

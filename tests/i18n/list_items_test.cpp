@@ -33,21 +33,13 @@ TEST(ListItems, GeneratedListsHaveTheirLength) {
         std::size_t size;
     };
     const Case cases[] = {
-        {ListId::Tone, 261},
-        {ListId::TimeOut, 40},
-        {ListId::TimeOutWarn, 11},
-        {ListId::SquelchLevel, 10},
-        {ListId::RetraceTimeA, 92},
-        {ListId::RetraceTimeB, 92},
-        {ListId::FirstDigitDelay, 19},
-        {ListId::DKey, 17},
-        {ListId::AutoReset, 16},
-        {ListId::CurrentChannel, 16},
-        {ListId::PriorityChannel, 16},
-        {ListId::VoxGain, 6},
-        {ListId::LongPressKey, 13},
-        {ListId::ShortPressKey, 10},
-        {ListId::Band, 6},
+        {ListId::Tone, 261},           {ListId::TimeOut, 40},
+        {ListId::TimeOutWarn, 11},     {ListId::SquelchLevel, 10},
+        {ListId::RetraceTimeA, 92},    {ListId::RetraceTimeB, 92},
+        {ListId::FirstDigitDelay, 19}, {ListId::DKey, 17},
+        {ListId::AutoReset, 16},       {ListId::CurrentChannel, 16},
+        {ListId::PriorityChannel, 16}, {ListId::VoxGain, 6},
+        {ListId::LongPressKey, 13},    {ListId::ShortPressKey, 10},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ListItems(c.list, Language::Chinese).size(), c.size)
@@ -163,11 +155,9 @@ TEST(FindListItem, FindsTextsOfEitherLanguage) {
         {ListId::Tone, "D023I", 156},
         {ListId::TimeOut, "600 秒", 39},
         {ListId::TimeOut, "600 S", 39},
-        {ListId::Band, "600-620MHz", 5},
         {ListId::Power, "High", -1},
         {ListId::Tone, "D024N", -1},
         {ListId::Tone, "", -1},
-        {ListId::Band, "400-470", -1},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FindListItem(c.list, c.text), c.position) << c.text;

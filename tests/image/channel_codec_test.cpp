@@ -25,7 +25,7 @@ Row DecodeRow(ProgramState& state, const std::string& hex, int row = 1) {
     for (std::size_t k = 0; k < record.size(); ++k) {
         record[k] = static_cast<std::uint8_t>(std::stoi(hex.substr(2 * k, 2), nullptr, 16));
     }
-    SetGrid(state, row, row, record);
+    SetGrid(state, CaptionLanguage(state.LanguageIsEnglish), row, row, record);
     Row cells;
     for (int column = 1; column <= 8; ++column) cells[column - 1] = state.Grid1[row][column];
     return cells;

@@ -125,8 +125,8 @@ TEST_F(DecodeImageTest, RoundTripsEveryField) {
     EXPECT_EQ(EncodeImage(state), image);
     EXPECT_EQ(state.Grid1, source.Grid1);
     EXPECT_EQ(state.BandIndex, 2);
-    EXPECT_EQ(state.BandLowMHz, 400);
-    EXPECT_EQ(state.BandHighMHz, 430);
+    EXPECT_EQ(state.BandLowMHz(), 400);
+    EXPECT_EQ(state.BandHighMHz(), 430);
     EXPECT_EQ(state.OptionValue, source.OptionValue);
     EXPECT_EQ(state.KeyFunctionCodes, source.KeyFunctionCodes);
     EXPECT_EQ(state.DtmfCodes, source.DtmfCodes);
@@ -142,7 +142,7 @@ TEST_F(DecodeImageTest, RoundTripsEveryField) {
     EXPECT_EQ(state.Form5.mfgrid1[1][1], "*0#");
     EXPECT_EQ(state.Form6.Combo[1], 12);
     EXPECT_EQ(state.Form2.Slider1, 255);
-    EXPECT_EQ(state.Form2.Lblpower3, "0");
+    EXPECT_EQ(state.Form2.Slider3, 0);
     EXPECT_EQ(state.Form4.mfgrid1[16][2], "600.00000");
     EXPECT_EQ(state.Form7.Text1, "Shop 12");
     EXPECT_TRUE(host.shown.empty());
@@ -219,10 +219,10 @@ TEST_F(DecodeImageTest, AcceptsLowerCaseDigitsAsTheSameBytes) {
 
 TEST_F(DecodeImageTest, ClosesCalibrationAccess) {
     state.CalibrationUnlocked = true;
-    state.Form2.SlidersEnabled = true;
+    state.Form2SlidersEnabled = true;
     Decode(EncodeImageBytes(state));
     EXPECT_FALSE(state.CalibrationUnlocked);
-    EXPECT_TRUE(state.Form2.SlidersEnabled) << "the sliders keep their state";
+    EXPECT_TRUE(state.Form2SlidersEnabled) << "the sliders keep their state";
 }
 
 TEST_F(DecodeImageTest, SelectsEveryBandWithoutAQuestion) {
@@ -243,8 +243,8 @@ TEST_F(DecodeImageTest, SelectsEveryBandWithoutAQuestion) {
         DecodeWith(0x1AD, c.code);
         EXPECT_EQ(state.Combo1, c.position) << c.code;
         EXPECT_EQ(state.BandIndex, c.position) << c.code;
-        EXPECT_EQ(state.BandLowMHz, c.low) << c.code;
-        EXPECT_EQ(state.BandHighMHz, c.high) << c.code;
+        EXPECT_EQ(state.BandLowMHz(), c.low) << c.code;
+        EXPECT_EQ(state.BandHighMHz(), c.high) << c.code;
     }
     EXPECT_TRUE(host.shown.empty());
 }
@@ -394,7 +394,7 @@ TEST_F(DecodeImageTest, PowerLevelsAreTakenAsTheyAre) {
     Poke(image, 0x178, "00");
     Decode(image);
     EXPECT_EQ(state.PowerHighLevel, 255);
-    EXPECT_EQ(state.Form2.Lblpower1, "255");
+    EXPECT_EQ(state.Form2.Slider1, 255);
     EXPECT_EQ(state.PowerLowLevel, 0);
     EXPECT_EQ(state.Form2.Slider3, 0);
 }

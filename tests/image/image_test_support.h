@@ -8,6 +8,7 @@
 
 #include "image/image_codec.h"
 #include "image/memory_image.h"
+#include "mainwindow/decode_image.h"
 #include "mainwindow/startup.h"
 #include "support/scripted_host.h"
 

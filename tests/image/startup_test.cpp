@@ -12,8 +12,8 @@ class Startup : public test::StartedProgram {};
 TEST_F(Startup, SelectsTheFirstBandWithItsLimits) {
     EXPECT_EQ(state.BandIndex, 0);
     EXPECT_EQ(state.Combo1, 0);
-    EXPECT_EQ(state.BandLowMHz, 400);
-    EXPECT_EQ(state.BandHighMHz, 470);
+    EXPECT_EQ(state.BandLowMHz(), 400);
+    EXPECT_EQ(state.BandHighMHz(), 470);
     EXPECT_TRUE(host.shown.empty());
 }
 
@@ -42,9 +42,9 @@ TEST_F(Startup, LoadsEveryDialogFromTheHeldValues) {
     EXPECT_EQ(state.Form6.Combo[9], 0) << "KB3 long press: off";
     EXPECT_EQ(state.Form6.Combo[10], 0) << "KB3 short press: off";
 
-    EXPECT_FALSE(state.Form2.SlidersEnabled);
+    EXPECT_FALSE(state.Form2SlidersEnabled);
     EXPECT_EQ(state.Form2.Slider1, 208);
-    EXPECT_EQ(state.Form2.Lblpower3, "92");
+    EXPECT_EQ(state.Form2.Slider3, 92);
 
     EXPECT_EQ(state.Form4.mfgrid1[1][0], "01");
     EXPECT_EQ(state.Form4.mfgrid1[16][0], "16");

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "image/host.h"
+#include "state/host.h"
 
 namespace qv::test {
 

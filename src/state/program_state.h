@@ -1,6 +1,12 @@
 // Every program-wide value of the tool, as plain fields named after the variables and controls
 // they stand for. The windows show this state; they own none of their own.
 //
+// The values fall in two groups. The set-up is what travels in the memory image, with the
+// dialogs' working copies: a plain value that can be copied (undo) and compared (unsaved changes,
+// verify after a write), and that decoding an image produces without touching anything else. The
+// session is how this run of the program stands: language, serial port, lock, calibration access
+// and the enabled state of the frames.
+//
 // Dialog controls are kept as records beside the held values because a dialog's controls are a
 // working copy: OK copies them into the held values, the decoder writes both at once, and the
 // user may have edited a control without confirming it.
@@ -9,11 +15,14 @@
 #include <array>
 #include <string>
 
+#include "state/bands.h"
+
 namespace qv {
 
 inline constexpr int kChannelCount = 48;
 inline constexpr int kGridColumns = 9;   // column 0 is the channel label, 1..8 the channel row
 inline constexpr int kNoSelection = -1;  // a list with no selected item
+inline constexpr int kEmbeddedInfoChars = 32;  // each line of embedded information
 
 // Channel grid columns.
 enum GridColumn : int {
@@ -32,18 +41,19 @@ using ChannelGrid = std::array<std::array<std::string, kGridColumns>, kChannelCo
 // ChannelFlags(channel 1..48, column 2..11): the list position shown in a list-valued cell.
 using ChannelFlagTable = std::array<std::array<int, 12>, kChannelCount + 1>;
 
-// Transmit-power calibration window.
+// Transmit-power calibration window. Its value labels always show the sliders' values.
 struct Form2Controls {
-    int Slider1 = 0;
-    int Slider3 = 0;
-    std::string Lblpower1;
-    std::string Lblpower3;
-    bool SlidersEnabled = false;
+    int Slider1 = 0;  // high power
+    int Slider3 = 0;  // low power
+
+    friend bool operator==(const Form2Controls&, const Form2Controls&) = default;
 };
 
 // Test-frequency window: mfgrid1 rows 0..16, columns 0..2.
 struct Form4Controls {
     std::array<std::array<std::string, 3>, 17> mfgrid1;
+
+    friend bool operator==(const Form4Controls&, const Form4Controls&) = default;
 };
 
 // Optional-functions dialog. Lists hold a 0-based position, check boxes 0 or 1.
@@ -80,46 +90,39 @@ struct Form5Controls {
     std::array<std::array<std::string, 2>, 9> mfgrid1;
     // The channel (1..16) found when the priority mode was last set to "fixed"; 0 before.
     int FixedPriorityChannel = 0;
+
+    friend bool operator==(const Form5Controls&, const Form5Controls&) = default;
 };
 
 // Key-assignment dialog: Combo[1..10] are the lists Combo1..Combo10 (index 0 unused).
 struct Form6Controls {
     std::array<int, 11> Combo{};
+
+    friend bool operator==(const Form6Controls&, const Form6Controls&) = default;
 };
 
 // Embedded-information dialog.
 struct Form7Controls {
     std::string Text1;
     std::string Text2;
+
+    friend bool operator==(const Form7Controls&, const Form7Controls&) = default;
 };
 
-struct ProgramState {
+// What travels in the memory image, and the dialogs' working copies of it.
+struct Setup {
     // --- main window ---
     ChannelGrid Grid1;
     ChannelFlagTable ChannelFlags{};
 
-    int Combo1 = 0;             // band list position
+    int Combo1 = 0;             // band list position: the band shown
+    int BandIndex = 0;          // position of the band the channel table belongs to
     int Combo2 = kNoSelection;  // voice-prompt language
     int Combo3 = kNoSelection;  // transmit time-out
     int Combo4 = kNoSelection;  // time-out pre-alert
     int Combo6 = kNoSelection;  // battery saver
     int Combo7 = kNoSelection;  // key beep
     int Combo9 = kNoSelection;  // squelch level
-
-    int BandIndex = 0;    // position of the band the channel table belongs to
-    int BandLowMHz = 0;   // inclusive
-    int BandHighMHz = 0;  // exclusive
-
-    bool mnulockChecked = false;  // edit lock
-    bool Frame1Enabled = true;    // band frame
-    bool Frame2Enabled = true;    // function-settings frame
-    bool Grid1Enabled = true;
-
-    int LanguageIsEnglish = 0;  // 0 Chinese, 1 English; other values come only from foreign files
-    int CommPortNumber = 0;     // 1..8, 0 when no port was ever chosen
-    // Check marks of the port menu items COM1..COM8 (index 0 unused); none at start-up.
-    std::array<bool, 9> mnucomChecked{};
-    bool CalibrationUnlocked = false;
 
     // --- held values ---
     // OptionValue[2] (first-digit delay) is held in milliseconds: the image byte is a tenth of it
@@ -141,11 +144,43 @@ struct ProgramState {
     Form5Controls Form5;
     Form6Controls Form6;
     Form7Controls Form7;
+
+    // The channel frequencies the grid accepts follow the band shown, also when the user declined
+    // to clear the table for it.
+    int BandLowMHz() const { return BandAt(Combo1).lowMHz; }    // inclusive
+    int BandHighMHz() const { return BandAt(Combo1).highMHz; }  // exclusive
+
+    friend bool operator==(const Setup&, const Setup&) = default;
 };
 
+// How this run of the program stands.
+struct Session {
+    int LanguageIsEnglish = 0;  // 0 Chinese, 1 English; other values come only from foreign files
+    int CommPortNumber = 0;     // 1..8, 0 when no port was ever chosen
+    // Check marks of the port menu items COM1..COM8 (index 0 unused); none at start-up.
+    std::array<bool, 9> mnucomChecked{};
+
+    bool mnulockChecked = false;  // edit lock
+    bool Frame1Enabled = true;    // band frame
+    bool Frame2Enabled = true;    // function-settings frame
+    bool Grid1Enabled = true;
+
+    // Calibration access: the write sends the calibration block only while it is open. Decoding an
+    // image closes it without disabling the sliders or hiding the service button.
+    bool CalibrationUnlocked = false;
+    bool Form2SlidersEnabled = false;
+    bool ServiceButtonVisible = false;  // toolbar button 7, "TAnMa"
+
+    friend bool operator==(const Session&, const Session&) = default;
+};
+
+// Both groups; code that needs only one takes it by its own type (`const Setup&`), and a copy of
+// the set-up is `Setup copy = state;`.
+struct ProgramState : Setup, Session {};
+
 // True when the channel row holds a channel (its receive-frequency cell is not empty).
-inline bool ChannelInUse(const ProgramState& state, int row) {
-    return !state.Grid1[row][kColRxFrequency].empty();
+inline bool ChannelInUse(const Setup& setup, int row) {
+    return !setup.Grid1[row][kColRxFrequency].empty();
 }
 
 }  // namespace qv

@@ -1,6 +1,7 @@
 // The outcome of an operation that can refuse its input: nothing, or the message saying why.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -16,24 +17,24 @@ class [[nodiscard]] Status {
         return Status(message, std::move(detail));
     }
 
-    bool ok() const { return ok_; }
-    MessageId message() const { return message_; }
+    bool ok() const { return !message_.has_value(); }
+    // Why it was refused; nothing for a success.
+    std::optional<MessageId> message() const { return message_; }
     const std::string& detail() const { return detail_; }
 
-    // The message in `language`, followed by the detail when there is one.
+    // The message in `language`, followed by the detail when there is one; empty for a success.
     std::string Describe(Language language) const {
-        std::string text(MessageText(message_, language));
+        if (!message_) return {};
+        std::string text(MessageText(*message_, language));
         if (!detail_.empty()) text += " (" + detail_ + ")";
         return text;
     }
 
   private:
     Status() = default;
-    Status(MessageId message, std::string detail)
-        : ok_(false), message_(message), detail_(std::move(detail)) {}
+    Status(MessageId message, std::string detail) : message_(message), detail_(std::move(detail)) {}
 
-    bool ok_ = true;
-    MessageId message_{};
+    std::optional<MessageId> message_;
     std::string detail_;
 };
 

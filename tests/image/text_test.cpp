@@ -1,0 +1,101 @@
+#include "image/text.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "state/status.h"
+
+namespace qv {
+namespace {
+
+TEST(Val, ReadsTheLeadingNumber) {
+    const struct {
+        const char* text;
+        double value;
+    } cases[] = {
+        {"435.0123abc", 435.0123},
+        {"  88", 88.0},
+        {"-5.5", -5.5},
+        {".5", 0.5},
+        {"abc", 0.0},
+        {"", 0.0},
+        {"1e3", 1.0},
+        {"+7", 7.0},
+    };
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(Val(c.text), c.value) << c.text;
+    EXPECT_EQ(Val(std::string(400, '9')), HUGE_VAL) << "too large for a double is infinite";
+}
+
+TEST(ValInt, CutsTheFractionAndHoldsHugeNumbersAtTheEnds) {
+    const struct {
+        std::string text;
+        int value;
+    } cases[] = {
+        {"7.9", 7},
+        {"-7.9", -7},
+        {"2147483647", INT_MAX},
+        {"99999999999999999999", INT_MAX},
+        {"-99999999999999999999", INT_MIN},
+        {std::string(400, '9'), INT_MAX},
+        {"x", 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ValInt(c.text), c.value) << c.text;
+}
+
+TEST(ToLatin1, GivesOneByteForEveryCharacter) {
+    const struct {
+        const char* what;
+        std::string utf8;
+        std::vector<std::uint8_t> bytes;
+    } cases[] = {
+        {"ASCII", "Ab1", {'A', 'b', '1'}},
+        {"Latin-1 letters", "\xC3\x84\xC3\xBF", {0xC4, 0xFF}},
+        {"Chinese has no single byte", "\xE4\xBB\xB7", {'?'}},
+        {"overlong A", "\xC1\x81", {'?'}},
+        {"overlong slash", "\xE0\x80\xAF", {'?'}},
+        {"surrogate", "\xED\xA0\x80", {'?'}},
+        {"stray continuation",
+         "\x80"
+         "A",
+         {'?', 'A'}},
+        {"cut off at the end", "A\xC3", {'A', '?'}},
+        {"broken in the middle",
+         "\xC3"
+         "A",
+         {'?', 'A'}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ToLatin1(c.utf8), c.bytes) << c.what;
+}
+
+TEST(FitsField, SaysWhetherATextReachesTheRadioAsTyped) {
+    const struct {
+        std::string text;
+        std::size_t field;
+        bool fits;
+    } cases[] = {
+        {"", 0, true},
+        {std::string(32, 'x'), 32, true},
+        {std::string(33, 'x'), 32, false},
+        {"\xC3\x84\xC3\x96", 2, true},  // two characters of four bytes
+        {"\xE4\xBB\xB7", 32, false},    // no single-byte code
+        {"\xC1\x81", 32, false},        // overlong form of "A"
+        {"A\xC3", 32, false},           // broken sequence
+    };
+    for (const auto& c : cases) EXPECT_EQ(FitsField(c.text, c.field), c.fits) << c.text;
+}
+
+TEST(Status, SuccessCarriesNoMessage) {
+    EXPECT_TRUE(Status::Ok().ok());
+    EXPECT_FALSE(Status::Ok().message().has_value());
+    EXPECT_EQ(Status::Ok().Describe(Language::English), "");
+    const Status refused = Status::Refused(MessageId::WrongFileType, "x.DAT");
+    EXPECT_EQ(refused.message(), MessageId::WrongFileType);
+    EXPECT_EQ(refused.Describe(Language::English), "Document type not to open. (x.DAT)");
+}
+
+}  // namespace
+}  // namespace qv
