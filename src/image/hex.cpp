@@ -1,6 +1,7 @@
 #include "image/hex.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -81,9 +82,14 @@ double StepRemainder(double step, double value) {
     const double quotient = value / step;
     // Past 15 digits no step count is exact any more; the remainder is all that can be given.
     if (quotient >= 1e15) return std::fmod(value, step);
+    // Written the way "%.15g" writes it, but with "." whatever the process's locale says.
     char shown[64];
-    std::snprintf(shown, sizeof shown, "%.15g", quotient);
-    if (std::string_view(shown).find_first_of(".e") == std::string_view::npos) return 0.0;
+    const auto written =
+        std::to_chars(shown, shown + sizeof shown, quotient, std::chars_format::general, 15);
+    if (std::string_view(shown, static_cast<std::size_t>(written.ptr - shown))
+            .find_first_of(".e") == std::string_view::npos) {
+        return 0.0;
+    }
     // Taking away one step after another stops at the first n that leaves less than a step; that
     // n lies next to the rounded-down quotient, so start just below it instead of at 1.
     double n = std::max(1.0, std::floor(quotient) - 2.0);
