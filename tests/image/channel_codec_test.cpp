@@ -123,9 +123,15 @@ TEST_F(ChannelRecord, EncodesTheSameBytesInEitherLanguage) {
 }
 
 TEST_F(ChannelRecord, MalformedCellsStillGiveSixteenBytes) {
-    const std::string record =
-        EncodeRow(state, {"4", "9999999", "abc.defghij", "D9N", "?", "?", "?", "?"});
-    EXPECT_EQ(record.size(), 2 * kChannelRecordBytes);
+    // A missing or non-hexadecimal digit counts as 0, a tone beyond the word is held at 0xFFFE, a
+    // DCS digit past 7 is cut to the code's nine bits, and a list cell that is not the first item
+    // counts as the second.
+    EXPECT_EQ(EncodeRow(state, {"4", "9999999", "abc.defghij", "D9N", "?", "?", "?", "?"}),
+              "00000040"
+              "00EFCDAB"
+              "FEFF"
+              "4028"
+              "F8F0FCFF");
 }
 
 class ScanBitmap : public test::StartedProgram {};
