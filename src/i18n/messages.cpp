@@ -55,6 +55,10 @@ constexpr MessageRow kMessages[] = {
      "The file could not be read; nothing was loaded."},
     {MessageId::FileUnwritable, "无法写入该文件，原有的文件保持不变。",
      "The file could not be written; the file that was there is unchanged."},
+    {MessageId::SettingsNotKept,
+     "无法保存程序设置（锁定、通信端口、语言），下次启动时将恢复默认值。",
+     "The program's settings (lock, port, language) cannot be saved; the next start uses the "
+     "defaults."},
 };
 
 constexpr std::size_t kMessageCount = std::size(kMessages);
@@ -63,7 +67,7 @@ constexpr bool InEnumOrder() {
     for (std::size_t i = 0; i < kMessageCount; ++i) {
         if (static_cast<std::size_t>(kMessages[i].id) != i) return false;
     }
-    return static_cast<std::size_t>(MessageId::FileUnwritable) + 1 == kMessageCount;
+    return static_cast<std::size_t>(MessageId::SettingsNotKept) + 1 == kMessageCount;
 }
 static_assert(InEnumOrder(), "kMessages must hold one row per MessageId, in enumeration order");
 

@@ -37,6 +37,8 @@ enum class MessageId {
     FileTooShort,    // a *.DAT file shorter than 1525 bytes
     FileUnreadable,  // a *.DAT file that cannot be opened or read
     FileUnwritable,  // a *.DAT file that cannot be written
+    // The desktop program.
+    SettingsNotKept,  // the parameter file can be written nowhere
 };
 
 std::string_view MessageText(MessageId id, Language language);

@@ -1,8 +1,12 @@
 #include "mainwindow/file_commands.h"
 
+#include "i18n/language.h"
+#include "i18n/messages.h"
+#include "i18n/msgbox.h"
 #include "image/image_codec.h"
 #include "mainwindow/dat_file.h"
 #include "mainwindow/decode_image.h"
+#include "mainwindow/grid_rules.h"
 
 namespace qv {
 
@@ -15,6 +19,26 @@ Status OpenSetupFile(const std::filesystem::path& path, ProgramState& state, Hos
 
 Status SaveSetupFile(const std::filesystem::path& path, const Setup& setup) {
     return WriteDatFile(path, EncodeImageBytes(setup));
+}
+
+Changes NewCommand(ProgramState& state, Host& host) {
+    const Language language = MessageLanguage(state.LanguageIsEnglish);
+    const int answer = host.LocalMsgBox(std::string(MessageText(MessageId::NewQuestion, language)),
+                                        kStyleOkCancelExclamation,
+                                        std::string(MessageText(MessageId::NewTitle, language)));
+    if (answer == kIdCancel) return {};
+    ClearGrid1(state);
+    return StatePart::Grid;
+}
+
+bool ConfirmOverwrite(const Session& session, Host& host) {
+    const Language language = MessageLanguage(session.LanguageIsEnglish);
+    return host.LocalMsgBox(std::string(MessageText(MessageId::OverwriteQuestion, language)),
+                            kStyleYesNoQuestion, "") != kIdNo;
+}
+
+std::string SavedWindowTitle(const std::string& fullFileName) {
+    return std::string(kApplicationTitle) + "-" + fullFileName;
 }
 
 }  // namespace qv

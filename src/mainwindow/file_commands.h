@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "state/changes.h"
 #include "state/host.h"
 #include "state/program_state.h"
 #include "state/status.h"
@@ -14,5 +15,15 @@ Status OpenSetupFile(const std::filesystem::path& path, ProgramState& state, Hos
 
 // Save: the set-up's image goes to the file.
 Status SaveSetupFile(const std::filesystem::path& path, const Setup& setup);
+
+// New: after a warning answered OK, the cells of every channel in use are emptied. The function
+// settings, the held values and ChannelFlags stay.
+Changes NewCommand(ProgramState& state, Host& host);
+
+// The save dialog chose a file that exists: true when the user agrees to replace it.
+bool ConfirmOverwrite(const Session& session, Host& host);
+
+// The main window's title after a save: the product name, "-" and the file's full name.
+std::string SavedWindowTitle(const std::string& fullFileName);
 
 }  // namespace qv

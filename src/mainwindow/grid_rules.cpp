@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "i18n/list_items.h"
+
 namespace qv {
 
 void SetGridRowLabels(Setup& setup) {
@@ -24,6 +26,38 @@ void ClearNO(Setup& setup, int row) {
 
 void ClearGrid(Setup& setup) {
     for (int row = 1; row <= kChannelCount; ++row) ClearNO(setup, row);
+}
+
+void ClearGrid1(Setup& setup) {
+    for (int row = 1; row <= kChannelCount; ++row) {
+        if (!ChannelInUse(setup, row)) continue;
+        for (int column = kColRxFrequency; column <= kColScan; ++column) {
+            setup.Grid1[row][column].clear();
+        }
+    }
+}
+
+void SetGrid1Text(Setup& setup, Language language) {
+    struct ListColumn {
+        int column;
+        ListId list;
+    };
+    static constexpr ListColumn kListColumns[] = {{kColPower, ListId::Power},
+                                                  {kColBusyLockout, ListId::BusyLockout},
+                                                  {kColBandwidth, ListId::Bandwidth},
+                                                  {kColScan, ListId::ScanAdd}};
+    const std::string noTone(ListItem(ListId::Tone, 0, language));
+    for (int row = 1; row <= kChannelCount; ++row) {
+        if (!ChannelInUse(setup, row)) continue;
+        auto& cells = setup.Grid1[row];
+        for (const int column : {kColRxTone, kColTxTone}) {
+            if (FindListItem(ListId::Tone, cells[column]) == 0) cells[column] = noTone;
+        }
+        for (const ListColumn& list : kListColumns) {
+            cells[list.column] =
+                ListItem(list.list, setup.ChannelFlags[row][list.column], language);
+        }
+    }
 }
 
 }  // namespace qv

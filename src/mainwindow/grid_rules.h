@@ -1,6 +1,7 @@
 // Whole-row operations on the channel grid.
 #pragma once
 
+#include "i18n/language.h"
 #include "state/program_state.h"
 
 namespace qv {
@@ -12,5 +13,11 @@ void SetGridRowLabels(Setup& setup);
 void ClearNO(Setup& setup, int row);
 // Empties every channel and its ChannelFlags (a confirmed band change).
 void ClearGrid(Setup& setup);
+// Empties the cells of every channel in use; ChannelFlags stay (the New command).
+void ClearGrid1(Setup& setup);
+
+// After a language switch: the list cells of every channel in use read in `language`. A tone
+// cell changes only when it shows no tone; frequencies are not touched.
+void SetGrid1Text(Setup& setup, Language language);
 
 }  // namespace qv

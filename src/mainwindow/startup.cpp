@@ -76,15 +76,19 @@ void LoadDialogs(ProgramState& state, Host& host) {
     LoadForm7(state);
 }
 
-ProgramState StartupState(Host& host, int languageIsEnglish) {
+ProgramState StartupState(Host& host, const Parameters& parameters) {
     ProgramState state;
     SetGridRowLabels(state);
     SetStartupKeyAssignments(state);
     LoadDefaults(state);
-    state.LanguageIsEnglish = languageIsEnglish;
+    ApplyParameters(state, parameters);
     LoadDialogs(state, host);
     ForceBand(state, host, 0);
     return state;
+}
+
+ProgramState StartupState(Host& host, int languageIsEnglish) {
+    return StartupState(host, Parameters{.language = static_cast<std::uint8_t>(languageIsEnglish)});
 }
 
 }  // namespace qv

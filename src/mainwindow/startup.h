@@ -1,6 +1,7 @@
 // The program's start-up values.
 #pragma once
 
+#include "mainwindow/parameter_file.h"
 #include "state/host.h"
 #include "state/program_state.h"
 
@@ -16,8 +17,10 @@ void LoadDefaults(ProgramState& state);
 // Every dialog's controls loaded from the held values, as when the dialogs are created.
 void LoadDialogs(ProgramState& state, Host& host);
 
-// The whole start-up in order: grid labels, key assignments, defaults, dialogs loaded, first
-// band selected. `languageIsEnglish` is the flag read from the parameter file.
+// The whole start-up in order: grid labels, key assignments, defaults, the parameter file's
+// settings, dialogs loaded, first band selected.
+ProgramState StartupState(Host& host, const Parameters& parameters);
+// The same with only a language flag, as the command line and the tests start.
 ProgramState StartupState(Host& host, int languageIsEnglish = 0);
 
 }  // namespace qv

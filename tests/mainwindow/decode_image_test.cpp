@@ -31,8 +31,8 @@ TEST_F(TakingOverAnImage, AnImageGivesTheSameSetupWhateverItWasDecodedOnto) {
     const qv::Setup once = state;
 
     ProgramState other = state;
-    other.Grid1[5] = {other.Grid1[5][0], "435.12500", "67.0", "435.12500", "关闭",
-                      "高",              "关闭",      "宽带", "有"};
+    other.Grid1[5] = {
+        other.Grid1[5][0], "435.12500", "67.0", "435.12500", "关闭", "高", "关闭", "宽带", "有"};
     other.Combo1 = other.BandIndex = 3;
     other.Combo3 = 20;
     other.KeyFunctionCodes[0] = other.Form6.Combo[1] = 4;
