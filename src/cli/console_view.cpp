@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -13,32 +14,37 @@ ConsoleView::ConsoleView(std::string verb, std::function<void()> finished)
 void ConsoleView::ShowProgress(int maximum, int value) {
     maximum_ = maximum;
     value_ = value;
-    Draw();
+    Draw(false);
 }
 
 void ConsoleView::SetProgressValue(int value) {
     value_ = value;
-    Draw();
+    Draw(false);
 }
 
-void ConsoleView::HideProgress() {
+void ConsoleView::BreakLine() {
     if (terminal_ && drawn_) std::fputs("\n", stderr);
     drawn_ = false;
 }
 
 void ConsoleView::TransferFinished(TransferOutcome outcome) {
-    HideProgress();
+    // The bar counts bytes against a read's 1536; a write sends fewer and is whole all the same.
+    const bool complete =
+        outcome == TransferOutcome::ReadComplete || outcome == TransferOutcome::WriteComplete;
+    if (complete) Draw(true);
+    BreakLine();
     outcome_ = outcome;
     if (finished_) finished_();
 }
 
-void ConsoleView::Draw() {
+void ConsoleView::Draw(bool complete) {
     if (!terminal_ || maximum_ <= 0) return;
     constexpr int kWidth = 40;
-    const int filled = kWidth * value_ / maximum_;
-    std::fprintf(stderr, "\r%s [%s%s] %4d/%d bytes", verb_.c_str(),
-                 std::string(filled, '#').c_str(), std::string(kWidth - filled, ' ').c_str(),
-                 value_, maximum_);
+    const int value = complete ? maximum_ : std::clamp(value_, 0, maximum_);
+    const int filled = kWidth * value / maximum_;
+    std::fprintf(stderr, "\r%s [%s%s] %3d %%%s", verb_.c_str(), std::string(filled, '#').c_str(),
+                 std::string(kWidth - filled, ' ').c_str(), 100 * value / maximum_,
+                 complete ? " complete" : "");
     std::fflush(stderr);
     drawn_ = true;
 }

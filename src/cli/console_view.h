@@ -18,17 +18,22 @@ class ConsoleView : public TransferView {
     std::optional<TransferOutcome> Outcome() const { return outcome_; }
     const std::string& StatusText() const { return statusText_; }
 
+    // Ends the progress line so that other text can follow on a line of its own; the next update
+    // draws the line again below it.
+    void BreakLine();
+
     void SetTransferControlsEnabled(bool) override {}
     void EnableBandFrameAndFocus() override {}
     void SetStatusText(const std::string& text) override { statusText_ = text; }
     void SetStatusVisible(bool) override {}
     void ShowProgress(int maximum, int value) override;
     void SetProgressValue(int value) override;
-    void HideProgress() override;
+    // The line stays until the transfer has ended, which completes it or leaves it where it stood.
+    void HideProgress() override {}
     void TransferFinished(TransferOutcome outcome) override;
 
   private:
-    void Draw();
+    void Draw(bool complete);
 
     std::string verb_;
     std::function<void()> finished_;

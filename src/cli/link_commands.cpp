@@ -1,6 +1,8 @@
 // read, write and simulate: the radio link from the command line.
 #include <QCoreApplication>
 
+#include <unistd.h>
+
 #include <csignal>
 #include <cstdio>
 #include <optional>
@@ -10,6 +12,7 @@
 #include "cli/commands.h"
 #include "cli/console_host.h"
 #include "cli/console_view.h"
+#include "cli/failure_text.h"
 #include "image/image_codec.h"
 #include "link/serial_port.h"
 #include "link/transfer_driver.h"
@@ -41,6 +44,10 @@ void UsePort(const std::string& device, ProgramState& state, SerialPort& port) {
 }
 
 std::string PortFailure(const SerialPort& port) {
+    if (port.LastOpenError() == PortOpenError::NotSerial) {
+        // The system's words for it ("Inappropriate ioctl for device") tell a dealer nothing.
+        return "cannot open " + port.DeviceName() + ": it is not a serial device";
+    }
     std::string reason = "cannot open the serial port " + port.DeviceName();
     if (!port.LastErrorText().isEmpty()) reason += ": " + port.LastErrorText().toStdString();
     if (port.LastOpenError() == PortOpenError::NoPermission) {
@@ -51,9 +58,15 @@ std::string PortFailure(const SerialPort& port) {
     return reason;
 }
 
+struct TransferResult {
+    TransferOutcome outcome;
+    int identifiedBand;       // the band the radio reported
+    TransferFailure failure;  // why it ended with the communication error
+};
+
 // Runs one transfer to its end and gives how it ended.
-TransferOutcome RunTransfer(ProgramState& state, ConsoleHost& host, SerialPort& port,
-                            const std::string& verb, bool write, int* radioBand = nullptr) {
+TransferResult RunTransfer(ProgramState& state, ConsoleHost& host, SerialPort& port,
+                           const std::string& verb, bool write) {
     int argc = 1;
     char name[] = "qv7100-cli";
     char* argv[] = {name, nullptr};
@@ -61,6 +74,7 @@ TransferOutcome RunTransfer(ProgramState& state, ConsoleHost& host, SerialPort& 
     ConsoleView view(verb, [&app] {
         QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
     });
+    host.SetBeforeAsking([&view] { view.BreakLine(); });
     TransferDriver driver(state, host, port, view);
     if (write) {
         driver.StartWrite();
@@ -68,12 +82,31 @@ TransferOutcome RunTransfer(ProgramState& state, ConsoleHost& host, SerialPort& 
         driver.StartRead();
     }
     if (!view.Outcome()) app.exec();
-    if (radioBand != nullptr) *radioBand = driver.Engine().Variables().IdentifiedBand;
-    return view.Outcome().value_or(TransferOutcome::CommunicationError);
+    host.SetBeforeAsking(nullptr);
+    const LinkVariables& vars = driver.Engine().Variables();
+    return {view.Outcome().value_or(TransferOutcome::CommunicationError), vars.IdentifiedBand,
+            vars.Failure};
 }
 
 std::string LastMessage(const ConsoleHost& host) {
     return host.Messages().empty() ? std::string() : host.Messages().back();
+}
+
+// The message the program shows, then the device and what went wrong on a line of their own.
+std::string TransferFailed(const std::string& what, const ConsoleHost& host,
+                           const TransferResult& result, bool write, const SerialPort& port) {
+    std::string text = what + " failed: " + LastMessage(host);
+    const std::string details = FailureDetails(result.failure, write, port.DeviceName());
+    if (!details.empty()) text += "\n" + details;
+    return text;
+}
+
+std::string WriteDeclined(const ConsoleHost& host, int radioBand, int setupBand) {
+    const std::string bands = "the radio is a " + BandName(radioBand) +
+                              " radio and the set-up is for " + BandName(setupBand);
+    if (host.Asked()) return "write declined: " + bands;
+    return "write declined without asking (standard input is not a terminal): " + bands +
+           " (--yes writes it anyway)";
 }
 
 void Read(const std::string& device, const std::string& out) {
@@ -82,14 +115,14 @@ void Read(const std::string& device, const std::string& out) {
     ProgramState state = StartupState(host, kEnglish);
     SerialPort port;
     UsePort(device, state, port);
-    int radioBand = 0;
-    switch (RunTransfer(state, host, port, "Reading", false, &radioBand)) {
+    const TransferResult result = RunTransfer(state, host, port, "Reading", false);
+    switch (result.outcome) {
         case TransferOutcome::ReadComplete:
             break;
         case TransferOutcome::PortNotOpen:
             throw CommandFailed(PortFailure(port));
         default:
-            throw CommandFailed("read failed: " + LastMessage(host));
+            throw CommandFailed(TransferFailed("read", host, result, false, port));
     }
     // Messages of the decoder (the priority rules) are worth knowing; the read itself succeeded.
     for (const std::string& message : host.Messages()) {
@@ -98,13 +131,16 @@ void Read(const std::string& device, const std::string& out) {
     if (const Status saved = SaveSetupFile(out, state); !saved.ok()) {
         throw CommandFailed(out + ": " + saved.Describe(Language::English));
     }
-    std::printf("Read a %s radio on %s into %s\n", BandName(radioBand).c_str(),
+    std::printf("Read a %s radio on %s into %s\n", BandName(result.identifiedBand).c_str(),
                 port.DeviceName().c_str(), out.c_str());
 }
 
 void Write(const std::string& device, const std::string& in, bool answerYes,
            bool unlockCalibration) {
-    ConsoleHost host(answerYes);
+    // Nobody can answer a question on standard input that is not a terminal (a script, a pipe).
+    ConsoleHost host(answerYes                ? Questions::AnswerYes
+                     : ::isatty(STDIN_FILENO) ? Questions::AskOnTerminal
+                                              : Questions::AnswerNo);
     host.SetQuiet(true);
     ProgramState state = StartupState(host, kEnglish);
     if (const Status opened = OpenSetupFile(in, state, host); !opened.ok()) {
@@ -113,8 +149,8 @@ void Write(const std::string& device, const std::string& in, bool answerYes,
     if (unlockCalibration) state.CalibrationUnlocked = true;
     SerialPort port;
     UsePort(device, state, port);
-    int radioBand = 0;
-    switch (RunTransfer(state, host, port, "Writing", true, &radioBand)) {
+    const TransferResult result = RunTransfer(state, host, port, "Writing", true);
+    switch (result.outcome) {
         case TransferOutcome::WriteComplete:
             std::printf("Wrote %s into the radio on %s%s\n", in.c_str(), port.DeviceName().c_str(),
                         unlockCalibration ? " (with the power calibration)" : "");
@@ -122,11 +158,9 @@ void Write(const std::string& device, const std::string& in, bool answerYes,
         case TransferOutcome::PortNotOpen:
             throw CommandFailed(PortFailure(port));
         case TransferOutcome::WriteDeclined:
-            throw CommandFailed("write declined: the radio is a " + BandName(radioBand) +
-                                " radio and the set-up is for " + BandName(state.Combo1) +
-                                " (--yes writes it anyway)");
+            throw CommandFailed(WriteDeclined(host, result.identifiedBand, state.Combo1));
         default:
-            throw CommandFailed("write failed: " + LastMessage(host));
+            throw CommandFailed(TransferFailed("write", host, result, true, port));
     }
 }
 
@@ -175,14 +209,18 @@ void AddLinkCommands(CLI::App& app, Action& run) {
     static bool answerYes = false, unlockCalibration = false, paced = false;
     static int band = 0;
     const std::string portHelp = "Serial device path, or COM1..COM8 (QV7100_COMn names the device)";
+    // An empty --port would quietly fall back to COM1's device.
+    const auto portNamed = [](const std::string& text) {
+        return text.empty() ? std::string("a device path or COM1..COM8 is needed") : std::string();
+    };
 
     auto* read = app.add_subcommand("read", "Read a radio into a *.DAT set-up");
-    read->add_option("--port", device, portHelp)->required();
+    read->add_option("--port", device, portHelp)->required()->check(portNamed);
     read->add_option("OUT", out, "The *.DAT file to write")->required();
     read->callback([&run] { run = [] { Read(device, out); }; });
 
     auto* write = app.add_subcommand("write", "Write a *.DAT set-up into a radio");
-    write->add_option("--port", device, portHelp)->required();
+    write->add_option("--port", device, portHelp)->required()->check(portNamed);
     write->add_option("IN", in, "The *.DAT file to write into the radio")->required();
     write->add_flag("--yes", answerYes,
                     "Answer Yes when the radio's band differs from the set-up's");

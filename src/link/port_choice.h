@@ -15,6 +15,7 @@ enum class PortOpenError {
     Busy,          // held by another program
     NoPermission,  // the system refuses this user the device
     NotFound,      // no such device
+    NotSerial,     // a file, a folder or a device that is no serial port
 };
 
 // The serial port as the rules see it; the Qt port implements it.

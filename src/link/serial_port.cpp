@@ -1,10 +1,13 @@
 #include "link/serial_port.h"
 
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QtGlobal>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 #include <vector>
 
 #include "link/port_mapping.h"
@@ -12,10 +15,61 @@
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 #endif
 
 namespace qv {
+namespace {
+
+// Bounds the wait for written bytes when the port closes. The tool's last frame is one byte, a
+// millisecond at 9600 baud; a device that takes nothing in this time takes nothing more.
+constexpr int kCloseWaitMs = 500;
+
+#ifndef Q_OS_WIN
+bool IsCharacterDevice(const QString& device) {
+    struct stat info {};
+    return ::stat(device.toLocal8Bit().constData(), &info) == 0 && S_ISCHR(info.st_mode);
+}
+
+// The far end of the line has gone: the descriptor reports a hang-up or an error.
+bool HungUp(int handle) {
+    pollfd line = {handle, POLLIN, 0};
+    return ::poll(&line, 1, 0) > 0 && (line.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+#endif
+
+PortOpenError OpenErrorOf(QSerialPort::SerialPortError error,
+                          [[maybe_unused]] const QString& device) {
+    switch (error) {
+        case QSerialPort::DeviceNotFoundError:
+            return PortOpenError::NotFound;
+        case QSerialPort::PermissionError:
+#ifdef Q_OS_WIN
+            return PortOpenError::Busy;
+#else
+            // Qt reports a port locked by another program as a permission error too; only a
+            // device this user may not open at all is a matter of permissions.
+            return ::access(device.toLocal8Bit().constData(), R_OK | W_OK) == 0
+                       ? PortOpenError::Busy
+                       : PortOpenError::NoPermission;
+#endif
+        case QSerialPort::UnsupportedOperationError:
+            // The device opened but refused the line settings: a file, /dev/null, ...
+            return PortOpenError::NotSerial;
+        default:
+#ifdef Q_OS_WIN
+            return PortOpenError::Busy;
+#else
+            return IsCharacterDevice(device) ? PortOpenError::Busy : PortOpenError::NotSerial;
+#endif
+    }
+}
+
+}  // namespace
 
 QString DeviceForComPort(int port) {
     PortLookup lookup;
@@ -62,32 +116,19 @@ void SerialPort::Reopen(int port) {
     port_.setReadBufferSize(kReceiveBufferBytes);
     if (!port_.open(QIODevice::ReadWrite)) {
         lastErrorText_ = port_.errorString();
-        switch (port_.error()) {
-            case QSerialPort::DeviceNotFoundError:
-                lastOpenError_ = PortOpenError::NotFound;
-                break;
-            case QSerialPort::PermissionError:
-#ifdef Q_OS_WIN
-                lastOpenError_ = PortOpenError::Busy;
-#else
-                // Qt reports a port locked by another program as a permission error too; only a
-                // device this user may not open at all is a matter of permissions.
-                lastOpenError_ = ::access(device.toLocal8Bit().constData(), R_OK | W_OK) == 0
-                                     ? PortOpenError::Busy
-                                     : PortOpenError::NoPermission;
-#endif
-                break;
-            default:
-                lastOpenError_ = PortOpenError::Busy;
-                break;
-        }
+        lastOpenError_ = OpenErrorOf(port_.error(), device);
         return;
     }
+    ++openings_;
+    lossPending_ = false;
     port_.setBaudRate(kBaudRate);
     port_.setDataBits(QSerialPort::Data8);
     port_.setParity(QSerialPort::NoParity);
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
+    // Bytes that waited on the line (a late reply to a transfer that gave up) would be taken for
+    // the radio's answer to the next handshake.
+    port_.clear(QSerialPort::Input);
 }
 
 void SerialPort::ApplyCommTimeouts(const CommTimeouts& timeouts) {
@@ -116,8 +157,35 @@ void SerialPort::Write(std::span<const std::uint8_t> bytes) {
 
 void SerialPort::Close() {
     if (!port_.isOpen()) return;
-    port_.flush();
+    WaitUntilWritten();
     port_.close();
+}
+
+void SerialPort::WaitUntilWritten() {
+    const QDeadlineTimer deadline(kCloseWaitMs);
+    // What QSerialPort still holds goes to the system first...
+    while (port_.bytesToWrite() > 0 && !deadline.hasExpired()) {
+        if (!port_.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) break;
+    }
+#ifndef Q_OS_WIN
+    // ...then the system's queue to the line. tcdrain could wait for ever on a device that takes
+    // nothing more, so it only comes once that queue is empty; bytes still queued at the deadline
+    // are dropped, or closing would wait for them in turn.
+    const int line = port_.handle();
+    for (;;) {
+        int queued = 0;
+        if (::ioctl(line, TIOCOUTQ, &queued) != 0) return;  // the device is gone
+        if (queued == 0) {
+            ::tcdrain(line);
+            return;
+        }
+        if (deadline.hasExpired()) {
+            ::tcflush(line, TCOFLUSH);
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+#endif
 }
 
 void SerialPort::OnReadyRead() {
@@ -126,9 +194,28 @@ void SerialPort::OnReadyRead() {
 }
 
 void SerialPort::OnError(QSerialPort::SerialPortError error) {
-    if (error != QSerialPort::ResourceError || !port_.isOpen()) return;
-    // The device is gone; a closed port stops the notifier from firing on a dead descriptor.
-    port_.close();
+    if (!port_.isOpen() || lossPending_) return;
+    // An unplugged adapter may come as a resource error; a hung-up line (a pseudo-terminal whose
+    // far end closed, a USB adapter on Linux) comes as failing reads and writes on a descriptor
+    // that reports the hang-up, again and again until the port is closed.
+    bool gone = error == QSerialPort::ResourceError;
+#ifndef Q_OS_WIN
+    gone = gone || ((error == QSerialPort::ReadError || error == QSerialPort::WriteError) &&
+                    HungUp(port_.handle()));
+#endif
+    if (!gone) return;
+    // Closed from the event loop: closing inside QSerialPort's notification would delete the
+    // notifier that is calling. A port opened again meanwhile is left alone.
+    lossPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this, opening = openings_] {
+            if (opening != openings_ || !port_.isOpen()) return;
+            lossPending_ = false;
+            port_.close();
+            emit DeviceLost();
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace qv

@@ -39,22 +39,29 @@ class SerialPort : public QObject, public PortControl {
 
     // Hands `bytes` to the line at once. Nothing is written while the port is closed.
     void Write(std::span<const std::uint8_t> bytes);
-    // Closes the port once what was written has left.
+    // Closes the port once what was written has left, or after a short wait for a device that
+    // takes nothing more.
     void Close();
 
   signals:
     void BytesReceived(const QByteArray& bytes);
+    // The device went away under the open port (an adapter pulled out, a line hung up). The port
+    // is closed when this is emitted, always from the event loop.
+    void DeviceLost();
 
   private:
     QString Device() const;
     void OnReadyRead();
     void OnError(QSerialPort::SerialPortError error);
+    void WaitUntilWritten();
 
     QSerialPort port_;
     int portNumber_ = 1;  // the port a fresh program opens when no number was ever chosen
     QString deviceOverride_;
     PortOpenError lastOpenError_ = PortOpenError::None;
     QString lastErrorText_;
+    unsigned openings_ = 0;     // successful opens, to tell a lost device from a later one
+    bool lossPending_ = false;  // a lost device waits to be closed
 };
 
 }  // namespace qv

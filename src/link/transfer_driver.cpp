@@ -17,6 +17,7 @@ TransferDriver::TransferDriver(ProgramState& state, Host& host, SerialPort& port
         engine_.OnBytesReceived(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                           static_cast<std::size_t>(bytes.size())));
     });
+    connect(&port_, &SerialPort::DeviceLost, this, [this] { engine_.OnPortLost(); });
 }
 
 void TransferDriver::OpenCom() {

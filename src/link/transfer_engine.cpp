@@ -127,6 +127,9 @@ void TransferEngine::Start(char mode) {
     // The blink of the previous result must not hand the controls back in the middle of this one.
     vars_.LingerActive = false;
     vars_.LingerTicks = 0;
+    vars_.Failure = {};
+    blocksSent_ = 0;
+    handshakeAcknowledged_ = false;
 
     host_.SetTransferControlsEnabled(false);
     vars_.RxHex.clear();
@@ -159,6 +162,7 @@ void TransferEngine::OnBytesReceived(std::span<const std::uint8_t> bytes) {
 
 void TransferEngine::HandleHandshakeReply() {
     if (vars_.RxHex == kAckHex) {
+        handshakeAcknowledged_ = true;
         vars_.ReplyTicks = 0;
         vars_.RxHex.clear();
         vars_.TxBytes = {p::kRequestIdentification};
@@ -220,6 +224,7 @@ void TransferEngine::SendNextWriteFrame() {
         vars_.TxBytes.push_back(ByteAt(vars_.WriteImage, firstImageByte + i));
     }
     Send();
+    ++blocksSent_;
     vars_.BlockAddress += kWriteBlockLength;
 }
 
@@ -233,6 +238,7 @@ void TransferEngine::HandleReadReply() {
             vars_.TxBytes = {p::kReadCommand, HighByte(address), LowByte(address),
                              static_cast<std::uint8_t>(p::kReadBlockLength)};
             Send();
+            ++blocksSent_;
             vars_.BlockAddress += kReadBlockLength;
         } else {
             CompleteRead();
@@ -251,7 +257,7 @@ void TransferEngine::CompleteRead() {
     // A lone acknowledgement where a block was due moves the read on without that block; such an
     // image would be decoded shifted, so it is treated as a broken transfer.
     if (vars_.ReadImage.size() != 2 * p::kReadImageLength) {
-        EndWithCommunicationError();
+        EndWithCommunicationError(FailureKind::IncompleteImage);
         return;
     }
     // Every byte is in: nothing is left for the watchdog to wait for. Decoding may show a message
@@ -261,7 +267,7 @@ void TransferEngine::CompleteRead() {
     const bool decoded = host_.DecodeImage(vars_.ReadImage);
     if (!StillRunning(serial)) return;
     if (!decoded) {
-        EndWithCommunicationError();
+        EndWithCommunicationError(FailureKind::ImageRefused);
         return;
     }
     // The band the radio reported wins over the band code inside the image.
@@ -297,7 +303,8 @@ void TransferEngine::DeclineWrite() {
     Finish(TransferOutcome::WriteDeclined);
 }
 
-void TransferEngine::EndWithCommunicationError() {
+void TransferEngine::EndWithCommunicationError(FailureKind kind) {
+    vars_.Failure = {kind, blocksSent_};
     vars_.ReplyTicks = 0;
     vars_.RxHex.clear();
     // Closed before the message box opens: bytes that arrive late, even while it is shown, must
@@ -324,7 +331,22 @@ void TransferEngine::OnTimer1Tick() {
     if (!timer1Running_) return;  // a tick that was already queued when the timer stopped
     ++vars_.ReplyTicks;
     if (vars_.ReplyTicks < kWatchdogLimit) return;
-    EndWithCommunicationError();
+    EndWithCommunicationError(StalledKind());
+}
+
+FailureKind TransferEngine::StalledKind() const {
+    if (vars_.HandshakePending != 1) return FailureKind::NoReplyToBlock;
+    // A reply as long as an identification, or longer, that was not taken for one.
+    if (vars_.RxHex.size() >= 2 * p::kIdentificationLength) return FailureKind::OtherModel;
+    if (handshakeAcknowledged_ || !vars_.RxHex.empty()) return FailureKind::NoIdentification;
+    return FailureKind::NoAnswer;
+}
+
+void TransferEngine::OnPortLost() {
+    // Only while the transfer waits for the radio, as for the watchdog: once every byte is in,
+    // nothing is lost but the end byte. A port open again belongs to a later transfer.
+    if (!timer1Running_ || host_.IsPortOpen()) return;
+    EndWithCommunicationError(FailureKind::CableGone);
 }
 
 void TransferEngine::OnTimer2Tick() {

@@ -12,6 +12,28 @@
 
 namespace qv {
 
+// Why a transfer ended with the communication error, as far as the tool can tell from where it
+// stood. The user sees the same message for all of them; the command line tells them apart.
+enum class FailureKind {
+    None,              // the last transfer did not end with the communication error
+    NoAnswer,          // nothing came back to the handshake
+    NoIdentification,  // the handshake was answered, but no identification followed
+    OtherModel,        // an identification's worth of bytes came that is not this model's
+    NoReplyToBlock,    // no valid reply to a read request or write frame
+    IncompleteImage,   // a read ended with a block missing
+    ImageRefused,      // the decoder refused the read image
+    CableGone,         // the serial device went away under the transfer
+};
+
+struct TransferFailure {
+    FailureKind kind = FailureKind::None;
+    // Read requests or write frames sent when the transfer gave up, counted from 1: the block it
+    // was waiting on. 0 while nothing past the identification was sent.
+    int block = 0;
+
+    friend bool operator==(const TransferFailure&, const TransferFailure&) = default;
+};
+
 // The link's variables, kept between transfers.
 struct LinkVariables {
     std::vector<std::uint8_t> TxBytes;  // the frame sent last
@@ -31,6 +53,8 @@ struct LinkVariables {
     int LingerTicks = 0;
     int ProgressValue = 0;
     bool StatusVisible = false;
+    // Why the last transfer ended with the communication error; reset when a transfer starts.
+    TransferFailure Failure;
 };
 
 class TransferEngine {
@@ -43,6 +67,9 @@ class TransferEngine {
     void OnBytesReceived(std::span<const std::uint8_t> bytes);
     void OnTimer1Tick();
     void OnTimer2Tick();
+    // The port closed itself because its device went away (an adapter pulled out). A transfer
+    // waiting for the radio ends at once, as the watchdog would end it later.
+    void OnPortLost();
 
     const LinkVariables& Variables() const { return vars_; }
     // From a successful start until the host is told how the transfer ended.
@@ -58,7 +85,9 @@ class TransferEngine {
     void CompleteWrite();
     void EndWithSuccess(MessageId status, TransferOutcome outcome);
     void DeclineWrite();
-    void EndWithCommunicationError();
+    void EndWithCommunicationError(FailureKind kind);
+    // What the watchdog found the transfer waiting for.
+    FailureKind StalledKind() const;
     void Finish(TransferOutcome outcome);
 
     void Send();
@@ -75,6 +104,8 @@ class TransferEngine {
     LinkVariables vars_;
     bool running_ = false;
     unsigned serial_ = 0;  // counts started transfers
+    int blocksSent_ = 0;   // read requests or write frames of this transfer
+    bool handshakeAcknowledged_ = false;
     bool interpreting_ = false;
     bool timer1Running_ = false;
     bool timer2Running_ = false;

@@ -141,6 +141,18 @@ RadioRecord PtyServer::Snapshot() const {
     return radio_.Record();
 }
 
+bool PtyServer::SendUnasked(std::span<const std::uint8_t> bytes) {
+    if (master_ < 0 || keptSlave_ < 0 || !WriteAll(bytes)) return false;
+    const Nanoseconds deadline = Now() + kDrainLimit;
+    while (Now() < deadline) {
+        int queued = 0;
+        if (ioctl(keptSlave_, FIONREAD, &queued) != 0) return false;
+        if (queued >= static_cast<int>(bytes.size())) return true;
+        SleepUntil(Now() + kMillisecond);
+    }
+    return false;
+}
+
 void PtyServer::CloseAll() {
     CloseFd(master_);
     CloseFd(keptSlave_);

@@ -37,6 +37,11 @@ class PtyServer {
     // paced reply; safe to call more than once.
     void Stop();
 
+    // Puts `bytes` on the line as if the radio had sent them unasked (a late reply to a transfer
+    // that has already given up) and returns once they wait there for the tool to read them.
+    // False when the line is closed or the bytes did not arrive. Call while no transfer runs.
+    bool SendUnasked(std::span<const std::uint8_t> bytes);
+
     // A copy of what the radio has seen and holds, safe while the server runs.
     RadioRecord Snapshot() const;
 

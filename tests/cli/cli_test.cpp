@@ -1,5 +1,7 @@
 // qv7100-cli as a user runs it: real files, real exit codes, a virtual radio on a pseudo-terminal.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -8,7 +10,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "image/image_codec.h"
 #include "mainwindow/dat_file.h"
@@ -45,8 +49,9 @@ class Cli : public ::testing::Test {
         return {std::istreambuf_iterator<char>(file), {}};
     }
 
+    // Standard input is no terminal, as for a script.
     Result Run(const std::string& arguments) const {
-        const std::string command = std::string(QV7100_CLI) + " " + arguments + " >" +
+        const std::string command = std::string(QV7100_CLI) + " " + arguments + " </dev/null >" +
                                     (dir / "out").string() + " 2>" + (dir / "err").string();
         const int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Read(dir / "out"), Read(dir / "err")};
@@ -126,6 +131,35 @@ TEST_F(Cli, UsageErrorsExitWithTwoAndHelpWithZero) {
     EXPECT_NE(Run("simulate --help").out.find("cable-pulled:N"), std::string::npos);
 }
 
+TEST_F(Cli, ErrorsSayWhatTheyAre) {
+    const fs::path regularFile = SampleFile();
+    const struct {
+        std::string arguments;
+        int exitCode;
+        std::string says;
+    } cases[] = {
+        {"read --port '' out.DAT", 2, "--port: a device path or COM1..COM8 is needed"},
+        {"write --port '' " + regularFile.string(), 2, "a device path or COM1..COM8 is needed"},
+        {"read --port /dev/null out.DAT", 1, "cannot open /dev/null: it is not a serial device"},
+        {"read --port " + dir.string() + " out.DAT", 1,
+         "cannot open " + dir.string() + ": it is not a serial device"},
+        {"write --port " + regularFile.string() + " " + regularFile.string(), 1,
+         "cannot open " + regularFile.string() + ": it is not a serial device"},
+        {"bogus", 2, "qv7100-cli: unknown command 'bogus'"},
+        {"bogus --port /dev/null", 2, "unknown command 'bogus'"},
+    };
+    for (const auto& c : cases) {
+        const Result result = Run(c.arguments);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments;
+        EXPECT_NE(result.err.find(c.says), std::string::npos) << c.arguments << "\n" << result.err;
+        EXPECT_EQ(result.err.find("another program"), std::string::npos) << result.err;
+    }
+
+    const Result version = Run("--version");
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "qv7100-cli " QV7100_VERSION "\n");
+}
+
 TEST_F(Cli, ShowPrintsTheSetupInEnglish) {
     const Result result = Run("show " + SampleFile().string());
     ASSERT_EQ(result.exitCode, 0) << result.err;
@@ -154,7 +188,61 @@ class CliWithRadio : public Cli {
         if (radio) radio->Stop();
         Cli::TearDown();
     }
+
+    // Runs the program with a terminal for its standard input, output and error, as a person at
+    // a terminal does, and types `answer` when it asks. Gives what the terminal showed.
+    Result RunOnTerminal(const std::vector<std::string>& arguments, const std::string& answer) {
+        std::vector<char*> argv = {const_cast<char*>(QV7100_CLI)};
+        for (const std::string& argument : arguments) {
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        }
+        argv.push_back(nullptr);
+        int terminal = -1;
+        const pid_t child = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+        if (child == 0) {
+            ::execv(QV7100_CLI, argv.data());
+            ::_exit(127);
+        }
+        std::string shown;
+        bool answered = false;
+        bool stuck = false;
+        char buffer[4096];
+        for (;;) {
+            pollfd screen = {terminal, POLLIN, 0};
+            if (::poll(&screen, 1, 30000) <= 0) {
+                stuck = true;
+                break;
+            }
+            const ssize_t count = ::read(terminal, buffer, sizeof buffer);
+            if (count <= 0) break;  // the program has ended and its terminal with it
+            shown.append(buffer, static_cast<std::size_t>(count));
+            if (!answered && shown.find("[y/N] ") != std::string::npos) {
+                const std::string typed = answer + "\n";
+                EXPECT_EQ(::write(terminal, typed.data(), typed.size()),
+                          static_cast<ssize_t>(typed.size()));
+                answered = true;
+            }
+        }
+        if (stuck) ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ::close(terminal);
+        EXPECT_FALSE(stuck) << shown;
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, shown, ""};
+    }
 };
+
+// The lines of a failed transfer's report, without the program's name in front.
+std::vector<std::string> ReportLines(const std::string& err) {
+    std::vector<std::string> lines;
+    std::istringstream text(err);
+    for (std::string line; std::getline(text, line);) {
+        const std::string prefix = "qv7100-cli: ";
+        EXPECT_EQ(line.rfind(prefix, 0), 0u) << line;
+        lines.push_back(line.substr(std::min(prefix.size(), line.size())));
+    }
+    return lines;
+}
 
 TEST_F(CliWithRadio, ReadSavesWhatTheRadioHolds) {
     StartRadio(1);
@@ -182,6 +270,60 @@ TEST_F(CliWithRadio, AFailedReadCreatesNoFile) {
     EXPECT_FALSE(fs::exists(dir / "read.DAT"));
 }
 
+// The radio answered a read that had already given up; the bytes wait on the line until the
+// next read opens it.
+TEST_F(CliWithRadio, AReadAfterALateAnswerIsNotSpoiledByIt) {
+    StartRadio(1);
+    const std::vector<std::uint8_t> late = {0x57, 0x00, 0x50, 0x40, 0x12, 0x34, 0x06};
+    ASSERT_TRUE(radio->SendUnasked(late));
+    const Result result =
+        Run("read --port " + radio->DevicePath() + " " + (dir / "read.DAT").string());
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(Read(dir / "read.DAT"), Read(dir / "radio.DAT"));
+}
+
+// The message the program shows, then the device and what went wrong, and after a write that had
+// sent data, that the radio should be written again.
+TEST_F(CliWithRadio, AFailedTransferSaysWhereItStoppedAndOnWhichDevice) {
+    const struct {
+        const char* fault;
+        bool write;
+        const char* reason;
+        bool writeAgain;
+    } cases[] = {
+        {"silent", false,
+         "no answer to the handshake: is the radio switched on and the cable plugged in?", false},
+        {"wrong-model", true, "another model answered: its identification is not a QV-7100's",
+         false},
+        {"no-reply:5", false, "the radio gave no valid answer to read request 5", false},
+        {"no-reply:30", true, "the radio gave no valid answer to write frame 30", true},
+        {"cable-pulled:7", false,
+         "the serial device went away (cable or adapter unplugged?) at read request 7", false},
+        {"cable-pulled:40", true,
+         "the serial device went away (cable or adapter unplugged?) at write frame 41", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fault);
+        StartRadio(1, c.fault);
+        const Result result =
+            Run((c.write ? "write --port " : "read --port ") + radio->DevicePath() + " " +
+                (c.write ? SampleFile().string() : (dir / "read.DAT").string()));
+        EXPECT_EQ(result.exitCode, 1);
+        const std::vector<std::string> lines = ReportLines(result.err);
+        ASSERT_EQ(lines.size(), c.writeAgain ? 3u : 2u) << result.err;
+        EXPECT_EQ(lines[0], std::string(c.write ? "write" : "read") +
+                                " failed: " + "Communication error, please check the intercom " +
+                                "model, fault, attachment and computer serial choice!");
+        EXPECT_EQ(lines[1], radio->DevicePath() + ": " + c.reason);
+        if (c.writeAgain) {
+            EXPECT_EQ(lines[2],
+                      "the radio may now hold a mix of its old and the new set-up: write it again");
+        }
+        radio->Stop();
+    }
+    EXPECT_FALSE(fs::exists(dir / "read.DAT"));
+}
+
 TEST_F(CliWithRadio, AMissingPortIsExplained) {
     const Result result =
         Run("read --port /dev/qv7100-nothing-here " + (dir / "read.DAT").string());
@@ -198,9 +340,47 @@ TEST_F(CliWithRadio, WriteAsksAboutAnotherBand) {
     EXPECT_NE(declined.err.find("350-370MHz radio and the set-up is for 450-490MHz"),
               std::string::npos)
         << declined.err;
+    // Standard input is no terminal: nobody was asked, and the reason says how to go on.
+    EXPECT_NE(declined.err.find("without asking (standard input is not a terminal)"),
+              std::string::npos)
+        << declined.err;
+    EXPECT_NE(declined.err.find("--yes writes it anyway"), std::string::npos) << declined.err;
+    EXPECT_EQ(declined.err.find("[y/N]"), std::string::npos) << declined.err;
+    EXPECT_TRUE(radio->Snapshot().blocksWritten.empty());
     const Result written = Run(arguments + " --yes");
     EXPECT_EQ(written.exitCode, 0) << written.err;
     EXPECT_EQ(radio->Snapshot().blocksWritten.size(), 88u);
+}
+
+// At a terminal the question is put, default No, and the progress line ends at 100 %.
+TEST_F(CliWithRadio, WriteAsksAtATerminal) {
+    const struct {
+        const char* typed;
+        int exitCode;
+        std::size_t blocksWritten;
+        const char* says;
+    } cases[] = {
+        {"y", 0, 88, "100 % complete"},
+        {"YES", 0, 88, "Wrote "},
+        {"n", 1, 0, "write declined: the radio is a 350-370MHz radio"},
+        {"", 1, 0, "write declined: the radio is a 350-370MHz radio"},
+        {"maybe", 1, 0, "write declined"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        StartRadio(4);
+        const Result result =
+            RunOnTerminal({"write", "--port", radio->DevicePath(), SampleFile().string()}, c.typed);
+        EXPECT_EQ(result.exitCode, c.exitCode) << result.out;
+        EXPECT_NE(
+            result.out.find("\nFrequency band with discrepancies, do you wish to continue? [y/N] "),
+            std::string::npos)
+            << result.out;
+        EXPECT_NE(result.out.find(c.says), std::string::npos) << result.out;
+        EXPECT_EQ(result.out.find("--yes"), std::string::npos) << "the user was asked";
+        EXPECT_EQ(radio->Snapshot().blocksWritten.size(), c.blocksWritten);
+        radio->Stop();
+    }
 }
 
 TEST_F(CliWithRadio, WriteWithCalibrationAccessSendsTheCalibrationBlock) {

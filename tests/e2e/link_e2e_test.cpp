@@ -114,10 +114,11 @@ TEST_F(LinkEndToEnd, RepliesSplitIntoSingleBytesStillMakeAWholeReadAndWrite) {
 }
 
 // Every way the radio or the cable can fail ends in the communication error: the message, 0x45
-// sent, the port closed, the controls back, and the set-up as it was.
+// sent, the port closed, the controls back, and the set-up as it was. The engine says why.
 struct Fault {
     const char* name;
     bool write;
+    TransferFailure failure;
 };
 
 class FaultyRadio : public LinkEndToEnd, public ::testing::WithParamInterface<Fault> {};
@@ -134,6 +135,9 @@ TEST_P(FaultyRadio, EndsInTheCommunicationError) {
     EXPECT_FALSE(port.IsOpen());
     EXPECT_TRUE(view.controlsEnabled);
     EXPECT_EQ(EncodeImageBytes(state), before) << "a failed transfer changes nothing";
+    const TransferFailure failure = driver.Engine().Variables().Failure;
+    EXPECT_EQ(failure.kind, fault.failure.kind);
+    EXPECT_EQ(failure.block, fault.failure.block);
     const RadioRecord record = RadioAtRest();
     if (radioFault.kind == RadioFaultKind::CablePulled) {
         EXPECT_TRUE(record.hungUp);
@@ -144,18 +148,37 @@ TEST_P(FaultyRadio, EndsInTheCommunicationError) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, FaultyRadio,
-    ::testing::Values(Fault{"silent", false}, Fault{"wrong-model", false},
-                      Fault{"wrong-id-length", false}, Fault{"no-reply:5", false},
-                      Fault{"wrong-address:3", false}, Fault{"garbage-after-ack:0", false},
-                      Fault{"garbage-after-ack:4", false}, Fault{"cable-pulled:7", false},
-                      Fault{"no-reply:30", true}, Fault{"wrong-address:2", true},
-                      Fault{"garbage-after-ack:88", true}, Fault{"cable-pulled:40", true}),
+    ::testing::Values(Fault{"silent", false, {FailureKind::NoAnswer, 0}},
+                      Fault{"wrong-model", false, {FailureKind::OtherModel, 0}},
+                      Fault{"wrong-id-length", false, {FailureKind::OtherModel, 0}},
+                      Fault{"no-reply:5", false, {FailureKind::NoReplyToBlock, 5}},
+                      Fault{"wrong-address:3", false, {FailureKind::NoReplyToBlock, 3}},
+                      Fault{"garbage-after-ack:0", false, {FailureKind::NoIdentification, 0}},
+                      Fault{"garbage-after-ack:4", false, {FailureKind::NoReplyToBlock, 4}},
+                      // The radio hangs up once block 7 is out; the tool's acknowledgement of it
+                      // finds the line dead.
+                      Fault{"cable-pulled:7", false, {FailureKind::CableGone, 7}},
+                      Fault{"no-reply:30", true, {FailureKind::NoReplyToBlock, 30}},
+                      Fault{"wrong-address:2", true, {FailureKind::NoReplyToBlock, 2}},
+                      Fault{"garbage-after-ack:88", true, {FailureKind::NoReplyToBlock, 88}},
+                      // Frame 40 is acknowledged, frame 41 goes into the dead line.
+                      Fault{"cable-pulled:40", true, {FailureKind::CableGone, 41}}),
     [](const ::testing::TestParamInfo<Fault>& fault) {
         std::string name = std::string(fault.param.write ? "write_" : "read_") + fault.param.name;
         std::replace_if(
             name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
         return name;
     });
+
+// A reply that came after the last transfer had given up waits on the line; the next transfer
+// must not take it for the radio's answer to its handshake.
+TEST_F(LinkEndToEnd, BytesWaitingOnTheLineBeforeATransferAreLeftOut) {
+    StartRadio(SampleImage(2), 2);
+    const std::vector<std::uint8_t> late = {0x06, 0x57, 0x00, 0x10, 0x40, 0xFF, 0xFF};
+    ASSERT_TRUE(radio->SendUnasked(late));
+    ASSERT_EQ(Run(false), TransferOutcome::ReadComplete);
+    EXPECT_EQ(EncodeImageBytes(state), SampleImage(2));
+}
 
 TEST_F(LinkEndToEnd, APortHeldByAnotherProgramIsReportedAndNothingIsSent) {
     StartRadio(SampleImage(0), 0);
