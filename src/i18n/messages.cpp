@@ -55,6 +55,16 @@ constexpr MessageRow kMessages[] = {
      "The file could not be read; nothing was loaded."},
     {MessageId::FileUnwritable, "无法写入该文件，原有的文件保持不变。",
      "The file could not be written; the file that was there is unchanged."},
+    {MessageId::SaveTargetIsFolder, "该名称是一个文件夹，不是文件，未作任何更改。",
+     "The name is a directory, not a file; nothing was changed."},
+    {MessageId::SaveTargetNotAFile, "该名称是设备、管道或套接字，不是普通文件，未作任何更改。",
+     "The name is a device, a pipe or a socket, not a file; nothing was changed."},
+    {MessageId::SaveFolderMissing, "要保存到的文件夹不存在，未作任何更改。",
+     "The folder to save into does not exist; nothing was changed."},
+    {MessageId::SaveFolderNotWritable, "您没有写入该文件夹的权限，未作任何更改。",
+     "You have no permission to write in the folder; nothing was changed."},
+    {MessageId::SaveFileNotWritable, "您没有写入该文件的权限，原有的文件保持不变。",
+     "You have no permission to write the file; the file that was there is unchanged."},
 };
 
 constexpr std::size_t kMessageCount = std::size(kMessages);
@@ -63,7 +73,7 @@ constexpr bool InEnumOrder() {
     for (std::size_t i = 0; i < kMessageCount; ++i) {
         if (static_cast<std::size_t>(kMessages[i].id) != i) return false;
     }
-    return static_cast<std::size_t>(MessageId::FileUnwritable) + 1 == kMessageCount;
+    return static_cast<std::size_t>(MessageId::SaveFileNotWritable) + 1 == kMessageCount;
 }
 static_assert(InEnumOrder(), "kMessages must hold one row per MessageId, in enumeration order");
 
