@@ -86,19 +86,18 @@ std::map<std::string, std::string> Snapshot(const fs::path& root) {
     return tree;
 }
 
-// A save that opened the pipe it was given would wait for a reader for ever; the test gives it
-// one after a generous while so that it fails rather than hangs.
-Status SaveWithoutHanging(const fs::path& path, std::string_view bytes) {
-    auto save =
-        std::async(std::launch::async, [&] { return ReplaceFileContents(path, Bytes(bytes)); });
-    if (save.wait_for(std::chrono::seconds(30)) == std::future_status::timeout) {
-        ADD_FAILURE() << "the save is blocked opening " << path;
+// A check or save that opened the pipe it was given would wait for ever for the other end; the
+// test gives it one after a generous while, so that it fails rather than hangs.
+Status WithoutHanging(const fs::path& path, const std::function<Status()>& operation) {
+    auto running = std::async(std::launch::async, operation);
+    if (running.wait_for(std::chrono::seconds(30)) == std::future_status::timeout) {
+        ADD_FAILURE() << "blocked opening " << path;
         const int release = ::open(path.c_str(), O_RDWR | O_NONBLOCK);
-        const Status status = save.get();
+        const Status status = running.get();
         ::close(release);
         return status;
     }
-    return save.get();
+    return running.get();
 }
 
 class SafeSave : public ::testing::Test {
@@ -225,12 +224,14 @@ TEST_F(SafeSave, RefusalsChangeNothing) {
         c.make(folder);
         const auto before = Snapshot(folder);
 
-        const Status checked = CheckSaveTarget(folder / c.name);
+        const fs::path path = folder / c.name;
+        const Status checked = WithoutHanging(path, [&] { return CheckSaveTarget(path); });
         EXPECT_FALSE(checked.ok());
         EXPECT_EQ(checked.message(), c.message);
         EXPECT_NE(checked.detail().find(c.detail), std::string::npos) << checked.detail();
 
-        const Status saved = SaveWithoutHanging(folder / c.name, kNewContents);
+        const Status saved =
+            WithoutHanging(path, [&] { return ReplaceFileContents(path, Bytes(kNewContents)); });
         EXPECT_FALSE(saved.ok());
         EXPECT_EQ(saved.message(), c.message);
         EXPECT_EQ(saved.detail(), checked.detail());
