@@ -18,6 +18,7 @@
 #include "link/transfer_driver.h"
 #include "mainwindow/dat_file.h"
 #include "mainwindow/file_commands.h"
+#include "mainwindow/safe_save.h"
 #include "mainwindow/startup.h"
 #include "sim/pty_server.h"
 #include "sim/radio_fault.h"
@@ -110,6 +111,10 @@ std::string WriteDeclined(const ConsoleHost& host, int radioBand, int setupBand)
 }
 
 void Read(const std::string& device, const std::string& out) {
+    // A read takes the radio's time; a file that cannot be saved is known before the port opens.
+    if (const Status target = CheckSaveTarget(out); !target.ok()) {
+        throw CommandFailed(out + ": " + target.Describe(Language::English));
+    }
     ConsoleHost host;
     host.SetQuiet(true);
     ProgramState state = StartupState(host, kEnglish);

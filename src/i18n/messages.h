@@ -37,6 +37,12 @@ enum class MessageId {
     FileTooShort,    // a *.DAT file shorter than 1525 bytes
     FileUnreadable,  // a *.DAT file that cannot be opened or read
     FileUnwritable,  // a *.DAT file that cannot be written
+    // Saves refused before anything is written.
+    SaveTargetIsFolder,     // the name to save under is a folder
+    SaveTargetNotAFile,     // the name is a device, a named pipe or a socket
+    SaveFolderMissing,      // the folder to save into does not exist
+    SaveFolderNotWritable,  // the folder to save into may not be written
+    SaveFileNotWritable,    // the file that is there may not be written
     // The desktop program.
     SettingsNotKept,  // the parameter file can be written nowhere
 };

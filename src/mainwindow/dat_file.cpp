@@ -3,23 +3,16 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstring>
 #include <fstream>
-#include <random>
 #include <system_error>
+
+#include "mainwindow/safe_save.h"
 
 namespace qv {
 namespace {
 
 std::string SystemReason(int error) {
     return std::generic_category().message(error);
-}
-
-std::filesystem::path TemporaryPathBeside(const std::filesystem::path& path) {
-    std::random_device random;
-    std::filesystem::path temporary = path;
-    temporary += ".saving-" + std::to_string(random() % 1000000);
-    return temporary;
 }
 
 }  // namespace
@@ -48,34 +41,10 @@ Status ReadDatFile(const std::filesystem::path& path, ImageBytes& image) {
 }
 
 Status WriteDatFile(const std::filesystem::path& path, const ImageBytes& image) {
-    const std::filesystem::path temporary = TemporaryPathBeside(path);
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file) return Status::Refused(MessageId::FileUnwritable, SystemReason(errno));
-        file.write(kDatSignature.data(), static_cast<std::streamsize>(kDatSignature.size()));
-        file.write(reinterpret_cast<const char*>(image.data()),
-                   static_cast<std::streamsize>(image.size()));
-        file.close();
-        if (!file) {
-            const int error = errno;
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return Status::Refused(MessageId::FileUnwritable, SystemReason(error));
-        }
-    }
-    std::error_code error;
-    // A file that was there keeps its permissions.
-    const auto existing = std::filesystem::status(path, error);
-    if (!error && std::filesystem::exists(existing)) {
-        std::filesystem::permissions(temporary, existing.permissions(), error);
-    }
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return Status::Refused(MessageId::FileUnwritable, error.message());
-    }
-    return Status::Ok();
+    std::array<std::uint8_t, kDatFileBytes> content{};
+    const auto end = std::copy(kDatSignature.begin(), kDatSignature.end(), content.begin());
+    std::copy(image.begin(), image.end(), end);
+    return ReplaceFileContents(path, content);
 }
 
 }  // namespace qv

@@ -21,8 +21,9 @@ Status ParseDatFile(std::span<const std::uint8_t> content, ImageBytes& image);
 // Reads at most the first 1525 bytes of `path` and parses them.
 Status ReadDatFile(const std::filesystem::path& path, ImageBytes& image);
 
-// Writes signature and image to a temporary file beside `path` and renames it over `path`, so a
-// failed save leaves the file that was there as it was.
+// Replaces the contents of `path` with signature and image as ReplaceFileContents does: a failed
+// save leaves the file that was there as it was, a symbolic link is written through, and a
+// folder, a device or a pipe at `path` is refused.
 Status WriteDatFile(const std::filesystem::path& path, const ImageBytes& image);
 
 }  // namespace qv

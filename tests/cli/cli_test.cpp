@@ -331,6 +331,31 @@ TEST_F(CliWithRadio, AMissingPortIsExplained) {
     EXPECT_NE(result.err.find("/dev/qv7100-nothing-here"), std::string::npos) << result.err;
 }
 
+TEST_F(CliWithRadio, ReadRefusesAnOutputItCannotSaveBeforeTalkingToTheRadio) {
+    StartRadio(1);
+    fs::create_directories(dir / "folder.DAT");
+    const struct {
+        const char* port;  // nothing: the virtual radio
+        const char* out;
+        const char* reason;
+    } cases[] = {
+        {nullptr, "missing/read.DAT", "The folder to save into does not exist"},
+        {nullptr, "folder.DAT", "is a directory"},
+        // Were the port opened first, its absence would be the reason given.
+        {"/dev/qv7100-nothing-here", "missing/read.DAT", "The folder to save into does not exist"},
+    };
+    for (const auto& c : cases) {
+        const std::string port = c.port ? c.port : radio->DevicePath();
+        const Result result = Run("read --port " + port + " " + (dir / c.out).string());
+        EXPECT_EQ(result.exitCode, 1) << c.out;
+        EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
+        EXPECT_EQ(result.err.find("serial port"), std::string::npos) << result.err;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    }
+    EXPECT_EQ(radio->Snapshot().sessions, 0) << "the radio never heard a handshake";
+    EXPECT_FALSE(fs::exists(dir / "missing"));
+}
+
 TEST_F(CliWithRadio, WriteAsksAboutAnotherBand) {
     StartRadio(4);
     const std::string arguments =
