@@ -1,11 +1,10 @@
 #include "mainwindow/parameter_file.h"
 
 #include <array>
-#include <cerrno>
 #include <fstream>
-#include <system_error>
 
 #include "mainwindow/lock_rules.h"
+#include "mainwindow/safe_save.h"
 
 namespace qv {
 
@@ -18,16 +17,10 @@ Parameters ReadParameterFile(const std::filesystem::path& path) {
 }
 
 Status WriteParameterFile(const std::filesystem::path& path, const Parameters& parameters) {
-    const char bytes[] = {static_cast<char>(parameters.lock), static_cast<char>(parameters.port),
-                          static_cast<char>(parameters.language)};
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file) file.write(bytes, sizeof bytes);
-    if (file) file.close();
-    if (!file) {
-        return Status::Refused(MessageId::SettingsNotKept,
-                               path.string() + ": " + std::generic_category().message(errno));
-    }
-    return Status::Ok();
+    const std::uint8_t bytes[] = {parameters.lock, parameters.port, parameters.language};
+    const Status written = ReplaceFileContents(path, bytes);
+    if (written.ok()) return written;
+    return Status::Refused(MessageId::SettingsNotKept, written.Describe(Language::English));
 }
 
 void ApplyParameters(Session& session, const Parameters& parameters) {
