@@ -68,7 +68,7 @@ double SnapFrequency(std::string_view frequencyText) {
     if (frequencyText.size() < 4) return Val(frequencyText);
     // The last four digits are tens of hertz within the current 100 kHz.
     const std::string_view head = frequencyText.substr(0, frequencyText.size() - 4);
-    const int tens = static_cast<int>(Val(frequencyText.substr(frequencyText.size() - 4)));
+    const int tens = ValInt(frequencyText.substr(frequencyText.size() - 4));
     const int r5 = tens % 500;
     const int r625 = tens % 625;
     if (r5 == 0 || r625 == 0) return Val(frequencyText);
