@@ -1,8 +1,17 @@
-// The desktop program. Its windows come with the main-window work; until then it only starts
-// the application object so that the target builds and links against the whole stack.
+// The desktop program: the QV-7100 programming tool's main window.
 #include <QApplication>
+#include <QTimer>
+
+#include "mainwindow/main_window.h"
+#include "shell/program.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("qv7100"));
+    QApplication::setOrganizationName(QStringLiteral("qv7100"));
+    qv::Program program(qv::LocateProgramPaths());
+    qv::MainWindow window(program);
+    window.show();
+    QTimer::singleShot(0, &window, &qv::MainWindow::CheckSettingsCanBeKept);
+    return QApplication::exec();
 }

@@ -9,6 +9,7 @@
 #include "i18n/captions.h"
 #include "i18n/list_items.h"
 #include "image/text.h"
+#include "mainwindow/settings_frame.h"
 #include "state/bands.h"
 #include "state/keys.h"
 #include "state/option_entries.h"
@@ -86,24 +87,11 @@ void WriteChannels(const ProgramState& state, std::ostream& out) {
 }
 
 Section FunctionSettings(const ProgramState& state) {
-    struct Row {
-        const char* label;
-        ListId list;
-        int Setup::*position;
-    };
-    static constexpr Row kRows[] = {
-        {"Label4", ListId::VoiceLanguage, &Setup::Combo2},
-        {"Label5", ListId::TimeOut, &Setup::Combo3},
-        {"Label1", ListId::TimeOutWarn, &Setup::Combo4},
-        {"Label6", ListId::SquelchLevel, &Setup::Combo9},
-        {"Label7", ListId::BatterySave, &Setup::Combo6},
-        {"Label8", ListId::KeyBeep, &Setup::Combo7},
-    };
     Section section(Label(WindowId::Form1, "Frame2"));
-    for (const Row& row : kRows) {
+    for (const SettingsList& row : kSettingsLists) {
         const int position = state.*row.position;
         section.Add(Label(WindowId::Form1, row.label),
-                    position < 0 ? "(none)" : Item(row.list, position));
+                    position < 0 ? "(none)" : Item(row.items, position));
     }
     return section;
 }

@@ -1,0 +1,283 @@
+// Building the main window and showing the state in it.
+#include "mainwindow/main_window.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "dialogs/form2_window.h"
+#include "dialogs/form4_window.h"
+#include "dialogs/form5_window.h"
+#include "dialogs/form6_window.h"
+#include "dialogs/form7_window.h"
+#include "i18n/list_items.h"
+#include "link/port_mapping.h"
+#include "mainwindow/about_window.h"
+#include "mainwindow/band_list.h"
+#include "mainwindow/band_rules.h"
+#include "mainwindow/channel_grid_view.h"
+#include "mainwindow/settings_frame.h"
+#include "mainwindow/toolbar_icons.h"
+#include "shell/captions.h"
+#include "shell/clickable_label.h"
+#include "shell/web_link.h"
+#include "state/bands.h"
+
+namespace qv {
+namespace {
+
+// Fills a list with the items of `list` in `language`; the caption table relabels them later.
+void Fill(QComboBox& combo, ListId list, Language language) {
+    for (const std::string& item : ListItems(list, language)) combo.addItem(ToQString(item));
+}
+
+// Sets a list's position without running anything that listens to it.
+void ShowPosition(QComboBox& combo, int position) {
+    const QSignalBlocker blocker(combo);
+    combo.setCurrentIndex(position >= 0 && position < combo.count() ? position : -1);
+}
+
+QLabel* LabelFor(const std::string_view name, QWidget* buddy) {
+    auto* label = new QLabel;
+    label->setObjectName(ToQString(name));
+    label->setBuddy(buddy);
+    return label;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Program& program)
+    : program_(program),
+      state_(program.State()),
+      driver_(program.State(), program.MessageBox(), port_, *this),
+      gridModel_(program.State()) {
+    setObjectName(QStringLiteral("Form1"));
+    program_.MessageBox().SetOwner(this);
+    driver_.SetStateChangedHandler([this](Changes changes) { program_.Changed(changes); });
+    connect(&program_, &Program::StateChanged, this, &MainWindow::Refresh);
+
+    BuildMenus();
+    BuildToolbar();
+    BuildCentralWidget();
+    BuildStatusBar();
+    CreateDialogs();
+    ApplyFixedCaptions(*this, WindowId::Form1);
+    ApplyCaptionTable(*this, WindowId::Form1, CaptionLanguage(state_.LanguageIsEnglish));
+    Refresh(Changes::WholeSetup() | StatePart::Lock | StatePart::Ports | StatePart::Calibration);
+    grid_->setFocus();
+}
+
+MainWindow::~MainWindow() {
+    program_.MessageBox().SetOwner(nullptr);
+}
+
+DialogWindow& MainWindow::Dialog(WindowId window) const {
+    return *dialogs_.at(window);
+}
+
+void MainWindow::BuildMenus() {
+    std::map<std::string_view, QMenu*> menus;
+    for (const std::string_view name : kMenus) {
+        QMenu* menu = menuBar()->addMenu(QString());
+        menu->setObjectName(ToQString(name));
+        menus[name] = menu;
+    }
+    programmingMenu_ = menus.at("mnupro");
+    portMenu_ = menus.at("mnucom");
+    for (const MenuItem& item : kMenuItems) {
+        QMenu* menu = menus.at(item.menu);
+        if (item.command == MenuCommand::Separator) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(QString());
+        action->setObjectName(ToQString(item.name));
+        action->setCheckable(item.checkable);
+        action->setVisible(item.visible);
+        if (!item.shortcut.empty()) action->setShortcut(QKeySequence(ToQString(item.shortcut)));
+        connect(action, &QAction::triggered, this, [this, &item] { Run(item); });
+        if (item.command == MenuCommand::Read) readItem_ = action;
+        if (item.command == MenuCommand::Write) writeItem_ = action;
+        if (item.command == MenuCommand::Lock) lockItem_ = action;
+        if (item.command == MenuCommand::Port)
+            portItems_[static_cast<std::size_t>(item.port)] = action;
+        if (item.command == MenuCommand::Help) {
+            // A hidden item takes no keys; the window's own shortcut brings F1 to it.
+            auto* f1 = new QShortcut(action->shortcut(), this);
+            connect(f1, &QShortcut::activated, action, &QAction::trigger);
+        }
+    }
+    // The port items tell which device each stands for, looked up when the menu opens.
+    connect(portMenu_, &QMenu::aboutToShow, this, &MainWindow::RefreshPortStatusTips);
+}
+
+void MainWindow::BuildToolbar() {
+    toolbar_ = addToolBar(QString());
+    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar_->setMovable(false);
+    toolbar_->setIconSize(QSize(32, 32));
+    for (const ToolbarButton& button : kToolbarButtons) {
+        if (button.command == ToolbarCommand::None) {
+            toolbar_->addSeparator()->setProperty(kToolbarButtonProperty, button.number);
+            continue;
+        }
+        QAction* action = toolbar_->addAction(ToolbarIcon(button.command), QString());
+        action->setObjectName(QStringLiteral("Toolbar1Button%1").arg(button.number));
+        action->setProperty(kToolbarButtonProperty, button.number);
+        action->setProperty("qvKey", ToQString(button.key));
+        action->setVisible(button.visibleAtStart);
+        const QString key = ToQString(button.key);
+        connect(action, &QAction::triggered, this, [this, key] { RunToolbarKey(key); });
+        toolbarButtons_[button.command] = action;
+    }
+}
+
+void MainWindow::BuildCentralWidget() {
+    const Language language = CaptionLanguage(state_.LanguageIsEnglish);
+    grid_ = new ChannelGridView(gridModel_);
+
+    frame1_ = new QGroupBox;
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    combo1_ = new BandList;
+    combo1_->setObjectName(QStringLiteral("Combo1"));
+    for (const Band& band : kBands) combo1_->addItem(ToQString(band.listText));
+    combo1_->SetOpenHandler([this] { program_.Changed(OpenBandList(state_)); });
+    connect(combo1_, &QComboBox::activated, this, &MainWindow::ChooseBand);
+    auto* bandLayout = new QHBoxLayout(frame1_);
+    bandLayout->addWidget(LabelFor("Label3", combo1_));
+    bandLayout->addWidget(combo1_, 1);
+
+    frame2_ = new QGroupBox;
+    frame2_->setObjectName(QStringLiteral("Frame2"));
+    auto* settingsLayout = new QGridLayout(frame2_);
+    for (std::size_t k = 0; k < kSettingsLists.size(); ++k) {
+        const SettingsList& row = kSettingsLists[k];
+        auto* combo = new QComboBox;
+        combo->setObjectName(ToQString(row.list));
+        Fill(*combo, row.items, language);
+        connect(combo, &QComboBox::activated, this, [this, &row](int position) {
+            program_.Changed(ChooseSetting(state_, row, position));
+        });
+        settings_[k] = combo;
+        settingsLayout->addWidget(LabelFor(row.label, combo), static_cast<int>(k), 0);
+        settingsLayout->addWidget(combo, static_cast<int>(k), 1);
+    }
+    settingsLayout->setColumnStretch(1, 1);
+
+    auto* rights = new ClickableLabel;
+    rights->setObjectName(QStringLiteral("Label2"));
+    rights->setToolTip(QString::fromLatin1(kProjectWebAddress));
+    connect(rights, &ClickableLabel::clicked, this, [] { OpenProjectWebPage(); });
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(frame1_);
+    side->addWidget(frame2_);
+    side->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->addWidget(grid_, 1);
+    top->addLayout(side);
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(top, 1);
+    layout->addWidget(rights);
+    setCentralWidget(central);
+
+    grid_->setMinimumWidth(grid_->FullWidth());
+    setTabOrder(grid_, combo1_);
+    QWidget* previous = combo1_;
+    for (QComboBox* combo : settings_) {
+        setTabOrder(previous, combo);
+        previous = combo;
+    }
+    setTabOrder(previous, rights);
+}
+
+void MainWindow::BuildStatusBar() {
+    status_ = new QLabel;
+    status_->setObjectName(QStringLiteral("Label"));
+    status_->hide();
+    progress_ = new QProgressBar;
+    progress_->setObjectName(QStringLiteral("ProgressBar1"));
+    progress_->hide();
+    statusBar()->addWidget(status_, 1);
+    statusBar()->addPermanentWidget(progress_, 1);
+}
+
+void MainWindow::CreateDialogs() {
+    dialogs_[WindowId::Form2] = new Form2Window(program_);
+    dialogs_[WindowId::Form4] = new Form4Window(program_);
+    dialogs_[WindowId::Form5] = new Form5Window(program_);
+    dialogs_[WindowId::Form6] = new Form6Window(program_);
+    dialogs_[WindowId::Form7] = new Form7Window(program_);
+    dialogs_[WindowId::About] = new AboutWindow(program_, this);
+}
+
+void MainWindow::Refresh(Changes changes) {
+    if (changes.Has(StatePart::Language)) ApplyLanguage();
+    if (changes.Has(StatePart::Grid)) gridModel_.CellsChanged();
+    if (changes.Has(StatePart::Band)) RefreshBandFrame();
+    if (changes.Has(StatePart::Settings)) RefreshSettingsFrame();
+    if (changes.Has(StatePart::Lock)) RefreshLock();
+    if (changes.Has(StatePart::Ports)) RefreshPortMenu();
+    if (changes.Has(StatePart::Calibration)) {
+        toolbarButtons_.at(ToolbarCommand::Relock)->setVisible(state_.ServiceButtonVisible);
+    }
+}
+
+void MainWindow::ApplyLanguage() {
+    // A flag the program never stores leaves every window as it is.
+    const int flag = state_.LanguageIsEnglish;
+    if (flag != 0 && flag != 1) return;
+    const Language language = CaptionLanguage(flag);
+    ApplyCaptionTable(*this, WindowId::Form1, language);
+    for (const WindowId window : kCaptionWindows) {
+        if (window != WindowId::Form1) dialogs_.at(window)->ApplyLanguage(language);
+    }
+}
+
+void MainWindow::RefreshBandFrame() {
+    ShowPosition(*combo1_, state_.Combo1);
+}
+
+void MainWindow::RefreshSettingsFrame() {
+    for (std::size_t k = 0; k < kSettingsLists.size(); ++k) {
+        ShowPosition(*settings_[k], state_.*kSettingsLists[k].position);
+    }
+}
+
+void MainWindow::RefreshLock() {
+    lockItem_->setChecked(state_.mnulockChecked);
+    frame1_->setEnabled(state_.Frame1Enabled);
+    frame2_->setEnabled(state_.Frame2Enabled);
+    grid_->setEnabled(state_.Grid1Enabled);
+}
+
+void MainWindow::RefreshPortMenu() {
+    for (int port = 1; port <= kPortCount; ++port) {
+        portItems_[static_cast<std::size_t>(port)]->setChecked(
+            state_.mnucomChecked[static_cast<std::size_t>(port)]);
+    }
+}
+
+void MainWindow::RefreshPortStatusTips() {
+    for (int port = 1; port <= kPortCount; ++port) {
+        const QString device = DeviceForComPort(port);
+        portItems_[static_cast<std::size_t>(port)]->setStatusTip(
+            device.isEmpty() ? QStringLiteral("COM%1: -").arg(port)
+                             : QStringLiteral("COM%1: %2").arg(port).arg(device));
+    }
+}
+
+}  // namespace qv

@@ -1,0 +1,34 @@
+// The caption tables applied to real widgets: every control carries its control name as its
+// objectName (an element of a control array also the property "qvElement", a toolbar button the
+// property "qvButton"), and each caption row sets the property it names on the control of that
+// name.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <string_view>
+
+#include "i18n/captions.h"
+
+namespace qv {
+
+inline constexpr const char* kElementProperty = "qvElement";
+inline constexpr const char* kToolbarButtonProperty = "qvButton";
+
+inline QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The rows of `window` that follow the language, in `language`, in table order. A list keeps its
+// selected position. Afterwards every control named by a label (its buddy) takes the label's text
+// as its accessible name.
+void ApplyCaptionTable(QWidget& root, WindowId window, Language language);
+
+// The texts of `window` that read the same in both languages; once, when the window is made.
+void ApplyFixedCaptions(QWidget& root, WindowId window);
+
+// A caption without its "&" accelerator marks, for accessible names.
+QString WithoutAccelerator(const QString& caption);
+
+}  // namespace qv

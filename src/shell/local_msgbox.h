@@ -1,0 +1,34 @@
+// LocalMsgBox on QMessageBox: the buttons, icon, default button and modality of a message-box
+// style value, the buttons captioned in the current language, owned by the main window even when
+// a dialog asks. Timers and serial events keep arriving while it is open.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "state/host.h"
+#include "state/program_state.h"
+
+namespace qv {
+
+class LocalMessageBox : public Host {
+  public:
+    explicit LocalMessageBox(const Session& session) : session_(session) {}
+
+    // The window that owns every box: the main window.
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+
+    // Returns the identifier of the button that closed the box (1 OK ... 7 No). A box closed
+    // without a button (Escape, the close box) answers with its Cancel or No button, or with its
+    // only button.
+    int LocalMsgBox(const std::string& text, int style, const std::string& title) override;
+
+    // Each button carries its identifier in this property, so tests and automation find it.
+    static constexpr const char* kButtonIdProperty = "qvButtonId";
+
+  private:
+    const Session& session_;
+    QPointer<QWidget> owner_;
+};
+
+}  // namespace qv

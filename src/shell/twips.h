@@ -1,0 +1,19 @@
+// Sizes given in twips (1/1440 inch) as pixels of a widget's screen, at its logical DPI: right at
+// 100 % and at 200 % scaling alike.
+#pragma once
+
+#include <QWidget>
+
+namespace qv {
+
+inline constexpr int kTwipsPerInch = 1440;
+
+inline int TwipsToPixelsX(int twips, const QWidget& widget) {
+    return (twips * widget.logicalDpiX() + kTwipsPerInch / 2) / kTwipsPerInch;
+}
+
+inline int TwipsToPixelsY(int twips, const QWidget& widget) {
+    return (twips * widget.logicalDpiY() + kTwipsPerInch / 2) / kTwipsPerInch;
+}
+
+}  // namespace qv

@@ -1,0 +1,128 @@
+// What the GUI tests share: a started program with its main window in a folder of its own, and
+// a hand that answers the next message box the way a user would, by clicking one of its buttons.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "mainwindow/main_window.h"
+#include "mainwindow/parameter_file.h"
+#include "shell/program.h"
+
+namespace qv::test {
+
+// What a message box showed.
+struct SeenBox {
+    QString text;
+    QString title;
+    QStringList buttons;  // captions, left to right as added
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int defaultButtonId = 0;
+};
+
+// Answers message boxes as they open: each with the next identifier of `answers` (1 OK ... 7 No),
+// recording what it showed. Boxes beyond the answers are closed with their first button, so a
+// test never hangs on an unexpected box; `Seen()` tells about it.
+class MessageBoxHand : public QObject {
+  public:
+    explicit MessageBoxHand(std::vector<int> answers = {}) : answers_(std::move(answers)) {
+        timer_.setInterval(5);
+        connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
+        timer_.start();
+    }
+    void Answer(int id) { answers_.push_back(id); }
+    const std::vector<SeenBox>& Seen() const { return seen_; }
+
+  private:
+    void Poll() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible() || box == last_) return;
+        last_ = box;
+        SeenBox seen{box->text(), box->windowTitle(), {}, box->icon(), 0};
+        QAbstractButton* chosen = nullptr;
+        const int wanted = next_ < answers_.size() ? answers_[next_] : 0;
+        ++next_;
+        for (QAbstractButton* button : box->buttons()) {
+            seen.buttons << button->text();
+            const int id = button->property("qvButtonId").toInt();
+            if (button == static_cast<QAbstractButton*>(box->defaultButton())) {
+                seen.defaultButtonId = id;
+            }
+            if (id == wanted || (wanted == 0 && chosen == nullptr)) chosen = button;
+        }
+        seen_.push_back(seen);
+        if (chosen != nullptr) QMetaObject::invokeMethod(chosen, "click", Qt::QueuedConnection);
+    }
+
+    std::vector<int> answers_;
+    std::size_t next_ = 0;
+    std::vector<SeenBox> seen_;
+    QMessageBox* last_ = nullptr;
+    QTimer timer_;
+};
+
+// A program started in a folder of its own (the parameter file lives there), its main window
+// shown.
+class GuiTest : public ::testing::Test {
+  protected:
+    std::filesystem::path folder;
+    std::unique_ptr<Program> program;
+    std::unique_ptr<MainWindow> window;
+
+    void SetUp() override {
+        folder = std::filesystem::temp_directory_path() /
+                 ("qv-gui-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+    }
+    void TearDown() override {
+        window.reset();
+        program.reset();
+        std::filesystem::remove_all(folder);
+    }
+
+    ProgramPaths Paths() const {
+        return {QString::fromStdString(folder.string()),
+                QString::fromStdString((folder / kParameterFileName).string())};
+    }
+
+    // Starts the program as a user would, with `stored` in its parameter file.
+    void Start(std::optional<Parameters> stored = std::nullopt) {
+        if (stored) {
+            ASSERT_TRUE(WriteParameterFile(folder / kParameterFileName, *stored).ok());
+        }
+        program = std::make_unique<Program>(Paths());
+        window = std::make_unique<MainWindow>(*program);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    ProgramState& State() { return program->State(); }
+
+    // A control of the main window (or of a dialog) by its control name.
+    template <typename T = QWidget>
+    T* Find(const QString& name, QWidget* root = nullptr) {
+        QWidget* in = root != nullptr ? root : window.get();
+        if (in->objectName() == name) return qobject_cast<T*>(in);
+        return in->findChild<T*>(name);
+    }
+    QAction* Action(const QString& name) { return window->findChild<QAction*>(name); }
+};
+
+}  // namespace qv::test
