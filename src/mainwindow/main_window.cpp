@@ -81,6 +81,10 @@ MainWindow::MainWindow(Program& program)
 
 MainWindow::~MainWindow() {
     program_.MessageBox().SetOwner(nullptr);
+    // The settings dialogs are windows without an owner; the main window still ends them.
+    for (auto& [window, dialog] : dialogs_) {
+        if (dialog->parent() == nullptr) delete dialog;
+    }
 }
 
 DialogWindow& MainWindow::Dialog(WindowId window) const {
