@@ -42,6 +42,11 @@ int ChannelGridView::FullWidth() const {
     return width + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
 }
 
+QSize ChannelGridView::sizeHint() const {
+    const int rows = verticalHeader()->defaultSectionSize() * kChannelCount;
+    return {FullWidth(), horizontalHeader()->sizeHint().height() + rows + 2 * frameWidth()};
+}
+
 void ChannelGridView::changeEvent(QEvent* event) {
     QTableView::changeEvent(event);
     // Another font: the captions may need wider columns.
@@ -57,6 +62,7 @@ void ChannelGridView::ApplyGeometry() {
     const int rowHeight = std::max(TwipsToPixelsY(kRowTwips, *this), fontMetrics().height() + 4);
     verticalHeader()->setDefaultSectionSize(rowHeight);
     verticalHeader()->setMinimumSectionSize(rowHeight);
+    updateGeometry();
 }
 
 }  // namespace qv

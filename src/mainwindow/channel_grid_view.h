@@ -16,6 +16,8 @@ class ChannelGridView : public QTableView {
 
     // The width that shows every column without a horizontal scroll bar.
     int FullWidth() const;
+    // Wide enough for every column, and as high as the screen allows.
+    QSize sizeHint() const override;
 
   protected:
     void changeEvent(QEvent* event) override;

@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QScreen>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -16,6 +18,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "dialogs/form2_window.h"
 #include "dialogs/form4_window.h"
@@ -76,7 +80,18 @@ MainWindow::MainWindow(Program& program)
     ApplyFixedCaptions(*this, WindowId::Form1);
     ApplyCaptionTable(*this, WindowId::Form1, CaptionLanguage(state_.LanguageIsEnglish));
     Refresh(Changes::WholeSetup() | StatePart::Lock | StatePart::Ports | StatePart::Calibration);
+    SizeToShowTheChannels();
     grid_->setFocus();
+}
+
+void MainWindow::SizeToShowTheChannels() {
+    // Every column and as many channel rows as the screen allows; never larger than the screen,
+    // where the grid scrolls instead.
+    QSize size = sizeHint();
+    if (const QScreen* screen = this->screen()) {
+        size = size.boundedTo(screen->availableGeometry().size() * 0.95);
+    }
+    resize(size);
 }
 
 MainWindow::~MainWindow() {
@@ -198,7 +213,6 @@ void MainWindow::BuildCentralWidget() {
     layout->addWidget(rights);
     setCentralWidget(central);
 
-    grid_->setMinimumWidth(grid_->FullWidth());
     setTabOrder(grid_, combo1_);
     QWidget* previous = combo1_;
     for (QComboBox* combo : settings_) {
@@ -248,6 +262,12 @@ void MainWindow::ApplyLanguage() {
     ApplyCaptionTable(*this, WindowId::Form1, language);
     for (const WindowId window : kCaptionWindows) {
         if (window != WindowId::Form1) dialogs_.at(window)->ApplyLanguage(language);
+    }
+    // Captions of the other language may be wider: widen the window rather than clip them.
+    if (isVisible() && !isMaximized() && !isFullScreen() && width() < sizeHint().width()) {
+        const int screenWidth = screen() != nullptr ? screen()->availableGeometry().width() : 0;
+        resize(screenWidth > 0 ? std::min(sizeHint().width(), screenWidth) : sizeHint().width(),
+               height());
     }
 }
 

@@ -56,6 +56,7 @@ class MainWindow : public QMainWindow, public TransferView {
     void BuildCentralWidget();
     void BuildStatusBar();
     void CreateDialogs();
+    void SizeToShowTheChannels();
 
     // Showing the state.
     void Refresh(Changes changes);
