@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need; packages already there are skipped.
+# Installs the Debian packages the build, the tests and the program need (a CJK font, so the Chinese
+# captions show on a fresh machine); packages already there are skipped.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev
     locales
+    fonts-noto-cjk
 )
 
 missing=()
