@@ -8,7 +8,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qv7100"));
-    QApplication::setOrganizationName(QStringLiteral("qv7100"));
     qv::Program program(qv::LocateProgramPaths());
     qv::MainWindow window(program);
     window.show();

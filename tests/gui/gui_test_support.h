@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -17,12 +18,14 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "mainwindow/main_window.h"
 #include "mainwindow/parameter_file.h"
 #include "shell/program.h"
+#include "sim/pty_server.h"
 
 namespace qv::test {
 
@@ -51,8 +54,9 @@ class MessageBoxHand : public QObject {
   private:
     void Poll() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || !box->isVisible() || box == last_) return;
-        last_ = box;
+        // A box answered once is marked: the next box may be made at the same address.
+        if (box == nullptr || !box->isVisible() || box->property("qvAnswered").toBool()) return;
+        box->setProperty("qvAnswered", true);
         SeenBox seen{box->text(), box->windowTitle(), {}, box->icon(), 0};
         QAbstractButton* chosen = nullptr;
         const int wanted = next_ < answers_.size() ? answers_[next_] : 0;
@@ -72,7 +76,40 @@ class MessageBoxHand : public QObject {
     std::vector<int> answers_;
     std::size_t next_ = 0;
     std::vector<SeenBox> seen_;
-    QMessageBox* last_ = nullptr;
+    QTimer timer_;
+};
+
+// Answers file dialogs as they open: each with the next file name of `names` (typed into the
+// dialog and accepted), or cancels it when the name is empty or none is left.
+class FileDialogHand : public QObject {
+  public:
+    explicit FileDialogHand(std::vector<QString> names) : names_(std::move(names)) {
+        timer_.setInterval(5);
+        connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
+        timer_.start();
+    }
+    int Opened() const { return opened_; }
+
+  private:
+    void Poll() {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible() || dialog->property("qvAnswered").toBool()) {
+            return;
+        }
+        dialog->setProperty("qvAnswered", true);
+        const QString name =
+            opened_ < static_cast<int>(names_.size()) ? names_[opened_] : QString();
+        ++opened_;
+        if (name.isEmpty()) {
+            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+            return;
+        }
+        dialog->selectFile(name);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    }
+
+    std::vector<QString> names_;
+    int opened_ = 0;
     QTimer timer_;
 };
 
@@ -94,7 +131,29 @@ class GuiTest : public ::testing::Test {
     void TearDown() override {
         window.reset();
         program.reset();
+        if (radio) radio->Stop();
+        qunsetenv("QV7100_COM1");
         std::filesystem::remove_all(folder);
+    }
+
+    // A virtual radio holding `image`, of band `band`, on a pseudo-terminal that COM1 stands for.
+    std::unique_ptr<PtyServer> radio;
+    void StartRadio(std::span<const std::uint8_t> image, int band, RadioFault fault = {}) {
+        radio = std::make_unique<PtyServer>(VirtualRadio(image, band, fault), false);
+        std::string error;
+        ASSERT_TRUE(radio->Start(&error)) << error;
+        qputenv("QV7100_COM1", QByteArray::fromStdString(radio->DevicePath()));
+    }
+
+    // Waits until the transfer started last has ended and its result has blinked out, so that the
+    // controls are back as the user gets them.
+    bool TransferDone(int milliseconds = 15000) {
+        return QTest::qWaitFor(
+            [&] {
+                return !window->Driver().Engine().IsRunning() &&
+                       !window->Driver().Engine().Variables().LingerActive;
+            },
+            milliseconds);
     }
 
     ProgramPaths Paths() const {
