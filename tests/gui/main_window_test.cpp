@@ -1,15 +1,21 @@
 // The main window as a user meets it: start-up, captions in both languages, menus, toolbar,
 // band question, lock, settings frame.
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QPushButton>
+#include <QUrl>
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableView>
 #include <QToolBar>
+#include <fstream>
 
 #include "gui_test_support.h"
 #include "i18n/msgbox.h"
+#include "shell/web_link.h"
 
 namespace qv {
 namespace {
@@ -163,5 +169,85 @@ TEST_F(GuiTest, ControlsAreNamedForScreenReaders) {
     EXPECT_EQ(Find<QComboBox>("Combo4")->accessibleName(), QStringLiteral("发射超时预警"));
 }
 
+// Records the addresses the desktop would open, instead of starting a browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+  public:
+    UrlCatcher() {
+        for (const char* scheme : {"https", "http", "file"}) {
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
+        }
+    }
+    ~UrlCatcher() override {
+        for (const char* scheme : {"https", "http", "file"}) {
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+        }
+    }
+    QList<QUrl> opened;
+
+  public slots:
+    void Open(const QUrl& url) { opened << url; }
+};
+
+TEST_F(GuiTest, RightsLineAndDeveloperLineOpenTheProjectPage) {
+    Start();
+    UrlCatcher urls;
+    Action("mnuabout")->trigger();
+    Action("mnuabout")->trigger();
+    QWidget& about = window->Dialog(WindowId::About);
+    EXPECT_TRUE(about.isVisible());
+    EXPECT_EQ(window->findChildren<QWidget*>(QStringLiteral("frmAbout")).size(), 1)
+        << "the same single window";
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("Help"));
+    EXPECT_EQ(Find<QLabel>("Label2", &about)->text(), QStringLiteral("发布：2012.07"));
+    QTest::mouseClick(Find<QLabel>("lblDescription", &about), Qt::LeftButton);
+    QTest::mouseClick(Find<QLabel>("Label2"), Qt::LeftButton);  // the main window's rights line
+    ASSERT_EQ(urls.opened.size(), 2);
+    EXPECT_EQ(urls.opened[0], QUrl(QString::fromLatin1(kProjectWebAddress)));
+    EXPECT_EQ(urls.opened[1], urls.opened[0]);
+    QTest::mouseClick(Find<QPushButton>("cmdOK", &about), Qt::LeftButton);
+    EXPECT_FALSE(about.isVisible());
+}
+
+TEST_F(GuiTest, HelpOpensTheHelpFileBesideTheProgramAndAMissingOneShowsNothing) {
+    Start();
+    UrlCatcher urls;
+    MessageBoxHand hand;
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_TRUE(urls.opened.isEmpty());
+    EXPECT_TRUE(hand.Seen().empty());
+    std::ofstream(folder / "QV-7100.CHM") << "help";
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    ASSERT_EQ(urls.opened.size(), 1);
+    EXPECT_EQ(urls.opened[0].toLocalFile(),
+              QString::fromStdString((folder / "QV-7100.CHM").string()));
+}
+
+TEST_F(GuiTest, SettingsThatCannotBeKeptAreToldOnce) {
+    Start(Parameters{0, 0, 1});
+    // The parameter file's place is taken by a folder: nothing can be written there.
+    std::filesystem::remove(folder / kParameterFileName);
+    std::filesystem::create_directories(folder / kParameterFileName);
+    MessageBoxHand hand({kIdOk, kIdOk});
+    window->CheckSettingsCanBeKept();
+    window->CheckSettingsCanBeKept();
+    window->close();
+    ASSERT_EQ(hand.Seen().size(), 1u);
+    EXPECT_TRUE(hand.Seen()[0].text.startsWith(QStringLiteral("The program's settings")));
+    EXPECT_TRUE(std::filesystem::is_directory(folder / kParameterFileName));
+}
+
+TEST_F(GuiTest, MenusOpenFromTheKeyboard) {
+    Start(Parameters{0, 0, 1});
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
+    auto* settings = Find<QMenu>("mnuset");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return settings->isVisible(); }, 2000));
+    QTest::keyClick(settings, Qt::Key_L);  // Lock(&L)
+    EXPECT_TRUE(State().mnulockChecked);
+}
+
 }  // namespace
 }  // namespace qv
+
+#include "main_window_test.moc"
