@@ -1,6 +1,7 @@
 #include "image/image_codec.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "image/image_layout.h"
 
@@ -25,9 +26,9 @@ MemoryImage EncodeImage(const Setup& setup) {
     return HexText(EncodeImageBytes(setup));
 }
 
-DecodedSetup DecodeSetup(const ImageBytes& image, const Setup& base, Language cellLanguage) {
+DecodedSetup DecodeSetup(const ImageBytes& image, Setup base, Language cellLanguage) {
     DecodedSetup decoded;
-    decoded.setup = base;
+    decoded.setup = std::move(base);
     decoded.cellLanguage = cellLanguage;
     for (const ImageField& field : ImageLayout()) {
         if (field.decode == nullptr) continue;

@@ -31,7 +31,7 @@ struct DecodedSetup {
     std::optional<int> priorityChannel;
 };
 
-// Decodes the 1520 bytes of `image` onto a copy of `base`.
-DecodedSetup DecodeSetup(const ImageBytes& image, const Setup& base, Language cellLanguage);
+// Decodes the 1520 bytes of `image` onto `base` (a copy of the set-up the fields out of range keep).
+DecodedSetup DecodeSetup(const ImageBytes& image, Setup base, Language cellLanguage);
 
 }  // namespace qv

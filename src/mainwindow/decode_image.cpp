@@ -1,17 +1,18 @@
 #include "mainwindow/decode_image.h"
 
+#include <utility>
+
 #include "dialogs/priority_rules.h"
 
 namespace qv {
 
-Changes ApplyDecodedSetup(ProgramState& state, Host& host, const DecodedSetup& decoded) {
-    const Form5Controls before = state.Form5;
-    state.CalibrationUnlocked = false;
-    static_cast<Setup&>(state) = decoded.setup;
+Changes ApplyDecodedSetup(ProgramState& state, Host& host, DecodedSetup decoded) {
     // The priority lists change only by being chosen, from where they stood.
-    state.Form5.Combo11 = before.Combo11;
-    state.Form5.Combo12 = before.Combo12;
-    state.Form5.FixedPriorityChannel = before.FixedPriorityChannel;
+    decoded.setup.Form5.Combo11 = state.Form5.Combo11;
+    decoded.setup.Form5.Combo12 = state.Form5.Combo12;
+    decoded.setup.Form5.FixedPriorityChannel = state.Form5.FixedPriorityChannel;
+    state.CalibrationUnlocked = false;
+    static_cast<Setup&>(state) = std::move(decoded.setup);
     if (decoded.priorityMode) SetPriorityMode(state, host, *decoded.priorityMode);
     if (decoded.priorityChannel) SetPriorityChannel(state, host, *decoded.priorityChannel);
     return kDecodedImageChanges;

@@ -19,7 +19,7 @@ inline constexpr Changes kDecodedImageChanges = Changes::WholeSetup() | StatePar
 // are chosen as the user would choose them, so their rules run with the channels of the image in
 // the grid (and may show their messages); the band the image names is selected without a
 // question.
-Changes ApplyDecodedSetup(ProgramState& state, Host& host, const DecodedSetup& decoded);
+Changes ApplyDecodedSetup(ProgramState& state, Host& host, DecodedSetup decoded);
 
 // Decodes an image onto the program's set-up, in the language of its cells, and applies it.
 Changes DecodeImageBytes(const ImageBytes& image, ProgramState& state, Host& host);
