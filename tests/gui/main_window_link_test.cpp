@@ -52,6 +52,20 @@ TEST_F(Transfers, ReadShowsTheRadioEverywhereAndGivesTheControlsBack) {
     EXPECT_TRUE(hand.Seen().empty());
 }
 
+TEST_F(Transfers, AReadWhileLockedFillsTheDisabledGridAndFreesTheBandList) {
+    Start(Parameters{1, 0, 0});
+    StartRadio(RadioImage(), 5);
+    Action("mnureadFre")->trigger();
+    ASSERT_TRUE(TransferDone());
+    EXPECT_EQ(State().Grid1[2][kColRxFrequency], "610.00000");
+    EXPECT_FALSE(Find<QWidget>("Grid1")->isEnabled());
+    EXPECT_TRUE(Find<QWidget>("Frame1")->isEnabled()) << "a transfer frees the band list";
+    EXPECT_TRUE(Action("mnulock")->isChecked());
+    Action("mnulock")->trigger();
+    Action("mnulock")->trigger();
+    EXPECT_FALSE(Find<QWidget>("Frame1")->isEnabled()) << "locking again disables it again";
+}
+
 TEST_F(Transfers, WriteToARadioOfAnotherBandAsksOnce) {
     Start(Parameters{0, 0, 1});
     StartRadio(RadioImage(), 2);
