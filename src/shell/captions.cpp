@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMultiHash>
 #include <QToolBar>
 
 #include <vector>
@@ -28,17 +29,29 @@ bool BelongsTo(const QWidget& root, const QObject* object) {
     return false;
 }
 
+// The named controls of a window, looked up once for a whole table.
+using ControlsByName = QMultiHash<QString, QObject*>;
+
+ControlsByName NamedControls(QWidget& root) {
+    ControlsByName controls;
+    for (QObject* object : root.findChildren<QObject*>()) {
+        if (!object->objectName().isEmpty() && BelongsTo(root, object)) {
+            controls.insert(object->objectName(), object);
+        }
+    }
+    return controls;
+}
+
 // The controls a row names: by objectName under `root` (or `root` itself), an array element also
 // by its index, a toolbar button by its number.
-std::vector<QObject*> ControlsOf(QWidget& root, WindowId window, const CaptionEntry& entry) {
-    const QString name = ToQString(entry.control);
+std::vector<QObject*> ControlsOf(QWidget& root, const ControlsByName& controls, WindowId window,
+                                 const CaptionEntry& entry) {
     std::vector<QObject*> found;
     if (entry.control == WindowName(window)) {
         found.push_back(&root);
         return found;
     }
-    for (QObject* object : root.findChildren<QObject*>(name)) {
-        if (!BelongsTo(root, object)) continue;
+    for (QObject* object : controls.values(ToQString(entry.control))) {
         if (entry.element != kNoElement &&
             object->property(kElementProperty).toInt() != entry.element) {
             continue;
@@ -70,9 +83,10 @@ void SetToolTip(QObject* toolbar, int button, const QString& text) {
     }
 }
 
-void Apply(QWidget& root, WindowId window, const CaptionEntry& entry, Language language) {
+void Apply(QWidget& root, const ControlsByName& controls, WindowId window,
+           const CaptionEntry& entry, Language language) {
     const QString text = ToQString(entry.Text(language));
-    for (QObject* control : ControlsOf(root, window, entry)) {
+    for (QObject* control : ControlsOf(root, controls, window, entry)) {
         switch (entry.property) {
             case CaptionProperty::WindowTitle:
                 if (auto* widget = qobject_cast<QWidget*>(control)) widget->setWindowTitle(text);
@@ -119,13 +133,17 @@ QString WithoutAccelerator(const QString& caption) {
 }
 
 void ApplyCaptionTable(QWidget& root, WindowId window, Language language) {
-    for (const CaptionEntry& entry : CaptionTable(window)) Apply(root, window, entry, language);
+    const ControlsByName controls = NamedControls(root);
+    for (const CaptionEntry& entry : CaptionTable(window)) {
+        Apply(root, controls, window, entry, language);
+    }
     NameControlsAfterTheirLabels(root);
 }
 
 void ApplyFixedCaptions(QWidget& root, WindowId window) {
+    const ControlsByName controls = NamedControls(root);
     for (const CaptionEntry& entry : FixedCaptions(window)) {
-        Apply(root, window, entry, Language::Chinese);
+        Apply(root, controls, window, entry, Language::Chinese);
     }
     NameControlsAfterTheirLabels(root);
 }
