@@ -1,7 +1,15 @@
-// The transmit-power calibration window ("Debug"): its sliders come with the dialogs' work.
+// The transmit-power calibration window ("Debug"): two sliders with their value labels, moving
+// only while calibration access is open; OK makes their values the power levels, the close box
+// keeps them on the sliders only.
 #pragma once
 
+#include <array>
+
 #include "shell/dialog_window.h"
+
+class QGroupBox;
+class QLabel;
+class QSlider;
 
 namespace qv {
 
@@ -10,6 +18,17 @@ class Form2Window : public DialogWindow {
 
   public:
     explicit Form2Window(Program& program);
+
+  protected:
+    void Refresh(Changes changes) override;
+
+  private:
+    void Ok();
+
+    ProgramState& state_;
+    std::array<QGroupBox*, 2> frames_{};
+    std::array<QSlider*, 2> sliders_{};
+    std::array<QLabel*, 2> values_{};
 };
 
 }  // namespace qv

@@ -1,9 +1,391 @@
 #include "dialogs/form5_window.h"
 
-namespace qv {
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QVBoxLayout>
 
-Form5Window::Form5Window(Program& program) : DialogWindow(program, WindowId::Form5) {
+#include <optional>
+
+#include "dialogs/form5_code_grid.h"
+#include "dialogs/form5_dtmf.h"
+#include "dialogs/form5_rules.h"
+#include "dialogs/service_access.h"
+#include "dialogs/time_of_day.h"
+#include "i18n/list_items.h"
+#include "shell/captions.h"
+#include "shell/clickable_label.h"
+#include "shell/twips.h"
+
+namespace qv {
+namespace {
+
+// The content area the window is made for, in twips; the code grid begins 300 twips before its
+// right edge.
+constexpr int kContentWidthTwips = 9780;
+constexpr int kContentHeightTwips = 6165;
+constexpr int kCodeGridStripTwips = 300;
+constexpr int kCodeNumberColumnTwips = 600;
+constexpr int kCodeColumnTwips = 2400;
+
+enum class Section { Vox, General, Scan, Dtmf };
+
+struct ListRow {
+    const char* label;
+    const char* list;
+    ListId items;
+    int Form5Controls::*position;
+    Section section;
+};
+
+// Every list with its label, in the order of the Tab key within each section.
+constexpr ListRow kListRows[] = {
+    {"Label8", "Combo6", ListId::VoxFunction, &Form5Controls::Combo6, Section::Vox},
+    {"Label10", "Combo7", ListId::VoxGain, &Form5Controls::Combo7, Section::Vox},
+    {"Label9", "Combo8", ListId::VoxDelay, &Form5Controls::Combo8, Section::Vox},
+    {"Label7", "Combo9", ListId::VoxVolume, &Form5Controls::Combo9, Section::Vox},
+    {"Label2", "Combo1", ListId::CurrentChannel, &Form5Controls::Combo1, Section::General},
+    {"Label4", "Combo4", ListId::PttId, &Form5Controls::Combo4, Section::General},
+    {"Label11", "Combo10", ListId::RemoteAlarm, &Form5Controls::Combo10, Section::General},
+    {"Label3", "Combo2", ListId::CallAnswer, &Form5Controls::Combo2, Section::General},
+    {"Label5", "Combo3", ListId::WorkGroup, &Form5Controls::Combo3, Section::General},
+    {"Label14", "Combo11", ListId::PriorityMode, &Form5Controls::Combo11, Section::Scan},
+    {"Label15", "Combo12", ListId::PriorityChannel, &Form5Controls::Combo12, Section::Scan},
+    {"Label17", "Combo13", ListId::RetraceTimeA, &Form5Controls::Combo13, Section::Scan},
+    {"Label16", "Combo14", ListId::RetraceTimeB, &Form5Controls::Combo14, Section::Scan},
+    {"Label18", "Combo15", ListId::ReturnChannel, &Form5Controls::Combo15, Section::Scan},
+    {"Label25", "Combo0", ListId::DtmfRate, &Form5Controls::Combo0, Section::Dtmf},
+    {"Label21", "Combo16", ListId::FirstDigitTime, &Form5Controls::Combo16, Section::Dtmf},
+    {"Label23", "Combo18", ListId::FirstDigitDelay, &Form5Controls::Combo18, Section::Dtmf},
+    {"Label22", "Combo17", ListId::StarHashTone, &Form5Controls::Combo17, Section::Dtmf},
+    {"Label24", "Combo19", ListId::DKey, &Form5Controls::Combo19, Section::Dtmf},
+    {"Label26", "Combo20", ListId::DtmfSidetone, &Form5Controls::Combo20, Section::Dtmf},
+    {"Label28", "Combo22", ListId::GroupCallCode, &Form5Controls::Combo22, Section::Dtmf},
+    {"Label27", "Combo21", ListId::AutoReset, &Form5Controls::Combo21, Section::Dtmf},
+};
+
+struct CheckRow {
+    const char* name;
+    int Form5Controls::*value;
+};
+constexpr CheckRow kCheckRows[] = {
+    {"Check3", &Form5Controls::Check3},
+    {"Check4", &Form5Controls::Check4},
+};
+
+// The resume-delay boxes, each with its label and step control (kResumeDelaySteps alike).
+struct DelayRow {
+    const char* label;
+    const char* box;
+    const char* step;
+};
+constexpr DelayRow kDelayRows[] = {
+    {"Label19", "Text5", "VScroll1"},
+    {"Label20", "Text6", "VScroll2"},
+};
+
+// The labels the service sequence counts.
+struct ServiceLabelName {
+    const char* name;
+    ServiceLabel label;
+};
+constexpr ServiceLabelName kServiceLabels[] = {
+    {"Label14", ServiceLabel::Label14},
+    {"Label17", ServiceLabel::Label17},
+    {"Label18", ServiceLabel::Label18},
+};
+
+std::optional<ServiceLabel> ServiceLabelNamed(std::string_view name) {
+    for (const ServiceLabelName& entry : kServiceLabels) {
+        if (name == entry.name) return entry.label;
+    }
+    return std::nullopt;
+}
+
+QString Name(const char* name) {
+    return QString::fromLatin1(name);
+}
+
+void ShowPosition(QComboBox& combo, int position) {
+    const QSignalBlocker blocker(combo);
+    combo.setCurrentIndex(position >= 0 && position < combo.count() ? position : -1);
+}
+
+QGroupBox* Frame(const char* name) {
+    auto* frame = new QGroupBox;
+    frame->setObjectName(Name(name));
+    return frame;
+}
+
+}  // namespace
+
+Form5Window::Form5Window(Program& program)
+    : DialogWindow(program, WindowId::Form5), state_(program.State()) {
+    static_assert(std::size(kListRows) == kListCount);
+    panel_ = BuildPanel();
+    panel_->setParent(this);
+    BuildCodeGrid();
+    SetTabOrder();
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::hide);
     FinishCreation();
+    resize(minimumSize());
+}
+
+QWidget* Form5Window::BuildPanel() {
+    const Language language = CaptionLanguage(state_.LanguageIsEnglish);
+    auto* frame1 = Frame("Frame1");
+    auto* frame2 = Frame("Frame2");
+    auto* frame3 = Frame("Frame3");
+    auto* vox = new QGridLayout(frame1);
+    auto* scan = new QGridLayout(frame2);
+    auto* dtmf = new QGridLayout(frame3);
+    auto* general = new QGridLayout;
+    const auto layoutOf = [&](Section section) {
+        switch (section) {
+            case Section::Vox:
+                return vox;
+            case Section::General:
+                return general;
+            case Section::Scan:
+                return scan;
+            case Section::Dtmf:
+                break;
+        }
+        return dtmf;
+    };
+
+    for (std::size_t k = 0; k < std::size(kListRows); ++k) {
+        const ListRow& row = kListRows[k];
+        auto* combo = new QComboBox;
+        combo->setObjectName(Name(row.list));
+        for (const std::string& item : ListItems(row.items, language)) {
+            combo->addItem(ToQString(item));
+        }
+        connect(combo, &QComboBox::activated, this, [this, &row](int position) {
+            program_.Changed(
+                ChooseForm5List(state_, program_.MessageBox(), row.position, position));
+        });
+        lists_[k] = combo;
+
+        QLabel* label = nullptr;
+        if (const auto service = ServiceLabelNamed(row.label)) {
+            // Counted clicks, no focus stop: nothing tells of the sequence.
+            auto* clickable = new ClickableLabel(false);
+            connect(clickable, &ClickableLabel::clicked, this, [this, label = *service] {
+                program_.Changed(ClickServiceLabel(state_, label, TimeOfDayMs()));
+            });
+            label = clickable;
+        } else {
+            label = new QLabel;
+        }
+        label->setObjectName(Name(row.label));
+        label->setBuddy(combo);
+        QGridLayout* layout = layoutOf(row.section);
+        const int line = layout->rowCount();
+        layout->addWidget(label, line, 0);
+        layout->addWidget(combo, line, 1);
+    }
+
+    for (std::size_t k = 0; k < std::size(kCheckRows); ++k) {
+        const CheckRow& row = kCheckRows[k];
+        auto* check = new QCheckBox;
+        check->setObjectName(Name(row.name));
+        connect(check, &QCheckBox::clicked, this, [this, &row](bool checked) {
+            program_.Changed(SetForm5Check(state_, row.value, checked));
+        });
+        checks_[k] = check;
+        vox->addWidget(check, vox->rowCount(), 0, 1, 2);
+    }
+
+    for (std::size_t k = 0; k < std::size(kDelayRows); ++k) {
+        const DelayRow& row = kDelayRows[k];
+        const ResumeDelayStep& link = kResumeDelaySteps[k];
+        auto* box = new QLineEdit;
+        box->setObjectName(Name(row.box));
+        connect(box, &QLineEdit::textEdited, this, [this, &link](const QString& text) {
+            program_.Changed(TypeResumeDelay(state_, link.text, text.toStdString()));
+        });
+        // A step control as tall as its box: its down arrow adds a second, its up arrow takes
+        // one away.
+        auto* step = new QScrollBar(Qt::Vertical);
+        step->setObjectName(Name(row.step));
+        step->setRange(0, kResumeDelayMax);
+        step->setSingleStep(1);
+        step->setPageStep(10);
+        step->setFocusPolicy(Qt::StrongFocus);
+        step->setFixedHeight(box->sizeHint().height());
+        connect(step, &QAbstractSlider::actionTriggered, this, [this, step, &link](int) {
+            program_.Changed(MoveResumeDelayStep(state_, link, step->sliderPosition()));
+        });
+        delayBoxes_[k] = box;
+        delaySteps_[k] = step;
+        auto* label = new QLabel;
+        label->setObjectName(Name(row.label));
+        label->setBuddy(box);
+        delayLabels_[k] = label;
+        auto* field = new QHBoxLayout;
+        field->setSpacing(0);
+        field->addWidget(box, 1);
+        field->addWidget(step);
+        const int line = scan->rowCount();
+        scan->addWidget(label, line, 0);
+        scan->addLayout(field, line, 1);
+    }
+    for (QGridLayout* layout : {vox, scan, dtmf, general}) layout->setColumnStretch(1, 1);
+    scan->setRowStretch(scan->rowCount(), 1);
+    // Nothing ever shows the DTMF frame; its lists travel between the held values and the image.
+    frame3->hide();
+
+    auto* ok = new QPushButton;
+    ok->setObjectName(QStringLiteral("Command1"));
+    auto* cancel = new QPushButton;
+    cancel->setObjectName(QStringLiteral("Command2"));
+    for (QPushButton* button : {ok, cancel}) button->setAutoDefault(true);
+    connect(ok, &QPushButton::clicked, this, &Form5Window::Ok);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(frame1);
+    left->addLayout(general);
+    left->addStretch(1);
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("Form5Panel"));
+    auto* layout = new QGridLayout(panel);
+    layout->addLayout(left, 0, 0);
+    layout->addWidget(frame2, 0, 1);
+    layout->addWidget(frame3, 1, 0, 1, 2);
+    layout->addLayout(buttons, 2, 0, 1, 2);
+    layout->setRowStretch(0, 1);
+    return panel;
+}
+
+void Form5Window::BuildCodeGrid() {
+    codeModel_ = new DtmfCodeModel(
+        state_, [this](int row, const QString& text) { CodeEdited(row, text); }, this);
+    codeGrid_ = new DtmfCodeGrid(*codeModel_, this);
+    codeGrid_->setObjectName(QStringLiteral("mfgrid1"));
+}
+
+void Form5Window::SetTabOrder() {
+    QWidget* previous = nullptr;
+    const auto next = [&previous](QWidget* widget) {
+        if (previous != nullptr) setTabOrder(previous, widget);
+        previous = widget;
+    };
+    for (std::size_t k = 0; k < lists_.size(); ++k) {
+        if (kListRows[k].section == Section::Vox) next(lists_[k]);
+    }
+    for (QCheckBox* check : checks_) next(check);
+    for (std::size_t k = 0; k < lists_.size(); ++k) {
+        if (kListRows[k].section == Section::General) next(lists_[k]);
+    }
+    for (std::size_t k = 0; k < lists_.size(); ++k) {
+        if (kListRows[k].section == Section::Scan) next(lists_[k]);
+    }
+    for (std::size_t k = 0; k < delayBoxes_.size(); ++k) {
+        next(delayBoxes_[k]);
+        next(delaySteps_[k]);
+    }
+    next(findChild<QPushButton*>(QStringLiteral("Command1")));
+    next(findChild<QPushButton*>(QStringLiteral("Command2")));
+    next(codeGrid_);
+}
+
+void Form5Window::Refresh(Changes changes) {
+    if (changes.Has(StatePart::Form5)) ShowControls();
+    if (changes.Has(StatePart::Language)) {
+        // Controls without a label of their own are named after the label of their neighbour.
+        for (std::size_t k = 0; k < delaySteps_.size(); ++k) {
+            delaySteps_[k]->setAccessibleName(delayLabels_[k]->text());
+        }
+        codeGrid_->setAccessibleName(
+            codeModel_->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString());
+        PlaceCodeGrid();
+    }
+}
+
+void Form5Window::ShowControls() {
+    const Form5Controls& form = state_.Form5;
+    for (std::size_t k = 0; k < lists_.size(); ++k) {
+        ShowPosition(*lists_[k], form.*kListRows[k].position);
+    }
+    for (std::size_t k = 0; k < checks_.size(); ++k) {
+        const QSignalBlocker blocker(checks_[k]);
+        checks_[k]->setChecked(form.*kCheckRows[k].value != 0);
+    }
+    for (std::size_t k = 0; k < delayBoxes_.size(); ++k) {
+        const ResumeDelayStep& link = kResumeDelaySteps[k];
+        const QString text = QString::fromStdString(form.*link.text);
+        // Showing what the user typed would put the cursor at the end.
+        if (delayBoxes_[k]->text() != text) {
+            const QSignalBlocker blocker(delayBoxes_[k]);
+            delayBoxes_[k]->setText(text);
+        }
+        const QSignalBlocker blocker(delaySteps_[k]);
+        delaySteps_[k]->setValue(form.*link.step);
+    }
+    // Cells changed by anything but the cell's own editor (a decoded image) replace what an open
+    // editor holds.
+    if (!committingCode_) codeGrid_->CancelEdit();
+    codeModel_->CellsChanged();
+}
+
+void Form5Window::PlaceCodeGrid() {
+    panel_->adjustSize();
+    panelWidth_ = std::max(panel_->sizeHint().width(),
+                           TwipsToPixelsX(kContentWidthTwips - kCodeGridStripTwips, *this));
+    const int height =
+        std::max(panel_->sizeHint().height(), TwipsToPixelsY(kContentHeightTwips, *this));
+    setMinimumSize(panelWidth_ + TwipsToPixelsX(kCodeGridStripTwips, *this), height);
+    resize(std::max(width(), minimumWidth()), std::max(this->height(), minimumHeight()));
+
+    codeGrid_->setColumnWidth(0, TwipsToPixelsX(kCodeNumberColumnTwips, *this));
+    codeGrid_->setColumnWidth(1, TwipsToPixelsX(kCodeColumnTwips, *this));
+    const int rows = codeGrid_->horizontalHeader()->sizeHint().height() +
+                     kDtmfCodeRows * codeGrid_->verticalHeader()->defaultSectionSize();
+    const int frame = 2 * codeGrid_->frameWidth();
+    codeGrid_->resize(TwipsToPixelsX(kCodeNumberColumnTwips + kCodeColumnTwips, *this) + frame,
+                      rows + frame);
+    resizeEvent(nullptr);
+}
+
+void Form5Window::resizeEvent(QResizeEvent* event) {
+    if (event != nullptr) DialogWindow::resizeEvent(event);
+    if (panel_ == nullptr || codeGrid_ == nullptr) return;
+    // The panel keeps its width; the grid lies beyond it, where only a strip of it shows until the
+    // window is made wider.
+    panel_->setGeometry(0, 0, panelWidth_, height());
+    const int top = panel_->layout()->contentsMargins().top();
+    codeGrid_->move(panelWidth_, top);
+}
+
+void Form5Window::CodeEdited(int row, const QString& text) {
+    const std::string code = text.toStdString();
+    committingCode_ = true;
+    program_.Changed(EditDtmfCode(state_, row, code));
+    committingCode_ = false;
+    // The warning waits until the editor has closed, so that it is not asked twice.
+    QTimer::singleShot(0, this, [this, code] { WarnAboutDtmfCode(program_.MessageBox(), code); });
+}
+
+void Form5Window::Ok() {
+    program_.Changed(Form5Ok(state_));
+    hide();
 }
 
 }  // namespace qv

@@ -153,6 +153,16 @@ struct Setup {
     friend bool operator==(const Setup&, const Setup&) = default;
 };
 
+// How far the optional-functions dialog's hidden service sequence has come. Completing its click
+// pattern opens calibration access; closing access clears it.
+struct ServiceSequence {
+    int matched = 0;         // clicks of the pattern matched so far
+    int startedAtMs = 0;     // time of day of the pattern's first click, ms since midnight
+    bool completed = false;  // the pattern was completed; further clicks in its time repeat it
+
+    friend bool operator==(const ServiceSequence&, const ServiceSequence&) = default;
+};
+
 // How this run of the program stands.
 struct Session {
     int LanguageIsEnglish = 0;  // 0 Chinese, 1 English; other values come only from foreign files
@@ -170,6 +180,9 @@ struct Session {
     bool CalibrationUnlocked = false;
     bool Form2SlidersEnabled = false;
     bool ServiceButtonVisible = false;  // toolbar button 7, "TAnMa"
+    ServiceSequence Form5Sequence;
+    // The service button's last single click: whole seconds since midnight, 0 when none.
+    int ServiceButtonClickSeconds = 0;
 
     friend bool operator==(const Session&, const Session&) = default;
 };
