@@ -1,9 +1,54 @@
 #include "dialogs/form4_window.h"
 
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include <utility>
+
+#include "dialogs/test_frequency_rules.h"
+
 namespace qv {
 
-Form4Window::Form4Window(Program& program) : DialogWindow(program, WindowId::Form4) {
+Form4Window::Form4Window(Program& program)
+    : DialogWindow(program, WindowId::Form4),
+      model_(program.State(), [this](int row, int column, std::string text) {
+          program_.Changed(EditTestFrequency(program_.State(), row, column, std::move(text)));
+      }) {
+    grid_ = new TestFrequencyView(model_);
+    grid_->setCurrentIndex(model_.index(0, kTestRxColumn));
+
+    auto* ok = new QPushButton;
+    ok->setObjectName(QStringLiteral("Command1"));
+    connect(ok, &QPushButton::clicked, this, &Form4Window::Accept);
+    auto* cancel = new QPushButton;
+    cancel->setObjectName(QStringLiteral("Command2"));
+    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
+    // An open cell editor takes Escape for itself: it drops the cell's edit, not the window.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::hide);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     FinishCreation();
+}
+
+void Form4Window::Refresh(Changes changes) {
+    if (!changes.Has(StatePart::Form4)) return;
+    model_.CellsChanged();
+}
+
+void Form4Window::Accept() {
+    program_.Changed(StoreTestFrequencies(program_.State()));
+    hide();
 }
 
 }  // namespace qv

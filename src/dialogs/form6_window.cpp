@@ -1,9 +1,196 @@
 #include "dialogs/form6_window.h"
 
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <string>
+
+#include "dialogs/key_assignment_rules.h"
+#include "i18n/list_items.h"
+#include "shell/captions.h"
+#include "shell/radio_drawing.h"
+#include "shell/twips.h"
+#include "state/keys.h"
+
 namespace qv {
+namespace {
+
+constexpr int kContentWidthTwips = 7605;
+constexpr int kContentHeightTwips = 8160;
+// The radio's share of the window: its drawing keeps 1 wide to 2.6 high.
+constexpr int kPictureWidthTwips = 3000;
+constexpr int kPictureHeightTwips = 7400;
+
+struct KeyFrame {
+    const char* name;
+    std::string_view key;
+};
+
+// From top to bottom.
+constexpr std::array<KeyFrame, 5> kKeyFrames = {{
+    {"Frame3", "PF1"},
+    {"Frame1", "PF2"},
+    {"Frame4", "KB1"},
+    {"Frame2", "KB3"},
+    {"Frame5", "KB2"},
+}};
+
+const KeyList& ListOf(std::string_view key, bool longPress) {
+    return *std::find_if(kKeyLists.begin(), kKeyLists.end(), [&](const KeyList& list) {
+        return list.key == key && list.longPress == longPress;
+    });
+}
+
+QString ControlName(const char* kind, int entry) {
+    return QStringLiteral("%1%2").arg(QLatin1String(kind)).arg(entry + 1);
+}
+
+// The widest a label gets in either language, so that switching keeps the lists in place.
+int LabelWidth(const QLabel& label) {
+    int width = 0;
+    for (const Language language : {Language::Chinese, Language::English}) {
+        const std::string_view text = Caption(WindowId::Form6, label.objectName().toStdString(),
+                                              CaptionProperty::Caption, 0, language);
+        width = std::max(width, label.fontMetrics().horizontalAdvance(ToQString(text)));
+    }
+    return width;
+}
+
+// Sets a list's position without running anything that listens to it.
+void ShowPosition(QComboBox& list, int position) {
+    const QSignalBlocker blocker(list);
+    list.setCurrentIndex(position >= 0 && position < list.count() ? position : -1);
+}
+
+}  // namespace
 
 Form6Window::Form6Window(Program& program) : DialogWindow(program, WindowId::Form6) {
+    // The frames spread over the window's height, like the lines to the keys.
+    auto* frames = new QVBoxLayout;
+    for (std::size_t frame = 0; frame < kKeyFrames.size(); ++frame) {
+        if (frame > 0) frames->addStretch(1);
+        frames_[frame] = BuildFrame(frame);
+        frames->addWidget(frames_[frame]);
+    }
+
+    picture_ = new QWidget;
+    picture_->setObjectName(QStringLiteral("Picture1"));
+    picture_->setMinimumSize(TwipsToPixelsX(kPictureWidthTwips, *this),
+                             TwipsToPixelsY(kPictureHeightTwips, *this));
+
+    auto* ok = new QPushButton;
+    ok->setObjectName(QStringLiteral("Command1"));
+    connect(ok, &QPushButton::clicked, this, &Form6Window::Accept);
+    auto* cancel = new QPushButton;
+    cancel->setObjectName(QStringLiteral("Command2"));
+    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::hide);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QGridLayout(this);
+    layout->addLayout(frames, 0, 0, 2, 1);
+    layout->addWidget(picture_, 0, 1);
+    layout->addLayout(buttons, 1, 1);
+    // The gap between the frames and the radio is where the lines run.
+    layout->setHorizontalSpacing(TwipsToPixelsX(600, *this));
+    layout->setColumnStretch(1, 1);
+    layout->setRowStretch(0, 1);
+
     FinishCreation();
+    resize(sizeHint());
+}
+
+QGroupBox* Form6Window::BuildFrame(std::size_t frame) {
+    const KeyFrame& keyFrame = kKeyFrames[frame];
+    auto* box = new QGroupBox;
+    box->setObjectName(QLatin1String(keyFrame.name));
+    auto* grid = new QGridLayout(box);
+    int row = 0;
+    for (const bool longPress : {true, false}) {
+        const KeyList& key = ListOf(keyFrame.key, longPress);
+        auto* list = new QComboBox;
+        list->setObjectName(ControlName("Combo", key.entry));
+        for (const std::string& item : ListItems(KeyFunctionList(key), Language::Chinese)) {
+            list->addItem(ToQString(item));
+        }
+        // Never narrower than its longest function name.
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        list->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Fixed);
+        connect(list, &QComboBox::activated, this, [this, &key](int position) {
+            program_.Changed(ChooseKeyFunction(program_.State(), key, position));
+        });
+        auto* label = new QLabel;
+        label->setObjectName(ControlName("Label", key.entry));
+        label->setBuddy(list);
+        label->setMinimumWidth(LabelWidth(*label));
+        grid->addWidget(label, row, 0);
+        grid->addWidget(list, row, 1);
+        lists_[static_cast<std::size_t>(key.entry)] = list;
+        ++row;
+    }
+    grid->setColumnStretch(1, 1);
+    return box;
+}
+
+void Form6Window::Refresh(Changes changes) {
+    if (!changes.Has(StatePart::Form6)) return;
+    for (const KeyList& key : kKeyLists) {
+        const auto entry = static_cast<std::size_t>(key.entry);
+        ShowPosition(*lists_[entry], program_.State().Form6.Combo[entry + 1]);
+    }
+}
+
+bool Form6Window::event(QEvent* event) {
+    const bool handled = DialogWindow::event(event);
+    // The layout has just taken in new captions (another language, another font): the window
+    // grows when they need more room than the content area's least size.
+    if (event->type() == QEvent::LayoutRequest) {
+        const QSize content(TwipsToPixelsX(kContentWidthTwips, *this),
+                            TwipsToPixelsY(kContentHeightTwips, *this));
+        setMinimumSize(layout()->totalMinimumSize().expandedTo(content));
+    }
+    return handled;
+}
+
+void Form6Window::paintEvent(QPaintEvent* event) {
+    DialogWindow::paintEvent(event);
+    QPainter painter(this);
+    const auto keys = DrawHandset(painter, QRectF(picture_->geometry()));
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor ink = palette().color(QPalette::WindowText);
+    for (std::size_t frame = 0; frame < kKeyFrames.size(); ++frame) {
+        const auto key = std::find_if(keys.begin(), keys.end(), [&](const HandsetKey& k) {
+            return k.name == kKeyFrames[frame].key;
+        });
+        const QRect box = frames_[frame]->geometry();
+        const QPointF from(box.right() + 2, box.center().y());
+        painter.setPen(QPen(ink, 1.2));
+        painter.drawLine(from, key->anchor);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ink);
+        painter.drawEllipse(from, 2.5, 2.5);
+        painter.drawEllipse(key->anchor, 2.5, 2.5);
+    }
+}
+
+void Form6Window::Accept() {
+    program_.Changed(StoreKeyFunctions(program_.State()));
+    hide();
 }
 
 }  // namespace qv

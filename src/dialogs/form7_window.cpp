@@ -1,9 +1,84 @@
 #include "dialogs/form7_window.h"
 
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "dialogs/embedded_info_rules.h"
+#include "dialogs/form7_box.h"
+#include "shell/captions.h"
+#include "shell/twips.h"
+
 namespace qv {
+namespace {
+
+constexpr int kContentWidthTwips = 5970;
+constexpr int kContentHeightTwips = 2235;
+constexpr int kBoxWidthTwips = 5295;
+
+const std::string& BoxText(const Setup& setup, std::size_t box) {
+    return box == 0 ? setup.Form7.Text1 : setup.Form7.Text2;
+}
+
+}  // namespace
 
 Form7Window::Form7Window(Program& program) : DialogWindow(program, WindowId::Form7) {
+    auto* layout = new QVBoxLayout(this);
+    for (std::size_t box = 0; box < boxes_.size(); ++box) {
+        auto* edit = new EmbeddedInfoBox;
+        edit->setObjectName(QStringLiteral("Text%1").arg(box + 1));
+        edit->setMinimumWidth(TwipsToPixelsX(kBoxWidthTwips, *this));
+        connect(edit, &QLineEdit::textEdited, this, [this, box](const QString& text) {
+            program_.Changed(
+                EditEmbeddedInfo(program_.State(), static_cast<int>(box), text.toStdString()));
+        });
+        layout->addWidget(edit);
+        boxes_[box] = edit;
+    }
+    layout->addStretch(1);
+
+    auto* ok = new QPushButton;
+    ok->setObjectName(QStringLiteral("Command1"));
+    connect(ok, &QPushButton::clicked, this, &Form7Window::Accept);
+    auto* cancel = new QPushButton;
+    cancel->setObjectName(QStringLiteral("Command2"));
+    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::hide);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+
+    setMinimumSize(TwipsToPixelsX(kContentWidthTwips, *this),
+                   TwipsToPixelsY(kContentHeightTwips, *this));
     FinishCreation();
+}
+
+void Form7Window::Refresh(Changes changes) {
+    if (changes.Has(StatePart::Language)) {
+        // The boxes have no labels: a screen reader names them after the window.
+        for (std::size_t box = 0; box < boxes_.size(); ++box) {
+            boxes_[box]->setAccessibleName(windowTitle() + QStringLiteral(" %1").arg(box + 1));
+        }
+    }
+    if (!changes.Has(StatePart::Form7)) return;
+    for (std::size_t box = 0; box < boxes_.size(); ++box) {
+        const QString text = ToQString(BoxText(program_.State(), box));
+        // Setting the same text again would move the cursor and lose the undo steps.
+        if (boxes_[box]->text() == text) continue;
+        const QSignalBlocker blocker(boxes_[box]);
+        boxes_[box]->setText(text);
+    }
+}
+
+void Form7Window::Accept() {
+    program_.Changed(StoreEmbeddedInfo(program_.State()));
+    hide();
 }
 
 }  // namespace qv

@@ -1,7 +1,12 @@
-// The embedded-information dialog: its boxes come with the dialogs' work.
+// The embedded-information dialog: two one-line boxes, Text1 and Text2, over OK and Cancel. The
+// boxes are the working copy of the two held lines; typing stops at 32 characters.
 #pragma once
 
+#include <array>
+
 #include "shell/dialog_window.h"
+
+class QLineEdit;
 
 namespace qv {
 
@@ -10,6 +15,14 @@ class Form7Window : public DialogWindow {
 
   public:
     explicit Form7Window(Program& program);
+
+  protected:
+    void Refresh(Changes changes) override;
+
+  private:
+    void Accept();
+
+    std::array<QLineEdit*, 2> boxes_{};
 };
 
 }  // namespace qv

@@ -18,6 +18,23 @@ const QColor kKeyColour(90, 96, 104);
 const QColor kDisplay(150, 205, 160);
 const QColor kLabel(235, 235, 235);
 
+// Keys on the left side.
+constexpr QRectF kPtt(4, 76, 9, 28);
+constexpr QRectF kPf1(4, 110, 9, 14);
+constexpr QRectF kPf2(4, 128, 9, 14);
+
+struct FrontKey {
+    const char* name;
+    QRectF shape;
+};
+
+// Top to bottom.
+constexpr FrontKey kFrontKeys[] = {
+    {"KB1", QRectF(20, 152, 26, 13)},
+    {"KB3", QRectF(20, 169, 26, 13)},
+    {"KB2", QRectF(20, 186, 26, 13)},
+};
+
 }  // namespace
 
 std::array<HandsetKey, 5> DrawHandset(QPainter& painter, const QRectF& area) {
@@ -46,9 +63,9 @@ std::array<HandsetKey, 5> DrawHandset(QPainter& painter, const QRectF& area) {
 
     // PTT on the left side, then PF1 and PF2 below it.
     painter.setBrush(kKeyColour);
-    painter.drawRoundedRect(QRectF(4, 95, 9, 34), 3, 3);
-    painter.drawRoundedRect(QRectF(4, 136, 9, 14), 3, 3);  // PF1
-    painter.drawRoundedRect(QRectF(4, 155, 9, 14), 3, 3);  // PF2
+    painter.drawRoundedRect(kPtt, 3, 3);
+    painter.drawRoundedRect(kPf1, 3, 3);
+    painter.drawRoundedRect(kPf2, 3, 3);
 
     // Display.
     painter.setBrush(kDisplay);
@@ -58,42 +75,48 @@ std::array<HandsetKey, 5> DrawHandset(QPainter& painter, const QRectF& area) {
 
     // Speaker grille.
     painter.setPen(QPen(kEdge, 2, Qt::SolidLine, Qt::RoundCap));
-    for (int line = 0; line < 5; ++line) {
-        const double y = 112 + 7 * line;
+    for (int line = 0; line < 4; ++line) {
+        const double y = 110 + 7 * line;
         painter.drawLine(QPointF(28, y), QPointF(74, y));
     }
 
-    // KB1, KB2 and KB3 on the front, with their names.
-    painter.setPen(QPen(kEdge, 1.2));
-    painter.setBrush(kKeyColour);
-    const QRectF keys[] = {QRectF(22, 172, 18, 14), QRectF(42, 172, 18, 14),
-                           QRectF(62, 172, 18, 14)};
-    for (const QRectF& key : keys) painter.drawRoundedRect(key, 3, 3);
+    // KB1, KB3 and KB2 one above the other at the left of the front, each with its name, so a
+    // line from the left reaches every key without crossing another.
     QFont font = painter.font();
     font.setPixelSize(7);
     painter.setFont(font);
-    painter.setPen(kLabel);
-    const char* const names[] = {"KB1", "KB2", "KB3"};
-    for (int k = 0; k < 3; ++k) {
-        painter.drawText(keys[k].translated(0, 15), Qt::AlignHCenter | Qt::AlignTop,
-                         QString::fromLatin1(names[k]));
+    for (const FrontKey& key : kFrontKeys) {
+        painter.setPen(QPen(kEdge, 1.2));
+        painter.setBrush(kKeyColour);
+        painter.drawRoundedRect(key.shape, 3, 3);
+        painter.setPen(kLabel);
+        painter.drawText(key.shape, Qt::AlignCenter, QString::fromLatin1(key.name));
+    }
+    // Microphone holes beside them.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kEdge);
+    for (int row = 0; row < 3; ++row) {
+        for (int col = 0; col < 3; ++col) {
+            painter.drawEllipse(QPointF(58 + 8 * col, 160 + 8 * row), 1.6, 1.6);
+        }
     }
     // Keypad.
     painter.setPen(QPen(kEdge, 1));
     painter.setBrush(kKeyColour.darker(110));
     for (int row = 0; row < 3; ++row) {
         for (int col = 0; col < 3; ++col) {
-            painter.drawRoundedRect(QRectF(24 + 19 * col, 202 + 14 * row, 15, 10), 2, 2);
+            painter.drawRoundedRect(QRectF(24 + 19 * col, 206 + 14 * row, 15, 10), 2, 2);
         }
     }
     painter.restore();
 
+    const auto leftMiddle = [&](const QRectF& key) { return at(key.left(), key.center().y()); };
     return {{
-        {"PF1", at(4, 143)},
-        {"PF2", at(4, 162)},
-        {"KB1", at(31, 179)},
-        {"KB2", at(51, 179)},
-        {"KB3", at(71, 179)},
+        {"PF1", leftMiddle(kPf1)},
+        {"PF2", leftMiddle(kPf2)},
+        {"KB1", leftMiddle(kFrontKeys[0].shape)},
+        {"KB2", leftMiddle(kFrontKeys[2].shape)},
+        {"KB3", leftMiddle(kFrontKeys[1].shape)},
     }};
 }
 
