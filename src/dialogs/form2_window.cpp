@@ -4,8 +4,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -69,18 +67,9 @@ Form2Window::Form2Window(Program& program)
         sliders_[k] = slider;
         values_[k] = value;
     }
-    auto* ok = new QPushButton;
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setAutoDefault(true);
-    connect(ok, &QPushButton::clicked, this, &Form2Window::Ok);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
     layout->addStretch(1);
-    layout->addLayout(buttons);
     // Escape is the close box: the sliders keep their places, the levels stay.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    layout->addLayout(ButtonRow([this] { Ok(); }, false));
     FinishCreation();
 }
 

@@ -1,9 +1,6 @@
 #include "dialogs/form4_window.h"
 
 #include <QHBoxLayout>
-#include <QKeySequence>
-#include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -20,19 +17,8 @@ Form4Window::Form4Window(Program& program)
     grid_ = new TestFrequencyView(model_);
     grid_->setCurrentIndex(model_.index(0, kTestRxColumn));
 
-    auto* ok = new QPushButton;
-    ok->setObjectName(QStringLiteral("Command1"));
-    connect(ok, &QPushButton::clicked, this, &Form4Window::Accept);
-    auto* cancel = new QPushButton;
-    cancel->setObjectName(QStringLiteral("Command2"));
-    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
     // An open cell editor takes Escape for itself: it drops the cell's edit, not the window.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::hide);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = ButtonRow([this] { Accept(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_);

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -136,8 +135,6 @@ Form5Window::Form5Window(Program& program)
     panel_->setParent(this);
     BuildCodeGrid();
     SetTabOrder();
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::hide);
     FinishCreation();
     resize(minimumSize());
 }
@@ -247,17 +244,7 @@ QWidget* Form5Window::BuildPanel() {
     // Nothing ever shows the DTMF frame; its lists travel between the held values and the image.
     frame3->hide();
 
-    auto* ok = new QPushButton;
-    ok->setObjectName(QStringLiteral("Command1"));
-    auto* cancel = new QPushButton;
-    cancel->setObjectName(QStringLiteral("Command2"));
-    for (QPushButton* button : {ok, cancel}) button->setAutoDefault(true);
-    connect(ok, &QPushButton::clicked, this, &Form5Window::Ok);
-    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = ButtonRow([this] { Ok(); });
 
     auto* left = new QVBoxLayout;
     left->addWidget(frame1);

@@ -5,11 +5,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeySequence>
 #include <QLabel>
 #include <QPainter>
-#include <QPushButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -89,18 +86,7 @@ Form6Window::Form6Window(Program& program) : DialogWindow(program, WindowId::For
     picture_->setMinimumSize(TwipsToPixelsX(kPictureWidthTwips, *this),
                              TwipsToPixelsY(kPictureHeightTwips, *this));
 
-    auto* ok = new QPushButton;
-    ok->setObjectName(QStringLiteral("Command1"));
-    connect(ok, &QPushButton::clicked, this, &Form6Window::Accept);
-    auto* cancel = new QPushButton;
-    cancel->setObjectName(QStringLiteral("Command2"));
-    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::hide);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = ButtonRow([this] { Accept(); });
 
     auto* layout = new QGridLayout(this);
     layout->addLayout(frames, 0, 0, 2, 1);

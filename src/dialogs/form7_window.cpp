@@ -1,9 +1,6 @@
 #include "dialogs/form7_window.h"
 
 #include <QHBoxLayout>
-#include <QKeySequence>
-#include <QPushButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -40,19 +37,7 @@ Form7Window::Form7Window(Program& program) : DialogWindow(program, WindowId::For
     }
     layout->addStretch(1);
 
-    auto* ok = new QPushButton;
-    ok->setObjectName(QStringLiteral("Command1"));
-    connect(ok, &QPushButton::clicked, this, &Form7Window::Accept);
-    auto* cancel = new QPushButton;
-    cancel->setObjectName(QStringLiteral("Command2"));
-    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::hide);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow([this] { Accept(); }));
 
     setMinimumSize(TwipsToPixelsX(kContentWidthTwips, *this),
                    TwipsToPixelsY(kContentHeightTwips, *this));

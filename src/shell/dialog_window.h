@@ -5,6 +5,10 @@
 
 #include <QWidget>
 
+#include <functional>
+
+class QHBoxLayout;
+
 #include "i18n/captions.h"
 #include "shell/program.h"
 
@@ -29,6 +33,9 @@ class DialogWindow : public QWidget {
     virtual void Refresh(Changes changes) { (void)changes; }
     // The fixed texts, the captions and a first refresh, once the controls exist.
     void FinishCreation();
+    // The buttons at the bottom right: OK (Command1) runs `ok`; Cancel (Command2), when the
+    // window has one, and the Escape key only hide the window, as its close box does.
+    QHBoxLayout* ButtonRow(std::function<void()> ok, bool withCancel = true);
 
     void closeEvent(QCloseEvent* event) override;
 
