@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "i18n/list_items.h"
-
 namespace qv {
 
 void SetGridRowLabels(Setup& setup) {
@@ -38,22 +36,14 @@ void ClearGrid1(Setup& setup) {
 }
 
 void SetGrid1Text(Setup& setup, Language language) {
-    struct ListColumn {
-        int column;
-        ListId list;
-    };
-    static constexpr ListColumn kListColumns[] = {{kColPower, ListId::Power},
-                                                  {kColBusyLockout, ListId::BusyLockout},
-                                                  {kColBandwidth, ListId::Bandwidth},
-                                                  {kColScan, ListId::ScanAdd}};
     const std::string noTone(ListItem(ListId::Tone, 0, language));
     for (int row = 1; row <= kChannelCount; ++row) {
         if (!ChannelInUse(setup, row)) continue;
         auto& cells = setup.Grid1[row];
-        for (const int column : {kColRxTone, kColTxTone}) {
-            if (FindListItem(ListId::Tone, cells[column]) == 0) cells[column] = noTone;
+        for (const GridList& tone : kToneColumns) {
+            if (FindListItem(tone.list, cells[tone.column]) == 0) cells[tone.column] = noTone;
         }
-        for (const ListColumn& list : kListColumns) {
+        for (const GridList& list : kCombo5Columns) {
             cells[list.column] =
                 ListItem(list.list, setup.ChannelFlags[row][list.column], language);
         }

@@ -2,9 +2,22 @@
 #pragma once
 
 #include "i18n/language.h"
+#include "i18n/list_items.h"
 #include "state/program_state.h"
 
 namespace qv {
+
+// The list each list-valued column shows its items from: the tone editor Combo8 for the two tone
+// columns, the element Combo5(column) for columns 5 to 8.
+struct GridList {
+    int column;
+    ListId list;
+};
+inline constexpr GridList kToneColumns[] = {{kColRxTone, ListId::Tone}, {kColTxTone, ListId::Tone}};
+inline constexpr GridList kCombo5Columns[] = {{kColPower, ListId::Power},
+                                              {kColBusyLockout, ListId::BusyLockout},
+                                              {kColBandwidth, ListId::Bandwidth},
+                                              {kColScan, ListId::ScanAdd}};
 
 // Row labels of column 0: "G1-01".."G1-16", "G2- 01".."G2- 16", "G3- 01".."G3- 16".
 void SetGridRowLabels(Setup& setup);

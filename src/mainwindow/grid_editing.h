@@ -1,0 +1,71 @@
+// Editing one cell of the channel grid: which editor a cell opens, and what a typed or chosen
+// value must pass before it lands in the cell. The widgets call these when the user opens an
+// editor, picks an item or leaves an editor; each rule returns what it changed.
+#pragma once
+
+#include <string_view>
+
+#include "state/changes.h"
+#include "state/host.h"
+#include "state/program_state.h"
+
+namespace qv {
+
+// The editors of the grid.
+enum class CellEditor {
+    None,
+    Frequency,  // Text1: receive and transmit frequency
+    Tone,       // Combo8: receive and transmit tone, typed or chosen
+    List,       // Combo5(EditCol): power, busy inhibit, bandwidth, scan
+};
+
+// The cell an editor was opened on. Every commit writes to this cell, not to the grid's current
+// cell, which the user may have moved meanwhile.
+struct GridEdit {
+    int EditRow = 0;  // 1..48
+    int EditCol = 0;  // 1..8
+};
+
+// Longest text the frequency editor takes.
+inline constexpr int kFrequencyEditorChars = 9;
+// Tones that may be typed, in hertz: the lowest and the highest of the tone list.
+inline constexpr double kLowestTypedTone = 67.0;
+inline constexpr double kHighestTypedTone = 254.1;
+
+CellEditor EditorOfColumn(int column);
+
+// The user pressed a cell (or Enter on it): sets EditRow and EditCol and says which editor opens.
+// On an empty channel only the receive frequency can be edited, so any of its cells opens that.
+CellEditor OpenCellEditor(const Setup& setup, GridEdit& edit, int row, int column);
+
+// The item an opening list editor shows: for a tone cell the position of its text in the tone
+// list (-1 for a typed tone the list does not have), for columns 5 to 8 ChannelFlags.
+int OpeningPosition(const Setup& setup, const GridEdit& edit);
+
+// The frequency editor lost the focus with `text`. An empty receive frequency deletes the
+// channel; an empty transmit frequency, a text that is not a plain decimal number (surrounding
+// blanks allowed) and a frequency outside the band change nothing; the last says so through
+// `host`. A frequency in the band is moved onto the channel raster; a new channel gets the
+// transmit frequency and the list values of a fresh channel.
+struct FrequencyCommit {
+    Changes changes;
+    bool outOfBand = false;  // the message was shown: the grid takes the focus back
+};
+FrequencyCommit CommitFrequency(ProgramState& state, Host& host, const GridEdit& edit,
+                                std::string_view text);
+
+// An item chosen from the tone list: the cell shows it and ChannelFlags keeps its position.
+Changes ChooseTone(ProgramState& state, const GridEdit& edit, int position);
+
+// A selected position the tone editor does not have: its text was typed.
+inline constexpr int kTypedTone = -1;
+
+// The tone editor lost the focus showing `text` at `position` (kTypedTone when typed). A typed
+// number from 67 to 254.1 lands with one decimal; anything else keeps the cell, and a "D" code or
+// the "off" item was committed when it was chosen. ChannelFlags is left as it was.
+Changes CommitTypedTone(Setup& setup, const GridEdit& edit, std::string_view text, int position);
+
+// An item chosen from Combo5(EditCol): the cell shows it and ChannelFlags keeps its position.
+Changes ChooseListItem(ProgramState& state, const GridEdit& edit, int position);
+
+}  // namespace qv
