@@ -2,6 +2,8 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -26,6 +28,7 @@ ChannelGridView::ChannelGridView(ChannelGridModel& model, QWidget* parent) : QTa
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);  // a header selects no column
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -34,6 +37,8 @@ ChannelGridView::ChannelGridView(ChannelGridModel& model, QWidget* parent) : QTa
     // New captions in another language may need wider columns.
     connect(&model, &QAbstractItemModel::headerDataChanged, this, [this] { ApplyGeometry(); });
     ApplyGeometry();
+    // The keyboard starts on the first channel's receive frequency.
+    setCurrentIndex(model.index(ChannelGridModel::RowOfChannel(1), kColRxFrequency));
 }
 
 int ChannelGridView::FullWidth() const {
@@ -51,6 +56,51 @@ void ChannelGridView::changeEvent(QEvent* event) {
     QTableView::changeEvent(event);
     // Another font: the captions may need wider columns.
     if (event->type() == QEvent::FontChange) ApplyGeometry();
+}
+
+void ChannelGridView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    QTableView::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton) return;
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    if (!pressed.isValid()) return;
+    pressHeld_ = true;
+    emit EditRequested(pressed);
+}
+
+void ChannelGridView::mouseMoveEvent(QMouseEvent* event) {
+    if (pressHeld_ && (event->buttons() & Qt::LeftButton)) {
+        event->accept();
+        return;
+    }
+    pressHeld_ = false;
+    QTableView::mouseMoveEvent(event);
+}
+
+void ChannelGridView::mouseReleaseEvent(QMouseEvent* event) {
+    pressHeld_ = false;
+    QTableView::mouseReleaseEvent(event);
+}
+
+void ChannelGridView::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (currentIndex().isValid()) emit EditRequested(currentIndex());
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+QModelIndex ChannelGridView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    // The label column is no cell to edit: the keyboard stops at the receive frequency.
+    const QModelIndex next = QTableView::moveCursor(action, modifiers);
+    if (next.isValid() && next.column() == 0) return next.siblingAtColumn(kColRxFrequency);
+    return next;
 }
 
 void ChannelGridView::ApplyGeometry() {
