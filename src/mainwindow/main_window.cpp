@@ -5,14 +5,14 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
-#include <QScreen>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -31,6 +31,7 @@
 #include "mainwindow/about_window.h"
 #include "mainwindow/band_list.h"
 #include "mainwindow/band_rules.h"
+#include "mainwindow/channel_grid_editors.h"
 #include "mainwindow/channel_grid_view.h"
 #include "mainwindow/settings_frame.h"
 #include "mainwindow/toolbar_icons.h"
@@ -166,6 +167,7 @@ void MainWindow::BuildToolbar() {
 void MainWindow::BuildCentralWidget() {
     const Language language = CaptionLanguage(state_.LanguageIsEnglish);
     grid_ = new ChannelGridView(gridModel_);
+    new ChannelGridEditors(program_, *grid_);  // Text1, Combo8 and Combo5 live in the grid
 
     frame1_ = new QGroupBox;
     frame1_->setObjectName(QStringLiteral("Frame1"));

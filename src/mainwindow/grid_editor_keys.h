@@ -1,0 +1,20 @@
+// What a key does in one of the grid's editors. The frequency and tone editors take digits, the
+// point and Backspace as typing and drop every other character; moving, deleting and Tab keep
+// their usual work. Enter gives the grid the focus back, which commits the edit; in a list editor
+// Escape does so too, once its list is closed.
+#pragma once
+
+class QKeyEvent;
+
+namespace qv {
+
+enum class EditorKey {
+    Pass,  // the editor handles it as usual
+    Drop,  // goes nowhere
+    Back,  // the grid takes the focus
+};
+
+EditorKey KeyInNumberEditor(const QKeyEvent& key);
+EditorKey KeyInListEditor(const QKeyEvent& key);
+
+}  // namespace qv
