@@ -5,15 +5,22 @@
 namespace qv {
 namespace {
 
-bool IsEnter(const QKeyEvent& key) {
-    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
-
-// Keys that do their work without typing a character: Tab moves the focus, Delete deletes.
-bool IsNoTyping(const QKeyEvent& key) {
+// Enter, and Tab either way: an editor lies over the grid, so leaving it leads back there.
+bool LeadsBack(const QKeyEvent& key) {
     switch (key.key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Keys that do their work without typing a character.
+bool IsNoTyping(const QKeyEvent& key) {
+    switch (key.key()) {
         case Qt::Key_Delete:
         case Qt::Key_Backspace:
             return true;
@@ -31,7 +38,7 @@ bool IsNumberCharacter(const QString& text) {
 }  // namespace
 
 EditorKey KeyInNumberEditor(const QKeyEvent& key) {
-    if (IsEnter(key)) return EditorKey::Back;
+    if (LeadsBack(key)) return EditorKey::Back;
     if (IsNoTyping(key)) return EditorKey::Pass;
     // Control characters (Ctrl+V among them) type nothing either.
     const bool plain = (key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == 0;
@@ -39,7 +46,7 @@ EditorKey KeyInNumberEditor(const QKeyEvent& key) {
 }
 
 EditorKey KeyInListEditor(const QKeyEvent& key) {
-    if (IsEnter(key) || key.key() == Qt::Key_Escape) return EditorKey::Back;
+    if (LeadsBack(key) || key.key() == Qt::Key_Escape) return EditorKey::Back;
     return EditorKey::Pass;
 }
 

@@ -1,7 +1,8 @@
 // What a key does in one of the grid's editors. The frequency and tone editors take digits, the
-// point and Backspace as typing and drop every other character; moving, deleting and Tab keep
-// their usual work. Enter gives the grid the focus back, which commits the edit; in a list editor
-// Escape does so too, once its list is closed.
+// point and Backspace as typing and drop every other character; moving and deleting keep their
+// usual work. Enter gives the grid the focus back, which commits the edit, and so does Tab either
+// way, since the editor lies over the grid; in a list editor Escape does so too, once its list is
+// closed.
 #pragma once
 
 class QKeyEvent;

@@ -81,6 +81,26 @@ TEST_F(GridEditors, TypingAndEnterCommitsANewChannelAndReturnsToTheGrid) {
     EXPECT_EQ(Shown(3, 1), QStringLiteral("435.01000")) << "only the edited cell changes";
 }
 
+TEST_F(GridEditors, TabLeavesAnEditorForTheGridWhichItLiesOver) {
+    Start();
+    Press(1, 1);
+    Type(QStringLiteral("435"));
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Shown(1, 1), QStringLiteral("435.00000"));
+    EXPECT_TRUE(Grid()->hasFocus());
+    Press(1, 2);
+    QTest::keyClick(OpenList(Combo8()), Qt::Key_Escape);
+    Type(QStringLiteral("100"));
+    Key(Qt::Key_Backtab);
+    EXPECT_EQ(Shown(1, 2), QStringLiteral("100.0"));
+    EXPECT_TRUE(Grid()->hasFocus());
+    Press(1, 8);
+    QTest::keyClick(OpenList(Combo5(8)), Qt::Key_Escape);
+    Key(Qt::Key_Tab);
+    EXPECT_TRUE(Grid()->hasFocus());
+    EXPECT_TRUE(ShownEditors().empty());
+}
+
 TEST_F(GridEditors, OutOfBandSaysSoKeepsTheCellAndGivesTheGridTheFocus) {
     Start(Parameters{0, 0, 1});
     PutSample(2);
@@ -320,6 +340,35 @@ TEST_F(GridEditors, ALanguageSwitchRerendersTheListsAndKeepsTheTonesOfADecodedIm
     Action("mnuChinese")->trigger();
     EXPECT_EQ(Shown(20, 2), QStringLiteral("关闭"));
     EXPECT_EQ(Shown(1, 5), QStringLiteral("高"));
+}
+
+TEST_F(GridEditors, NewEmptiesTheShownChannelsAndAConfirmedBandChangeTheirFlagsToo) {
+    Start();
+    PutSample(1);
+    PutSample(48);
+    MessageBoxHand hand({kIdOk, kIdOk});
+    Action("mnuNew")->trigger();
+    EXPECT_TRUE(Shown(1, 1).isEmpty());
+    EXPECT_TRUE(Shown(48, 5).isEmpty());
+    EXPECT_EQ(Shown(48, 0), QStringLiteral("G3- 16")) << "row labels stay";
+    EXPECT_EQ(State().ChannelFlags[48][kColTxTone], 51) << "New keeps ChannelFlags";
+
+    PutSample(2);
+    auto* band = Find<QComboBox>("Combo1");
+    band->setFocus();
+    QTest::keyClick(band, Qt::Key_Down);
+    ASSERT_EQ(hand.Seen().size(), 2u);
+    EXPECT_TRUE(Shown(2, 1).isEmpty());
+    EXPECT_EQ(State().ChannelFlags[2], Flags{});
+    EXPECT_EQ(State().ChannelFlags[48], Flags{}) << "a band change clears every channel's flags";
+
+    // The new band's limits hold in the grid at once.
+    Reactivate();
+    Press(3, 1);
+    Type(QStringLiteral("455"));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Shown(3, 1), QStringLiteral("455.00000"));
+    EXPECT_EQ(hand.Seen().size(), 2u);
 }
 
 TEST_F(GridEditors, EveryCellTellsAScreenReaderItsColumnAndChannel) {

@@ -26,6 +26,11 @@ class GridTest : public GuiTest {
         QTest::mouseClick(Grid()->viewport(), button, {}, CellRect(channel, column).center());
     }
     void Key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    // A message box takes the activation; the offscreen platform does not give it back.
+    void Reactivate() {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
     void Type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
 
     QLineEdit* Text1() { return Find<QLineEdit>("Text1"); }
