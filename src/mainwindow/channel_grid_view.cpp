@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 
+#include "mainwindow/channel_grid_delegate.h"
 #include "shell/twips.h"
 
 namespace qv {
@@ -24,6 +25,7 @@ constexpr int kRowTwips = 300;
 ChannelGridView::ChannelGridView(ChannelGridModel& model, QWidget* parent) : QTableView(parent) {
     setObjectName(QStringLiteral("Grid1"));
     setModel(&model);
+    setItemDelegate(new ChannelGridDelegate(this));
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
