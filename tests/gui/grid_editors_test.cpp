@@ -1,6 +1,8 @@
 // The channel grid and its in-place editors as a user meets them: presses, keys, lists, the lock
 // and the language switch, on the real widgets.
 #include <QAbstractItemView>
+#include <QHeaderView>
+#include <QImage>
 #include <QScrollBar>
 
 #include "grid_test_support.h"
@@ -34,6 +36,51 @@ class GridEditors : public GridTest {
             {0, 0, 1, 0, 51, 0, 1, 0, 0, 0, 0, 0});
     }
 };
+
+TEST_F(GridEditors, TheGridShowsItsColumnsRowLabelsAndGroupColours) {
+    Start();
+    PutSample(17);
+    QTableView* grid = Grid();
+    EXPECT_EQ(grid->model()->rowCount(), 48);
+    EXPECT_EQ(grid->model()->columnCount(), 9);
+    EXPECT_TRUE(grid->horizontalHeader()->isVisible()) << "the header row";
+    const int twips[] = {800, 1330, 1000, 1330, 1000, 800, 850, 1000, 900};
+    for (int column = 0; column < 9; ++column) {
+        EXPECT_GE(grid->columnWidth(column), twips[column] * grid->logicalDpiX() / 1440) << column;
+    }
+    EXPECT_GE(grid->rowHeight(47), 300 * grid->logicalDpiY() / 1440);
+    const QStringList labels = {Shown(1, 0),  Shown(16, 0), Shown(17, 0),
+                                Shown(32, 0), Shown(33, 0), Shown(48, 0)};
+    EXPECT_EQ(labels, QStringList({"G1-01", "G1-16", "G2- 01", "G2- 16", "G3- 01", "G3- 16"}));
+    EXPECT_EQ(Cell(17, 4).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+    const QStringList headers = [grid] {
+        QStringList texts;
+        for (int column = 0; column < 9; ++column) {
+            texts << grid->model()->headerData(column, Qt::Horizontal).toString();
+        }
+        return texts;
+    }();
+    EXPECT_EQ(headers, QStringList({"信道", "接收频率", "亚音频", "发射频率", "亚音频", "功率",
+                                    "禁发", "宽\\窄带", "扫描添加"}));
+
+    // What is painted: each group's colour over all nine columns, the first group the grid's own.
+    Grid()->clearSelection();
+    const QImage painted = grid->viewport()->grab().toImage();
+    const auto colourAt = [&](int channel, int column) {
+        const QRect cell = CellRect(channel, column);
+        return painted.pixelColor(cell.topLeft() + QPoint(2, 2));
+    };
+    EXPECT_EQ(colourAt(1, 8), grid->palette().color(QPalette::Base));
+    EXPECT_EQ(colourAt(16, 0), grid->palette().color(QPalette::Base));
+    for (const int column : {0, 4, 8}) {
+        EXPECT_EQ(colourAt(17, column), QColor(192, 192, 255)) << column;
+        EXPECT_EQ(colourAt(20, column), QColor(192, 192, 255)) << column;
+    }
+    grid->scrollToBottom();
+    const QImage bottom = grid->viewport()->grab().toImage();
+    const QRect last = CellRect(48, 8);
+    EXPECT_EQ(bottom.pixelColor(last.topLeft() + QPoint(2, 2)), QColor(160, 192, 255));
+}
 
 TEST_F(GridEditors, APressOnAnEmptyRowOpensItsReceiveEditorOverTheCell) {
     Start();
