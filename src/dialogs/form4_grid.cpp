@@ -158,15 +158,7 @@ void TestFrequencyView::changeEvent(QEvent* event) {
 }
 
 void TestFrequencyView::ApplyGeometry() {
-    for (int column = 0; column < kColumns; ++column) {
-        // A caption wider than its column widens the column rather than clip.
-        const int wanted = TwipsToPixelsX(kColumnTwips[static_cast<std::size_t>(column)], *this);
-        setColumnWidth(column, std::max(wanted, horizontalHeader()->sectionSizeHint(column)));
-    }
-    const int rowHeight = std::max(TwipsToPixelsY(kRowTwips, *this), fontMetrics().height() + 4);
-    verticalHeader()->setDefaultSectionSize(rowHeight);
-    verticalHeader()->setMinimumSectionSize(rowHeight);
-    updateGeometry();
+    ApplyTwipsGeometry(*this, kColumnTwips, kRowTwips);
 }
 
 }  // namespace qv

@@ -106,15 +106,7 @@ QModelIndex ChannelGridView::moveCursor(CursorAction action, Qt::KeyboardModifie
 }
 
 void ChannelGridView::ApplyGeometry() {
-    for (int column = 0; column < kGridColumns; ++column) {
-        // A caption wider than its column (a larger font) widens the column rather than clip.
-        const int wanted = TwipsToPixelsX(kColumnTwips[column], *this);
-        setColumnWidth(column, std::max(wanted, horizontalHeader()->sectionSizeHint(column)));
-    }
-    const int rowHeight = std::max(TwipsToPixelsY(kRowTwips, *this), fontMetrics().height() + 4);
-    verticalHeader()->setDefaultSectionSize(rowHeight);
-    verticalHeader()->setMinimumSectionSize(rowHeight);
-    updateGeometry();
+    ApplyTwipsGeometry(*this, kColumnTwips, kRowTwips);
 }
 
 }  // namespace qv
