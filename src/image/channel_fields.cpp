@@ -16,13 +16,13 @@ void EncodeChannelBlock(const Setup& setup, FieldOut field) {
 
 }  // namespace
 
-void DecodeChannels1To16(FieldBytes field, DecodedSetup& decoded) {
+void DecodeChannels1To16(FieldBytes field, Decoding& decoded) {
     SetGrid(decoded.setup, decoded.cellLanguage, 1, 16, field);
 }
-void DecodeChannels17To32(FieldBytes field, DecodedSetup& decoded) {
+void DecodeChannels17To32(FieldBytes field, Decoding& decoded) {
     SetGrid(decoded.setup, decoded.cellLanguage, 17, 32, field);
 }
-void DecodeChannels33To48(FieldBytes field, DecodedSetup& decoded) {
+void DecodeChannels33To48(FieldBytes field, Decoding& decoded) {
     SetGrid(decoded.setup, decoded.cellLanguage, 33, 48, field);
 }
 void EncodeChannels1To16(const Setup& setup, FieldOut field) {
@@ -34,7 +34,7 @@ void EncodeChannels17To32(const Setup& setup, FieldOut field) {
 void EncodeChannels33To48(const Setup& setup, FieldOut field) {
     EncodeChannelBlock<33>(setup, field);
 }
-void DecodeScanList(FieldBytes field, DecodedSetup& decoded) {
+void DecodeScanList(FieldBytes field, Decoding& decoded) {
     DecodeScanBitmap(field, decoded.setup, decoded.cellLanguage);
 }
 void EncodeScanList(const Setup& setup, FieldOut field) {

@@ -42,13 +42,13 @@ std::string FrequencyOrEmpty(FieldBytes bytes) {
 
 }  // namespace
 
-void DecodeKeys1(FieldBytes field, DecodedSetup& decoded) {
+void DecodeKeys1(FieldBytes field, Decoding& decoded) {
     DecodeKeys(kKeys1, field, decoded.setup);
 }
 void EncodeKeys1(const Setup& setup, FieldOut field) {
     EncodeKeys(kKeys1, setup, field);
 }
-void DecodeKeys2(FieldBytes field, DecodedSetup& decoded) {
+void DecodeKeys2(FieldBytes field, Decoding& decoded) {
     DecodeKeys(kKeys2, field, decoded.setup);
 }
 void EncodeKeys2(const Setup& setup, FieldOut field) {
@@ -56,14 +56,14 @@ void EncodeKeys2(const Setup& setup, FieldOut field) {
 }
 
 // The calibration bytes are taken as they are: any byte is a level.
-void DecodePowerHigh(FieldBytes field, DecodedSetup& decoded) {
+void DecodePowerHigh(FieldBytes field, Decoding& decoded) {
     decoded.setup.PowerHighLevel = field[0];
     ShowPowerLevels(decoded.setup);
 }
 void EncodePowerHigh(const Setup& setup, FieldOut field) {
     field[0] = ByteOf(setup.PowerHighLevel);
 }
-void DecodePowerLow(FieldBytes field, DecodedSetup& decoded) {
+void DecodePowerLow(FieldBytes field, Decoding& decoded) {
     decoded.setup.PowerLowLevel = field[0];
     ShowPowerLevels(decoded.setup);
 }
@@ -71,7 +71,7 @@ void EncodePowerLow(const Setup& setup, FieldOut field) {
     field[0] = ByteOf(setup.PowerLowLevel);
 }
 
-void DecodeTestFrequencies(FieldBytes field, DecodedSetup& decoded) {
+void DecodeTestFrequencies(FieldBytes field, Decoding& decoded) {
     Setup& setup = decoded.setup;
     for (int channel = 1; channel <= kTestChannels; ++channel) {
         const FieldBytes bytes =
@@ -91,7 +91,7 @@ void EncodeTestFrequencies(const Setup& setup, FieldOut field) {
     }
 }
 
-void DecodeEmbeddedInfo(FieldBytes field, DecodedSetup& decoded) {
+void DecodeEmbeddedInfo(FieldBytes field, Decoding& decoded) {
     Setup& setup = decoded.setup;
     for (std::size_t k = 0; k < setup.EmbeddedInfo.size(); ++k) {
         setup.EmbeddedInfo[k] =

@@ -26,14 +26,19 @@ MemoryImage EncodeImage(const Setup& setup) {
     return HexText(EncodeImageBytes(setup));
 }
 
-DecodedSetup DecodeSetup(const ImageBytes& image, Setup base, Language cellLanguage) {
-    DecodedSetup decoded;
-    decoded.setup = std::move(base);
-    decoded.cellLanguage = cellLanguage;
+DecodedChoices DecodeInto(const ImageBytes& image, Setup& setup, Language cellLanguage) {
+    DecodedChoices choices;
+    Decoding decoding{setup, cellLanguage, choices};
     for (const ImageField& field : ImageLayout()) {
         if (field.decode == nullptr) continue;
-        field.decode(FieldBytes(image.data() + field.offset, field.size), decoded);
+        field.decode(FieldBytes(image.data() + field.offset, field.size), decoding);
     }
+    return choices;
+}
+
+DecodedSetup DecodeSetup(const ImageBytes& image, Setup base, Language cellLanguage) {
+    DecodedSetup decoded{std::move(base), {}};
+    decoded.choices = DecodeInto(image, decoded.setup, cellLanguage);
     return decoded;
 }
 

@@ -16,22 +16,27 @@ namespace qv {
 MemoryImage EncodeImage(const Setup& setup);
 ImageBytes EncodeImageBytes(const Setup& setup);
 
-// What an image decodes to.
-struct DecodedSetup {
-    // The set-up the image was decoded onto, with every field the image carries written, the held
-    // value and the control showing it alike. A byte out of its field's range leaves what was
-    // there.
-    Setup setup;
-    // The language the grid's list cells are written in.
-    Language cellLanguage = Language::Chinese;
-    // The priority mode (Form5 Combo11) and channel (Combo12) positions the image names, when they
-    // were in range. Choosing them runs the optional-functions dialog's priority rules, which the
-    // program applies when it takes over the decoded set-up.
+// The control positions an image names whose choice runs a rule of the optional-functions
+// dialog: the priority mode (Form5 Combo11) and channel (Combo12), when they were in range. The
+// program chooses them, rules and all, when it takes over the decoded set-up.
+struct DecodedChoices {
     std::optional<int> priorityMode;
     std::optional<int> priorityChannel;
 };
 
-// Decodes the 1520 bytes of `image` onto `base` (a copy of the set-up the fields out of range keep).
+// Writes every field the image carries into `setup`, the held value and the control showing it
+// alike; a byte out of its field's range leaves what was there. List cells of the grid are written
+// in `cellLanguage`.
+DecodedChoices DecodeInto(const ImageBytes& image, Setup& setup, Language cellLanguage);
+
+// What an image decodes to, as a value of its own.
+struct DecodedSetup {
+    Setup setup;
+    DecodedChoices choices;
+};
+
+// Decodes the 1520 bytes of `image` onto `base` (the set-up whose values the fields out of range
+// keep).
 DecodedSetup DecodeSetup(const ImageBytes& image, Setup base, Language cellLanguage);
 
 }  // namespace qv

@@ -16,7 +16,7 @@ struct ImageField {
     std::uint16_t size;
     std::string_view name;
     // Decoder, or nullptr for a field that is written but never read.
-    void (*decode)(FieldBytes field, DecodedSetup& decoded);
+    void (*decode)(FieldBytes field, Decoding& decoded);
     // Encoder, or nullptr for constant bytes.
     void (*encode)(const Setup& setup, FieldOut field);
     // The bytes of a constant field, written the same way every time.

@@ -81,21 +81,21 @@ bool IsRetraceTime(int entry) {
 
 // The entry and the control that shows it take the value together. The priority lists carry rules
 // of the dialog: their positions are also handed on for the program to choose them.
-void SetOptionTextNumber(DecodedSetup& decoded, int entry, int value) {
+void SetOptionTextNumber(Decoding& decoded, int entry, int value) {
     Setup& setup = decoded.setup;
     setup.OptionText[entry] = std::to_string(value);
     for (const Form5Link& link : kOptionTextControls) {
         if (link.entry != entry) continue;
         const int position = value + link.bias;
         setup.Form5.*link.control = position;
-        if (link.control == &Form5Controls::Combo11) decoded.priorityMode = position;
-        if (link.control == &Form5Controls::Combo12) decoded.priorityChannel = position;
+        if (link.control == &Form5Controls::Combo11) decoded.choices.priorityMode = position;
+        if (link.control == &Form5Controls::Combo12) decoded.choices.priorityChannel = position;
     }
 }
 
 template <std::size_t N>
 void DecodeNumericEntries(const std::array<NumericEntry, N>& entries, FieldBytes field,
-                          DecodedSetup& decoded) {
+                          Decoding& decoded) {
     for (std::size_t k = 0; k < N; ++k) {
         int value = field[k];
         if (IsRetraceTime(entries[k].entry) && value == kBlank) value = 0;
@@ -127,7 +127,7 @@ std::string TextWithBlanks(FieldBytes bytes) {
 
 }  // namespace
 
-void DecodeOptionValues(FieldBytes field, DecodedSetup& decoded) {
+void DecodeOptionValues(FieldBytes field, Decoding& decoded) {
     Setup& setup = decoded.setup;
     for (int entry = 0; entry < ov::kCount; ++entry) {
         const int value = field[entry];
@@ -159,21 +159,21 @@ void EncodeOptionValues(const Setup& setup, FieldOut field) {
     }
 }
 
-void DecodeOptionText15(FieldBytes field, DecodedSetup& decoded) {
+void DecodeOptionText15(FieldBytes field, Decoding& decoded) {
     decoded.setup.OptionText[ot::kText10] = TextWithBlanks(field);
 }
 void EncodeOptionText15(const Setup& setup, FieldOut field) {
     PutText(setup.OptionText[ot::kText10], field);
 }
 
-void DecodePttId(FieldBytes field, DecodedSetup& decoded) {
+void DecodePttId(FieldBytes field, Decoding& decoded) {
     if (field[0] <= 2) SetOptionTextNumber(decoded, ot::kPttId, field[0]);
 }
 void EncodePttId(const Setup& setup, FieldOut field) {
     field[0] = ByteOf(ValInt(setup.OptionText[ot::kPttId]));
 }
 
-void DecodeVoxAndGroup(FieldBytes field, DecodedSetup& decoded) {
+void DecodeVoxAndGroup(FieldBytes field, Decoding& decoded) {
     DecodeNumericEntries(kVoxEntries, field, decoded);
     decoded.setup.Form5.Combo2 = field[kCallAnswerByte] & 1;
     SetOptionTextNumber(decoded, ot::kRemoteAlarm, field[kRemoteAlarmByte] & 1);
@@ -190,7 +190,7 @@ void EncodeVoxAndGroup(const Setup& setup, FieldOut field) {
     field[kWorkGroupByte] = ByteOf(setup.Form5.Combo3);
 }
 
-void DecodeOptionTexts16And17(FieldBytes field, DecodedSetup& decoded) {
+void DecodeOptionTexts16And17(FieldBytes field, Decoding& decoded) {
     for (std::size_t k = 0; k < kLongTexts.size(); ++k) {
         decoded.setup.OptionText[kLongTexts[k]] =
             TextWithoutBlanks(field.subspan(k * kLongTextBytes, kLongTextBytes));
@@ -203,7 +203,7 @@ void EncodeOptionTexts16And17(const Setup& setup, FieldOut field) {
     }
 }
 
-void DecodeScanOptions(FieldBytes field, DecodedSetup& decoded) {
+void DecodeScanOptions(FieldBytes field, Decoding& decoded) {
     Setup& setup = decoded.setup;
     DecodeNumericEntries(kScanEntries, field, decoded);
     for (std::size_t k = 0; k < kOptionTextBoxes.size(); ++k) {
@@ -239,7 +239,7 @@ constexpr std::size_t kDtmfCodeBytes = 16;
 constexpr std::uint8_t kDtmfZero = 0x3A;
 }  // namespace
 
-void DecodeDtmfCodes(FieldBytes field, DecodedSetup& decoded) {
+void DecodeDtmfCodes(FieldBytes field, Decoding& decoded) {
     Setup& setup = decoded.setup;
     for (std::size_t i = 0; i < setup.DtmfCodes.size(); ++i) {
         std::string code;

@@ -56,13 +56,13 @@ void EncodeSettings(const std::array<MainSetting, N>& settings, const Setup& set
 
 }  // namespace
 
-void DecodeMainSettings1(FieldBytes field, DecodedSetup& decoded) {
+void DecodeMainSettings1(FieldBytes field, Decoding& decoded) {
     DecodeSettings(kMainSettings1, field, decoded.setup);
 }
 void EncodeMainSettings1(const Setup& setup, FieldOut field) {
     EncodeSettings(kMainSettings1, setup, field);
 }
-void DecodeMainSettings2(FieldBytes field, DecodedSetup& decoded) {
+void DecodeMainSettings2(FieldBytes field, Decoding& decoded) {
     DecodeSettings(kMainSettings2, field, decoded.setup);
 }
 void EncodeMainSettings2(const Setup& setup, FieldOut field) {
@@ -71,7 +71,7 @@ void EncodeMainSettings2(const Setup& setup, FieldOut field) {
 
 // The channel table takes the image's band without a question: the band it belongs to and the band
 // shown become the same. An unknown code changes neither.
-void DecodeBand(FieldBytes field, DecodedSetup& decoded) {
+void DecodeBand(FieldBytes field, Decoding& decoded) {
     const int position = BandOfImageCode(field[0]);
     if (position < 0) return;
     decoded.setup.BandIndex = position;

@@ -6,21 +6,46 @@
 
 namespace qv {
 
-Changes ApplyDecodedSetup(ProgramState& state, Host& host, DecodedSetup decoded) {
-    // The priority lists change only by being chosen, from where they stood.
-    decoded.setup.Form5.Combo11 = state.Form5.Combo11;
-    decoded.setup.Form5.Combo12 = state.Form5.Combo12;
-    decoded.setup.Form5.FixedPriorityChannel = state.Form5.FixedPriorityChannel;
+namespace {
+
+// The priority lists change only by being chosen, from where they stood.
+struct PriorityLists {
+    int mode;
+    int channel;
+    int fixedChannel;
+
+    explicit PriorityLists(const Form5Controls& form)
+        : mode(form.Combo11), channel(form.Combo12), fixedChannel(form.FixedPriorityChannel) {}
+    void PutBack(Form5Controls& form) const {
+        form.Combo11 = mode;
+        form.Combo12 = channel;
+        form.FixedPriorityChannel = fixedChannel;
+    }
+};
+
+// The last steps of taking over: access closes, and the image's priority choices are made.
+Changes TakeOver(ProgramState& state, Host& host, const DecodedChoices& choices) {
     state.CalibrationUnlocked = false;
-    static_cast<Setup&>(state) = std::move(decoded.setup);
-    if (decoded.priorityMode) SetPriorityMode(state, host, *decoded.priorityMode);
-    if (decoded.priorityChannel) SetPriorityChannel(state, host, *decoded.priorityChannel);
+    if (choices.priorityMode) SetPriorityMode(state, host, *choices.priorityMode);
+    if (choices.priorityChannel) SetPriorityChannel(state, host, *choices.priorityChannel);
     return kDecodedImageChanges;
 }
 
+}  // namespace
+
+Changes ApplyDecodedSetup(ProgramState& state, Host& host, DecodedSetup decoded) {
+    PriorityLists(state.Form5).PutBack(decoded.setup.Form5);
+    static_cast<Setup&>(state) = std::move(decoded.setup);
+    return TakeOver(state, host, decoded.choices);
+}
+
 Changes DecodeImageBytes(const ImageBytes& image, ProgramState& state, Host& host) {
-    return ApplyDecodedSetup(state, host,
-                             DecodeSetup(image, state, CaptionLanguage(state.LanguageIsEnglish)));
+    // Decoded in place: the same steps as ApplyDecodedSetup without a copy of the set-up.
+    const PriorityLists before(state.Form5);
+    const DecodedChoices choices =
+        DecodeInto(image, state, CaptionLanguage(state.LanguageIsEnglish));
+    before.PutBack(state.Form5);
+    return TakeOver(state, host, choices);
 }
 
 Status DecodeImage(std::string_view image, ProgramState& state, Host& host) {

@@ -17,7 +17,7 @@ TEST_F(TakingOverAnImage, DecodingIsPureAndTheRulesRunWhenTheProgramTakesItOver)
     EXPECT_TRUE(host.shown.empty());
     EXPECT_EQ(decoded.setup.Form5.Combo11, 1) << "the image's value, no rule run";
     EXPECT_EQ(decoded.setup.OptionText[option_text::kPriorityMode], "1");
-    EXPECT_EQ(decoded.priorityMode, 1);
+    EXPECT_EQ(decoded.choices.priorityMode, 1);
 
     EXPECT_EQ(ApplyDecodedSetup(state, host, decoded), kDecodedImageChanges);
     EXPECT_EQ(host.shown.size(), 1u) << "the rule's message";
