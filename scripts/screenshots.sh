@@ -34,7 +34,7 @@ mkdir -p docs/screenshots
 for language in zh en; do
     flag=0
     [ "$language" = en ] && flag=1
-    printf '\x00\x00\x0%d' "$flag" >"$work/parameter"
+    printf "\x00\x00\x0${flag}" >"$work/parameter"
     DISPLAY=$display QV7100_COM1=$(head -n 1 "$work/device") "$work/qv7100" &
     app=$!
     window=$(DISPLAY=$display xdotool search --sync --onlyvisible --name 'QV-7100' | head -n 1)
