@@ -1,6 +1,6 @@
-// The transfer engine under any sequence of starts, received bytes and timer ticks, with message
-// boxes answered either way and timer ticks arriving while a box is open. Whatever happens, nothing
-// is written to a closed port, every transfer ends at most once, and an end closes the port.
+// The transfer engine under any sequence of starts, received bytes, timer ticks and lost ports, with
+// message boxes answered either way and timer ticks arriving while a box is open. Whatever happens,
+// nothing is written to a closed port, every transfer ends at most once, and an end closes the port.
 #include <cstdint>
 #include <cstdlib>
 #include <span>
@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     host.script = std::span(data, size);
     while (!host.script.empty()) {
         const std::uint8_t op = host.Next();
-        switch (op % 6) {
+        switch (op % 7) {
             case 0:
                 host.starts += engine.IsRunning() ? 0 : 1;
                 engine.StartRead();
@@ -94,8 +94,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             case 3:
                 engine.OnTimer2Tick();
                 break;
+            case 4:
+                // The adapter pulled out: the port is gone before the engine hears of it.
+                host.portOpen = false;
+                engine.OnPortLost();
+                break;
             default: {
-                const std::size_t count = std::min<std::size_t>(op / 6 + 1, host.script.size());
+                const std::size_t count = std::min<std::size_t>(op / 7 + 1, host.script.size());
                 const auto bytes = host.script.first(count);
                 host.script = host.script.subspan(count);
                 engine.OnBytesReceived(bytes);
