@@ -37,6 +37,10 @@ bool ConfirmOverwrite(const Session& session, Host& host) {
                             kStyleYesNoQuestion, "") != kIdNo;
 }
 
+int FileMessageStyle(const Status& status) {
+    return status.message() == MessageId::WrongFileType ? kStyleOk : kStyleOkStop;
+}
+
 std::string SavedWindowTitle(const std::string& fullFileName) {
     return std::string(kApplicationTitle) + "-" + fullFileName;
 }

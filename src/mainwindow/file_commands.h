@@ -23,6 +23,10 @@ Changes NewCommand(ProgramState& state, Host& host);
 // The save dialog chose a file that exists: true when the user agrees to replace it.
 bool ConfirmOverwrite(const Session& session, Host& host);
 
+// The message-box style of a file command's failure: a file of another kind gets the program's own
+// plain message; every other failure says what the system said, with the stop icon.
+int FileMessageStyle(const Status& status);
+
 // The main window's title after a save: the product name, "-" and the file's full name.
 std::string SavedWindowTitle(const std::string& fullFileName);
 

@@ -169,11 +169,8 @@ void MainWindow::SaveSetup() {
 }
 
 void MainWindow::ShowMessage(const Status& status) {
-    // A file of another kind gets the program's own plain message; every other failure says what
-    // the system said, with the stop icon.
-    const bool wrongType = status.message() == MessageId::WrongFileType;
     program_.MessageBox().LocalMsgBox(status.Describe(MessageLanguage(state_.LanguageIsEnglish)),
-                                      wrongType ? kStyleOk : kStyleOkStop, "");
+                                      FileMessageStyle(status), "");
 }
 
 void MainWindow::ChooseBand(int position) {
