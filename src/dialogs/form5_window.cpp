@@ -24,6 +24,7 @@
 #include "i18n/list_items.h"
 #include "shell/captions.h"
 #include "shell/clickable_label.h"
+#include "shell/list_controls.h"
 #include "shell/twips.h"
 
 namespace qv {
@@ -115,11 +116,6 @@ QString Name(const char* name) {
     return QString::fromLatin1(name);
 }
 
-void ShowPosition(QComboBox& combo, int position) {
-    const QSignalBlocker blocker(combo);
-    combo.setCurrentIndex(position >= 0 && position < combo.count() ? position : -1);
-}
-
 QGroupBox* Frame(const char* name) {
     auto* frame = new QGroupBox;
     frame->setObjectName(Name(name));
@@ -166,9 +162,7 @@ QWidget* Form5Window::BuildPanel() {
         const ListRow& row = kListRows[k];
         auto* combo = new QComboBox;
         combo->setObjectName(Name(row.list));
-        for (const std::string& item : ListItems(row.items, language)) {
-            combo->addItem(ToQString(item));
-        }
+        FillList(*combo, row.items, language);
         connect(combo, &QComboBox::activated, this, [this, &row](int position) {
             program_.Changed(
                 ChooseForm5List(state_, program_.MessageBox(), row.position, position));
@@ -309,7 +303,7 @@ void Form5Window::Refresh(Changes changes) {
 void Form5Window::ShowControls() {
     const Form5Controls& form = state_.Form5;
     for (std::size_t k = 0; k < lists_.size(); ++k) {
-        ShowPosition(*lists_[k], form.*kListRows[k].position);
+        ShowListPosition(*lists_[k], form.*kListRows[k].position);
     }
     for (std::size_t k = 0; k < checks_.size(); ++k) {
         const QSignalBlocker blocker(checks_[k]);

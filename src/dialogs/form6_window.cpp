@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -16,6 +15,7 @@
 #include "dialogs/key_assignment_rules.h"
 #include "i18n/list_items.h"
 #include "shell/captions.h"
+#include "shell/list_controls.h"
 #include "shell/radio_drawing.h"
 #include "shell/twips.h"
 #include "state/keys.h"
@@ -64,12 +64,6 @@ int LabelWidth(const QLabel& label) {
     return width;
 }
 
-// Sets a list's position without running anything that listens to it.
-void ShowPosition(QComboBox& list, int position) {
-    const QSignalBlocker blocker(list);
-    list.setCurrentIndex(position >= 0 && position < list.count() ? position : -1);
-}
-
 }  // namespace
 
 Form6Window::Form6Window(Program& program) : DialogWindow(program, WindowId::Form6) {
@@ -111,9 +105,7 @@ QGroupBox* Form6Window::BuildFrame(std::size_t frame) {
         const KeyList& key = ListOf(keyFrame.key, longPress);
         auto* list = new QComboBox;
         list->setObjectName(ControlName("Combo", key.entry));
-        for (const std::string& item : ListItems(KeyFunctionList(key), Language::Chinese)) {
-            list->addItem(ToQString(item));
-        }
+        FillList(*list, KeyFunctionList(key), Language::Chinese);
         // Never narrower than its longest function name.
         list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         list->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Fixed);
@@ -137,7 +129,7 @@ void Form6Window::Refresh(Changes changes) {
     if (!changes.Has(StatePart::Form6)) return;
     for (const KeyList& key : kKeyLists) {
         const auto entry = static_cast<std::size_t>(key.entry);
-        ShowPosition(*lists_[entry], program_.State().Form6.Combo[entry + 1]);
+        ShowListPosition(*lists_[entry], program_.State().Form6.Combo[entry + 1]);
     }
 }
 

@@ -14,6 +14,7 @@
 #include "mainwindow/grid_editor_keys.h"
 #include "mainwindow/grid_rules.h"
 #include "shell/captions.h"
+#include "shell/list_controls.h"
 
 namespace qv {
 namespace {
@@ -31,10 +32,6 @@ class CommitScope {
   private:
     bool& committing_;
 };
-
-void Fill(QComboBox& combo, ListId list, Language language) {
-    for (const std::string& item : ListItems(list, language)) combo.addItem(ToQString(item));
-}
 
 // Whether the focus going to `next` leaves `editor`. Its own list (a window of its own, but a
 // child of the editor), a menu or another window are left only for a while: the user comes back.
@@ -82,7 +79,7 @@ void ChannelGridEditors::BuildCombo8() {
     // A typed tone stays as typed: no completion from the list, no new item.
     combo8_->setCompleter(nullptr);
     combo8_->setInsertPolicy(QComboBox::NoInsert);
-    Fill(*combo8_, ListId::Tone, CaptionLanguage(state_.LanguageIsEnglish));
+    FillList(*combo8_, ListId::Tone, CaptionLanguage(state_.LanguageIsEnglish));
     combo8_->hide();
     combo8_->installEventFilter(this);
     connect(combo8_, &QComboBox::activated, this, &ChannelGridEditors::ToneChosen);
@@ -94,7 +91,7 @@ void ChannelGridEditors::BuildCombo5() {
         auto* combo = new QComboBox(grid_.viewport());
         combo->setObjectName(QStringLiteral("Combo5"));
         combo->setProperty(kElementProperty, list.column);
-        Fill(*combo, list.list, CaptionLanguage(state_.LanguageIsEnglish));
+        FillList(*combo, list.list, CaptionLanguage(state_.LanguageIsEnglish));
         combo->hide();
         combo->installEventFilter(this);
         const int column = list.column;

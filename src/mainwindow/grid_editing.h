@@ -34,6 +34,11 @@ inline constexpr double kHighestTypedTone = 254.1;
 
 CellEditor EditorOfColumn(int column);
 
+// The characters the frequency and tone editors let through as typing: digits and the point.
+constexpr bool IsNumberEditorCharacter(char32_t c) {
+    return (c >= U'0' && c <= U'9') || c == U'.';
+}
+
 // The user pressed a cell (or Enter on it): sets EditRow and EditCol and says which editor opens.
 // On an empty channel only the receive frequency can be edited, so any of its cells opens that.
 CellEditor OpenCellEditor(const Setup& setup, GridEdit& edit, int row, int column);

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "mainwindow/grid_editing.h"
+
 namespace qv {
 namespace {
 
@@ -30,9 +32,7 @@ bool IsNoTyping(const QKeyEvent& key) {
 }
 
 bool IsNumberCharacter(const QString& text) {
-    if (text.size() != 1) return false;
-    const QChar c = text.front();
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.');
+    return text.size() == 1 && IsNumberEditorCharacter(text.front().unicode());
 }
 
 }  // namespace

@@ -14,7 +14,6 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QShortcut>
-#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -37,22 +36,12 @@
 #include "mainwindow/toolbar_icons.h"
 #include "shell/captions.h"
 #include "shell/clickable_label.h"
+#include "shell/list_controls.h"
 #include "shell/web_link.h"
 #include "state/bands.h"
 
 namespace qv {
 namespace {
-
-// Fills a list with the items of `list` in `language`; the caption table relabels them later.
-void Fill(QComboBox& combo, ListId list, Language language) {
-    for (const std::string& item : ListItems(list, language)) combo.addItem(ToQString(item));
-}
-
-// Sets a list's position without running anything that listens to it.
-void ShowPosition(QComboBox& combo, int position) {
-    const QSignalBlocker blocker(combo);
-    combo.setCurrentIndex(position >= 0 && position < combo.count() ? position : -1);
-}
 
 QLabel* LabelFor(const std::string_view name, QWidget* buddy) {
     auto* label = new QLabel;
@@ -187,7 +176,7 @@ void MainWindow::BuildCentralWidget() {
         const SettingsList& row = kSettingsLists[k];
         auto* combo = new QComboBox;
         combo->setObjectName(ToQString(row.list));
-        Fill(*combo, row.items, language);
+        FillList(*combo, row.items, language);
         connect(combo, &QComboBox::activated, this, [this, &row](int position) {
             program_.Changed(ChooseSetting(state_, row, position));
         });
@@ -274,12 +263,12 @@ void MainWindow::ApplyLanguage() {
 }
 
 void MainWindow::RefreshBandFrame() {
-    ShowPosition(*combo1_, state_.Combo1);
+    ShowListPosition(*combo1_, state_.Combo1);
 }
 
 void MainWindow::RefreshSettingsFrame() {
     for (std::size_t k = 0; k < kSettingsLists.size(); ++k) {
-        ShowPosition(*settings_[k], state_.*kSettingsLists[k].position);
+        ShowListPosition(*settings_[k], state_.*kSettingsLists[k].position);
     }
 }
 

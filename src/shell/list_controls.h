@@ -1,0 +1,17 @@
+// What every drop-down list of the windows does the same way: it is filled with the items of its
+// list, and a refresh shows a position without running anything that listens to the list.
+#pragma once
+
+#include <QComboBox>
+
+#include "i18n/list_items.h"
+
+namespace qv {
+
+// Adds the items of `list` in `language`; the caption tables relabel them on a language switch.
+void FillList(QComboBox& combo, ListId list, Language language);
+
+// Shows `position` (none when the list has no such item) with the list's signals blocked.
+void ShowListPosition(QComboBox& combo, int position);
+
+}  // namespace qv
