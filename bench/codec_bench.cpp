@@ -5,8 +5,8 @@
 #include <string>
 
 #include "image/image_codec.h"
-#include "mainwindow/decode_image.h"
-#include "mainwindow/startup.h"
+#include "rules/program/decode_image.h"
+#include "rules/program/startup.h"
 
 namespace {
 

@@ -29,11 +29,11 @@
 #include <functional>
 #include <vector>
 
+#include "gui/mainwindow/main_window.h"
+#include "gui/shell/program.h"
 #include "image/image_codec.h"
-#include "mainwindow/decode_image.h"
-#include "mainwindow/main_window.h"
-#include "mainwindow/startup.h"
-#include "shell/program.h"
+#include "rules/program/decode_image.h"
+#include "rules/program/startup.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <functional>
 #include <vector>
 
-#include "mainwindow/language_rules.h"
-#include "mainwindow/main_window.h"
-#include "mainwindow/startup.h"
-#include "shell/program.h"
+#include "gui/mainwindow/main_window.h"
+#include "gui/shell/program.h"
+#include "rules/program/language_rules.h"
+#include "rules/program/startup.h"
 
 namespace {
 

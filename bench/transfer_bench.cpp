@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "image/image_codec.h"
-#include "link/serial_port.h"
-#include "link/transfer_driver.h"
-#include "mainwindow/startup.h"
+#include "link/qt/serial_port.h"
+#include "link/qt/transfer_driver.h"
+#include "rules/program/startup.h"
 #include "sim/pty_server.h"
 
 namespace {

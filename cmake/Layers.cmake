@@ -9,6 +9,9 @@ function(qv_include_root target scope)
     file(MAKE_DIRECTORY ${root})
     foreach(folder ${ARGN})
         if(NOT EXISTS ${root}/${folder})
+            # A nested folder (link/core) gets its parent as a plain folder of the root.
+            get_filename_component(parent ${root}/${folder} DIRECTORY)
+            file(MAKE_DIRECTORY ${parent})
             file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${folder} ${root}/${folder}
                  SYMBOLIC RESULT failed)
             if(failed)

@@ -7,8 +7,8 @@
 
 #include "fuzz_host.h"
 #include "image/image_codec.h"
-#include "mainwindow/decode_image.h"
-#include "mainwindow/startup.h"
+#include "rules/program/decode_image.h"
+#include "rules/program/startup.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     qv::fuzz::QuietHost host;

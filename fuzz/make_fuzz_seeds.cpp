@@ -5,8 +5,8 @@
 
 #include "fuzz_host.h"
 #include "image/image_codec.h"
-#include "mainwindow/dat_file.h"
-#include "mainwindow/startup.h"
+#include "rules/program/dat_file.h"
+#include "rules/program/startup.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) return 2;

@@ -1,12 +1,13 @@
-// The transfer engine under any sequence of starts, received bytes, timer ticks and lost ports, with
-// message boxes answered either way and timer ticks arriving while a box is open. Whatever happens,
-// nothing is written to a closed port, every transfer ends at most once, and an end closes the port.
+// The transfer engine under any sequence of starts, received bytes, timer ticks and lost ports,
+// with message boxes answered either way and timer ticks arriving while a box is open. Whatever
+// happens, nothing is written to a closed port, every transfer ends at most once, and an end closes
+// the port.
 #include <cstdint>
 #include <cstdlib>
 #include <span>
 #include <string>
 
-#include "link/transfer_engine.h"
+#include "link/core/transfer_engine.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "mainwindow/main_window.h"
-#include "shell/program.h"
+#include "gui/mainwindow/main_window.h"
+#include "gui/shell/program.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

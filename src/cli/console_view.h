@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "link/link_host.h"
+#include "link/core/link_host.h"
 
 namespace qv::cli {
 

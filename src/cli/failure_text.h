@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "link/transfer_engine.h"
+#include "link/core/transfer_engine.h"
 
 namespace qv::cli {
 

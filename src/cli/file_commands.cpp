@@ -6,8 +6,8 @@
 #include "cli/commands.h"
 #include "cli/console_host.h"
 #include "cli/setup_report.h"
-#include "mainwindow/file_commands.h"
-#include "mainwindow/startup.h"
+#include "rules/program/file_commands.h"
+#include "rules/program/startup.h"
 
 namespace qv::cli {
 namespace {

@@ -9,7 +9,7 @@
 #include "i18n/captions.h"
 #include "i18n/list_items.h"
 #include "image/text.h"
-#include "mainwindow/settings_frame.h"
+#include "rules/channels/settings_frame.h"
 #include "state/bands.h"
 #include "state/keys.h"
 #include "state/option_entries.h"

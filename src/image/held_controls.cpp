@@ -29,7 +29,7 @@ void ShowDtmfCode(Setup& setup, int index) {
 }
 
 void ShowOptionValue(Setup& setup, int entry) {
-    for (const Form5Link& link : kOptionValueControls) {
+    for (const OptionControlLink& link : kOptionValueControls) {
         if (link.entry != entry) continue;
         setup.Form5.*link.control = OptionValuePosition(entry, setup.OptionValue[entry]);
     }

@@ -1,7 +1,7 @@
 // The bridge between the set-up and the radio's memory: EncodeImage builds a complete image from
 // the grid, the lists and the held values; DecodeSetup reads one into set-up values. Both are pure:
 // decoding shows no message and runs no rule; the program applies a decoded set-up in one step of
-// its own (see mainwindow/decode_image.h).
+// its own (see rules/program/decode_image.h).
 #pragma once
 
 #include <optional>

@@ -84,12 +84,12 @@ bool IsRetraceTime(int entry) {
 void SetOptionTextNumber(Decoding& decoded, int entry, int value) {
     Setup& setup = decoded.setup;
     setup.OptionText[entry] = std::to_string(value);
-    for (const Form5Link& link : kOptionTextControls) {
+    for (const OptionControlLink& link : kOptionTextControls) {
         if (link.entry != entry) continue;
         const int position = value + link.bias;
         setup.Form5.*link.control = position;
-        if (link.control == &Form5Controls::Combo11) decoded.choices.priorityMode = position;
-        if (link.control == &Form5Controls::Combo12) decoded.choices.priorityChannel = position;
+        if (link.control == &OptionalFunctionsControls::Combo11) decoded.choices.priorityMode = position;
+        if (link.control == &OptionalFunctionsControls::Combo12) decoded.choices.priorityChannel = position;
     }
 }
 
@@ -210,7 +210,7 @@ void DecodeScanOptions(FieldBytes field, Decoding& decoded) {
         const std::size_t at = kResumeDelayOffset + 2 * k;
         const int seconds = field[at] | field[at + 1] << 8;
         if (seconds > kMaxResumeDelay) continue;
-        const Form5TextLink& box = kOptionTextBoxes[k];
+        const OptionTextBoxLink& box = kOptionTextBoxes[k];
         setup.OptionText[box.entry] = std::to_string(seconds);
         setup.Form5.*box.control = setup.OptionText[box.entry];
     }

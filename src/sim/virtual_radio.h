@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "link/protocol.h"
+#include "link/core/protocol.h"
 #include "sim/radio_fault.h"
 
 namespace qv {

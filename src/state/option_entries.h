@@ -59,50 +59,50 @@ static_assert(option_value::kCount == std::tuple_size_v<decltype(Setup::OptionVa
 
 // A list or check box of the optional-functions dialog that shows a held entry:
 // position = value + bias.
-struct Form5Link {
+struct OptionControlLink {
     int entry;
-    int Form5Controls::*control;
+    int OptionalFunctionsControls::*control;
     int bias;
 };
 
 // The OptionText entries shown by a list or a check box, in the order the dialog loads them.
-inline constexpr std::array<Form5Link, 13> kOptionTextControls = {{
-    {option_text::kPttId, &Form5Controls::Combo4, 0},
-    {option_text::kVoxFunction, &Form5Controls::Combo6, 0},
-    {option_text::kVoxGain, &Form5Controls::Combo7, 0},
-    {option_text::kVoxDelay, &Form5Controls::Combo8, 0},
-    {option_text::kVoxVolume, &Form5Controls::Combo9, 0},
-    {option_text::kRemoteAlarm, &Form5Controls::Combo10, 0},
-    {option_text::kPriorityMode, &Form5Controls::Combo11, 0},
-    {option_text::kPriorityChannel, &Form5Controls::Combo12, -1},
-    {option_text::kRetraceTimeA, &Form5Controls::Combo13, 0},
-    {option_text::kRetraceTimeB, &Form5Controls::Combo14, 0},
-    {option_text::kReturnChannel, &Form5Controls::Combo15, 0},
-    {option_text::kCancelOperation, &Form5Controls::Check3, 0},
-    {option_text::kVoxBannedOnReceive, &Form5Controls::Check4, 0},
+inline constexpr std::array<OptionControlLink, 13> kOptionTextControls = {{
+    {option_text::kPttId, &OptionalFunctionsControls::Combo4, 0},
+    {option_text::kVoxFunction, &OptionalFunctionsControls::Combo6, 0},
+    {option_text::kVoxGain, &OptionalFunctionsControls::Combo7, 0},
+    {option_text::kVoxDelay, &OptionalFunctionsControls::Combo8, 0},
+    {option_text::kVoxVolume, &OptionalFunctionsControls::Combo9, 0},
+    {option_text::kRemoteAlarm, &OptionalFunctionsControls::Combo10, 0},
+    {option_text::kPriorityMode, &OptionalFunctionsControls::Combo11, 0},
+    {option_text::kPriorityChannel, &OptionalFunctionsControls::Combo12, -1},
+    {option_text::kRetraceTimeA, &OptionalFunctionsControls::Combo13, 0},
+    {option_text::kRetraceTimeB, &OptionalFunctionsControls::Combo14, 0},
+    {option_text::kReturnChannel, &OptionalFunctionsControls::Combo15, 0},
+    {option_text::kCancelOperation, &OptionalFunctionsControls::Check3, 0},
+    {option_text::kVoxBannedOnReceive, &OptionalFunctionsControls::Check4, 0},
 }};
 
 // The OptionText entries shown as typed text.
-struct Form5TextLink {
+struct OptionTextBoxLink {
     int entry;
-    std::string Form5Controls::*control;
+    std::string OptionalFunctionsControls::*control;
 };
-inline constexpr std::array<Form5TextLink, 2> kOptionTextBoxes = {{
-    {option_text::kScanReceiveDelay, &Form5Controls::Text5},
-    {option_text::kScanTransmitDelay, &Form5Controls::Text6},
+inline constexpr std::array<OptionTextBoxLink, 2> kOptionTextBoxes = {{
+    {option_text::kScanReceiveDelay, &OptionalFunctionsControls::Text5},
+    {option_text::kScanTransmitDelay, &OptionalFunctionsControls::Text6},
 }};
 
 // The OptionValue entries and their lists, in entry order. The first-digit delay's list is set
 // through FirstDigitDelayPosition.
-inline constexpr std::array<Form5Link, 8> kOptionValueControls = {{
-    {option_value::kDtmfRate, &Form5Controls::Combo0, 0},
-    {option_value::kFirstDigitTime, &Form5Controls::Combo16, 0},
-    {option_value::kFirstDigitDelayMs, &Form5Controls::Combo18, 0},
-    {option_value::kStarHashTone, &Form5Controls::Combo17, 0},
-    {option_value::kDKey, &Form5Controls::Combo19, 0},
-    {option_value::kDtmfSidetone, &Form5Controls::Combo20, 0},
-    {option_value::kGroupCallCode, &Form5Controls::Combo22, 0},
-    {option_value::kAutoReset, &Form5Controls::Combo21, 0},
+inline constexpr std::array<OptionControlLink, 8> kOptionValueControls = {{
+    {option_value::kDtmfRate, &OptionalFunctionsControls::Combo0, 0},
+    {option_value::kFirstDigitTime, &OptionalFunctionsControls::Combo16, 0},
+    {option_value::kFirstDigitDelayMs, &OptionalFunctionsControls::Combo18, 0},
+    {option_value::kStarHashTone, &OptionalFunctionsControls::Combo17, 0},
+    {option_value::kDKey, &OptionalFunctionsControls::Combo19, 0},
+    {option_value::kDtmfSidetone, &OptionalFunctionsControls::Combo20, 0},
+    {option_value::kGroupCallCode, &OptionalFunctionsControls::Combo22, 0},
+    {option_value::kAutoReset, &OptionalFunctionsControls::Combo21, 0},
 }};
 
 // The first-digit delay list runs from 100 ms to 1000 ms in steps of 50 ms.

@@ -42,22 +42,22 @@ using ChannelGrid = std::array<std::array<std::string, kGridColumns>, kChannelCo
 using ChannelFlagTable = std::array<std::array<int, 12>, kChannelCount + 1>;
 
 // Transmit-power calibration window. Its value labels always show the sliders' values.
-struct Form2Controls {
+struct CalibrationControls {
     int Slider1 = 0;  // high power
     int Slider3 = 0;  // low power
 
-    friend bool operator==(const Form2Controls&, const Form2Controls&) = default;
+    friend bool operator==(const CalibrationControls&, const CalibrationControls&) = default;
 };
 
 // Test-frequency window: mfgrid1 rows 0..16, columns 0..2.
-struct Form4Controls {
+struct ServiceFrequenciesControls {
     std::array<std::array<std::string, 3>, 17> mfgrid1;
 
-    friend bool operator==(const Form4Controls&, const Form4Controls&) = default;
+    friend bool operator==(const ServiceFrequenciesControls&, const ServiceFrequenciesControls&) = default;
 };
 
 // Optional-functions dialog. Lists hold a 0-based position, check boxes 0 or 1.
-struct Form5Controls {
+struct OptionalFunctionsControls {
     int Combo0 = kNoSelection;   // DTMF rate
     int Combo1 = kNoSelection;   // current channel (no held copy)
     int Combo2 = kNoSelection;   // call answer (no held copy)
@@ -91,22 +91,22 @@ struct Form5Controls {
     // The channel (1..16) found when the priority mode was last set to "fixed"; 0 before.
     int FixedPriorityChannel = 0;
 
-    friend bool operator==(const Form5Controls&, const Form5Controls&) = default;
+    friend bool operator==(const OptionalFunctionsControls&, const OptionalFunctionsControls&) = default;
 };
 
 // Key-assignment dialog: Combo[1..10] are the lists Combo1..Combo10 (index 0 unused).
-struct Form6Controls {
+struct KeyAssignmentControls {
     std::array<int, 11> Combo{};
 
-    friend bool operator==(const Form6Controls&, const Form6Controls&) = default;
+    friend bool operator==(const KeyAssignmentControls&, const KeyAssignmentControls&) = default;
 };
 
 // Embedded-information dialog.
-struct Form7Controls {
+struct EmbeddedInfoControls {
     std::string Text1;
     std::string Text2;
 
-    friend bool operator==(const Form7Controls&, const Form7Controls&) = default;
+    friend bool operator==(const EmbeddedInfoControls&, const EmbeddedInfoControls&) = default;
 };
 
 // What travels in the memory image, and the dialogs' working copies of it.
@@ -139,11 +139,11 @@ struct Setup {
     std::string CommPassword;
 
     // --- dialogs' controls ---
-    Form2Controls Form2;
-    Form4Controls Form4;
-    Form5Controls Form5;
-    Form6Controls Form6;
-    Form7Controls Form7;
+    CalibrationControls Form2;
+    ServiceFrequenciesControls Form4;
+    OptionalFunctionsControls Form5;
+    KeyAssignmentControls Form6;
+    EmbeddedInfoControls Form7;
 
     // The channel frequencies the grid accepts follow the band shown, also when the user declined
     // to clear the table for it.

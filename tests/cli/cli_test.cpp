@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "image/image_codec.h"
-#include "mainwindow/dat_file.h"
-#include "mainwindow/startup.h"
+#include "rules/program/dat_file.h"
+#include "rules/program/startup.h"
 #include "sim/pty_server.h"
 #include "support/scripted_host.h"
 

@@ -22,9 +22,9 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/main_window.h"
-#include "mainwindow/parameter_file.h"
-#include "shell/program.h"
+#include "gui/mainwindow/main_window.h"
+#include "rules/program/parameter_file.h"
+#include "gui/shell/program.h"
 #include "sim/pty_server.h"
 
 namespace qv::test {

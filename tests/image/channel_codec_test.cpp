@@ -6,7 +6,7 @@
 #include <string>
 
 #include "image/memory_image.h"
-#include "image_test_support.h"
+#include "image/image_test_support.h"
 
 namespace qv {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "image/image_layout.h"
-#include "image_test_support.h"
+#include "image/image_test_support.h"
 
 namespace qv {
 namespace {
@@ -295,25 +295,25 @@ TEST_F(DecodeImageTest, OptionalFunctionBytesKeepOutOfRangeValues) {
     const struct {
         std::size_t offset;
         const char* bytes;
-        int Form5Controls::*control;
+        int OptionalFunctionsControls::*control;
         int expected;  // -2: unchanged
     } cases[] = {
-        {0x100, "03", &Form5Controls::Combo0, 3},   {0x100, "04", &Form5Controls::Combo0, -2},
-        {0x102, "0A", &Form5Controls::Combo18, 0},  {0x102, "64", &Form5Controls::Combo18, 18},
-        {0x102, "09", &Form5Controls::Combo18, -2}, {0x102, "65", &Form5Controls::Combo18, -2},
-        {0x104, "10", &Form5Controls::Combo19, 16}, {0x104, "11", &Form5Controls::Combo19, -2},
-        {0x106, "36", &Form5Controls::Combo22, 6},  {0x106, "FF", &Form5Controls::Combo22, 0},
-        {0x106, "37", &Form5Controls::Combo22, -2}, {0x106, "41", &Form5Controls::Combo22, -2},
-        {0x107, "0F", &Form5Controls::Combo21, 15}, {0x107, "10", &Form5Controls::Combo21, -2},
-        {0x122, "02", &Form5Controls::Combo4, 2},   {0x122, "03", &Form5Controls::Combo4, -2},
-        {0x12A, "05", &Form5Controls::Combo7, 5},   {0x12A, "06", &Form5Controls::Combo7, -2},
-        {0x12D, "FE", &Form5Controls::Combo2, 0},   {0x12E, "FE", &Form5Controls::Combo10, 0},
-        {0x12F, "02", &Form5Controls::Combo3, 2},   {0x12F, "03", &Form5Controls::Combo3, -2},
-        {0x151, "00", &Form5Controls::Combo12, -2}, {0x151, "11", &Form5Controls::Combo12, -2},
-        {0x151, "10", &Form5Controls::Combo12, 15}, {0x152, "FF", &Form5Controls::Combo13, 0},
-        {0x152, "5B", &Form5Controls::Combo13, 91}, {0x152, "5C", &Form5Controls::Combo13, -2},
-        {0x154, "04", &Form5Controls::Combo15, -2}, {0x159, "0F", &Form5Controls::Combo1, 15},
-        {0x159, "10", &Form5Controls::Combo1, -2},
+        {0x100, "03", &OptionalFunctionsControls::Combo0, 3},   {0x100, "04", &OptionalFunctionsControls::Combo0, -2},
+        {0x102, "0A", &OptionalFunctionsControls::Combo18, 0},  {0x102, "64", &OptionalFunctionsControls::Combo18, 18},
+        {0x102, "09", &OptionalFunctionsControls::Combo18, -2}, {0x102, "65", &OptionalFunctionsControls::Combo18, -2},
+        {0x104, "10", &OptionalFunctionsControls::Combo19, 16}, {0x104, "11", &OptionalFunctionsControls::Combo19, -2},
+        {0x106, "36", &OptionalFunctionsControls::Combo22, 6},  {0x106, "FF", &OptionalFunctionsControls::Combo22, 0},
+        {0x106, "37", &OptionalFunctionsControls::Combo22, -2}, {0x106, "41", &OptionalFunctionsControls::Combo22, -2},
+        {0x107, "0F", &OptionalFunctionsControls::Combo21, 15}, {0x107, "10", &OptionalFunctionsControls::Combo21, -2},
+        {0x122, "02", &OptionalFunctionsControls::Combo4, 2},   {0x122, "03", &OptionalFunctionsControls::Combo4, -2},
+        {0x12A, "05", &OptionalFunctionsControls::Combo7, 5},   {0x12A, "06", &OptionalFunctionsControls::Combo7, -2},
+        {0x12D, "FE", &OptionalFunctionsControls::Combo2, 0},   {0x12E, "FE", &OptionalFunctionsControls::Combo10, 0},
+        {0x12F, "02", &OptionalFunctionsControls::Combo3, 2},   {0x12F, "03", &OptionalFunctionsControls::Combo3, -2},
+        {0x151, "00", &OptionalFunctionsControls::Combo12, -2}, {0x151, "11", &OptionalFunctionsControls::Combo12, -2},
+        {0x151, "10", &OptionalFunctionsControls::Combo12, 15}, {0x152, "FF", &OptionalFunctionsControls::Combo13, 0},
+        {0x152, "5B", &OptionalFunctionsControls::Combo13, 91}, {0x152, "5C", &OptionalFunctionsControls::Combo13, -2},
+        {0x154, "04", &OptionalFunctionsControls::Combo15, -2}, {0x159, "0F", &OptionalFunctionsControls::Combo1, 15},
+        {0x159, "10", &OptionalFunctionsControls::Combo1, -2},
     };
     for (const auto& c : cases) {
         ProgramState fresh = StartupState(host);

@@ -8,8 +8,8 @@
 
 #include "image/image_codec.h"
 #include "image/memory_image.h"
-#include "mainwindow/decode_image.h"
-#include "mainwindow/startup.h"
+#include "rules/program/decode_image.h"
+#include "rules/program/startup.h"
 #include "support/scripted_host.h"
 
 namespace qv::test {

@@ -1,0 +1,53 @@
+#include "gui/mainwindow/channel_grid_editor_keys.h"
+
+#include <QKeyEvent>
+
+#include "rules/channels/grid_editing.h"
+
+namespace qv {
+namespace {
+
+// Enter, and Tab either way: an editor lies over the grid, so leaving it leads back there.
+bool LeadsBack(const QKeyEvent& key) {
+    switch (key.key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Keys that do their work without typing a character.
+bool IsNoTyping(const QKeyEvent& key) {
+    switch (key.key()) {
+        case Qt::Key_Delete:
+        case Qt::Key_Backspace:
+            return true;
+        default:
+            return key.text().isEmpty();  // arrows, Home, End, F4, modifiers
+    }
+}
+
+bool IsNumberCharacter(const QString& text) {
+    return text.size() == 1 && IsNumberEditorCharacter(text.front().unicode());
+}
+
+}  // namespace
+
+EditorKey KeyInNumberEditor(const QKeyEvent& key) {
+    if (LeadsBack(key)) return EditorKey::Back;
+    if (IsNoTyping(key)) return EditorKey::Pass;
+    // Control characters (Ctrl+V among them) type nothing either.
+    const bool plain = (key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == 0;
+    return plain && IsNumberCharacter(key.text()) ? EditorKey::Pass : EditorKey::Drop;
+}
+
+EditorKey KeyInListEditor(const QKeyEvent& key) {
+    if (LeadsBack(key) || key.key() == Qt::Key_Escape) return EditorKey::Back;
+    return EditorKey::Pass;
+}
+
+}  // namespace qv

@@ -1,0 +1,47 @@
+// The channel grid Grid1 on screen: column widths and 300-twip rows at the screen's logical DPI,
+// centred cells, the label column and header row that never scroll out of reach.
+//
+// The grid itself edits nothing. A left press selects one cell and asks for its editor at once;
+// Enter asks for the editor of the current cell; a right press only takes the focus; the arrow
+// keys move between cells and never open an editor. The label column is never the keyboard's
+// current cell.
+#pragma once
+
+#include <QTableView>
+
+#include "gui/mainwindow/channel_grid_model.h"
+
+namespace qv {
+
+class ChannelGridView : public QTableView {
+    Q_OBJECT
+
+  public:
+    ChannelGridView(ChannelGridModel& model, QWidget* parent = nullptr);
+
+    // The width that shows every column without a horizontal scroll bar.
+    int FullWidth() const;
+    // Wide enough for every column, and as high as the screen allows.
+    QSize sizeHint() const override;
+
+  signals:
+    // The user pressed the cell `index` or pressed Enter on it: its editor should open.
+    void EditRequested(const QModelIndex& index);
+
+  protected:
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
+  private:
+    void ApplyGeometry();
+
+    // Between a left press that asked for an editor and its release: the press chose one cell,
+    // and moving the mouse drags out no range and moves to no other cell.
+    bool pressHeld_ = false;
+};
+
+}  // namespace qv

@@ -1,0 +1,298 @@
+// Building the main window and showing the state in it.
+#include "gui/mainwindow/main_window.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "gui/dialogs/calibration_window.h"
+#include "gui/dialogs/service_frequencies_dialog.h"
+#include "gui/dialogs/optional_functions_dialog.h"
+#include "gui/dialogs/key_assignment_dialog.h"
+#include "gui/dialogs/embedded_info_dialog.h"
+#include "i18n/list_items.h"
+#include "link/core/port_mapping.h"
+#include "gui/dialogs/about_window.h"
+#include "gui/mainwindow/band_list.h"
+#include "rules/channels/band_rules.h"
+#include "gui/mainwindow/channel_grid_editors.h"
+#include "gui/mainwindow/channel_grid_view.h"
+#include "rules/channels/settings_frame.h"
+#include "gui/mainwindow/toolbar_icons.h"
+#include "gui/shell/captions.h"
+#include "gui/shell/clickable_label.h"
+#include "gui/shell/list_controls.h"
+#include "gui/shell/web_link.h"
+#include "state/bands.h"
+
+namespace qv {
+namespace {
+
+QLabel* LabelFor(const std::string_view name, QWidget* buddy) {
+    auto* label = new QLabel;
+    label->setObjectName(ToQString(name));
+    label->setBuddy(buddy);
+    return label;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Program& program)
+    : program_(program),
+      state_(program.State()),
+      driver_(program.State(), program.MessageBox(), port_, *this),
+      gridModel_(program.State()) {
+    setObjectName(QStringLiteral("Form1"));
+    program_.MessageBox().SetOwner(this);
+    driver_.SetStateChangedHandler([this](Changes changes) { program_.Changed(changes); });
+    connect(&program_, &Program::StateChanged, this, &MainWindow::Refresh);
+
+    BuildMenus();
+    BuildToolbar();
+    BuildCentralWidget();
+    BuildStatusBar();
+    CreateDialogs();
+    ApplyFixedCaptions(*this, WindowId::Form1);
+    ApplyCaptionTable(*this, WindowId::Form1, CaptionLanguage(state_.LanguageIsEnglish));
+    Refresh(Changes::WholeSetup() | StatePart::Lock | StatePart::Ports | StatePart::Calibration);
+    SizeToShowTheChannels();
+    grid_->setFocus();
+}
+
+void MainWindow::SizeToShowTheChannels() {
+    // Every column and as many channel rows as the screen allows; never larger than the screen,
+    // where the grid scrolls instead.
+    QSize size = sizeHint();
+    if (const QScreen* screen = this->screen()) {
+        size = size.boundedTo(screen->availableGeometry().size() * 0.95);
+    }
+    resize(size);
+}
+
+MainWindow::~MainWindow() {
+    program_.MessageBox().SetOwner(nullptr);
+    // The settings dialogs are windows without an owner; the main window still ends them.
+    for (auto& [window, dialog] : dialogs_) {
+        if (dialog->parent() == nullptr) delete dialog;
+    }
+}
+
+DialogWindow& MainWindow::Dialog(WindowId window) const {
+    return *dialogs_.at(window);
+}
+
+void MainWindow::BuildMenus() {
+    std::map<std::string_view, QMenu*> menus;
+    for (const std::string_view name : kMenus) {
+        QMenu* menu = menuBar()->addMenu(QString());
+        menu->setObjectName(ToQString(name));
+        menus[name] = menu;
+    }
+    programmingMenu_ = menus.at("mnupro");
+    portMenu_ = menus.at("mnucom");
+    for (const MenuItem& item : kMenuItems) {
+        QMenu* menu = menus.at(item.menu);
+        if (item.command == MenuCommand::Separator) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(QString());
+        action->setObjectName(ToQString(item.name));
+        action->setCheckable(item.checkable);
+        action->setVisible(item.visible);
+        if (!item.shortcut.empty()) action->setShortcut(QKeySequence(ToQString(item.shortcut)));
+        connect(action, &QAction::triggered, this, [this, &item] { Run(item); });
+        if (item.command == MenuCommand::Read) readItem_ = action;
+        if (item.command == MenuCommand::Write) writeItem_ = action;
+        if (item.command == MenuCommand::Lock) lockItem_ = action;
+        if (item.command == MenuCommand::Port)
+            portItems_[static_cast<std::size_t>(item.port)] = action;
+        if (item.command == MenuCommand::Help) {
+            // A hidden item takes no keys; the window's own shortcut brings F1 to it.
+            auto* f1 = new QShortcut(action->shortcut(), this);
+            connect(f1, &QShortcut::activated, action, &QAction::trigger);
+        }
+    }
+    // The port items tell which device each stands for, looked up when the menu opens.
+    connect(portMenu_, &QMenu::aboutToShow, this, &MainWindow::RefreshPortStatusTips);
+}
+
+void MainWindow::BuildToolbar() {
+    toolbar_ = addToolBar(QString());
+    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar_->setMovable(false);
+    toolbar_->setIconSize(QSize(32, 32));
+    for (const ToolbarButton& button : kToolbarButtons) {
+        if (button.command == ToolbarCommand::None) {
+            toolbar_->addSeparator()->setProperty(kToolbarButtonProperty, button.number);
+            continue;
+        }
+        QAction* action = toolbar_->addAction(ToolbarIcon(button.command), QString());
+        action->setObjectName(QStringLiteral("Toolbar1Button%1").arg(button.number));
+        action->setProperty(kToolbarButtonProperty, button.number);
+        action->setProperty("qvKey", ToQString(button.key));
+        action->setVisible(button.visibleAtStart);
+        const QString key = ToQString(button.key);
+        connect(action, &QAction::triggered, this, [this, key] { RunToolbarKey(key); });
+        toolbarButtons_[button.command] = action;
+    }
+}
+
+void MainWindow::BuildCentralWidget() {
+    const Language language = CaptionLanguage(state_.LanguageIsEnglish);
+    grid_ = new ChannelGridView(gridModel_);
+    new ChannelGridEditors(program_, *grid_);  // Text1, Combo8 and Combo5 live in the grid
+
+    frame1_ = new QGroupBox;
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    combo1_ = new BandList;
+    combo1_->setObjectName(QStringLiteral("Combo1"));
+    for (const Band& band : kBands) combo1_->addItem(ToQString(band.listText));
+    combo1_->SetOpenHandler([this] { program_.Changed(OpenBandList(state_)); });
+    connect(combo1_, &QComboBox::activated, this, &MainWindow::ChooseBand);
+    auto* bandLayout = new QHBoxLayout(frame1_);
+    bandLayout->addWidget(LabelFor("Label3", combo1_));
+    bandLayout->addWidget(combo1_, 1);
+
+    frame2_ = new QGroupBox;
+    frame2_->setObjectName(QStringLiteral("Frame2"));
+    auto* settingsLayout = new QGridLayout(frame2_);
+    for (std::size_t k = 0; k < kSettingsLists.size(); ++k) {
+        const SettingsList& row = kSettingsLists[k];
+        auto* combo = new QComboBox;
+        combo->setObjectName(ToQString(row.list));
+        FillList(*combo, row.items, language);
+        connect(combo, &QComboBox::activated, this, [this, &row](int position) {
+            program_.Changed(ChooseSetting(state_, row, position));
+        });
+        settings_[k] = combo;
+        settingsLayout->addWidget(LabelFor(row.label, combo), static_cast<int>(k), 0);
+        settingsLayout->addWidget(combo, static_cast<int>(k), 1);
+    }
+    settingsLayout->setColumnStretch(1, 1);
+
+    auto* rights = new ClickableLabel;
+    rights->setObjectName(QStringLiteral("Label2"));
+    rights->setToolTip(QString::fromLatin1(kProjectWebAddress));
+    connect(rights, &ClickableLabel::clicked, this, [] { OpenProjectWebPage(); });
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(frame1_);
+    side->addWidget(frame2_);
+    side->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->addWidget(grid_, 1);
+    top->addLayout(side);
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(top, 1);
+    layout->addWidget(rights);
+    setCentralWidget(central);
+
+    setTabOrder(grid_, combo1_);
+    QWidget* previous = combo1_;
+    for (QComboBox* combo : settings_) {
+        setTabOrder(previous, combo);
+        previous = combo;
+    }
+    setTabOrder(previous, rights);
+}
+
+void MainWindow::BuildStatusBar() {
+    status_ = new QLabel;
+    status_->setObjectName(QStringLiteral("Label"));
+    status_->hide();
+    progress_ = new QProgressBar;
+    progress_->setObjectName(QStringLiteral("ProgressBar1"));
+    progress_->hide();
+    statusBar()->addWidget(status_, 1);
+    statusBar()->addPermanentWidget(progress_, 1);
+}
+
+void MainWindow::CreateDialogs() {
+    dialogs_[WindowId::Form2] = new CalibrationWindow(program_);
+    dialogs_[WindowId::Form4] = new ServiceFrequenciesDialog(program_);
+    dialogs_[WindowId::Form5] = new OptionalFunctionsDialog(program_);
+    dialogs_[WindowId::Form6] = new KeyAssignmentDialog(program_);
+    dialogs_[WindowId::Form7] = new EmbeddedInfoDialog(program_);
+    dialogs_[WindowId::About] = new AboutWindow(program_, this);
+}
+
+void MainWindow::Refresh(Changes changes) {
+    if (changes.Has(StatePart::Language)) ApplyLanguage();
+    if (changes.Has(StatePart::Grid)) gridModel_.CellsChanged();
+    if (changes.Has(StatePart::Band)) RefreshBandFrame();
+    if (changes.Has(StatePart::Settings)) RefreshSettingsFrame();
+    if (changes.Has(StatePart::Lock)) RefreshLock();
+    if (changes.Has(StatePart::Ports)) RefreshPortMenu();
+    if (changes.Has(StatePart::Calibration)) {
+        toolbarButtons_.at(ToolbarCommand::Relock)->setVisible(state_.ServiceButtonVisible);
+    }
+}
+
+void MainWindow::ApplyLanguage() {
+    // A flag the program never stores leaves every window as it is.
+    const int flag = state_.LanguageIsEnglish;
+    if (flag != 0 && flag != 1) return;
+    const Language language = CaptionLanguage(flag);
+    ApplyCaptionTable(*this, WindowId::Form1, language);
+    for (const WindowId window : kCaptionWindows) {
+        if (window != WindowId::Form1) dialogs_.at(window)->ApplyLanguage(language);
+    }
+    // Captions of the other language may be wider: widen the window rather than clip them.
+    if (isVisible() && !isMaximized() && !isFullScreen() && width() < sizeHint().width()) {
+        const int screenWidth = screen() != nullptr ? screen()->availableGeometry().width() : 0;
+        resize(screenWidth > 0 ? std::min(sizeHint().width(), screenWidth) : sizeHint().width(),
+               height());
+    }
+}
+
+void MainWindow::RefreshBandFrame() {
+    ShowListPosition(*combo1_, state_.Combo1);
+}
+
+void MainWindow::RefreshSettingsFrame() {
+    for (std::size_t k = 0; k < kSettingsLists.size(); ++k) {
+        ShowListPosition(*settings_[k], state_.*kSettingsLists[k].position);
+    }
+}
+
+void MainWindow::RefreshLock() {
+    lockItem_->setChecked(state_.mnulockChecked);
+    frame1_->setEnabled(state_.Frame1Enabled);
+    frame2_->setEnabled(state_.Frame2Enabled);
+    grid_->setEnabled(state_.Grid1Enabled);
+}
+
+void MainWindow::RefreshPortMenu() {
+    for (int port = 1; port <= kPortCount; ++port) {
+        portItems_[static_cast<std::size_t>(port)]->setChecked(
+            state_.mnucomChecked[static_cast<std::size_t>(port)]);
+    }
+}
+
+void MainWindow::RefreshPortStatusTips() {
+    for (int port = 1; port <= kPortCount; ++port) {
+        const QString device = DeviceForComPort(port);
+        portItems_[static_cast<std::size_t>(port)]->setStatusTip(
+            device.isEmpty() ? QStringLiteral("COM%1: -").arg(port)
+                             : QStringLiteral("COM%1: %2").arg(port).arg(device));
+    }
+}
+
+}  // namespace qv

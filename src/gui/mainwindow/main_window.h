@@ -1,0 +1,116 @@
+// The main window Form1: menu bar, toolbar, the channel grid, the band frame, the
+// function-settings frame, the rights line, the status label and the progress bar. It owns the
+// serial port, the transfer driver and every dialog; it shows the program state and turns the
+// user's actions into core operations, and refreshes every part an operation changed.
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <map>
+
+#include "link/qt/serial_port.h"
+#include "link/qt/transfer_driver.h"
+#include "gui/mainwindow/channel_grid_model.h"
+#include "gui/mainwindow/main_menus.h"
+#include "gui/mainwindow/toolbar_keys.h"
+#include "gui/shell/dialog_window.h"
+#include "gui/shell/program.h"
+#include "state/status.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QToolBar;
+
+namespace qv {
+
+class BandList;
+class ChannelGridView;
+
+class MainWindow : public QMainWindow, public TransferView {
+    Q_OBJECT
+
+  public:
+    explicit MainWindow(Program& program);
+    ~MainWindow() override;
+
+    // A dialog, created at start-up.
+    DialogWindow& Dialog(WindowId window) const;
+    // The transfer driver, for the tests of transfers started from the window.
+    const TransferDriver& Driver() const { return driver_; }
+
+    // Whether the parameter file can be written where the program keeps it; says so once, in the
+    // current language, when it cannot.
+    void CheckSettingsCanBeKept();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildMenus();
+    void BuildToolbar();
+    void BuildCentralWidget();
+    void BuildStatusBar();
+    void CreateDialogs();
+    void SizeToShowTheChannels();
+
+    // Showing the state.
+    void Refresh(Changes changes);
+    void ApplyLanguage();
+    void RefreshBandFrame();
+    void RefreshSettingsFrame();
+    void RefreshLock();
+    void RefreshPortMenu();
+    void RefreshPortStatusTips();
+
+    // Commands.
+    void Run(const MenuItem& item);
+    void RunToolbarKey(const QString& key);
+    void NewSetup();
+    void OpenSetup();
+    void SaveSetup();
+    void ShowMessage(const Status& status);
+    void ChooseBand(int position);
+    void ChooseLanguageCommand(bool english);
+    void RelockCalibration();
+
+    // TransferView.
+    void SetTransferControlsEnabled(bool enabled) override;
+    void EnableBandFrameAndFocus() override;
+    void SetStatusText(const std::string& text) override;
+    void SetStatusVisible(bool visible) override;
+    void ShowProgress(int maximum, int value) override;
+    void SetProgressValue(int value) override;
+    void HideProgress() override;
+    void TransferFinished(TransferOutcome outcome) override;
+
+    Program& program_;
+    ProgramState& state_;
+    SerialPort port_;
+    TransferDriver driver_;
+    ChannelGridModel gridModel_;
+
+    ChannelGridView* grid_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    QGroupBox* frame2_ = nullptr;
+    BandList* combo1_ = nullptr;
+    std::array<QComboBox*, 6> settings_{};
+    QLabel* status_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    QMenu* programmingMenu_ = nullptr;
+    QMenu* portMenu_ = nullptr;
+    QAction* readItem_ = nullptr;
+    QAction* writeItem_ = nullptr;
+    QAction* lockItem_ = nullptr;
+    std::array<QAction*, 9> portItems_{};  // index 0 unused
+    std::map<ToolbarCommand, QAction*> toolbarButtons_;
+    std::map<WindowId, DialogWindow*> dialogs_;
+    bool toldSettingsNotKept_ = false;
+};
+
+}  // namespace qv

@@ -1,0 +1,253 @@
+// The main window's commands, and what a transfer shows in it.
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QToolBar>
+
+#include "rules/dialogs/service_access.h"
+#include "rules/dialogs/time_of_day.h"
+#include "i18n/msgbox.h"
+#include "link/core/port_choice.h"
+#include "gui/mainwindow/band_list.h"
+#include "rules/channels/band_rules.h"
+#include "gui/mainwindow/channel_grid_view.h"
+#include "rules/program/decode_image.h"
+#include "rules/program/file_commands.h"
+#include "rules/program/language_rules.h"
+#include "rules/channels/lock_rules.h"
+#include "gui/mainwindow/main_window.h"
+#include "rules/program/parameter_file.h"
+#include "rules/program/safe_save.h"
+#include "gui/shell/captions.h"
+#include "gui/shell/web_link.h"
+
+namespace qv {
+namespace {
+
+// The file dialog's filter: the product name, then the pattern.
+const QString kDatFilter = QStringLiteral("QV-7100(*.DAT)");
+
+std::filesystem::path LocalPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+}  // namespace
+
+void MainWindow::Run(const MenuItem& item) {
+    switch (item.command) {
+        case MenuCommand::New:
+            NewSetup();
+            break;
+        case MenuCommand::Open:
+            OpenSetup();
+            break;
+        case MenuCommand::Save:
+            SaveSetup();
+            break;
+        case MenuCommand::Quit:
+            close();
+            break;
+        case MenuCommand::Read:
+            driver_.StartRead();
+            break;
+        case MenuCommand::Write:
+            driver_.StartWrite();
+            break;
+        case MenuCommand::OptionalFunctions:
+            Dialog(WindowId::Form5).ShowWindow();
+            break;
+        case MenuCommand::Keys:
+            Dialog(WindowId::Form6).ShowWindow();
+            break;
+        case MenuCommand::EmbeddedInformation:
+            Dialog(WindowId::Form7).ShowWindow();
+            break;
+        case MenuCommand::Debug:
+            Dialog(WindowId::Form2).ShowWindow();
+            break;
+        case MenuCommand::TestFrequencies:
+            Dialog(WindowId::Form4).ShowWindow();
+            break;
+        case MenuCommand::Lock:
+            program_.Changed(ToggleLock(state_));
+            break;
+        case MenuCommand::Port:
+            ChoosePort(state_, program_.MessageBox(), port_, item.port);
+            program_.Changed(StatePart::Ports);
+            break;
+        case MenuCommand::Chinese:
+            ChooseLanguageCommand(false);
+            break;
+        case MenuCommand::English:
+            ChooseLanguageCommand(true);
+            break;
+        case MenuCommand::Help:
+            OpenHelpFile(program_.Paths().programFolder);
+            break;
+        case MenuCommand::About:
+            Dialog(WindowId::About).ShowWindow();
+            break;
+        case MenuCommand::Separator:
+            break;
+    }
+}
+
+void MainWindow::RunToolbarKey(const QString& key) {
+    switch (CommandOfKey(key.toStdString())) {
+        case ToolbarCommand::New:
+            NewSetup();
+            break;
+        case ToolbarCommand::Open:
+            OpenSetup();
+            break;
+        case ToolbarCommand::Save:
+            SaveSetup();
+            break;
+        case ToolbarCommand::Read:
+            driver_.StartRead();
+            break;
+        case ToolbarCommand::Write:
+            driver_.StartWrite();
+            break;
+        case ToolbarCommand::Relock:
+            RelockCalibration();
+            break;
+        case ToolbarCommand::None:
+            break;
+    }
+}
+
+void MainWindow::NewSetup() {
+    program_.Changed(NewCommand(state_, program_.MessageBox()));
+}
+
+void MainWindow::OpenSetup() {
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("CommonDialog1"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(kDatFilter);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString file = dialog.selectedFiles().front();
+    if (file.isEmpty()) return;
+    const Status opened = OpenSetupFile(LocalPath(file), state_, program_.MessageBox());
+    if (!opened.ok()) {
+        ShowMessage(opened);
+        return;
+    }
+    program_.Changed(kDecodedImageChanges);
+}
+
+void MainWindow::SaveSetup() {
+    for (;;) {
+        QFileDialog dialog(this);
+        dialog.setObjectName(QStringLiteral("CommonDialog1"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setNameFilter(kDatFilter);
+        dialog.setDefaultSuffix(QStringLiteral("DAT"));
+        // The program asks its own question, in its own language, and No returns to the dialog.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+        const QString file = QFileInfo(dialog.selectedFiles().front()).absoluteFilePath();
+        if (QFileInfo::exists(file) && !ConfirmOverwrite(state_, program_.MessageBox())) continue;
+        const Status saved = SaveSetupFile(LocalPath(file), state_);
+        if (!saved.ok()) {
+            ShowMessage(saved);
+            return;
+        }
+        setWindowTitle(ToQString(SavedWindowTitle(QDir::toNativeSeparators(file).toStdString())));
+        return;
+    }
+}
+
+void MainWindow::ShowMessage(const Status& status) {
+    program_.MessageBox().LocalMsgBox(status.Describe(MessageLanguage(state_.LanguageIsEnglish)),
+                                      FileMessageStyle(status), "");
+}
+
+void MainWindow::ChooseBand(int position) {
+    program_.Changed(SelectBandPosition(state_, program_.MessageBox(), position));
+}
+
+void MainWindow::ChooseLanguageCommand(bool english) {
+    program_.Changed(ChooseLanguage(state_, english));
+}
+
+void MainWindow::RelockCalibration() {
+    // Every click counts: two less than a second apart close calibration access.
+    program_.Changed(ClickServiceButton(state_, TimeOfDayMs()));
+}
+
+void MainWindow::CheckSettingsCanBeKept() {
+    if (toldSettingsNotKept_) return;
+    if (CheckSaveTarget(LocalPath(program_.Paths().parameterFile)).ok()) return;
+    toldSettingsNotKept_ = true;
+    program_.MessageBox().LocalMsgBox(
+        std::string(
+            MessageText(MessageId::SettingsNotKept, MessageLanguage(state_.LanguageIsEnglish))),
+        kStyleOkInformation, "");
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    const Status written =
+        WriteParameterFile(LocalPath(program_.Paths().parameterFile), ParametersOf(state_));
+    if (!written.ok() && !toldSettingsNotKept_) {
+        toldSettingsNotKept_ = true;
+        ShowMessage(written);
+    }
+    program_.BeginExit();
+    for (auto& [window, dialog] : dialogs_) dialog->close();
+    event->accept();
+}
+
+// --- what a transfer shows ---
+
+void MainWindow::SetTransferControlsEnabled(bool enabled) {
+    toolbar_->setEnabled(enabled);
+    programmingMenu_->menuAction()->setEnabled(enabled);
+    readItem_->setEnabled(enabled);
+    writeItem_->setEnabled(enabled);
+    toolbarButtons_.at(ToolbarCommand::Read)->setEnabled(enabled);
+    toolbarButtons_.at(ToolbarCommand::Write)->setEnabled(enabled);
+}
+
+void MainWindow::EnableBandFrameAndFocus() {
+    frame1_->setEnabled(true);
+    combo1_->setFocus();
+}
+
+void MainWindow::SetStatusText(const std::string& text) {
+    status_->setText(ToQString(text));
+}
+
+void MainWindow::SetStatusVisible(bool visible) {
+    status_->setVisible(visible);
+}
+
+void MainWindow::ShowProgress(int maximum, int value) {
+    progress_->setRange(0, maximum);
+    progress_->setValue(value);
+    progress_->show();
+}
+
+void MainWindow::SetProgressValue(int value) {
+    progress_->setValue(value);
+}
+
+void MainWindow::HideProgress() {
+    progress_->hide();
+}
+
+void MainWindow::TransferFinished(TransferOutcome outcome) {
+    (void)outcome;
+}
+
+}  // namespace qv

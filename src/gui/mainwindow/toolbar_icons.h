@@ -1,0 +1,14 @@
+// The toolbar's pictures, drawn by the program itself: a sheet (new), a folder (open), a disk
+// (save), a radio handing its memory to the computer (read) and the reverse (write), and a key
+// (the service button that closes calibration access).
+#pragma once
+
+#include <QIcon>
+
+#include "gui/mainwindow/toolbar_keys.h"
+
+namespace qv {
+
+QIcon ToolbarIcon(ToolbarCommand command);
+
+}  // namespace qv

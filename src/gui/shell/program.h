@@ -1,0 +1,55 @@
+// The running program as the windows see it: the state they show, the one way to a message box,
+// where its files are, and the signal that says what an operation changed so that every window
+// showing a changed part refreshes it (state/changes.h says how widgets bind).
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "gui/shell/local_msgbox.h"
+#include "state/changes.h"
+#include "state/program_state.h"
+
+namespace qv {
+
+// Where the program keeps and finds its files.
+struct ProgramPaths {
+    QString programFolder;  // the folder of the executable: the help file lies there
+    QString parameterFile;  // "parameter": beside the program, or in the user's settings folder
+};
+
+// The program's folder, and the parameter file beside it when that folder may be written;
+// otherwise (an installed program) in the user's settings folder.
+ProgramPaths LocateProgramPaths();
+
+class Program : public QObject {
+    Q_OBJECT
+
+  public:
+    // Starts the program: defaults, the parameter file's settings, the dialogs' controls loaded,
+    // the first band selected.
+    explicit Program(ProgramPaths paths);
+
+    ProgramState& State() { return state_; }
+    const ProgramState& State() const { return state_; }
+    LocalMessageBox& MessageBox() { return messageBox_; }
+    const ProgramPaths& Paths() const { return paths_; }
+
+    // Tells every window what changed.
+    void Changed(Changes changes);
+
+    // True once the program's own exit has begun: the dialogs then close instead of hiding.
+    bool Exiting() const { return exiting_; }
+    void BeginExit() { exiting_ = true; }
+
+  signals:
+    void StateChanged(qv::Changes changes);
+
+  private:
+    ProgramState state_;
+    ProgramPaths paths_;
+    LocalMessageBox messageBox_;
+    bool exiting_ = false;
+};
+
+}  // namespace qv

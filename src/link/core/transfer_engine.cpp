@@ -1,0 +1,403 @@
+#include "link/core/transfer_engine.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#include "i18n/messages.h"
+#include "i18n/msgbox.h"
+#include "image/hex.h"
+#include "link/core/protocol.h"
+#include "state/bands.h"
+
+namespace qv {
+namespace {
+
+namespace p = protocol;
+
+constexpr int kWatchdogLimit = 6;  // Timer1 ticks without a reply
+constexpr int kLingerTicks = 10;   // Timer2 ticks the result blinks before the controls return
+// The bar counts bytes: 1536 for a read, and a write stops below that.
+constexpr int kProgressMaximum = static_cast<int>(p::kReadImageLength);
+constexpr int kReadBlockLength = static_cast<int>(p::kReadBlockLength);
+constexpr int kWriteBlockLength = static_cast<int>(p::kWriteBlockLength);
+// "W", address and length in front of a read block's data.
+constexpr std::size_t kReadReplyHeaderDigits = 2 * (p::kReadReplyLength - p::kReadBlockLength);
+constexpr std::uint8_t kImageFiller = 0xFF;
+
+constexpr std::string_view kAckHex = "06";
+
+// Addresses the radio keeps for itself: a write that reaches `from` goes on at `resume`.
+struct SkippedRange {
+    int from;
+    int resume;
+    bool onlyWhileCalibrationLocked;
+};
+constexpr std::array<SkippedRange, 3> kSkippedRanges = {{
+    {p::kCalibrationBlock, p::kModelBlock, true},
+    {p::kAfterCalibrationBlock, p::kModelBlock, false},
+    {p::kAfterModelBlock, p::kAfterReservedArea, false},
+}};
+
+void AppendHex(std::string& hex, std::uint8_t byte) {
+    hex += kHexDigits[byte >> 4];
+    hex += kHexDigits[byte & 0x0F];
+}
+
+// Byte `index` of a hexadecimal text; a missing or broken pair gives the image filler, so an image
+// shorter than promised is never read past its end.
+std::uint8_t ByteAt(std::string_view hex, std::size_t index) {
+    if (2 * index + 1 >= hex.size()) return kImageFiller;
+    const int high = HexDigitValue(hex[2 * index]);
+    const int low = HexDigitValue(hex[2 * index + 1]);
+    if (high < 0 || low < 0) return kImageFiller;
+    return static_cast<std::uint8_t>(high * 16 + low);
+}
+
+std::uint8_t HighByte(int address) {
+    return static_cast<std::uint8_t>((address >> 8) & 0xFF);
+}
+std::uint8_t LowByte(int address) {
+    return static_cast<std::uint8_t>(address & 0xFF);
+}
+
+// An identification is eight bytes with "QV710" somewhere in them. Searching the bytes rather
+// than the digits keeps a match from straddling two bytes.
+bool IsIdentification(std::string_view rxHex) {
+    if (rxHex.size() != 2 * p::kIdentificationLength) return false;
+    std::string bytes;
+    for (std::size_t i = 0; i < p::kIdentificationLength; ++i) {
+        bytes += static_cast<char>(ByteAt(rxHex, i));
+    }
+    return bytes.find(p::kModel) != std::string::npos;
+}
+
+// The block the radio answers to the request for `address`: "W", the address, a length byte the
+// tool does not look at, and 64 data bytes.
+bool IsReadBlockFor(std::string_view rxHex, int address) {
+    return rxHex.size() == 2 * p::kReadReplyLength && ByteAt(rxHex, 0) == p::kWriteCommand &&
+           ByteAt(rxHex, 1) == HighByte(address) && ByteAt(rxHex, 2) == LowByte(address);
+}
+
+int NextWriteAddress(int address, bool calibrationUnlocked) {
+    for (const SkippedRange& range : kSkippedRanges) {
+        if (address != range.from) continue;
+        if (range.onlyWhileCalibrationLocked && calibrationUnlocked) continue;
+        return range.resume;
+    }
+    return address;
+}
+
+// Sets the flag for as long as the receive handler runs, also when a host call throws.
+class InterpretingScope {
+  public:
+    explicit InterpretingScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~InterpretingScope() { flag_ = false; }
+    InterpretingScope(const InterpretingScope&) = delete;
+    InterpretingScope& operator=(const InterpretingScope&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+std::string MessageFor(const LinkHost& host, MessageId id) {
+    return std::string(MessageText(id, MessageLanguage(host.LanguageIsEnglish())));
+}
+
+}  // namespace
+
+void TransferEngine::StartRead() {
+    Start('R');
+}
+void TransferEngine::StartWrite() {
+    Start('W');
+}
+
+void TransferEngine::Start(char mode) {
+    if (running_) return;
+    host_.OpenCom();
+    if (!host_.IsPortOpen()) {
+        host_.LocalMsgBox(MessageFor(host_, MessageId::PortNotOpen), kStyleOkInformation, "");
+        host_.TransferFinished(TransferOutcome::PortNotOpen);
+        return;
+    }
+    running_ = true;
+    ++serial_;
+    // The blink of the previous result must not hand the controls back in the middle of this one.
+    vars_.LingerActive = false;
+    vars_.LingerTicks = 0;
+    vars_.Failure = {};
+    blocksSent_ = 0;
+    handshakeAcknowledged_ = false;
+
+    host_.SetTransferControlsEnabled(false);
+    vars_.RxHex.clear();
+    vars_.TransferMode = mode;
+    vars_.HandshakePending = 1;
+    vars_.TransferClosed = false;
+    host_.EnableBandFrameAndFocus();
+    vars_.TxBytes.assign(p::kHandshake.begin(), p::kHandshake.end());
+    Send();
+    host_.SetStatusText(MessageFor(host_, MessageId::Communicating));
+    SetTimer1(true);
+    SetTimer2(true);
+}
+
+void TransferEngine::OnBytesReceived(std::span<const std::uint8_t> bytes) {
+    for (const std::uint8_t byte : bytes) AppendHex(vars_.RxHex, byte);
+    if (vars_.TransferClosed) return;
+    // Bytes delivered by an event loop running inside one of our own host calls (the band
+    // question, decoding) wait until that call has returned.
+    if (interpreting_) return;
+    const InterpretingScope scope(interpreting_);
+    if (vars_.HandshakePending == 1) {
+        HandleHandshakeReply();
+    } else if (vars_.TransferMode == 'W') {
+        HandleWriteReply();
+    } else if (vars_.TransferMode == 'R') {
+        HandleReadReply();
+    }
+}
+
+void TransferEngine::HandleHandshakeReply() {
+    if (vars_.RxHex == kAckHex) {
+        handshakeAcknowledged_ = true;
+        vars_.ReplyTicks = 0;
+        vars_.RxHex.clear();
+        vars_.TxBytes = {p::kRequestIdentification};
+        WriteTxBytes();
+        return;
+    }
+    if (!IsIdentification(vars_.RxHex)) return;
+
+    const int band = BandOfIdentificationByte(ByteAt(vars_.RxHex, p::kIdentificationBandByte));
+    if (band >= 0) vars_.RadioBand = band;
+    vars_.IdentifiedBand = vars_.RadioBand;
+    vars_.RxHex.clear();
+    vars_.HandshakePending = 0;
+    vars_.BlockAddress = p::kFirstAddress;
+    if (vars_.TransferMode == 'W') vars_.WriteImage = host_.EncodeImage();
+    vars_.ReadImage.clear();
+    vars_.ReplyTicks = 0;
+    vars_.TxBytes = {p::kAck};
+    Send();
+    vars_.ProgressValue = 0;
+    host_.ShowProgress(kProgressMaximum, 0);
+}
+
+void TransferEngine::HandleWriteReply() {
+    if (vars_.RxHex != kAckHex) return;
+    AdvanceProgress(kWriteBlockLength);
+    vars_.ReplyTicks = 0;
+    vars_.RxHex.clear();
+
+    const int bandPosition = host_.BandListPosition();
+    if (bandPosition != vars_.RadioBand) {
+        // Taking the list's band first asks the question once per write, not once per block.
+        vars_.RadioBand = bandPosition;
+        const unsigned serial = serial_;
+        const int answer = host_.LocalMsgBox(MessageFor(host_, MessageId::BandMismatch),
+                                             kStyleYesNoInformation, "");
+        // The watchdog keeps running while the question is open; an answer to a write it has
+        // already ended changes nothing.
+        if (!StillRunning(serial)) return;
+        if (answer == kIdNo) {
+            DeclineWrite();
+            return;
+        }
+    }
+    if (vars_.BlockAddress == p::kWriteEnd) {
+        CompleteWrite();
+        return;
+    }
+    SendNextWriteFrame();
+}
+
+void TransferEngine::SendNextWriteFrame() {
+    const int address = NextWriteAddress(vars_.BlockAddress, host_.CalibrationUnlocked());
+    vars_.BlockAddress = address;
+    vars_.TxBytes = {p::kWriteCommand, HighByte(address), LowByte(address),
+                     static_cast<std::uint8_t>(p::kWriteBlockLength)};
+    const std::size_t firstImageByte = static_cast<std::size_t>(address - p::kFirstAddress);
+    for (std::size_t i = 0; i < p::kWriteBlockLength; ++i) {
+        vars_.TxBytes.push_back(ByteAt(vars_.WriteImage, firstImageByte + i));
+    }
+    Send();
+    ++blocksSent_;
+    vars_.BlockAddress += kWriteBlockLength;
+}
+
+void TransferEngine::HandleReadReply() {
+    if (vars_.RxHex == kAckHex) {
+        AdvanceProgress(kReadBlockLength);
+        vars_.ReplyTicks = 0;
+        vars_.RxHex.clear();
+        if (vars_.BlockAddress < p::kReadEnd) {
+            const int address = vars_.BlockAddress;
+            vars_.TxBytes = {p::kReadCommand, HighByte(address), LowByte(address),
+                             static_cast<std::uint8_t>(p::kReadBlockLength)};
+            Send();
+            ++blocksSent_;
+            vars_.BlockAddress += kReadBlockLength;
+        } else {
+            CompleteRead();
+        }
+        return;
+    }
+    if (!IsReadBlockFor(vars_.RxHex, vars_.BlockAddress - kReadBlockLength)) return;
+    vars_.ReplyTicks = 0;
+    vars_.ReadImage.append(vars_.RxHex, kReadReplyHeaderDigits);
+    vars_.RxHex.clear();
+    vars_.TxBytes = {p::kAck};
+    Send();
+}
+
+void TransferEngine::CompleteRead() {
+    // A lone acknowledgement where a block was due moves the read on without that block; such an
+    // image would be decoded shifted, so it is treated as a broken transfer.
+    if (vars_.ReadImage.size() != 2 * p::kReadImageLength) {
+        EndWithCommunicationError(FailureKind::IncompleteImage);
+        return;
+    }
+    // Every byte is in: nothing is left for the watchdog to wait for. Decoding may show a message
+    // (the priority rules), and the user may take longer than the watchdog to close it.
+    SetTimer1(false);
+    const unsigned serial = serial_;
+    const bool decoded = host_.DecodeImage(vars_.ReadImage);
+    if (!StillRunning(serial)) return;
+    if (!decoded) {
+        EndWithCommunicationError(FailureKind::ImageRefused);
+        return;
+    }
+    // The band the radio reported wins over the band code inside the image.
+    host_.SelectBand(vars_.RadioBand);
+    EndWithSuccess(MessageId::ReadSuccess, TransferOutcome::ReadComplete);
+}
+
+void TransferEngine::CompleteWrite() {
+    EndWithSuccess(MessageId::WriteSuccess, TransferOutcome::WriteComplete);
+}
+
+void TransferEngine::EndWithSuccess(MessageId status, TransferOutcome outcome) {
+    host_.SetStatusText(MessageFor(host_, status));
+    vars_.LingerActive = true;
+    host_.HideProgress();
+    vars_.TransferClosed = true;
+    SetTimer1(false);
+    vars_.TxBytes = {p::kEndOfProgramming};
+    Send();
+    host_.ClosePort();
+    Finish(outcome);
+}
+
+void TransferEngine::DeclineWrite() {
+    host_.HideProgress();
+    host_.SetStatusText(MessageFor(host_, MessageId::BandMismatch));
+    vars_.LingerActive = true;
+    vars_.TransferClosed = true;
+    SetTimer1(false);
+    vars_.TxBytes = {p::kEndOfProgramming};
+    WriteTxBytes();
+    host_.ClosePort();
+    Finish(TransferOutcome::WriteDeclined);
+}
+
+void TransferEngine::EndWithCommunicationError(FailureKind kind) {
+    vars_.Failure = {kind, blocksSent_};
+    vars_.ReplyTicks = 0;
+    vars_.RxHex.clear();
+    // Closed before the message box opens: bytes that arrive late, even while it is shown, must
+    // not carry the transfer on (a timed-out read is never decoded afterwards).
+    vars_.TransferClosed = true;
+    SetTimer1(false);
+    SetStatusVisible(false);
+    SetTimer2(false);
+    host_.LocalMsgBox(MessageFor(host_, MessageId::CommunicationError), kStyleOkStop, "");
+    host_.SetTransferControlsEnabled(true);
+    host_.HideProgress();
+    vars_.TxBytes = {p::kEndOfProgramming};
+    Send();
+    host_.ClosePort();
+    Finish(TransferOutcome::CommunicationError);
+}
+
+void TransferEngine::Finish(TransferOutcome outcome) {
+    running_ = false;
+    host_.TransferFinished(outcome);
+}
+
+void TransferEngine::OnTimer1Tick() {
+    if (!timer1Running_) return;  // a tick that was already queued when the timer stopped
+    ++vars_.ReplyTicks;
+    if (vars_.ReplyTicks < kWatchdogLimit) return;
+    EndWithCommunicationError(StalledKind());
+}
+
+FailureKind TransferEngine::StalledKind() const {
+    if (vars_.HandshakePending != 1) return FailureKind::NoReplyToBlock;
+    // A reply as long as an identification, or longer, that was not taken for one.
+    if (vars_.RxHex.size() >= 2 * p::kIdentificationLength) return FailureKind::OtherModel;
+    if (handshakeAcknowledged_ || !vars_.RxHex.empty()) return FailureKind::NoIdentification;
+    return FailureKind::NoAnswer;
+}
+
+void TransferEngine::OnPortLost() {
+    // Only while the transfer waits for the radio, as for the watchdog: once every byte is in,
+    // nothing is lost but the end byte. A port open again belongs to a later transfer.
+    if (!timer1Running_ || host_.IsPortOpen()) return;
+    EndWithCommunicationError(FailureKind::CableGone);
+}
+
+void TransferEngine::OnTimer2Tick() {
+    if (!timer2Running_) return;
+    SetStatusVisible(!vars_.StatusVisible);
+    if (!vars_.LingerActive) return;
+    ++vars_.LingerTicks;
+    if (vars_.LingerTicks < kLingerTicks) return;
+    vars_.LingerTicks = 0;
+    vars_.LingerActive = false;
+    SetStatusVisible(false);
+    SetTimer2(false);
+    host_.SetTransferControlsEnabled(true);
+}
+
+void TransferEngine::Send() {
+    vars_.ReplyTicks = 0;
+    vars_.RxHex.clear();
+    WriteTxBytes();
+}
+
+void TransferEngine::WriteTxBytes() {
+    // The port may have gone away under a running transfer (a pulled adapter); the state moves on
+    // as if the bytes had left.
+    if (!host_.IsPortOpen()) return;
+    host_.WriteBytes(vars_.TxBytes);
+}
+
+void TransferEngine::SetTimer1(bool running) {
+    timer1Running_ = running;
+    host_.SetTimer1Running(running);
+}
+
+void TransferEngine::SetTimer2(bool running) {
+    timer2Running_ = running;
+    host_.SetTimer2Running(running);
+}
+
+void TransferEngine::SetStatusVisible(bool visible) {
+    vars_.StatusVisible = visible;
+    host_.SetStatusVisible(visible);
+}
+
+void TransferEngine::AdvanceProgress(int step) {
+    if (vars_.ProgressValue >= kProgressMaximum) return;
+    vars_.ProgressValue += step;
+    host_.SetProgressValue(vars_.ProgressValue);
+}
+
+bool TransferEngine::StillRunning(unsigned serial) const {
+    return running_ && serial == serial_ && !vars_.TransferClosed;
+}
+
+}  // namespace qv

@@ -1,0 +1,114 @@
+// The programming protocol as a state machine without I/O: start commands, received bytes and
+// timer ticks go in; everything it does goes out through the LinkHost.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "i18n/messages.h"
+#include "link/core/link_host.h"
+
+namespace qv {
+
+// Why a transfer ended with the communication error, as far as the tool can tell from where it
+// stood. The user sees the same message for all of them; the command line tells them apart.
+enum class FailureKind {
+    None,              // the last transfer did not end with the communication error
+    NoAnswer,          // nothing came back to the handshake
+    NoIdentification,  // the handshake was answered, but no identification followed
+    OtherModel,        // an identification's worth of bytes came that is not this model's
+    NoReplyToBlock,    // no valid reply to a read request or write frame
+    IncompleteImage,   // a read ended with a block missing
+    ImageRefused,      // the decoder refused the read image
+    CableGone,         // the serial device went away under the transfer
+};
+
+struct TransferFailure {
+    FailureKind kind = FailureKind::None;
+    // Read requests or write frames sent when the transfer gave up, counted from 1: the block it
+    // was waiting on. 0 while nothing past the identification was sent.
+    int block = 0;
+
+    friend bool operator==(const TransferFailure&, const TransferFailure&) = default;
+};
+
+// The link's variables, kept between transfers.
+struct LinkVariables {
+    std::vector<std::uint8_t> TxBytes;  // the frame sent last
+    std::string RxHex;            // received bytes as upper-case hexadecimal pairs, oldest first
+    char TransferMode = 0;        // 'R' read, 'W' write, 0 before the first transfer
+    int HandshakePending = 0;     // 1 during handshake and identification
+    bool TransferClosed = false;  // received bytes are only accumulated while true
+    int BlockAddress = 0;         // radio address of the next block to request or send
+    std::string WriteImage;       // the image being written
+    std::string ReadImage;        // data of the blocks read so far
+    int RadioBand = 0;            // band position reported by the radio's identification
+    // RadioBand as the identification left it, before a write's band check puts the band list's
+    // position there; it tells the user which band the radio has.
+    int IdentifiedBand = 0;
+    int ReplyTicks = 0;         // watchdog ticks since the last reply or send
+    bool LingerActive = false;  // the result text blinks before the controls come back
+    int LingerTicks = 0;
+    int ProgressValue = 0;
+    bool StatusVisible = false;
+    // Why the last transfer ended with the communication error; reset when a transfer starts.
+    TransferFailure Failure;
+};
+
+class TransferEngine {
+  public:
+    explicit TransferEngine(LinkHost& host) : host_(host) {}
+
+    // Both do nothing while a transfer is running.
+    void StartRead();
+    void StartWrite();
+    void OnBytesReceived(std::span<const std::uint8_t> bytes);
+    void OnTimer1Tick();
+    void OnTimer2Tick();
+    // The port closed itself because its device went away (an adapter pulled out). A transfer
+    // waiting for the radio ends at once, as the watchdog would end it later.
+    void OnPortLost();
+
+    const LinkVariables& Variables() const { return vars_; }
+    // From a successful start until the host is told how the transfer ended.
+    bool IsRunning() const { return running_; }
+
+  private:
+    void Start(char mode);
+    void HandleHandshakeReply();
+    void HandleWriteReply();
+    void HandleReadReply();
+    void SendNextWriteFrame();
+    void CompleteRead();
+    void CompleteWrite();
+    void EndWithSuccess(MessageId status, TransferOutcome outcome);
+    void DeclineWrite();
+    void EndWithCommunicationError(FailureKind kind);
+    // What the watchdog found the transfer waiting for.
+    FailureKind StalledKind() const;
+    void Finish(TransferOutcome outcome);
+
+    void Send();
+    void WriteTxBytes();
+    void SetTimer1(bool running);
+    void SetTimer2(bool running);
+    void SetStatusVisible(bool visible);
+    void AdvanceProgress(int step);
+    // False once the transfer that was running at `serial` has ended, for code that gave the host
+    // control (a message box, decoding) and may find the world changed when it gets it back.
+    bool StillRunning(unsigned serial) const;
+
+    LinkHost& host_;
+    LinkVariables vars_;
+    bool running_ = false;
+    unsigned serial_ = 0;  // counts started transfers
+    int blocksSent_ = 0;   // read requests or write frames of this transfer
+    bool handshakeAcknowledged_ = false;
+    bool interpreting_ = false;
+    bool timer1Running_ = false;
+    bool timer2Running_ = false;
+};
+
+}  // namespace qv

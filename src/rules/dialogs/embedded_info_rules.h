@@ -1,0 +1,32 @@
+// The embedded-information dialog (Form7): its load step, and typing into it. Each line goes into
+// 32 bytes of the image, so typing stops at 32 characters; Backspace always works and a selection
+// can be typed over. Text that arrives without typing (pasted or dropped) is kept whole: the codec
+// writes its first 32 characters, and a character without a single-byte code as '?'.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "state/changes.h"
+#include "state/program_state.h"
+
+namespace qv {
+
+enum class TypedKey {
+    Character,  // a key that types a character (an input method's typed text counts as one)
+    Backspace,
+};
+
+// Whether a key typed into a box that holds `boxText` goes in: not when the box already holds 32
+// or more characters, the key is not Backspace and no text is selected.
+bool EmbeddedInfoKeyAccepted(std::string_view boxText, TypedKey key, bool textSelected);
+
+// The text of box `box` (0 for Text1, 1 for Text2) is now `text`, as the user left it.
+Changes EditEmbeddedInfo(Setup& setup, int box, std::string text);
+
+// OK: both boxes become the held embedded information, unchanged and unchecked.
+Changes StoreEmbeddedInfo(Setup& setup);
+
+void LoadEmbeddedInfoDialog(Setup& setup);
+
+}  // namespace qv

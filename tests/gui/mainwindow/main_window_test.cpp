@@ -1,0 +1,253 @@
+// The main window as a user meets it: start-up, captions in both languages, menus, toolbar,
+// band question, lock, settings frame.
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QPushButton>
+#include <QUrl>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableView>
+#include <QToolBar>
+#include <fstream>
+
+#include "gui/gui_test_support.h"
+#include "i18n/msgbox.h"
+#include "gui/shell/web_link.h"
+
+namespace qv {
+namespace {
+
+using test::GuiTest;
+using test::MessageBoxHand;
+
+QStringList MenuNames(QMenu* menu) {
+    QStringList names;
+    for (QAction* action : menu->actions()) {
+        names << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+    }
+    return names;
+}
+
+TEST_F(GuiTest, FirstStartIsChineseUnlockedWithTheDefaults) {
+    Start();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("QV-7100 对讲机编程软件 V1.00"));
+    EXPECT_EQ(Find<QMenu>("mnuFile")->title(), QStringLiteral("文件(&F)"));
+    EXPECT_EQ(Find<QComboBox>("Combo1")->currentText(), QStringLiteral("400-470MHz"));
+    const struct {
+        const char* list;
+        const char* text;
+    } lists[] = {{"Combo2", "中文"}, {"Combo3", "30 秒"}, {"Combo4", "关闭"},
+                 {"Combo9", "5 级"}, {"Combo6", "使能"},  {"Combo7", "使能"}};
+    for (const auto& l : lists) {
+        EXPECT_EQ(Find<QComboBox>(l.list)->currentText(), QString::fromUtf8(l.text)) << l.list;
+    }
+    EXPECT_EQ(Find<QComboBox>("Combo3")->count(), 40);
+    EXPECT_EQ(Find<QComboBox>("Combo3")->itemText(39), QStringLiteral("600 秒"));
+    EXPECT_FALSE(Action("mnulock")->isChecked());
+    EXPECT_TRUE(Find<QTableView>("Grid1")->isEnabled());
+    EXPECT_FALSE(Find<QLabel>("Label")->isVisible());
+    EXPECT_FALSE(Find<QWidget>("ProgressBar1")->isVisible());
+}
+
+TEST_F(GuiTest, MenusAndToolbarInTheirOrder) {
+    Start();
+    EXPECT_EQ(MenuNames(Find<QMenu>("mnuFile")),
+              QStringList({"mnuNew", "mnuOpen", "mnuAssave", "-", "mnuQuit"}));
+    EXPECT_EQ(MenuNames(Find<QMenu>("mnupro")),
+              QStringList({"mnureadFre", "mnuwriteFre", "-", "mnudtmf", "Key_enactment", "mnusetin",
+                           "mnudebug", "mnutestfre"}));
+    EXPECT_EQ(MenuNames(Find<QMenu>("mnucom")),
+              QStringList({"mnucom1", "mnucom2", "mnucom3", "mnucom4", "mnucom5", "mnucom6",
+                           "mnucom7", "mnucom8"}));
+    EXPECT_EQ(Action("mnucom3")->text(), QStringLiteral("COM3(&3)"));
+    EXPECT_EQ(Action("mnureadFre")->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
+    EXPECT_EQ(Action("mnuwriteFre")->shortcut(), QKeySequence(QStringLiteral("Ctrl+W")));
+    EXPECT_FALSE(Action("mnumainhelp")->isVisible());
+    EXPECT_TRUE(Action("mnulock")->isCheckable());
+
+    QStringList keys;
+    for (QAction* action : Find<QToolBar>("Toolbar1")->actions()) {
+        keys << (action->isSeparator() ? QStringLiteral("-")
+                                       : action->property("qvKey").toString());
+    }
+    EXPECT_EQ(keys, QStringList({"new", "open", "save", "-", "read", "write", "TAnMa"}));
+    EXPECT_FALSE(Action("Toolbar1Button7")->isVisible());
+    EXPECT_EQ(Action("Toolbar1Button5")->toolTip(), QStringLiteral("读频"));
+}
+
+TEST_F(GuiTest, EnglishFromTheParameterFileAndBackByTheMenu) {
+    Start(Parameters{0, 0, 1});
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("QV-7100 Radio Software V1.00"));
+    EXPECT_EQ(Action("mnuEnglish")->text(), QStringLiteral("Englist"));
+    EXPECT_EQ(Action("mnudtmf")->text(), QStringLiteral("Optional function "));
+    EXPECT_EQ(Find<QComboBox>("Combo9")->currentText(), QStringLiteral("5 Group"));
+    EXPECT_EQ(Action("Toolbar1Button6")->toolTip(), QStringLiteral("Write frequency"));
+    EXPECT_EQ(Find<QTableView>("Grid1")->model()->headerData(7, Qt::Horizontal).toString(),
+              QStringLiteral("Band"));
+
+    Find<QComboBox>("Combo3")->setCurrentIndex(5);  // a position the user chose, kept below
+    State().Combo3 = 5;
+    Action("mnuChinese")->trigger();
+    EXPECT_EQ(State().LanguageIsEnglish, 0);
+    EXPECT_EQ(Find<QComboBox>("Combo3")->currentText(), QStringLiteral("90 秒"));
+    EXPECT_EQ(Find<QTableView>("Grid1")->model()->headerData(7, Qt::Horizontal).toString(),
+              QStringLiteral("宽\\窄带"));
+    EXPECT_FALSE(Action("mnuChinese")->isChecked()) << "no check marks on language items";
+}
+
+TEST_F(GuiTest, AForeignLanguageFlagShowsChineseAndEnglishMessages) {
+    Start(Parameters{0, 0, 2});
+    EXPECT_EQ(Find<QMenu>("mnuFile")->title(), QStringLiteral("文件(&F)"));
+    Action("mnuEnglish")->trigger();
+    Action("mnuChinese")->trigger();
+    EXPECT_EQ(State().LanguageIsEnglish, 2) << "neither command acts";
+    MessageBoxHand hand({kIdCancel});
+    Find<QComboBox>("Combo1")->setFocus();
+    QTest::keyClick(Find<QComboBox>("Combo1"), Qt::Key_Down);
+    ASSERT_EQ(hand.Seen().size(), 1u);
+    EXPECT_EQ(hand.Seen()[0].text,
+              QStringLiteral("Change frequency channel list will remove, sure?"));
+    EXPECT_EQ(hand.Seen()[0].buttons, QStringList({"確定", "取消"})) << "traditional captions";
+}
+
+TEST_F(GuiTest, ChangingTheBandAsksAndOkClearsTheChannels) {
+    Start();
+    State().Grid1[1][kColRxFrequency] = "435.00000";
+    MessageBoxHand hand({kIdOk});
+    auto* combo = Find<QComboBox>("Combo1");
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);  // 450-490MHz, the list closed
+    ASSERT_EQ(hand.Seen().size(), 1u);
+    const test::SeenBox& box = hand.Seen()[0];
+    EXPECT_EQ(box.title, QStringLiteral("注意！"));
+    EXPECT_EQ(box.buttons, QStringList({"确定", "取消"}));
+    EXPECT_EQ(box.defaultButtonId, kIdCancel);
+    EXPECT_EQ(box.icon, QMessageBox::Question);
+    EXPECT_TRUE(State().Grid1[1][kColRxFrequency].empty());
+    EXPECT_EQ(State().BandIndex, 1);
+    EXPECT_EQ(State().BandLowMHz(), 450);
+}
+
+TEST_F(GuiTest, LockDisablesTheFramesAndTheGridAndSurvivesARestart) {
+    Start();
+    Action("mnulock")->trigger();
+    EXPECT_TRUE(Action("mnulock")->isChecked());
+    EXPECT_FALSE(Find<QGroupBox>("Frame1")->isEnabled());
+    EXPECT_FALSE(Find<QGroupBox>("Frame2")->isEnabled());
+    EXPECT_FALSE(Find<QTableView>("Grid1")->isEnabled());
+    window->close();
+    EXPECT_EQ(ReadParameterFile(folder / kParameterFileName), (Parameters{1, 0, 0}));
+
+    window.reset();
+    program.reset();
+    Start();
+    EXPECT_TRUE(Action("mnulock")->isChecked());
+    EXPECT_FALSE(Find<QGroupBox>("Frame1")->isEnabled());
+    EXPECT_FALSE(Find<QTableView>("Grid1")->isEnabled());
+    Action("mnulock")->trigger();
+    EXPECT_TRUE(Find<QGroupBox>("Frame1")->isEnabled());
+    EXPECT_TRUE(Find<QTableView>("Grid1")->isEnabled());
+}
+
+TEST_F(GuiTest, SettingsListsTakeTheUsersChoice) {
+    Start();
+    auto* combo = Find<QComboBox>("Combo9");
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(State().Combo9, 6);
+    EXPECT_EQ(combo->currentText(), QStringLiteral("6 级"));
+}
+
+TEST_F(GuiTest, ControlsAreNamedForScreenReaders) {
+    Start(Parameters{0, 0, 1});
+    EXPECT_EQ(Find<QComboBox>("Combo1")->accessibleName(), QStringLiteral("Channel"));
+    EXPECT_EQ(Find<QComboBox>("Combo4")->accessibleName(), QStringLiteral("Time-out Warn"));
+    Action("mnuChinese")->trigger();
+    EXPECT_EQ(Find<QComboBox>("Combo4")->accessibleName(), QStringLiteral("发射超时预警"));
+}
+
+// Records the addresses the desktop would open, instead of starting a browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+  public:
+    UrlCatcher() {
+        for (const char* scheme : {"https", "http", "file"}) {
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
+        }
+    }
+    ~UrlCatcher() override {
+        for (const char* scheme : {"https", "http", "file"}) {
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+        }
+    }
+    QList<QUrl> opened;
+
+  public slots:
+    void Open(const QUrl& url) { opened << url; }
+};
+
+TEST_F(GuiTest, RightsLineAndDeveloperLineOpenTheProjectPage) {
+    Start();
+    UrlCatcher urls;
+    Action("mnuabout")->trigger();
+    Action("mnuabout")->trigger();
+    QWidget& about = window->Dialog(WindowId::About);
+    EXPECT_TRUE(about.isVisible());
+    EXPECT_EQ(window->findChildren<QWidget*>(QStringLiteral("frmAbout")).size(), 1)
+        << "the same single window";
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("Help"));
+    EXPECT_EQ(Find<QLabel>("Label2", &about)->text(), QStringLiteral("发布：2012.07"));
+    QTest::mouseClick(Find<QLabel>("lblDescription", &about), Qt::LeftButton);
+    QTest::mouseClick(Find<QLabel>("Label2"), Qt::LeftButton);  // the main window's rights line
+    ASSERT_EQ(urls.opened.size(), 2);
+    EXPECT_EQ(urls.opened[0], QUrl(QString::fromLatin1(kProjectWebAddress)));
+    EXPECT_EQ(urls.opened[1], urls.opened[0]);
+    QTest::mouseClick(Find<QPushButton>("cmdOK", &about), Qt::LeftButton);
+    EXPECT_FALSE(about.isVisible());
+}
+
+TEST_F(GuiTest, HelpOpensTheHelpFileBesideTheProgramAndAMissingOneShowsNothing) {
+    Start();
+    UrlCatcher urls;
+    MessageBoxHand hand;
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_TRUE(urls.opened.isEmpty());
+    EXPECT_TRUE(hand.Seen().empty());
+    std::ofstream(folder / "QV-7100.CHM") << "help";
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    ASSERT_EQ(urls.opened.size(), 1);
+    EXPECT_EQ(urls.opened[0].toLocalFile(),
+              QString::fromStdString((folder / "QV-7100.CHM").string()));
+}
+
+TEST_F(GuiTest, SettingsThatCannotBeKeptAreToldOnce) {
+    Start(Parameters{0, 0, 1});
+    // The parameter file's place is taken by a folder: nothing can be written there.
+    std::filesystem::remove(folder / kParameterFileName);
+    std::filesystem::create_directories(folder / kParameterFileName);
+    MessageBoxHand hand({kIdOk, kIdOk});
+    window->CheckSettingsCanBeKept();
+    window->CheckSettingsCanBeKept();
+    window->close();
+    ASSERT_EQ(hand.Seen().size(), 1u);
+    EXPECT_TRUE(hand.Seen()[0].text.startsWith(QStringLiteral("The program's settings")));
+    EXPECT_TRUE(std::filesystem::is_directory(folder / kParameterFileName));
+}
+
+TEST_F(GuiTest, MenusOpenFromTheKeyboard) {
+    Start(Parameters{0, 0, 1});
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
+    auto* settings = Find<QMenu>("mnuset");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return settings->isVisible(); }, 2000));
+    QTest::keyClick(settings, Qt::Key_L);  // Lock(&L)
+    EXPECT_TRUE(State().mnulockChecked);
+}
+
+}  // namespace
+}  // namespace qv
+
+#include "main_window_test.moc"

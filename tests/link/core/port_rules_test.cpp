@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "i18n/messages.h"
+#include "link/core/port_choice.h"
+#include "link/core/port_mapping.h"
+#include "support/scripted_host.h"
+
+namespace qv {
+namespace {
+
+TEST(PortMapping, UsbAdaptersComeFirstEachFamilyByNumber) {
+    EXPECT_EQ(OrderSerialDevices({"/dev/ttyS10", "/dev/ttyS2", "/dev/ttyACM0", "/dev/ttyUSB10",
+                                  "/dev/ttyUSB2", "/dev/rfcomm0", "/dev/ttyS2"}),
+              (std::vector<std::string>{"/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyACM0",
+                                        "/dev/ttyS2", "/dev/ttyS10", "/dev/rfcomm0"}));
+}
+
+TEST(PortMapping, ResolvesComPorts) {
+    PortLookup lookup;
+    lookup.devices = {"/dev/ttyS0", "/dev/ttyUSB0"};
+    lookup.environment = [](const std::string& variable) -> std::optional<std::string> {
+        if (variable == "QV7100_COM2") return "/dev/pts/9";
+        return std::nullopt;
+    };
+    EXPECT_EQ(ResolveComPort(1, lookup), "/dev/ttyUSB0");
+    EXPECT_EQ(ResolveComPort(2, lookup), "/dev/pts/9") << "the environment wins";
+    EXPECT_EQ(ResolveComPort(3, lookup), "") << "no third device";
+    EXPECT_EQ(ResolveComPort(0, lookup), "");
+    EXPECT_EQ(ResolveComPort(9, lookup), "");
+    lookup.windows = true;
+    EXPECT_EQ(ResolveComPort(3, lookup), "COM3");
+    EXPECT_EQ(ResolveComPort(2, lookup), "/dev/pts/9");
+}
+
+// A port whose devices open or fail as the test says.
+class FakePort : public PortControl {
+  public:
+    std::map<int, PortOpenError> failing;
+    int number = 1;
+    bool open = false;
+    int timeoutsApplied = 0;
+
+    void Reopen(int port) override {
+        open = false;
+        if (port >= 1 && port <= 8) number = port;
+        open = !failing.contains(number);
+    }
+    bool IsOpen() const override { return open; }
+    PortOpenError LastOpenError() const override {
+        return open ? PortOpenError::None : failing.at(number);
+    }
+    std::string DeviceName() const override { return "/dev/ttyUSB" + std::to_string(number); }
+    void ApplyCommTimeouts(const CommTimeouts& timeouts) override {
+        EXPECT_EQ(timeouts.WriteTotalTimeoutConstant, 1000u);
+        ++timeoutsApplied;
+    }
+};
+
+class PortMenu : public ::testing::Test {
+  protected:
+    test::ScriptedHost host;
+    ProgramState state;
+    FakePort port;
+
+    int Checked() const {
+        return static_cast<int>(
+            std::count(state.mnucomChecked.begin(), state.mnucomChecked.end(), true));
+    }
+};
+
+TEST_F(PortMenu, AnOpenedPortIsMarkedAndSaved) {
+    ChoosePort(state, host, port, 3);
+    EXPECT_TRUE(port.open);
+    EXPECT_TRUE(state.mnucomChecked[3]);
+    EXPECT_EQ(Checked(), 1);
+    EXPECT_EQ(state.CommPortNumber, 3);
+    EXPECT_EQ(port.timeoutsApplied, 1);
+    ChoosePort(state, host, port, 5);
+    EXPECT_TRUE(state.mnucomChecked[5]);
+    EXPECT_EQ(Checked(), 1);
+    EXPECT_TRUE(host.shown.empty());
+}
+
+TEST_F(PortMenu, ABusyPortIsReportedAndTheSavedNumberStays) {
+    ChoosePort(state, host, port, 3);
+    port.failing[6] = PortOpenError::Busy;
+    ChoosePort(state, host, port, 6);
+    ASSERT_EQ(host.shown.size(), 1u);
+    EXPECT_EQ(host.shown[0].text, PortBusyMessage(6, Language::Chinese));
+    EXPECT_EQ(host.shown[0].style, 64);
+    EXPECT_EQ(Checked(), 0) << "the other items lose their mark";
+    EXPECT_EQ(state.CommPortNumber, 3);
+    EXPECT_EQ(port.timeoutsApplied, 2) << "applied after a failed open too";
+}
+
+TEST_F(PortMenu, RechoosingTheMarkedPortLeavesTheMarks) {
+    ChoosePort(state, host, port, 2);
+    port.failing[2] = PortOpenError::Busy;
+    ChoosePort(state, host, port, 2);
+    EXPECT_TRUE(state.mnucomChecked[2]) << "its mark is not removed by a failed reopen";
+    EXPECT_EQ(host.shown.size(), 1u);
+}
+
+TEST_F(PortMenu, APortRefusedForPermissionsSaysHowToGetThem) {
+    state.LanguageIsEnglish = 1;
+    port.failing[1] = PortOpenError::NoPermission;
+    ChoosePort(state, host, port, 1);
+    ASSERT_EQ(host.shown.size(), 1u);
+    EXPECT_EQ(host.shown[0].text, PortPermissionMessage("/dev/ttyUSB1", Language::English));
+    EXPECT_NE(host.shown[0].text.find("dialout"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace qv

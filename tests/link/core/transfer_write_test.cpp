@@ -1,0 +1,174 @@
+// Writing the radio: the frames and the addresses left out, and the band question.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "i18n/messages.h"
+#include "link/core/link_rig.h"
+
+namespace qv::test {
+namespace {
+
+std::vector<int> WrittenAddresses(bool calibrationUnlocked) {
+    std::vector<int> addresses;
+    for (int address = 0x0010; address <= 0x0170; address += 16) addresses.push_back(address);
+    if (calibrationUnlocked) addresses.push_back(0x0180);
+    addresses.push_back(0x01B8);
+    for (int address = 0x0200; address <= 0x05F0; address += 16) addresses.push_back(address);
+    return addresses;
+}
+
+std::vector<std::string> ExpectedWriteExchange(bool calibrationUnlocked) {
+    std::vector<std::string> frames = {Hex(kHandshake), Hex(kRequestIdentification), Hex(kAck)};
+    for (const int address : WrittenAddresses(calibrationUnlocked)) {
+        frames.push_back(Hex(WriteFrame(address)));
+    }
+    frames.push_back(Hex(kEnd));
+    return frames;
+}
+
+TEST(WriteTransfer, FullWriteSendsEveryBlockButThoseTheRadioKeeps) {
+    const struct {
+        bool calibrationUnlocked;
+        std::size_t frames;
+    } cases[] = {{false, 88}, {true, 89}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.calibrationUnlocked);
+        LinkRig rig;
+        rig.host.calibrationUnlocked = c.calibrationUnlocked;
+        rig.engine.StartWrite();
+        rig.RunRadio();
+
+        const std::vector<std::string> written = rig.host.WrittenHex();
+        ASSERT_EQ(written.size(), 3 + c.frames + 1);
+        EXPECT_EQ(written, ExpectedWriteExchange(c.calibrationUnlocked));
+        EXPECT_EQ(rig.engine.Variables().WriteImage, FixedImage());
+        EXPECT_TRUE(rig.host.decodedImages.empty());
+        EXPECT_EQ(rig.host.statusText, MessageText(MessageId::WriteSuccess, Language::English));
+        EXPECT_TRUE(rig.engine.Variables().LingerActive);
+        EXPECT_FALSE(rig.host.progressVisible);
+        EXPECT_FALSE(rig.host.portOpen);
+        EXPECT_FALSE(rig.host.timer1Running);
+        EXPECT_TRUE(rig.host.messageBoxes.empty());
+        EXPECT_EQ(rig.host.outcomes, std::vector{TransferOutcome::WriteComplete});
+    }
+}
+
+// Image byte k is radio address 0x0010 + k, so the block at 0x01B8 carries image bytes
+// 0x01A8..0x01B7 (digits 848..879).
+TEST(WriteTransfer, TheBlockOffTheGridCarriesItsOwnImageBytes) {
+    LinkRig rig;
+    rig.engine.StartWrite();
+    rig.RunRadio();
+    const std::vector<std::string> written = rig.host.WrittenHex();
+    EXPECT_EQ(written[3 + 23], "57 01 B8 10 FD FC FF FE F9 F8 FB FA E5 E4 E7 E6 E1 E0 E3 E2");
+    EXPECT_EQ(FixedImage().substr(848, 32), "FDFCFFFEF9F8FBFAE5E4E7E6E1E0E3E2");
+}
+
+TEST(WriteTransfer, OnlyALoneAcknowledgementBringsTheNextFrame) {
+    for (const Bytes& reply : {Bytes{0x06, 0x00}, Bytes{0x00, 0x06}, Bytes{0x15}}) {
+        SCOPED_TRACE(Hex(reply));
+        LinkRig rig;
+        rig.replyInstead[Hex(WriteFrame(0x0010))] = reply;
+        rig.engine.StartWrite();
+        rig.RunRadio();
+        EXPECT_EQ(Hex(rig.host.writes.back()), Hex(WriteFrame(0x0010)));
+        rig.TickTimer1(6);
+        EXPECT_EQ(rig.host.outcomes, std::vector{TransferOutcome::CommunicationError});
+    }
+}
+
+TEST(WriteTransfer, NoQuestionWhenTheSelectedBandIsTheRadiosBand) {
+    LinkRig rig;
+    rig.radioBandByte = 63;  // band 3
+    rig.host.bandListPosition = 3;
+    rig.engine.StartWrite();
+    rig.RunRadio();
+    EXPECT_TRUE(rig.host.messageBoxes.empty());
+    EXPECT_EQ(rig.host.outcomes, std::vector{TransferOutcome::WriteComplete});
+}
+
+TEST(WriteTransfer, ABandMismatchIsAskedOnceAndYesWritesEverything) {
+    LinkRig rig;
+    rig.host.bandListPosition = 2;  // the radio reports band 0
+    rig.host.answers = {kAnswerYes};
+    rig.engine.StartWrite();
+    rig.RunRadio();
+
+    ASSERT_EQ(rig.host.messageBoxes.size(), 1u);
+    EXPECT_EQ(rig.host.messageBoxes[0].text,
+              MessageText(MessageId::BandMismatch, Language::English));
+    EXPECT_EQ(rig.host.messageBoxes[0].style, 68);
+    EXPECT_EQ(rig.host.messageBoxes[0].title, "");
+    EXPECT_EQ(rig.host.WrittenHex(), ExpectedWriteExchange(false));
+    EXPECT_EQ(rig.engine.Variables().RadioBand, 2);
+    EXPECT_EQ(rig.engine.Variables().IdentifiedBand, 0) << "the radio's own band is kept";
+    EXPECT_EQ(rig.host.outcomes, std::vector{TransferOutcome::WriteComplete});
+}
+
+TEST(WriteTransfer, NoToTheBandQuestionEndsTheWriteWithoutAnError) {
+    LinkRig rig;
+    rig.host.bandListPosition = 1;
+    rig.host.answers = {kAnswerNo};
+    rig.engine.StartWrite();
+    rig.RunRadio();
+
+    EXPECT_EQ(rig.host.WrittenHex(),
+              (std::vector{Hex(kHandshake), Hex(kRequestIdentification), Hex(kAck), Hex(kEnd)}));
+    EXPECT_EQ(rig.host.messageBoxes.size(), 1u);  // the question only, no error message
+    EXPECT_EQ(rig.host.statusText, MessageText(MessageId::BandMismatch, Language::English));
+    EXPECT_FALSE(rig.host.progressVisible);
+    EXPECT_FALSE(rig.host.portOpen);
+    EXPECT_FALSE(rig.host.timer1Running);
+    EXPECT_TRUE(rig.engine.Variables().TransferClosed);
+    EXPECT_TRUE(rig.engine.Variables().LingerActive);
+    EXPECT_FALSE(rig.host.controlsEnabled);
+    EXPECT_EQ(rig.host.outcomes, std::vector{TransferOutcome::WriteDeclined});
+
+    rig.Receive(kAck);
+    EXPECT_EQ(rig.host.writes.size(), 4u);
+}
+
+// The desktop program keeps delivering ticks and bytes while the question is open.
+TEST(WriteTransfer, AnAnswerAfterTheWatchdogEndedTheWriteChangesNothing) {
+    for (const int answer : {kAnswerYes, kAnswerNo}) {
+        SCOPED_TRACE(answer);
+        LinkRig rig;
+        rig.host.bandListPosition = 1;
+        rig.host.answers = {answer};
+        rig.host.insideMessageBox = [&] { rig.TickTimer1(6); };
+        rig.engine.StartWrite();
+        rig.RunRadio();
+
+        EXPECT_EQ(rig.host.WrittenHex(), (std::vector{Hex(kHandshake), Hex(kRequestIdentification),
+                                                      Hex(kAck), Hex(kEnd)}));
+        ASSERT_EQ(rig.host.messageBoxes.size(), 2u);
+        EXPECT_EQ(rig.host.messageBoxes[1].style, 16);
+        EXPECT_EQ(rig.host.outcomes, std::vector{TransferOutcome::CommunicationError});
+        EXPECT_TRUE(rig.host.controlsEnabled);
+        const LinkVariables& vars = rig.engine.Variables();
+        EXPECT_FALSE(vars.LingerActive);
+        EXPECT_EQ(Hex(vars.TxBytes), Hex(kEnd));
+        EXPECT_EQ(vars.BlockAddress, 0x0010);
+        EXPECT_EQ(rig.host.actions.back(), "TransferFinished");
+    }
+}
+
+TEST(WriteTransfer, BytesArrivingWhileTheQuestionIsOpenAreNotActedOn) {
+    LinkRig rig;
+    rig.host.bandListPosition = 1;
+    rig.host.answers = {kAnswerYes};
+    rig.host.insideMessageBox = [&] { rig.Receive(kAck); };
+    rig.replyInstead[Hex(WriteFrame(0x0010))] = {};
+    rig.engine.StartWrite();
+    rig.RunRadio();
+
+    // One frame after the tool's acknowledgement, not one for the stray byte as well.
+    EXPECT_EQ(rig.host.WrittenHex(), (std::vector{Hex(kHandshake), Hex(kRequestIdentification),
+                                                  Hex(kAck), Hex(WriteFrame(0x0010))}));
+    EXPECT_EQ(rig.host.messageBoxes.size(), 1u);
+}
+
+}  // namespace
+}  // namespace qv::test

@@ -1,0 +1,86 @@
+// Typing into the embedded-information boxes: 32 characters by typing, anything by pasting.
+#include "rules/dialogs/embedded_info_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "image/image_test_support.h"
+
+namespace qv {
+namespace {
+
+std::string Repeat(const std::string& character, int times) {
+    std::string text;
+    for (int k = 0; k < times; ++k) text += character;
+    return text;
+}
+
+TEST(EmbeddedInfoTyping, KeysStopAtThirtyTwoCharactersExceptBackspaceAndOverASelection) {
+    const struct {
+        int characters;
+        TypedKey key;
+        bool selected;
+        bool accepted;
+    } cases[] = {
+        {0, TypedKey::Character, false, true},   {31, TypedKey::Character, false, true},
+        {32, TypedKey::Character, false, false}, {32, TypedKey::Character, true, true},
+        {32, TypedKey::Backspace, false, true},  {33, TypedKey::Character, false, false},
+        {40, TypedKey::Backspace, false, true},  {40, TypedKey::Character, true, true},
+        {0, TypedKey::Backspace, false, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(EmbeddedInfoKeyAccepted(std::string(static_cast<std::size_t>(c.characters), 'a'),
+                                          c.key, c.selected),
+                  c.accepted)
+            << c.characters << " characters, " << (c.key == TypedKey::Backspace ? "Backspace" : "a")
+            << (c.selected ? ", selection" : "");
+    }
+}
+
+TEST(EmbeddedInfoTyping, CountsCharactersNotBytes) {
+    const std::string e = "\xC3\xA9";            // é, two bytes
+    const std::string chinese = "\xE4\xBF\xA1";  // 信, three bytes
+    EXPECT_TRUE(EmbeddedInfoKeyAccepted(Repeat(e, 31), TypedKey::Character, false));
+    EXPECT_FALSE(EmbeddedInfoKeyAccepted(Repeat(e, 32), TypedKey::Character, false));
+    EXPECT_TRUE(EmbeddedInfoKeyAccepted(Repeat(chinese, 31), TypedKey::Character, false));
+    EXPECT_FALSE(EmbeddedInfoKeyAccepted(Repeat(chinese, 32), TypedKey::Character, false));
+}
+
+using EmbeddedInfoBoxes = test::StartedProgram;
+
+TEST_F(EmbeddedInfoBoxes, BoxesAreAWorkingCopyUntilOk) {
+    EXPECT_EQ(EditEmbeddedInfo(state, 0, "ABC"), Changes(StatePart::Form7));
+    EXPECT_EQ(EditEmbeddedInfo(state, 1, "line 2"), Changes(StatePart::Form7));
+    EXPECT_TRUE(EditEmbeddedInfo(state, 1, "line 2").Empty()) << "nothing new";
+    EXPECT_TRUE(EditEmbeddedInfo(state, 2, "no such box").Empty());
+    EXPECT_EQ(state.Form7.Text1, "ABC");
+    EXPECT_EQ(state.Form7.Text2, "line 2");
+    EXPECT_EQ(state.EmbeddedInfo[0], "");
+
+    StoreEmbeddedInfo(state);
+    EXPECT_EQ(state.EmbeddedInfo[0], "ABC");
+    EXPECT_EQ(state.EmbeddedInfo[1], "line 2");
+    EXPECT_EQ(EncodedAt(0x2F0, 4), "414243FF");
+}
+
+// A pasted line longer than the field is held whole; the image takes its first 32 characters, and
+// a character without a single-byte code as '?', so the field keeps its size.
+TEST_F(EmbeddedInfoBoxes, APastedLongLineIsHeldWholeAndTheImageKeepsItsSize) {
+    const std::string pasted = Repeat("0123456789", 4);
+    EditEmbeddedInfo(state, 0, pasted);
+    EditEmbeddedInfo(state, 1,
+                     "\xE4\xBF\xA1"
+                     "A");
+    StoreEmbeddedInfo(state);
+    EXPECT_EQ(state.EmbeddedInfo[0], pasted);
+
+    const ImageBytes image = EncodeImageBytes(state);
+    EXPECT_EQ(image.size(), 1520u);
+    EXPECT_EQ(BytesAt(image, 0x2F0, 32),
+              HexText(std::span(reinterpret_cast<const std::uint8_t*>(pasted.data()), 32)));
+    EXPECT_EQ(BytesAt(image, 0x310, 3), "3F41FF");
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,130 @@
+// The test-frequency grid's rules: which cells may be edited and where a typed frequency lands.
+#include "rules/dialogs/service_frequencies_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "image/image_test_support.h"
+#include "support/decimal_comma_locale.h"
+
+namespace qv {
+namespace {
+
+struct RasterCase {
+    std::string typed;
+    const char* rx;  // in the receive column (and copied to the transmit column)
+    const char* tx;  // in the transmit column
+};
+
+// r5 / r625 are the remainders on the 5 kHz and 6.25 kHz rasters.
+const RasterCase kRasterCases[] = {
+    {"435.0123", "435.01000", "435.01000"},      // r5 0.0023 < r625 0.00605
+    {"435.007", "435.00625", "435.00500"},       // r5 0.002 >= r625 0.00075; tx not on 6.25
+    {"435.00625", "435.00625", "435.00625"},     // on 6.25 kHz
+    {"435.005", "435.00500", "435.00500"},       // on 5 kHz only
+    {"435.01", "435.01000", "435.01000"},        // on 5 kHz, 0.00375 off 6.25 kHz
+    {"435.126", "435.12500", "435.12500"},       // equal remainders go to 6.25 kHz
+    {"435.019", "435.01875", "435.01500"},       // r5 0.004 > r625 0.00025
+    {"435.0123 MHz", "435.01000", "435.01000"},  // the leading number counts
+    {" 435.0123", "435.01000", "435.01000"},
+    {"435,0123", "435.00000", "435.00000"},  // a comma ends the number
+    {"abc", "0.00000", "0.00000"},           // no number at all
+    {"0.004", "0.00000", "0.00000"},         // below both steps: the rest is all of it
+    {"-5", "0.00000", "0.00000"},
+    {"1e9", "1.00000", "1.00000"},                  // no exponents in a cell
+    {std::string(400, '9'), "0.00000", "0.00000"},  // too large to be a number
+};
+
+void ExpectRasterCases() {
+    for (const RasterCase& c : kRasterCases) {
+        EXPECT_EQ(RxTestFrequency(c.typed), c.rx) << c.typed;
+        EXPECT_EQ(TxTestFrequency(c.typed), c.tx) << c.typed;
+    }
+}
+
+TEST(TestFrequencyRaster, MovesTypedFrequenciesDownOntoARaster) {
+    ExpectRasterCases();
+}
+
+TEST(TestFrequencyRaster, IgnoresALocaleWithADecimalComma) {
+    const test::DecimalCommaLocale locale;
+    ASSERT_TRUE(locale.Active()) << test::kDecimalCommaLocale
+                                 << " is missing; scripts/install-deps.sh generates it";
+    ExpectRasterCases();
+}
+
+class TestFrequencyGrid : public test::StartedProgram {
+  protected:
+    std::array<std::string, 3>& Row(int row) { return state.Form4.mfgrid1[row]; }
+    Changes Type(int row, int column, std::string_view text) {
+        return EditTestFrequency(state, row, column, text);
+    }
+};
+
+TEST_F(TestFrequencyGrid, StartsWithLabelledEmptyRows) {
+    for (int row = 1; row <= 16; ++row) {
+        char label[3];
+        std::snprintf(label, sizeof label, "%02d", row);
+        EXPECT_EQ(Row(row)[0], label);
+        EXPECT_EQ(Row(row)[1], "");
+        EXPECT_EQ(Row(row)[2], "");
+    }
+}
+
+TEST_F(TestFrequencyGrid, OnlyFrequencyCellsAreEditedAndTransmitNeedsReceive) {
+    EXPECT_TRUE(TestFrequencyCellEditable(state, 1, kTestRxColumn));
+    EXPECT_FALSE(TestFrequencyCellEditable(state, 1, kTestTxColumn)) << "empty receive frequency";
+    EXPECT_FALSE(TestFrequencyCellEditable(state, 1, 0)) << "the label column";
+    EXPECT_FALSE(TestFrequencyCellEditable(state, 0, kTestRxColumn)) << "the header row";
+    EXPECT_FALSE(TestFrequencyCellEditable(state, 17, kTestRxColumn)) << "no such row";
+
+    const qv::Setup before = state;
+    EXPECT_TRUE(Type(1, kTestTxColumn, "435.00625").Empty());
+    EXPECT_TRUE(Type(1, 0, "99").Empty());
+    EXPECT_EQ(static_cast<const qv::Setup&>(state), before) << "a refused edit changes nothing";
+
+    Type(1, kTestRxColumn, "435.0");
+    EXPECT_TRUE(TestFrequencyCellEditable(state, 1, kTestTxColumn));
+}
+
+TEST_F(TestFrequencyGrid, ReceiveFrequencySetsBothColumns) {
+    Type(4, kTestRxColumn, "435.0123");
+    Type(4, kTestTxColumn, "435.00625");
+    EXPECT_EQ(Type(4, kTestRxColumn, "435.007"), Changes(StatePart::Form4));
+    EXPECT_EQ(Row(4)[1], "435.00625");
+    EXPECT_EQ(Row(4)[2], "435.00625") << "the transmit frequency follows, whatever it held";
+}
+
+TEST_F(TestFrequencyGrid, TransmitFrequencyGoesOntoItsOwnRaster) {
+    Type(4, kTestRxColumn, "435.0123");
+    Type(4, kTestTxColumn, "435.007");
+    EXPECT_EQ(Row(4)[1], "435.01000");
+    EXPECT_EQ(Row(4)[2], "435.00500");
+}
+
+TEST_F(TestFrequencyGrid, ClearingReceiveClearsTransmitAndClearingTransmitCopiesReceive) {
+    Type(2, kTestRxColumn, "435.0123");
+    Type(2, kTestTxColumn, "436");
+    Type(2, kTestTxColumn, "");
+    EXPECT_EQ(Row(2)[2], "435.01000");
+    Type(2, kTestRxColumn, "");
+    EXPECT_EQ(Row(2)[1], "");
+    EXPECT_EQ(Row(2)[2], "");
+}
+
+TEST_F(TestFrequencyGrid, OkStoresTheGridAndTheImageCarriesIt) {
+    Type(1, kTestRxColumn, "435.0123");
+    Type(1, kTestTxColumn, "435.007");
+    EXPECT_EQ(state.TestFrequencyTable[0][0], "") << "edits stay in the grid until OK";
+    EXPECT_EQ(EncodedAt(0x270, 8), "FFFFFFFFFFFFFFFF");
+
+    EXPECT_EQ(StoreTestFrequencies(state), Changes(StatePart::Form4));
+    EXPECT_EQ(state.TestFrequencyTable[0][0], "435.01000");
+    EXPECT_EQ(state.TestFrequencyTable[1][0], "435.00500");
+    EXPECT_EQ(state.TestFrequencyTable[0][1], "");
+    EXPECT_EQ(EncodedAt(0x270, 8), "0010504300055043");
+}
+
+}  // namespace
+}  // namespace qv
