@@ -23,8 +23,8 @@
 #include <vector>
 
 #include "gui/mainwindow/main_window.h"
-#include "rules/program/parameter_file.h"
 #include "gui/shell/program.h"
+#include "rules/program/parameter_file.h"
 #include "sim/pty_server.h"
 
 namespace qv::test {

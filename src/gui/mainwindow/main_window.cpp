@@ -20,24 +20,24 @@
 
 #include <algorithm>
 
-#include "gui/dialogs/calibration_window.h"
-#include "gui/dialogs/service_frequencies_dialog.h"
-#include "gui/dialogs/optional_functions_dialog.h"
-#include "gui/dialogs/key_assignment_dialog.h"
-#include "gui/dialogs/embedded_info_dialog.h"
-#include "i18n/list_items.h"
-#include "link/core/port_mapping.h"
 #include "gui/dialogs/about_window.h"
+#include "gui/dialogs/calibration_window.h"
+#include "gui/dialogs/embedded_info_dialog.h"
+#include "gui/dialogs/key_assignment_dialog.h"
+#include "gui/dialogs/optional_functions_dialog.h"
+#include "gui/dialogs/service_frequencies_dialog.h"
 #include "gui/mainwindow/band_list.h"
-#include "rules/channels/band_rules.h"
 #include "gui/mainwindow/channel_grid_editors.h"
 #include "gui/mainwindow/channel_grid_view.h"
-#include "rules/channels/settings_frame.h"
 #include "gui/mainwindow/toolbar_icons.h"
 #include "gui/shell/captions.h"
 #include "gui/shell/clickable_label.h"
 #include "gui/shell/list_controls.h"
 #include "gui/shell/web_link.h"
+#include "i18n/list_items.h"
+#include "link/core/port_mapping.h"
+#include "rules/channels/band_rules.h"
+#include "rules/channels/settings_frame.h"
 #include "state/bands.h"
 
 namespace qv {

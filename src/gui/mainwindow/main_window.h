@@ -9,13 +9,13 @@
 #include <array>
 #include <map>
 
-#include "link/qt/serial_port.h"
-#include "link/qt/transfer_driver.h"
 #include "gui/mainwindow/channel_grid_model.h"
 #include "gui/mainwindow/main_menus.h"
 #include "gui/mainwindow/toolbar_keys.h"
 #include "gui/shell/dialog_window.h"
 #include "gui/shell/program.h"
+#include "link/qt/serial_port.h"
+#include "link/qt/transfer_driver.h"
 #include "state/status.h"
 
 class QAction;

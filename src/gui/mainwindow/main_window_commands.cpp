@@ -11,22 +11,22 @@
 #include <QProgressBar>
 #include <QToolBar>
 
-#include "rules/dialogs/service_access.h"
-#include "rules/dialogs/time_of_day.h"
+#include "gui/mainwindow/band_list.h"
+#include "gui/mainwindow/channel_grid_view.h"
+#include "gui/mainwindow/main_window.h"
+#include "gui/shell/captions.h"
+#include "gui/shell/web_link.h"
 #include "i18n/msgbox.h"
 #include "link/core/port_choice.h"
-#include "gui/mainwindow/band_list.h"
 #include "rules/channels/band_rules.h"
-#include "gui/mainwindow/channel_grid_view.h"
+#include "rules/channels/lock_rules.h"
+#include "rules/dialogs/service_access.h"
+#include "rules/dialogs/time_of_day.h"
 #include "rules/program/decode_image.h"
 #include "rules/program/file_commands.h"
 #include "rules/program/language_rules.h"
-#include "rules/channels/lock_rules.h"
-#include "gui/mainwindow/main_window.h"
 #include "rules/program/parameter_file.h"
 #include "rules/program/safe_save.h"
-#include "gui/shell/captions.h"
-#include "gui/shell/web_link.h"
 
 namespace qv {
 namespace {

@@ -14,8 +14,8 @@
 #include <fstream>
 
 #include "gui/gui_test_support.h"
-#include "i18n/msgbox.h"
 #include "gui/shell/web_link.h"
+#include "i18n/msgbox.h"
 
 namespace qv {
 namespace {
