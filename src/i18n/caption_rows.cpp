@@ -51,6 +51,8 @@ constexpr Row kForm1[] = {
     Tip("Toolbar1", 3, {"保存", "Save"}),
     Tip("Toolbar1", 5, {"读频", "Read frequency"}),
     Tip("Toolbar1", 6, {"写频", "Write frequency"}),
+    // The service button shows a picture only and has no tooltip; assistive tools read this.
+    ButtonName("Toolbar1", 7, {"关闭调试权限", "Close debug access"}),
     Cap("Frame1", {"机型选择", "Model"}),
     Cap("Frame2", {"功能设置", "Function Set"}),
     Cap("Label2", {"版权所有 © QV-7100 编程软件", "© QV-7100 programming tool"}),

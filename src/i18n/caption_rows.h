@@ -39,6 +39,13 @@ constexpr Row Tip(std::string_view control, int button, Texts texts) {
         .control = control, .property = CaptionProperty::ToolTip, .index = button, .texts = texts};
 }
 
+constexpr Row ButtonName(std::string_view control, int button, Texts texts) {
+    return {.control = control,
+            .property = CaptionProperty::ButtonName,
+            .index = button,
+            .texts = texts};
+}
+
 constexpr Row Header(std::string_view control, int column, Texts texts) {
     return {.control = control,
             .property = CaptionProperty::GridHeader,

@@ -23,6 +23,7 @@ enum class CaptionProperty {
     Caption,     // menu item, frame, label, check box, button
     ListItem,    // the item at position `index` of a drop-down list
     ToolTip,     // toolbar button number `index`, counted from 1
+    ButtonName,  // accessible name of toolbar button `index`, for a button no caption names
     GridHeader,  // header cell (row 0) of column `index`
 };
 

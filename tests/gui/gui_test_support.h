@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 #include <filesystem>
 #include <functional>
@@ -23,8 +24,9 @@
 #include <vector>
 
 #include "gui/mainwindow/main_window.h"
-#include "rules/program/parameter_file.h"
+#include "gui/shell/captions.h"
 #include "gui/shell/program.h"
+#include "rules/program/parameter_file.h"
 #include "sim/pty_server.h"
 
 namespace qv::test {
@@ -182,6 +184,13 @@ class GuiTest : public ::testing::Test {
         return in->findChild<T*>(name);
     }
     QAction* Action(const QString& name) { return window->findChild<QAction*>(name); }
+    // The action of toolbar button `number` (1-based), shared with its menu item if it has one.
+    QAction* ToolbarAction(int number) {
+        for (QAction* action : Find<QToolBar>(QStringLiteral("Toolbar1"))->actions()) {
+            if (action->property(kToolbarButtonProperty).toInt() == number) return action;
+        }
+        return nullptr;
+    }
 };
 
 }  // namespace qv::test

@@ -20,24 +20,24 @@
 
 #include <algorithm>
 
-#include "gui/dialogs/calibration_window.h"
-#include "gui/dialogs/service_frequencies_dialog.h"
-#include "gui/dialogs/optional_functions_dialog.h"
-#include "gui/dialogs/key_assignment_dialog.h"
-#include "gui/dialogs/embedded_info_dialog.h"
-#include "i18n/list_items.h"
-#include "link/core/port_mapping.h"
 #include "gui/dialogs/about_window.h"
+#include "gui/dialogs/calibration_window.h"
+#include "gui/dialogs/embedded_info_dialog.h"
+#include "gui/dialogs/key_assignment_dialog.h"
+#include "gui/dialogs/optional_functions_dialog.h"
+#include "gui/dialogs/service_frequencies_dialog.h"
 #include "gui/mainwindow/band_list.h"
-#include "rules/channels/band_rules.h"
 #include "gui/mainwindow/channel_grid_editors.h"
 #include "gui/mainwindow/channel_grid_view.h"
-#include "rules/channels/settings_frame.h"
 #include "gui/mainwindow/toolbar_icons.h"
 #include "gui/shell/captions.h"
 #include "gui/shell/clickable_label.h"
 #include "gui/shell/list_controls.h"
 #include "gui/shell/web_link.h"
+#include "i18n/list_items.h"
+#include "link/core/port_mapping.h"
+#include "rules/channels/band_rules.h"
+#include "rules/channels/settings_frame.h"
 #include "state/bands.h"
 
 namespace qv {
@@ -62,7 +62,7 @@ MainWindow::MainWindow(Program& program)
     driver_.SetStateChangedHandler([this](Changes changes) { program_.Changed(changes); });
     connect(&program_, &Program::StateChanged, this, &MainWindow::Refresh);
 
-    BuildMenus();
+    BuildCommands();
     BuildToolbar();
     BuildCentralWidget();
     BuildStatusBar();
@@ -96,7 +96,8 @@ DialogWindow& MainWindow::Dialog(WindowId window) const {
     return *dialogs_.at(window);
 }
 
-void MainWindow::BuildMenus() {
+// Every command's one action, placed in its menu; the toolbar takes its own from them.
+void MainWindow::BuildCommands() {
     std::map<std::string_view, QMenu*> menus;
     for (const std::string_view name : kMenus) {
         QMenu* menu = menuBar()->addMenu(QString());
@@ -105,31 +106,37 @@ void MainWindow::BuildMenus() {
     }
     programmingMenu_ = menus.at("mnupro");
     portMenu_ = menus.at("mnucom");
-    for (const MenuItem& item : kMenuItems) {
-        QMenu* menu = menus.at(item.menu);
-        if (item.command == MenuCommand::Separator) {
+    for (const CommandRow& row : kCommands) {
+        QMenu* menu = row.menu.empty() ? nullptr : menus.at(row.menu);
+        if (row.command == Command::Separator) {
             menu->addSeparator();
             continue;
         }
-        QAction* action = menu->addAction(QString());
-        action->setObjectName(ToQString(item.name));
-        action->setCheckable(item.checkable);
-        action->setVisible(item.visible);
-        if (!item.shortcut.empty()) action->setShortcut(QKeySequence(ToQString(item.shortcut)));
-        connect(action, &QAction::triggered, this, [this, &item] { Run(item); });
-        if (item.command == MenuCommand::Read) readItem_ = action;
-        if (item.command == MenuCommand::Write) writeItem_ = action;
-        if (item.command == MenuCommand::Lock) lockItem_ = action;
-        if (item.command == MenuCommand::Port)
-            portItems_[static_cast<std::size_t>(item.port)] = action;
-        if (item.command == MenuCommand::Help) {
-            // A hidden item takes no keys; the window's own shortcut brings F1 to it.
-            auto* f1 = new QShortcut(action->shortcut(), this);
-            connect(f1, &QShortcut::activated, action, &QAction::trigger);
-        }
+        QAction* action = MakeAction(row);
+        if (menu != nullptr) menu->addAction(action);
     }
     // The port items tell which device each stands for, looked up when the menu opens.
     connect(portMenu_, &QMenu::aboutToShow, this, &MainWindow::RefreshPortStatusTips);
+}
+
+QAction* MainWindow::MakeAction(const CommandRow& row) {
+    auto* action = new QAction(this);
+    action->setObjectName(ToQString(row.name));
+    action->setCheckable(row.checkable);
+    action->setVisible(row.visible);
+    if (!row.shortcut.empty()) action->setShortcut(QKeySequence(ToQString(row.shortcut)));
+    connect(action, &QAction::triggered, this, [this, &row] { Run(row); });
+    if (row.command == Command::Port) {
+        portItems_[static_cast<std::size_t>(row.port)] = action;
+    } else {
+        actions_[row.command] = action;
+    }
+    if (row.command == Command::Help) {
+        // A hidden item takes no keys; the window's own shortcut brings F1 to it.
+        auto* f1 = new QShortcut(action->shortcut(), this);
+        connect(f1, &QShortcut::activated, action, &QAction::trigger);
+    }
+    return action;
 }
 
 void MainWindow::BuildToolbar() {
@@ -137,19 +144,20 @@ void MainWindow::BuildToolbar() {
     toolbar_->setObjectName(QStringLiteral("Toolbar1"));
     toolbar_->setMovable(false);
     toolbar_->setIconSize(QSize(32, 32));
-    for (const ToolbarButton& button : kToolbarButtons) {
-        if (button.command == ToolbarCommand::None) {
-            toolbar_->addSeparator()->setProperty(kToolbarButtonProperty, button.number);
+    // Pictures only: the caption a button shares with its menu item is its accessible name.
+    toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (int number = 1; number <= kToolbarButtons; ++number) {
+        const CommandRow* row = ToolbarButton(number);
+        if (row == nullptr) {
+            toolbar_->addSeparator()->setProperty(kToolbarButtonProperty, number);
             continue;
         }
-        QAction* action = toolbar_->addAction(ToolbarIcon(button.command), QString());
-        action->setObjectName(QStringLiteral("Toolbar1Button%1").arg(button.number));
-        action->setProperty(kToolbarButtonProperty, button.number);
-        action->setProperty("qvKey", ToQString(button.key));
-        action->setVisible(button.visibleAtStart);
-        const QString key = ToQString(button.key);
-        connect(action, &QAction::triggered, this, [this, key] { RunToolbarKey(key); });
-        toolbarButtons_[button.command] = action;
+        QAction* action = Action(row->command);
+        action->setIcon(ToolbarIcon(row->command));
+        action->setIconVisibleInMenu(false);
+        action->setProperty(kToolbarButtonProperty, number);
+        action->setProperty("qvKey", ToQString(row->button.key));
+        toolbar_->addAction(action);
     }
 }
 
@@ -241,7 +249,7 @@ void MainWindow::Refresh(Changes changes) {
     if (changes.Has(StatePart::Lock)) RefreshLock();
     if (changes.Has(StatePart::Ports)) RefreshPortMenu();
     if (changes.Has(StatePart::Calibration)) {
-        toolbarButtons_.at(ToolbarCommand::Relock)->setVisible(state_.ServiceButtonVisible);
+        Action(Command::Relock)->setVisible(state_.ServiceButtonVisible);
     }
 }
 
@@ -273,7 +281,7 @@ void MainWindow::RefreshSettingsFrame() {
 }
 
 void MainWindow::RefreshLock() {
-    lockItem_->setChecked(state_.mnulockChecked);
+    Action(Command::Lock)->setChecked(state_.mnulockChecked);
     frame1_->setEnabled(state_.Frame1Enabled);
     frame2_->setEnabled(state_.Frame2Enabled);
     grid_->setEnabled(state_.Grid1Enabled);

@@ -9,13 +9,12 @@
 #include <array>
 #include <map>
 
-#include "link/qt/serial_port.h"
-#include "link/qt/transfer_driver.h"
 #include "gui/mainwindow/channel_grid_model.h"
-#include "gui/mainwindow/main_menus.h"
-#include "gui/mainwindow/toolbar_keys.h"
+#include "gui/mainwindow/command_table.h"
 #include "gui/shell/dialog_window.h"
 #include "gui/shell/program.h"
+#include "link/qt/serial_port.h"
+#include "link/qt/transfer_driver.h"
 #include "state/status.h"
 
 class QAction;
@@ -51,7 +50,8 @@ class MainWindow : public QMainWindow, public TransferView {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void BuildMenus();
+    void BuildCommands();
+    QAction* MakeAction(const CommandRow& row);
     void BuildToolbar();
     void BuildCentralWidget();
     void BuildStatusBar();
@@ -68,8 +68,8 @@ class MainWindow : public QMainWindow, public TransferView {
     void RefreshPortStatusTips();
 
     // Commands.
-    void Run(const MenuItem& item);
-    void RunToolbarKey(const QString& key);
+    void Run(const CommandRow& row);
+    QAction* Action(Command command) const { return actions_.at(command); }
     void NewSetup();
     void OpenSetup();
     void SaveSetup();
@@ -104,11 +104,8 @@ class MainWindow : public QMainWindow, public TransferView {
     QToolBar* toolbar_ = nullptr;
     QMenu* programmingMenu_ = nullptr;
     QMenu* portMenu_ = nullptr;
-    QAction* readItem_ = nullptr;
-    QAction* writeItem_ = nullptr;
-    QAction* lockItem_ = nullptr;
+    std::map<Command, QAction*> actions_;  // every command but the port items
     std::array<QAction*, 9> portItems_{};  // index 0 unused
-    std::map<ToolbarCommand, QAction*> toolbarButtons_;
     std::map<WindowId, DialogWindow*> dialogs_;
     bool toldSettingsNotKept_ = false;
 };

@@ -11,22 +11,22 @@
 #include <QProgressBar>
 #include <QToolBar>
 
-#include "rules/dialogs/service_access.h"
-#include "rules/dialogs/time_of_day.h"
+#include "gui/mainwindow/band_list.h"
+#include "gui/mainwindow/channel_grid_view.h"
+#include "gui/mainwindow/main_window.h"
+#include "gui/shell/captions.h"
+#include "gui/shell/web_link.h"
 #include "i18n/msgbox.h"
 #include "link/core/port_choice.h"
-#include "gui/mainwindow/band_list.h"
 #include "rules/channels/band_rules.h"
-#include "gui/mainwindow/channel_grid_view.h"
+#include "rules/channels/lock_rules.h"
+#include "rules/dialogs/service_access.h"
+#include "rules/dialogs/time_of_day.h"
 #include "rules/program/decode_image.h"
 #include "rules/program/file_commands.h"
 #include "rules/program/language_rules.h"
-#include "rules/channels/lock_rules.h"
-#include "gui/mainwindow/main_window.h"
 #include "rules/program/parameter_file.h"
 #include "rules/program/safe_save.h"
-#include "gui/shell/captions.h"
-#include "gui/shell/web_link.h"
 
 namespace qv {
 namespace {
@@ -40,86 +40,64 @@ std::filesystem::path LocalPath(const QString& path) {
 
 }  // namespace
 
-void MainWindow::Run(const MenuItem& item) {
-    switch (item.command) {
-        case MenuCommand::New:
+void MainWindow::Run(const CommandRow& row) {
+    switch (row.command) {
+        case Command::New:
             NewSetup();
             break;
-        case MenuCommand::Open:
+        case Command::Open:
             OpenSetup();
             break;
-        case MenuCommand::Save:
+        case Command::Save:
             SaveSetup();
             break;
-        case MenuCommand::Quit:
+        case Command::Quit:
             close();
             break;
-        case MenuCommand::Read:
+        case Command::Read:
             driver_.StartRead();
             break;
-        case MenuCommand::Write:
+        case Command::Write:
             driver_.StartWrite();
             break;
-        case MenuCommand::OptionalFunctions:
+        case Command::OptionalFunctions:
             Dialog(WindowId::Form5).ShowWindow();
             break;
-        case MenuCommand::Keys:
+        case Command::Keys:
             Dialog(WindowId::Form6).ShowWindow();
             break;
-        case MenuCommand::EmbeddedInformation:
+        case Command::EmbeddedInformation:
             Dialog(WindowId::Form7).ShowWindow();
             break;
-        case MenuCommand::Debug:
+        case Command::Debug:
             Dialog(WindowId::Form2).ShowWindow();
             break;
-        case MenuCommand::TestFrequencies:
+        case Command::TestFrequencies:
             Dialog(WindowId::Form4).ShowWindow();
             break;
-        case MenuCommand::Lock:
+        case Command::Lock:
             program_.Changed(ToggleLock(state_));
             break;
-        case MenuCommand::Port:
-            ChoosePort(state_, program_.MessageBox(), port_, item.port);
+        case Command::Port:
+            ChoosePort(state_, program_.MessageBox(), port_, row.port);
             program_.Changed(StatePart::Ports);
             break;
-        case MenuCommand::Chinese:
+        case Command::Chinese:
             ChooseLanguageCommand(false);
             break;
-        case MenuCommand::English:
+        case Command::English:
             ChooseLanguageCommand(true);
             break;
-        case MenuCommand::Help:
+        case Command::Help:
             OpenHelpFile(program_.Paths().programFolder);
             break;
-        case MenuCommand::About:
+        case Command::About:
             Dialog(WindowId::About).ShowWindow();
             break;
-        case MenuCommand::Separator:
-            break;
-    }
-}
-
-void MainWindow::RunToolbarKey(const QString& key) {
-    switch (CommandOfKey(key.toStdString())) {
-        case ToolbarCommand::New:
-            NewSetup();
-            break;
-        case ToolbarCommand::Open:
-            OpenSetup();
-            break;
-        case ToolbarCommand::Save:
-            SaveSetup();
-            break;
-        case ToolbarCommand::Read:
-            driver_.StartRead();
-            break;
-        case ToolbarCommand::Write:
-            driver_.StartWrite();
-            break;
-        case ToolbarCommand::Relock:
+        case Command::Relock:
             RelockCalibration();
             break;
-        case ToolbarCommand::None:
+        case Command::Separator:
             break;
     }
 }
@@ -211,12 +189,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // --- what a transfer shows ---
 
 void MainWindow::SetTransferControlsEnabled(bool enabled) {
+    // New, Open and Save share their action with the File menu, which stays usable: their buttons
+    // wait with the whole toolbar. Read and write wait everywhere, their shortcuts too.
     toolbar_->setEnabled(enabled);
     programmingMenu_->menuAction()->setEnabled(enabled);
-    readItem_->setEnabled(enabled);
-    writeItem_->setEnabled(enabled);
-    toolbarButtons_.at(ToolbarCommand::Read)->setEnabled(enabled);
-    toolbarButtons_.at(ToolbarCommand::Write)->setEnabled(enabled);
+    Action(Command::Read)->setEnabled(enabled);
+    Action(Command::Write)->setEnabled(enabled);
 }
 
 void MainWindow::EnableBandFrameAndFocus() {

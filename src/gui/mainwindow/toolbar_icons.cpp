@@ -134,22 +134,17 @@ void DrawKey(QPainter& p) {
 
 using Drawing = void (*)(QPainter&);
 
-Drawing DrawingOf(ToolbarCommand command) {
-    switch (command) {
-        case ToolbarCommand::New:
-            return DrawSheet;
-        case ToolbarCommand::Open:
-            return DrawFolder;
-        case ToolbarCommand::Save:
-            return DrawDisk;
-        case ToolbarCommand::Read:
-            return DrawRead;
-        case ToolbarCommand::Write:
-            return DrawWrite;
-        case ToolbarCommand::Relock:
-            return DrawKey;
-        case ToolbarCommand::None:
-            break;
+constexpr struct {
+    Command command;
+    Drawing drawing;
+} kDrawings[] = {
+    {Command::New, DrawSheet}, {Command::Open, DrawFolder}, {Command::Save, DrawDisk},
+    {Command::Read, DrawRead}, {Command::Write, DrawWrite}, {Command::Relock, DrawKey},
+};
+
+Drawing DrawingOf(Command command) {
+    for (const auto& entry : kDrawings) {
+        if (entry.command == command) return entry.drawing;
     }
     return nullptr;
 }
@@ -186,7 +181,7 @@ class DrawnIconEngine : public QIconEngine {
 
 }  // namespace
 
-QIcon ToolbarIcon(ToolbarCommand command) {
+QIcon ToolbarIcon(Command command) {
     return QIcon(new DrawnIconEngine(DrawingOf(command)));
 }
 

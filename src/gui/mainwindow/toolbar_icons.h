@@ -5,10 +5,11 @@
 
 #include <QIcon>
 
-#include "gui/mainwindow/toolbar_keys.h"
+#include "gui/mainwindow/command_table.h"
 
 namespace qv {
 
-QIcon ToolbarIcon(ToolbarCommand command);
+// The picture of a toolbar command; an empty picture for any other command.
+QIcon ToolbarIcon(Command command);
 
 }  // namespace qv

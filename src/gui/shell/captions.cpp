@@ -75,11 +75,13 @@ void SetCaption(QObject* control, const QString& text) {
     }
 }
 
-void SetToolTip(QObject* toolbar, int button, const QString& text) {
+// Calls `set` with the toolbar and each of its actions that stands for button number `button`.
+template <typename Set>
+void ForToolbarButton(QObject* toolbar, int button, const Set& set) {
     auto* bar = qobject_cast<QToolBar*>(toolbar);
     if (bar == nullptr) return;
     for (QAction* action : bar->actions()) {
-        if (action->property(kToolbarButtonProperty).toInt() == button) action->setToolTip(text);
+        if (action->property(kToolbarButtonProperty).toInt() == button) set(*bar, *action);
     }
 }
 
@@ -101,7 +103,15 @@ void Apply(QWidget& root, const ControlsByName& controls, WindowId window,
                 }
                 break;
             case CaptionProperty::ToolTip:
-                SetToolTip(control, entry.index, text);
+                ForToolbarButton(control, entry.index,
+                                 [&](QToolBar&, QAction& button) { button.setToolTip(text); });
+                break;
+            case CaptionProperty::ButtonName:
+                ForToolbarButton(control, entry.index, [&](QToolBar& bar, QAction& button) {
+                    if (QWidget* shown = bar.widgetForAction(&button)) {
+                        shown->setAccessibleName(text);
+                    }
+                });
                 break;
             case CaptionProperty::GridHeader:
                 if (auto* view = qobject_cast<QAbstractItemView*>(control);

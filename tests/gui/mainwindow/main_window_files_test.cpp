@@ -149,7 +149,7 @@ TEST_F(FileCommands, NewAsksAndEmptiesTheChannels) {
     EXPECT_FALSE(State().Grid1[3][kColRxFrequency].empty());
 
     MessageBoxHand ok({kIdOk});
-    Action("Toolbar1Button1")->trigger();
+    ToolbarAction(1)->trigger();
     EXPECT_TRUE(State().Grid1[3][kColRxFrequency].empty());
 }
 

@@ -70,7 +70,7 @@ TEST_F(Transfers, WriteToARadioOfAnotherBandAsksOnce) {
     Start(Parameters{0, 0, 1});
     StartRadio(RadioImage(), 2);
     MessageBoxHand hand({kIdYes});
-    Action("Toolbar1Button6")->trigger();
+    ToolbarAction(6)->trigger();
     ASSERT_TRUE(TransferDone());
     ASSERT_EQ(hand.Seen().size(), 1u);
     EXPECT_EQ(hand.Seen()[0].text,

@@ -1,5 +1,6 @@
 // The main window as a user meets it: start-up, captions in both languages, menus, toolbar,
 // band question, lock, settings frame.
+#include <QAccessible>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QPushButton>
@@ -11,11 +12,13 @@
 #include <QMenuBar>
 #include <QTableView>
 #include <QToolBar>
+#include <QToolButton>
 #include <fstream>
+#include <map>
 
 #include "gui/gui_test_support.h"
-#include "i18n/msgbox.h"
 #include "gui/shell/web_link.h"
+#include "i18n/msgbox.h"
 
 namespace qv {
 namespace {
@@ -75,7 +78,7 @@ TEST_F(GuiTest, MenusAndToolbarInTheirOrder) {
     }
     EXPECT_EQ(keys, QStringList({"new", "open", "save", "-", "read", "write", "TAnMa"}));
     EXPECT_FALSE(Action("Toolbar1Button7")->isVisible());
-    EXPECT_EQ(Action("Toolbar1Button5")->toolTip(), QStringLiteral("读频"));
+    EXPECT_EQ(ToolbarAction(5)->toolTip(), QStringLiteral("读频"));
 }
 
 TEST_F(GuiTest, EnglishFromTheParameterFileAndBackByTheMenu) {
@@ -84,7 +87,7 @@ TEST_F(GuiTest, EnglishFromTheParameterFileAndBackByTheMenu) {
     EXPECT_EQ(Action("mnuEnglish")->text(), QStringLiteral("Englist"));
     EXPECT_EQ(Action("mnudtmf")->text(), QStringLiteral("Optional function "));
     EXPECT_EQ(Find<QComboBox>("Combo9")->currentText(), QStringLiteral("5 Group"));
-    EXPECT_EQ(Action("Toolbar1Button6")->toolTip(), QStringLiteral("Write frequency"));
+    EXPECT_EQ(ToolbarAction(6)->toolTip(), QStringLiteral("Write frequency"));
     EXPECT_EQ(Find<QTableView>("Grid1")->model()->headerData(7, Qt::Horizontal).toString(),
               QStringLiteral("Band"));
 
@@ -167,6 +170,74 @@ TEST_F(GuiTest, ControlsAreNamedForScreenReaders) {
     EXPECT_EQ(Find<QComboBox>("Combo4")->accessibleName(), QStringLiteral("Time-out Warn"));
     Action("mnuChinese")->trigger();
     EXPECT_EQ(Find<QComboBox>("Combo4")->accessibleName(), QStringLiteral("发射超时预警"));
+}
+
+// What a screen reader calls the toolbar's buttons (by key; the hidden service button too), the
+// menus and their visible items (by control name).
+struct AccessibleNames {
+    std::map<QString, QString> buttons;
+    std::map<QString, QString> menuItems;
+};
+
+QString NameOf(QObject* object) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
+    return accessible != nullptr ? accessible->text(QAccessible::Name) : QString();
+}
+
+AccessibleNames NamesOf(QMainWindow& window) {
+    AccessibleNames names;
+    auto* toolbar = window.findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+    for (QAction* action : toolbar->actions()) {
+        if (action->isSeparator()) continue;
+        auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action));
+        names.buttons[action->property("qvKey").toString()] =
+            button != nullptr ? NameOf(button) : QString();
+    }
+    // A menu's accessible children are its items in order; those of the menu bar are the menus.
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(window.menuBar());
+    const QList<QAction*> menus = window.menuBar()->actions();
+    for (int k = 0; k < menus.size(); ++k) {
+        QMenu* menu = menus[k]->menu();
+        names.menuItems[menu->objectName()] = bar->child(k)->text(QAccessible::Name);
+        QAccessibleInterface* items = QAccessible::queryAccessibleInterface(menu);
+        const QList<QAction*> actions = menu->actions();
+        for (int i = 0; i < actions.size(); ++i) {
+            if (actions[i]->isSeparator() || !actions[i]->isVisible()) continue;
+            names.menuItems[actions[i]->objectName()] = items->child(i)->text(QAccessible::Name);
+        }
+    }
+    return names;
+}
+
+TEST_F(GuiTest, ToolbarButtonsAndMenuItemsAreNamedInEitherLanguage) {
+    Start();
+    const AccessibleNames chinese = NamesOf(*window);
+    Action("mnuEnglish")->trigger();
+    const AccessibleNames english = NamesOf(*window);
+    Action("mnuChinese")->trigger();
+    const AccessibleNames chineseAgain = NamesOf(*window);
+
+    EXPECT_EQ(chinese.buttons.size(), 6u);
+    EXPECT_EQ(chinese.menuItems.size(), 6u + 23u) << "the menus and their visible items";
+    for (const AccessibleNames* names : {&chinese, &english, &chineseAgain}) {
+        for (const auto& [key, name] : names->buttons)
+            EXPECT_FALSE(name.isEmpty()) << key.toStdString();
+        for (const auto& [item, name] : names->menuItems) {
+            EXPECT_FALSE(name.isEmpty()) << item.toStdString();
+        }
+    }
+    for (const auto& [key, name] : english.buttons) {
+        EXPECT_NE(name, chinese.buttons.at(key)) << key.toStdString() << " follows the language";
+    }
+    EXPECT_EQ(chineseAgain.buttons, chinese.buttons);
+    EXPECT_EQ(chineseAgain.menuItems, chinese.menuItems);
+
+    // The names are not shown: the buttons keep to their pictures, the service button has no tip.
+    auto* toolbar = Find<QToolBar>("Toolbar1");
+    for (QToolButton* button : toolbar->findChildren<QToolButton*>()) {
+        EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    }
+    EXPECT_TRUE(toolbar->widgetForAction(ToolbarAction(7))->toolTip().isEmpty());
 }
 
 // Records the addresses the desktop would open, instead of starting a browser.
