@@ -5,11 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "rules/dialogs/optional_functions_rules.h"
-#include "rules/dialogs/optional_functions_rules.h"
-#include "rules/dialogs/optional_functions_rules.h"
 #include "i18n/msgbox.h"
 #include "image/image_test_support.h"
+#include "rules/dialogs/optional_functions_rules.h"
 #include "state/option_entries.h"
 
 namespace qv {
@@ -49,7 +47,24 @@ TEST_F(OptionalFunctionsRules, PriorityChoicesFollowTheChannelsInUse) {
          0,
          0,
          {kFixedNeedsChannel}},
-        {"fixed takes the first channel in use", {3, 5}, {{&OptionalFunctionsControls::Combo11, 1}}, 1, 2, {}},
+        {"fixed takes the first channel in use",
+         {3, 5},
+         {{&OptionalFunctionsControls::Combo11, 1}},
+         1,
+         2,
+         {}},
+        {"fixed finds channel 1 when it is the only one in use",
+         {1},
+         {{&OptionalFunctionsControls::Combo11, 1}},
+         1,
+         0,
+         {}},
+        {"fixed takes channel 1 before channel 4",
+         {1, 4},
+         {{&OptionalFunctionsControls::Combo11, 1}},
+         1,
+         0,
+         {}},
         {"a channel past 16 does not count",
          {17, 48},
          {{&OptionalFunctionsControls::Combo11, 1}},
@@ -58,11 +73,30 @@ TEST_F(OptionalFunctionsRules, PriorityChoicesFollowTheChannelsInUse) {
          {kFixedNeedsChannel}},
         {"channel 7 in use is taken, empty channel 9 returns to channel 3, not 7",
          {3, 7},
-         {{&OptionalFunctionsControls::Combo11, 1}, {&OptionalFunctionsControls::Combo12, 6}, {&OptionalFunctionsControls::Combo12, 8}},
+         {{&OptionalFunctionsControls::Combo11, 1},
+          {&OptionalFunctionsControls::Combo12, 6},
+          {&OptionalFunctionsControls::Combo12, 8}},
          1,
          2,
          {kEmptyChannelRefused}},
-        {"with mode none any channel may be chosen", {}, {{&OptionalFunctionsControls::Combo12, 8}}, 0, 8, {}},
+        {"channel 16 in use is kept as the priority channel",
+         {3, 16},
+         {{&OptionalFunctionsControls::Combo11, 1}, {&OptionalFunctionsControls::Combo12, 15}},
+         1,
+         15,
+         {}},
+        {"channel 16 empty is refused and the list returns to channel 3",
+         {3},
+         {{&OptionalFunctionsControls::Combo11, 1}, {&OptionalFunctionsControls::Combo12, 15}},
+         1,
+         2,
+         {kEmptyChannelRefused}},
+        {"with mode none any channel may be chosen",
+         {},
+         {{&OptionalFunctionsControls::Combo12, 8}},
+         0,
+         8,
+         {}},
         {"mode selected does not search", {}, {{&OptionalFunctionsControls::Combo11, 2}}, 2, 0, {}},
     };
     for (const auto& c : cases) {
@@ -75,7 +109,9 @@ TEST_F(OptionalFunctionsRules, PriorityChoicesFollowTheChannelsInUse) {
         }
         EXPECT_EQ(state.Form5.Combo11, c.mode);
         EXPECT_EQ(state.Form5.Combo12, c.channel);
-        ASSERT_EQ(host.shown.size(), c.messages.size());
+        // Every case runs, whichever failed before it.
+        EXPECT_EQ(host.shown.size(), c.messages.size());
+        if (host.shown.size() != c.messages.size()) continue;
         for (std::size_t k = 0; k < c.messages.size(); ++k) {
             EXPECT_EQ(host.shown[k].text, c.messages[k]);
             EXPECT_EQ(host.shown[k].style, kStyleOk);
@@ -204,12 +240,15 @@ TEST_F(OptionalFunctionsRules, OkMakesTheControlsTheHeldValuesAndLoadingThemShow
         int OptionalFunctionsControls::*list;
         int position;
     } choices[] = {
-        {&OptionalFunctionsControls::Combo4, 2},  {&OptionalFunctionsControls::Combo6, 0},   {&OptionalFunctionsControls::Combo7, 5},
-        {&OptionalFunctionsControls::Combo8, 4},  {&OptionalFunctionsControls::Combo9, 0},   {&OptionalFunctionsControls::Combo10, 0},
-        {&OptionalFunctionsControls::Combo11, 1}, {&OptionalFunctionsControls::Combo13, 91}, {&OptionalFunctionsControls::Combo14, 0},
-        {&OptionalFunctionsControls::Combo15, 3}, {&OptionalFunctionsControls::Combo0, 3},   {&OptionalFunctionsControls::Combo16, 3},
-        {&OptionalFunctionsControls::Combo18, 3}, {&OptionalFunctionsControls::Combo17, 0},  {&OptionalFunctionsControls::Combo19, 16},
-        {&OptionalFunctionsControls::Combo20, 0}, {&OptionalFunctionsControls::Combo22, 6},  {&OptionalFunctionsControls::Combo21, 15},
+        {&OptionalFunctionsControls::Combo4, 2},   {&OptionalFunctionsControls::Combo6, 0},
+        {&OptionalFunctionsControls::Combo7, 5},   {&OptionalFunctionsControls::Combo8, 4},
+        {&OptionalFunctionsControls::Combo9, 0},   {&OptionalFunctionsControls::Combo10, 0},
+        {&OptionalFunctionsControls::Combo11, 1},  {&OptionalFunctionsControls::Combo13, 91},
+        {&OptionalFunctionsControls::Combo14, 0},  {&OptionalFunctionsControls::Combo15, 3},
+        {&OptionalFunctionsControls::Combo0, 3},   {&OptionalFunctionsControls::Combo16, 3},
+        {&OptionalFunctionsControls::Combo18, 3},  {&OptionalFunctionsControls::Combo17, 0},
+        {&OptionalFunctionsControls::Combo19, 16}, {&OptionalFunctionsControls::Combo20, 0},
+        {&OptionalFunctionsControls::Combo22, 6},  {&OptionalFunctionsControls::Combo21, 15},
     };
     for (const auto& c : choices) ChooseOptionalFunctionList(state, host, c.list, c.position);
     SetOptionalFunctionCheck(state, &OptionalFunctionsControls::Check3, false);
