@@ -1,11 +1,11 @@
 // new, resave and show: the file commands as a freshly started tool runs them.
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "cli/commands.h"
 #include "cli/console_host.h"
 #include "cli/setup_report.h"
+#include "cli/standard_output.h"
 #include "rules/program/file_commands.h"
 #include "rules/program/startup.h"
 
@@ -35,7 +35,7 @@ void Show(const std::string& in) {
     ConsoleHost host;
     ProgramState state = StartupState(host, kEnglish);
     Check(OpenSetupFile(in, state, host), in);
-    std::fputs(("Set-up " + in + "\n" + SetupReport(state)).c_str(), stdout);
+    PrintToStandardOutput("Set-up " + in + "\n" + SetupReport(state));
 }
 
 }  // namespace

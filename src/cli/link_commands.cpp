@@ -13,6 +13,7 @@
 #include "cli/console_host.h"
 #include "cli/console_view.h"
 #include "cli/failure_text.h"
+#include "cli/standard_output.h"
 #include "image/image_codec.h"
 #include "link/qt/serial_port.h"
 #include "link/qt/transfer_driver.h"
@@ -136,8 +137,8 @@ void Read(const std::string& device, const std::string& out) {
     if (const Status saved = SaveSetupFile(out, state); !saved.ok()) {
         throw CommandFailed(out + ": " + saved.Describe(Language::English));
     }
-    std::printf("Read a %s radio on %s into %s\n", BandName(result.identifiedBand).c_str(),
-                port.DeviceName().c_str(), out.c_str());
+    PrintToStandardOutput("Read a " + BandName(result.identifiedBand) + " radio on " +
+                          port.DeviceName() + " into " + out + "\n");
 }
 
 void Write(const std::string& device, const std::string& in, bool answerYes,
@@ -157,8 +158,9 @@ void Write(const std::string& device, const std::string& in, bool answerYes,
     const TransferResult result = RunTransfer(state, host, port, "Writing", true);
     switch (result.outcome) {
         case TransferOutcome::WriteComplete:
-            std::printf("Wrote %s into the radio on %s%s\n", in.c_str(), port.DeviceName().c_str(),
-                        unlockCalibration ? " (with the power calibration)" : "");
+            PrintToStandardOutput("Wrote " + in + " into the radio on " + port.DeviceName() +
+                                  (unlockCalibration ? " (with the power calibration)" : "") +
+                                  "\n");
             return;
         case TransferOutcome::PortNotOpen:
             throw CommandFailed(PortFailure(port));
@@ -190,8 +192,8 @@ void Simulate(int band, const std::string& imageFile, const std::string& faultNa
     PtyServer server(VirtualRadio(image, band, fault), paced);
     std::string error;
     if (!server.Start(&error)) throw CommandFailed("cannot start the virtual radio: " + error);
-    std::printf("%s\n", server.DevicePath().c_str());
-    std::fflush(stdout);
+    // Nobody could reach a radio whose device was never told: then it ends at once.
+    PrintToStandardOutput(server.DevicePath() + "\n");
     std::fprintf(stderr,
                  "Virtual %s radio%s%s on %s; point the tool at it (e.g. QV7100_COM1=%s). "
                  "Ctrl+C ends it.\n",

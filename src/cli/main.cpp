@@ -1,5 +1,6 @@
 // qv7100-cli: the tool's set-up files and radio link without windows.
-// Exit status: 0 success, 1 the command failed (reason on standard error), 2 usage error.
+// Exit status: 0 success, 1 the command failed (reason on standard error; what could not be
+// written to standard output counts as a failure), 2 usage error.
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/standard_output.h"
 
 namespace {
 
@@ -46,7 +48,14 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& e) {  // --help, --help-all, --version
-        return app.exit(e);
+        const int status = app.exit(e);
+        try {
+            qv::cli::CheckStandardOutput();
+        } catch (const qv::cli::CommandFailed& failed) {
+            Report(failed.what());
+            return 1;
+        }
+        return status;
     } catch (const CLI::ParseError& e) {
         // The parser would only say that a command is required.
         if (const std::string word = CommandWord(argc, argv);
@@ -59,6 +68,7 @@ int main(int argc, char** argv) {
     }
     try {
         if (run) run();
+        qv::cli::CheckStandardOutput();
         return 0;
     } catch (const qv::cli::CommandFailed& e) {
         Report(e.what());

@@ -106,6 +106,12 @@ constexpr std::string_view kPermissionTail[] = {
     ". On Linux, add yourself to the 'dialout' group (sudo usermod -aG dialout $USER) and log in "
     "again."};
 
+constexpr std::string_view kUnstorableHead[] = {"对讲机无法存储这些字符，已略去：“",
+                                                "The radio cannot store these characters; left "
+                                                "out: \""};
+constexpr std::string_view kUnstorableTail[] = {"”", "\""};
+constexpr std::string_view kListCutShort = "…";
+
 std::size_t Slot(Language language) {
     return language == Language::English ? 1 : 0;
 }
@@ -125,6 +131,13 @@ std::string PortBusyMessage(int port, Language language) {
 
 std::string PortPermissionMessage(std::string_view device, Language language) {
     return Frame(kPermissionHead[Slot(language)], device, kPermissionTail[Slot(language)]);
+}
+
+std::string UnstorableCharactersMessage(std::string_view characters, bool more, Language language) {
+    std::string text =
+        Frame(kUnstorableHead[Slot(language)], characters, kUnstorableTail[Slot(language)]);
+    if (more) text += kListCutShort;
+    return text;
 }
 
 }  // namespace qv

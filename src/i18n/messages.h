@@ -56,4 +56,8 @@ std::string PortBusyMessage(int port, Language language);
 // Linux). `device` is the device path.
 std::string PortPermissionMessage(std::string_view device, Language language);
 
+// Characters typed or pasted into a text the radio keeps, left out because the radio cannot
+// store them; `characters` lists them, and `more` says that the list was cut short.
+std::string UnstorableCharactersMessage(std::string_view characters, bool more, Language language);
+
 }  // namespace qv

@@ -103,11 +103,32 @@ std::vector<std::uint8_t> ToLatin1(std::string_view utf8) {
     return bytes;
 }
 
+bool RadioStoresCharacter(char32_t code) {
+    return code < kNoCharacterByte;
+}
+
+StorableSplit SplitStorable(std::string_view utf8) {
+    constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+    StorableSplit split;
+    split.kept.reserve(utf8.size());
+    while (!utf8.empty()) {
+        const Decoded c = DecodeUtf8(utf8);
+        const std::string_view character = c.valid ? utf8.substr(0, c.length) : kReplacement;
+        if (c.valid && RadioStoresCharacter(c.code)) {
+            split.kept += character;
+        } else if (split.refused.find(character) == std::string::npos) {
+            split.refused += character;
+        }
+        utf8.remove_prefix(c.length);
+    }
+    return split;
+}
+
 bool FitsField(std::string_view utf8, std::size_t fieldBytes) {
     std::size_t count = 0;
     while (!utf8.empty()) {
         const Decoded c = DecodeUtf8(utf8);
-        if (!c.valid || c.code > 0xFF || ++count > fieldBytes) return false;
+        if (!c.valid || !RadioStoresCharacter(c.code) || ++count > fieldBytes) return false;
         utf8.remove_prefix(c.length);
     }
     return true;

@@ -22,10 +22,25 @@ int ValInt(std::string_view text);
 // Texts go to the radio one byte per character (Latin-1). A character with no single-byte code,
 // or a broken UTF-8 sequence (an overlong form included), becomes '?', so a field never grows.
 inline constexpr std::uint8_t kUnmappableByte = '?';
+// The byte that fills a text field after its last character.
+inline constexpr std::uint8_t kNoCharacterByte = 0xFF;
 std::vector<std::uint8_t> ToLatin1(std::string_view utf8);
 
-// True when every character of `utf8` has a single-byte code and there are at most `fieldBytes`
-// of them, so the text reaches the radio as typed. For the editors of the texts the image carries.
+// Whether the radio keeps character `code` in its texts: one byte per character, the character's
+// code being the byte, and 0xFF stands for "no character", so U+00FF would be lost on reading back.
+bool RadioStoresCharacter(char32_t code);
+
+// A text split into what the radio keeps and what it does not: `kept` holds the characters the
+// radio stores, in order; `refused` every other character once, in the order first met (a broken
+// UTF-8 sequence as U+FFFD).
+struct StorableSplit {
+    std::string kept;
+    std::string refused;
+};
+StorableSplit SplitStorable(std::string_view utf8);
+
+// True when the radio stores every character of `utf8` and there are at most `fieldBytes` of
+// them, so the text reaches the radio as typed. For the editors of the texts the image carries.
 bool FitsField(std::string_view utf8, std::size_t fieldBytes);
 // The character with code `byte`, as UTF-8.
 std::string Latin1Char(std::uint8_t byte);

@@ -6,7 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -49,12 +51,16 @@ class Cli : public ::testing::Test {
         return {std::istreambuf_iterator<char>(file), {}};
     }
 
-    // Standard input is no terminal, as for a script.
-    Result Run(const std::string& arguments) const {
-        const std::string command = std::string(QV7100_CLI) + " " + arguments + " </dev/null >" +
-                                    (dir / "out").string() + " 2>" + (dir / "err").string();
+    // Standard input is no terminal, as for a script. Standard output goes to `output` when one
+    // is named (and is then not read back); `wrapper` is a command that runs the program.
+    Result Run(const std::string& arguments, const std::string& output = "",
+               const std::string& wrapper = "") const {
+        const std::string out = output.empty() ? (dir / "out").string() : output;
+        const std::string command = wrapper + std::string(QV7100_CLI) + " " + arguments +
+                                    " </dev/null >" + out + " 2>" + (dir / "err").string();
         const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Read(dir / "out"), Read(dir / "err")};
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+                output.empty() ? Read(dir / "out") : std::string(), Read(dir / "err")};
     }
 
     // A set-up file with two channels in band 1, written as Save writes it.
@@ -172,6 +178,65 @@ TEST_F(Cli, ShowPrintsTheSetupInEnglish) {
     }
 }
 
+// Texts of the set-up come from any bytes of the image: a control character reaches the terminal
+// as an escape, never as itself (ESC could clear the screen or set the window's title), and the
+// backslash and the quote are escaped too, so that the output reads back unambiguously.
+TEST_F(Cli, ShowEscapesControlCharactersOfTheTexts) {
+    test::ScriptedHost host;
+    ProgramState state = StartupState(host, 1);
+    state.EmbeddedInfo[0] = "\x1b]0;owned\x07\x1b[2J\r";
+    state.EmbeddedInfo[1] = "a\\x1b \"q\" \xC2\x9B\x7F\x01 \xC3\xA9";  // U+009B (CSI), DEL, é
+    const ImageBytes image = EncodeImageBytes(state);
+    std::ofstream(dir / "texts.DAT", std::ios::binary)
+        << kDatSignature << std::string(image.begin(), image.end());
+
+    const Result result = Run("show " + (dir / "texts.DAT").string());
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.out.find("Line 1  \"\\x1b]0;owned\\x07\\x1b[2J\\x0d\"\n"), std::string::npos)
+        << result.out;
+    EXPECT_NE(result.out.find("Line 2  \"a\\\\x1b \\\"q\\\" \\x9b\\x7f\\x01 \xC3\xA9\"\n"),
+              std::string::npos)
+        << result.out;
+    for (const char control : {'\x1b', '\x07', '\r', '\x7f', '\x01'}) {
+        EXPECT_EQ(result.out.find(control), std::string::npos) << int(control);
+    }
+    EXPECT_EQ(result.out.find("\xC2\x9B"), std::string::npos);
+}
+
+// What a command prints on standard output must arrive: a full disk is an error with a word.
+TEST_F(Cli, AStandardOutputThatCannotBeWrittenFailsTheCommand) {
+    const std::string sample = SampleFile().string();
+    const struct {
+        std::string arguments;
+        int exitCode;
+    } cases[] = {
+        {"show " + sample, 1},
+        {"--version", 1},
+        {"show --help", 1},
+        {"new " + (dir / "new.DAT").string(), 0},  // prints nothing
+    };
+    for (const auto& c : cases) {
+        const Result result = Run(c.arguments, "/dev/full");
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments;
+        if (c.exitCode == 0) {
+            EXPECT_EQ(result.err, "") << c.arguments;
+            continue;
+        }
+        EXPECT_EQ(result.err, "qv7100-cli: cannot write to standard output: " +
+                                  std::string(std::strerror(ENOSPC)) + "\n")
+            << c.arguments;
+    }
+    EXPECT_TRUE(fs::exists(dir / "new.DAT"));
+
+    // The virtual radio's device is all that simulate prints: without it nobody can reach the
+    // radio, so it ends at once instead of serving.
+    // Were it serving, an interrupt would end it after a while, with status 0.
+    const Result simulate = Run("simulate", "/dev/full", "timeout -s INT 60 ");
+    EXPECT_EQ(simulate.exitCode, 1);
+    EXPECT_NE(simulate.err.find("qv7100-cli: cannot write to standard output"), std::string::npos)
+        << simulate.err;
+}
+
 class CliWithRadio : public Cli {
   protected:
     std::unique_ptr<PtyServer> radio;
@@ -259,6 +324,25 @@ TEST_F(CliWithRadio, ReadResolvesComPortsThroughTheEnvironment) {
     ::unsetenv("QV7100_COM5");
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_TRUE(fs::exists(dir / "read.DAT"));
+}
+
+// The line that says what a transfer did is its report: when it cannot be written the command
+// fails, though the radio was read (the file is saved) or written.
+TEST_F(CliWithRadio, TransfersFailWhenTheirLineCannotBeWritten) {
+    StartRadio(1);
+    const Result read =
+        Run("read --port " + radio->DevicePath() + " " + (dir / "read.DAT").string(), "/dev/full");
+    EXPECT_EQ(read.exitCode, 1);
+    EXPECT_NE(read.err.find("qv7100-cli: cannot write to standard output"), std::string::npos)
+        << read.err;
+    EXPECT_EQ(Read(dir / "read.DAT"), Read(dir / "radio.DAT"));
+
+    const Result write =
+        Run("write --port " + radio->DevicePath() + " " + SampleFile().string(), "/dev/full");
+    EXPECT_EQ(write.exitCode, 1);
+    EXPECT_NE(write.err.find("qv7100-cli: cannot write to standard output"), std::string::npos)
+        << write.err;
+    EXPECT_EQ(radio->Snapshot().blocksWritten.size(), 88u);
 }
 
 TEST_F(CliWithRadio, AFailedReadCreatesNoFile) {

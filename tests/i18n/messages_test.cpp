@@ -72,6 +72,22 @@ TEST(Messages, PortPermissionNamesTheDeviceAndTheGroup) {
     }
 }
 
+TEST(Messages, UnstorableCharactersAreNamedInBothLanguages) {
+    const struct {
+        bool more;
+        Language language;
+        std::string_view text;
+    } cases[] = {
+        {false, Language::Chinese, "对讲机无法存储这些字符，已略去：“信息”"},
+        {true, Language::Chinese, "对讲机无法存储这些字符，已略去：“信息”…"},
+        {false, Language::English, "The radio cannot store these characters; left out: \"信息\""},
+        {true, Language::English, "The radio cannot store these characters; left out: \"信息\"…"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(UnstorableCharactersMessage("信息", c.more, c.language), c.text);
+    }
+}
+
 TEST(MsgBoxStyle, DecodesTheStylesTheToolUses) {
     struct Case {
         int style;

@@ -84,8 +84,56 @@ TEST(FitsField, SaysWhetherATextReachesTheRadioAsTyped) {
         {"\xE4\xBB\xB7", 32, false},    // no single-byte code
         {"\xC1\x81", 32, false},        // overlong form of "A"
         {"A\xC3", 32, false},           // broken sequence
+        {"\xC3\xBF", 32, false},        // ÿ is 0xFF, "no character" to the radio
     };
     for (const auto& c : cases) EXPECT_EQ(FitsField(c.text, c.field), c.fits) << c.text;
+}
+
+TEST(RadioStoresCharacter, KeepsTheCodesOfOneByteButTheNoCharacterByte) {
+    const struct {
+        char32_t code;
+        bool stored;
+    } cases[] = {
+        {U'A', true},       {U'\0', true},      {U'\x1B', true},     {U'~', true},
+        {U'\x7F', true},    {U'\x80', true},    {U'\xE9', true},     {U'\xFE', true},
+        {U'\xFF', false},   {U'\x100', false},  {U'\x20AC', false},  {U'\x4FE1', false},
+        {U'\x3000', false}, {U'\xFFFD', false}, {U'\x1F600', false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RadioStoresCharacter(c.code), c.stored) << std::hex << "U+" << +c.code;
+    }
+}
+
+TEST(SplitStorable, KeepsWhatTheRadioStoresAndNamesEveryOtherCharacterOnce) {
+    const struct {
+        const char* what;
+        std::string text;
+        std::string kept;
+        std::string refused;
+    } cases[] = {
+        {"empty", "", "", ""},
+        {"all kept", "Caf\xC3\xA9 42!", "Caf\xC3\xA9 42!", ""},
+        {"control characters are single bytes", "\x1B[2J\t", "\x1B[2J\t", ""},
+        {"Chinese", "\xE4\xBF\xA1\xE6\x81\xAF", "", "\xE4\xBF\xA1\xE6\x81\xAF"},
+        {"mixed, in order",
+         "A\xE4\xBF\xA1"
+         "B\xC3\xBF"
+         "C",
+         "ABC", "\xE4\xBF\xA1\xC3\xBF"},
+        {"each refused character once",
+         "\xE4\xBF\xA1"
+         "a\xE4\xBF\xA1"
+         "b\xE2\x82\xAC\xE4\xBF\xA1",
+         "ab", "\xE4\xBF\xA1\xE2\x82\xAC"},
+        {"a character beyond 16 bits", "x\xF0\x9F\x98\x80y", "xy", "\xF0\x9F\x98\x80"},
+        {"a broken sequence", "A\xC3", "A", "\xEF\xBF\xBD"},
+    };
+    for (const auto& c : cases) {
+        const StorableSplit split = SplitStorable(c.text);
+        EXPECT_EQ(split.kept, c.kept) << c.what;
+        EXPECT_EQ(split.refused, c.refused) << c.what;
+        EXPECT_TRUE(FitsField(split.kept, split.kept.size())) << c.what;
+    }
 }
 
 TEST(Status, SuccessCarriesNoMessage) {

@@ -2,11 +2,33 @@
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QValidator>
 
+#include "image/text.h"
 #include "rules/dialogs/embedded_info_rules.h"
 
 namespace qv {
 namespace {
+
+// Every change of the box's text passes here, whatever made it: the characters the radio cannot
+// store are taken out (the cursor keeps its place among the others) and reported.
+class StorableCharacters : public QValidator {
+  public:
+    explicit StorableCharacters(EmbeddedInfoBox& box) : QValidator(&box), box_(box) {}
+
+    State validate(QString& input, int& position) const override {
+        const StorableSplit split = SplitStorable(input.toStdString());
+        if (split.refused.empty()) return Acceptable;
+        position = static_cast<int>(
+            QString::fromStdString(SplitStorable(input.left(position).toStdString()).kept).size());
+        input = QString::fromStdString(split.kept);
+        emit box_.CharactersRefused(split.refused);
+        return Acceptable;
+    }
+
+  private:
+    EmbeddedInfoBox& box_;
+};
 
 // A key that types a character into the box; shortcuts (Ctrl+V, Ctrl+A), moves and Delete do not.
 bool TypesCharacter(const QKeyEvent& event) {
@@ -17,6 +39,10 @@ bool TypesCharacter(const QKeyEvent& event) {
 }
 
 }  // namespace
+
+EmbeddedInfoBox::EmbeddedInfoBox(QWidget* parent) : QLineEdit(parent) {
+    setValidator(new StorableCharacters(*this));
+}
 
 bool EmbeddedInfoBox::Accepts(bool backspace) const {
     return EmbeddedInfoKeyAccepted(text().toStdString(),

@@ -1,13 +1,15 @@
 #include "gui/dialogs/embedded_info_dialog.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "rules/dialogs/embedded_info_rules.h"
 #include "gui/dialogs/embedded_info_box.h"
 #include "gui/shell/captions.h"
 #include "gui/shell/twips.h"
+#include "rules/dialogs/embedded_info_rules.h"
 
 namespace qv {
 namespace {
@@ -28,13 +30,22 @@ EmbeddedInfoDialog::EmbeddedInfoDialog(Program& program) : DialogWindow(program,
         auto* edit = new EmbeddedInfoBox;
         edit->setObjectName(QStringLiteral("Text%1").arg(box + 1));
         edit->setMinimumWidth(TwipsToPixelsX(kBoxWidthTwips, *this));
+        connect(edit, &EmbeddedInfoBox::CharactersRefused, this, &EmbeddedInfoDialog::Refused);
         connect(edit, &QLineEdit::textEdited, this, [this, box](const QString& text) {
+            // An edit that left nothing out makes an earlier note stale.
+            if (!refusedThisEdit_) ClearNote();
+            refusedThisEdit_ = false;
             program_.Changed(
                 EditEmbeddedInfo(program_.State(), static_cast<int>(box), text.toStdString()));
         });
         layout->addWidget(edit);
         boxes_[box] = edit;
     }
+    note_ = new QLabel;
+    note_->setObjectName(QStringLiteral("RefusedNote"));
+    note_->setWordWrap(true);
+    note_->hide();
+    layout->addWidget(note_);
     layout->addStretch(1);
 
     layout->addLayout(ButtonRow([this] { Accept(); }));
@@ -50,6 +61,7 @@ void EmbeddedInfoDialog::Refresh(Changes changes) {
         for (std::size_t box = 0; box < boxes_.size(); ++box) {
             boxes_[box]->setAccessibleName(windowTitle() + QStringLiteral(" %1").arg(box + 1));
         }
+        if (!refused_.empty()) ShowNote();
     }
     if (!changes.Has(StatePart::Form7)) return;
     for (std::size_t box = 0; box < boxes_.size(); ++box) {
@@ -59,6 +71,30 @@ void EmbeddedInfoDialog::Refresh(Changes changes) {
         const QSignalBlocker blocker(boxes_[box]);
         boxes_[box]->setText(text);
     }
+}
+
+void EmbeddedInfoDialog::hideEvent(QHideEvent* event) {
+    ClearNote();
+    DialogWindow::hideEvent(event);
+}
+
+void EmbeddedInfoDialog::Refused(const std::string& characters) {
+    refusedThisEdit_ = true;
+    refused_ = characters;
+    ShowNote();
+    QApplication::beep();
+}
+
+void EmbeddedInfoDialog::ShowNote() {
+    note_->setText(ToQString(
+        RefusedCharactersNote(refused_, MessageLanguage(program_.State().LanguageIsEnglish))));
+    note_->show();
+}
+
+void EmbeddedInfoDialog::ClearNote() {
+    refused_.clear();
+    note_->clear();
+    note_->hide();
 }
 
 void EmbeddedInfoDialog::Accept() {

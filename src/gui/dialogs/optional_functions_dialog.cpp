@@ -13,19 +13,19 @@
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include <optional>
 
 #include "gui/dialogs/dtmf_code_grid.h"
-#include "rules/dialogs/optional_functions_rules.h"
-#include "rules/dialogs/optional_functions_rules.h"
-#include "rules/dialogs/service_access.h"
-#include "rules/dialogs/time_of_day.h"
-#include "i18n/list_items.h"
 #include "gui/shell/captions.h"
 #include "gui/shell/clickable_label.h"
 #include "gui/shell/list_controls.h"
 #include "gui/shell/twips.h"
+#include "i18n/list_items.h"
+#include "rules/dialogs/optional_functions_rules.h"
+#include "rules/dialogs/service_access.h"
+#include "rules/dialogs/time_of_day.h"
 
 namespace qv {
 namespace {
@@ -54,23 +54,35 @@ constexpr ListRow kListRows[] = {
     {"Label10", "Combo7", ListId::VoxGain, &OptionalFunctionsControls::Combo7, Section::Vox},
     {"Label9", "Combo8", ListId::VoxDelay, &OptionalFunctionsControls::Combo8, Section::Vox},
     {"Label7", "Combo9", ListId::VoxVolume, &OptionalFunctionsControls::Combo9, Section::Vox},
-    {"Label2", "Combo1", ListId::CurrentChannel, &OptionalFunctionsControls::Combo1, Section::General},
+    {"Label2", "Combo1", ListId::CurrentChannel, &OptionalFunctionsControls::Combo1,
+     Section::General},
     {"Label4", "Combo4", ListId::PttId, &OptionalFunctionsControls::Combo4, Section::General},
-    {"Label11", "Combo10", ListId::RemoteAlarm, &OptionalFunctionsControls::Combo10, Section::General},
+    {"Label11", "Combo10", ListId::RemoteAlarm, &OptionalFunctionsControls::Combo10,
+     Section::General},
     {"Label3", "Combo2", ListId::CallAnswer, &OptionalFunctionsControls::Combo2, Section::General},
     {"Label5", "Combo3", ListId::WorkGroup, &OptionalFunctionsControls::Combo3, Section::General},
-    {"Label14", "Combo11", ListId::PriorityMode, &OptionalFunctionsControls::Combo11, Section::Scan},
-    {"Label15", "Combo12", ListId::PriorityChannel, &OptionalFunctionsControls::Combo12, Section::Scan},
-    {"Label17", "Combo13", ListId::RetraceTimeA, &OptionalFunctionsControls::Combo13, Section::Scan},
-    {"Label16", "Combo14", ListId::RetraceTimeB, &OptionalFunctionsControls::Combo14, Section::Scan},
-    {"Label18", "Combo15", ListId::ReturnChannel, &OptionalFunctionsControls::Combo15, Section::Scan},
+    {"Label14", "Combo11", ListId::PriorityMode, &OptionalFunctionsControls::Combo11,
+     Section::Scan},
+    {"Label15", "Combo12", ListId::PriorityChannel, &OptionalFunctionsControls::Combo12,
+     Section::Scan},
+    {"Label17", "Combo13", ListId::RetraceTimeA, &OptionalFunctionsControls::Combo13,
+     Section::Scan},
+    {"Label16", "Combo14", ListId::RetraceTimeB, &OptionalFunctionsControls::Combo14,
+     Section::Scan},
+    {"Label18", "Combo15", ListId::ReturnChannel, &OptionalFunctionsControls::Combo15,
+     Section::Scan},
     {"Label25", "Combo0", ListId::DtmfRate, &OptionalFunctionsControls::Combo0, Section::Dtmf},
-    {"Label21", "Combo16", ListId::FirstDigitTime, &OptionalFunctionsControls::Combo16, Section::Dtmf},
-    {"Label23", "Combo18", ListId::FirstDigitDelay, &OptionalFunctionsControls::Combo18, Section::Dtmf},
-    {"Label22", "Combo17", ListId::StarHashTone, &OptionalFunctionsControls::Combo17, Section::Dtmf},
+    {"Label21", "Combo16", ListId::FirstDigitTime, &OptionalFunctionsControls::Combo16,
+     Section::Dtmf},
+    {"Label23", "Combo18", ListId::FirstDigitDelay, &OptionalFunctionsControls::Combo18,
+     Section::Dtmf},
+    {"Label22", "Combo17", ListId::StarHashTone, &OptionalFunctionsControls::Combo17,
+     Section::Dtmf},
     {"Label24", "Combo19", ListId::DKey, &OptionalFunctionsControls::Combo19, Section::Dtmf},
-    {"Label26", "Combo20", ListId::DtmfSidetone, &OptionalFunctionsControls::Combo20, Section::Dtmf},
-    {"Label28", "Combo22", ListId::GroupCallCode, &OptionalFunctionsControls::Combo22, Section::Dtmf},
+    {"Label26", "Combo20", ListId::DtmfSidetone, &OptionalFunctionsControls::Combo20,
+     Section::Dtmf},
+    {"Label28", "Combo22", ListId::GroupCallCode, &OptionalFunctionsControls::Combo22,
+     Section::Dtmf},
     {"Label27", "Combo21", ListId::AutoReset, &OptionalFunctionsControls::Combo21, Section::Dtmf},
 };
 
@@ -111,6 +123,16 @@ std::optional<ServiceLabel> ServiceLabelNamed(std::string_view name) {
     }
     return std::nullopt;
 }
+
+// A resume-delay box takes only what the core's rule accepts: a key or a paste that would make
+// its text unacceptable is not typed.
+class ResumeDelayValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return ResumeDelayTextAcceptable(input.toStdString()) ? Acceptable : Invalid;
+    }
+};
 
 QString Name(const char* name) {
     return QString::fromLatin1(name);
@@ -204,6 +226,7 @@ QWidget* OptionalFunctionsDialog::BuildPanel() {
         const ResumeDelayStep& link = kResumeDelaySteps[k];
         auto* box = new QLineEdit;
         box->setObjectName(Name(row.box));
+        box->setValidator(new ResumeDelayValidator(box));
         connect(box, &QLineEdit::textEdited, this, [this, &link](const QString& text) {
             program_.Changed(TypeResumeDelay(state_, link.text, text.toStdString()));
         });

@@ -1,12 +1,16 @@
 // The embedded-information dialog (Form7): its load step, and typing into it. Each line goes into
-// 32 bytes of the image, so typing stops at 32 characters; Backspace always works and a selection
-// can be typed over. Text that arrives without typing (pasted or dropped) is kept whole: the codec
-// writes its first 32 characters, and a character without a single-byte code as '?'.
+// 32 bytes of the image, one byte per character, so typing stops at 32 characters; Backspace always
+// works and a selection can be typed over. Text that arrives without typing (pasted or dropped) is
+// kept whole: the codec writes its first 32 characters. Characters the radio cannot store are
+// refused wherever they come from (typed, an input method, pasted, dropped): the boxes keep the
+// others and a note names the refused ones, so what a box shows is what the radio gets.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "i18n/language.h"
 #include "state/changes.h"
 #include "state/program_state.h"
 
@@ -26,6 +30,11 @@ Changes EditEmbeddedInfo(Setup& setup, int box, std::string text);
 
 // OK: both boxes become the held embedded information, unchanged and unchecked.
 Changes StoreEmbeddedInfo(Setup& setup);
+
+// The note for characters a box refused (`refused` as SplitStorable gives them): it names the
+// first kRefusedCharactersNamed of them and says when there were more.
+inline constexpr std::size_t kRefusedCharactersNamed = 12;
+std::string RefusedCharactersNote(std::string_view refused, Language language);
 
 void LoadEmbeddedInfoDialog(Setup& setup);
 

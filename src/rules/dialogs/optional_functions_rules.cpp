@@ -13,7 +13,8 @@
 
 namespace qv {
 
-Changes ChooseOptionalFunctionList(Setup& setup, Host& host, int OptionalFunctionsControls::*list, int position) {
+Changes ChooseOptionalFunctionList(Setup& setup, Host& host, int OptionalFunctionsControls::*list,
+                                   int position) {
     SetOptionalFunctionControl(setup, host, list, position);
     return StatePart::Form5;
 }
@@ -23,13 +24,27 @@ Changes SetOptionalFunctionCheck(Setup& setup, int OptionalFunctionsControls::*b
     return StatePart::Form5;
 }
 
-Changes TypeResumeDelay(Setup& setup, std::string OptionalFunctionsControls::*box, std::string text) {
+bool ResumeDelayTextAcceptable(std::string_view text) {
+    constexpr std::size_t kMaxDigits = 3;
+    if (text.size() > kMaxDigits) return false;
+    int seconds = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return false;
+        seconds = seconds * 10 + (c - '0');
+    }
+    return seconds <= kResumeDelayMax;
+}
+
+Changes TypeResumeDelay(Setup& setup, std::string OptionalFunctionsControls::*box,
+                        std::string text) {
+    if (!ResumeDelayTextAcceptable(text)) return {};
     setup.Form5.*box = std::move(text);
     return StatePart::Form5;
 }
 
 Changes MoveResumeDelayStep(Setup& setup, const ResumeDelayStep& step, int value) {
     const int held = std::clamp(value, 0, kResumeDelayMax);
+    if (setup.Form5.*step.step == held) return {};
     setup.Form5.*step.step = held;
     setup.Form5.*step.text = std::to_string(held);
     return StatePart::Form5;
@@ -129,7 +144,8 @@ void WarnAboutDtmfCode(Host& host, std::string_view code) {
                      kStyleOkStop, "");
 }
 
-void SetOptionalFunctionControl(Setup& setup, Host& host, int OptionalFunctionsControls::*control, int position) {
+void SetOptionalFunctionControl(Setup& setup, Host& host, int OptionalFunctionsControls::*control,
+                                int position) {
     if (control == &OptionalFunctionsControls::Combo11) {
         SetPriorityMode(setup, host, position);
     } else if (control == &OptionalFunctionsControls::Combo12) {
@@ -146,7 +162,7 @@ void LoadOptionalFunctionsDialog(Setup& setup, Host& host) {
     form.Combo3 = 0;
     for (const OptionControlLink& link : kOptionTextControls) {
         SetOptionalFunctionControl(setup, host, link.control,
-                        ValInt(setup.OptionText[link.entry]) + link.bias);
+                                   ValInt(setup.OptionText[link.entry]) + link.bias);
     }
     for (const OptionTextBoxLink& box : kOptionTextBoxes)
         form.*box.control = setup.OptionText[box.entry];

@@ -28,6 +28,11 @@ inline constexpr std::array<ResumeDelayStep, 2> kResumeDelaySteps = {{
 // The radio accepts resume delays up to 300 seconds.
 inline constexpr int kResumeDelayMax = 300;
 
+// Whether a resume-delay box may hold `text`: whole seconds 0..300 in digits (at most three of
+// them), or nothing, which the image takes as 0. A sign, a point, a letter or a larger number
+// would reach the radio as a value it refuses or as 0.
+bool ResumeDelayTextAcceptable(std::string_view text);
+
 // The user chose `position` in `list`; the priority mode and channel run their rules, which may
 // ask and put the list back.
 Changes ChooseOptionalFunctionList(Setup& setup, Host& host, int OptionalFunctionsControls::*list,
@@ -36,11 +41,13 @@ Changes ChooseOptionalFunctionList(Setup& setup, Host& host, int OptionalFunctio
 // The user ticked or cleared `box` (Check3 or Check4).
 Changes SetOptionalFunctionCheck(Setup& setup, int OptionalFunctionsControls::*box, bool checked);
 
-// The user edited a resume-delay box: it keeps any text, and the step control stays where it was.
+// The user edited a resume-delay box: it keeps the text as typed when acceptable (otherwise
+// nothing changes), and the step control stays where it was.
 Changes TypeResumeDelay(Setup& setup, std::string OptionalFunctionsControls::*box,
                         std::string text);
 
-// A step control moved to `value` (held to 0..300): its box shows that value, whatever it held.
+// A step control moved to `value` (held to 0..300): when that is a new value, its box shows it,
+// whatever the box held; a step that leaves the value (down at 0, up at 300) changes nothing.
 Changes MoveResumeDelayStep(Setup& setup, const ResumeDelayStep& step, int value);
 
 // OK: the controls become the held values, as they are, without checks.

@@ -1,11 +1,18 @@
 // The embedded-information dialog: 32 characters by typing, Backspace and selections, pasting,
-// and the working copy behind Cancel and OK.
+// characters the radio cannot store, and the working copy behind Cancel and OK.
 #include <QClipboard>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+
+#include <vector>
 
 #include "gui/dialogs/dialog_test_support.h"
+#include "image/image_codec.h"
+#include "rules/program/decode_image.h"
 
 namespace qv {
 namespace {
@@ -81,15 +88,89 @@ TEST_F(EmbeddedInfoDialogTest, AnInputMethodTypesUnderTheSameRule) {
     OpenDialog();
     text1->setFocus();
     QInputMethodEvent commit(QString(), {});
-    commit.setCommitString(QStringLiteral("信息"));
+    commit.setCommitString(QStringLiteral("Café"));
     QCoreApplication::sendEvent(text1, &commit);
-    EXPECT_EQ(text1->text(), QStringLiteral("信息"));
+    EXPECT_EQ(text1->text(), QStringLiteral("Café"));
 
     text1->setText(k32);
     QInputMethodEvent another(QString(), {});
-    another.setCommitString(QStringLiteral("信"));
+    another.setCommitString(QStringLiteral("é"));
     QCoreApplication::sendEvent(text1, &another);
     EXPECT_EQ(text1->text(), k32);
+}
+
+// Characters the radio cannot store (Chinese, and ÿ, whose code 0xFF means "no character" in the
+// image) never enter a box, however they come; the rest of the edit goes in, and one note below
+// the boxes names what was left out, each character once.
+TEST_F(EmbeddedInfoDialogTest, CharactersTheRadioCannotStoreAreLeftOutWithANote) {
+    Start();
+    OpenDialog();
+    auto* note = Find<QLabel>("RefusedNote", dialog);
+    ASSERT_NE(note, nullptr);
+    EXPECT_FALSE(note->isVisible());
+    const auto type = [this](Qt::Key key, const QString& text) {
+        QTest::sendKeyEvent(QTest::Press, text1, key, text, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, text1, key, text, Qt::NoModifier);
+    };
+    text1->setFocus();
+    QTest::keyClicks(text1, QStringLiteral("Caf"));
+    type(Qt::Key_Eacute, QStringLiteral("é"));
+    EXPECT_EQ(text1->text(), QStringLiteral("Café")) << "é has a single-byte code";
+    EXPECT_FALSE(note->isVisible());
+
+    type(Qt::Key_ydiaeresis, QStringLiteral("ÿ"));
+    EXPECT_EQ(text1->text(), QStringLiteral("Café"));
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), QStringLiteral("对讲机无法存储这些字符，已略去：“ÿ”"));
+
+    QInputMethodEvent commit(QString(), {});
+    commit.setCommitString(QStringLiteral("信息"));
+    QCoreApplication::sendEvent(text1, &commit);
+    EXPECT_EQ(text1->text(), QStringLiteral("Café"));
+    EXPECT_EQ(note->text(), QStringLiteral("对讲机无法存储这些字符，已略去：“信息”"));
+
+    QTest::keyClick(text1, '!');
+    EXPECT_EQ(text1->text(), QStringLiteral("Café!"));
+    EXPECT_FALSE(note->isVisible()) << "an edit that leaves nothing out ends the note";
+
+    // A paste keeps what the radio stores, where the cursor stood, and names the rest once.
+    QGuiApplication::clipboard()->setText(QStringLiteral("信Z信ÿ"));
+    QTest::keyClick(text1, Qt::Key_Home);
+    for (int k = 0; k < 3; ++k) QTest::keyClick(text1, Qt::Key_Right);
+    QTest::keyClick(text1, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(text1->text(), QStringLiteral("CafZé!"));
+    EXPECT_EQ(note->text(), QStringLiteral("对讲机无法存储这些字符，已略去：“信ÿ”"));
+    Action("mnuEnglish")->trigger();
+    EXPECT_EQ(note->text(),
+              QStringLiteral("The radio cannot store these characters; left out: \"信ÿ\""));
+    QTest::keyClick(text1, 'Y');
+    EXPECT_EQ(text1->text(), QStringLiteral("CafZYé!")) << "the cursor stayed after the paste";
+    EXPECT_EQ(State().Form7.Text1, text1->text().toStdString());
+
+    // Dropped text, too.
+    QMimeData dropped;
+    dropped.setText(QStringLiteral("x信息y"));
+    const QPoint at = text2->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(text2, &enter);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(text2, &drop);
+    EXPECT_EQ(text2->text(), QStringLiteral("xy"));
+    EXPECT_EQ(note->text(),
+              QStringLiteral("The radio cannot store these characters; left out: \"信息\""));
+
+    // What the boxes show is what the radio gets, and what it gives back.
+    Click(dialog, "Command1");
+    EXPECT_FALSE(note->isVisible()) << "hiding the window ends the note";
+    EXPECT_EQ(State().EmbeddedInfo[0], "CafZY\xC3\xA9!");
+    EXPECT_EQ(State().EmbeddedInfo[1], "xy");
+    const ImageBytes image = EncodeImageBytes(State());
+    EXPECT_EQ(std::vector<std::uint8_t>(image.begin() + 0x2F0, image.begin() + 0x2F8),
+              (std::vector<std::uint8_t>{'C', 'a', 'f', 'Z', 'Y', 0xE9, '!', 0xFF}));
+    ProgramState decoded = State();
+    decoded.EmbeddedInfo = {};
+    DecodeImageBytes(image, decoded, program->MessageBox());
+    EXPECT_EQ(decoded.EmbeddedInfo, State().EmbeddedInfo);
 }
 
 TEST_F(EmbeddedInfoDialogTest, CancelKeepsTheTypedTextAndOkStoresIt) {

@@ -1,8 +1,10 @@
 // The optional-functions dialog, the calibration window and calibration access as a user meets
 // them: real windows, real clicks and keys, and a virtual radio on a pseudo-terminal.
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,15 +15,16 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
-#include "rules/dialogs/service_access.h"
-#include "rules/dialogs/time_of_day.h"
 #include "gui/gui_test_support.h"
+#include "gui/shell/twips.h"
 #include "i18n/msgbox.h"
 #include "image/image_codec.h"
+#include "rules/dialogs/service_access.h"
+#include "rules/dialogs/time_of_day.h"
 #include "rules/program/decode_image.h"
 #include "rules/program/startup.h"
-#include "gui/shell/twips.h"
 #include "sim/pty_server.h"
 #include "support/scripted_host.h"
 
@@ -195,6 +198,79 @@ TEST_F(OptionalFunctionsAndCalibration, ChecksBoxesAndStepControlsAsTheUserLeave
     EXPECT_EQ(State().OptionText[22], "0");
 }
 
+// The resume delays take whole seconds 0..300: a key or a paste that would make anything else is
+// not typed, so what the box shows is what the radio gets.
+TEST_F(OptionalFunctionsAndCalibration, ResumeDelayBoxesTakeOnlyWholeSecondsUpTo300) {
+    Start();
+    OpenOptionalFunctions();
+    auto* box = In5<QLineEdit>("Text5");
+    box->setFocus();
+    const struct {
+        const char* keys;
+        const char* shown;
+    } typed[] = {
+        {"-5", "5"},     {"999", "99"}, {"abc1.5x", "15"}, {"300", "300"},
+        {"3001", "300"}, {"301", "30"}, {"0300", "030"},
+    };
+    for (const auto& t : typed) {
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        EXPECT_EQ(box->text(), QString()) << "an empty box is allowed";
+        QTest::keyClicks(box, QString::fromLatin1(t.keys));
+        EXPECT_EQ(box->text(), QString::fromLatin1(t.shown)) << t.keys;
+        EXPECT_EQ(State().Form5.Text5, t.shown) << t.keys;
+    }
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QGuiApplication::clipboard()->setText(QStringLiteral("abc1.5x"));
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QStringLiteral("030")) << "a paste the rule refuses is not pasted";
+    QGuiApplication::clipboard()->setText(QStringLiteral("250"));
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QStringLiteral("250"));
+
+    QTest::keyClick(In5<QPushButton>("Command1"), Qt::Key_Space);
+    EXPECT_EQ(State().OptionText[18], "250");
+    EXPECT_EQ(State().OptionText[19], "") << "the box left empty, as at start-up";
+    const ImageBytes image = EncodeImageBytes(State());
+    EXPECT_EQ(std::vector<std::uint8_t>(image.begin() + 0x155, image.begin() + 0x159),
+              (std::vector<std::uint8_t>{250, 0, 0, 0}));
+}
+
+// A step that does not change the step control's value (up at 0, down at 300) leaves the box as
+// the user typed it.
+TEST_F(OptionalFunctionsAndCalibration, AStepControlWritesItsBoxOnlyWhenItsValueChanges) {
+    Start();
+    OpenOptionalFunctions();
+    auto* box = In5<QLineEdit>("Text5");
+    auto* step = In5<QScrollBar>("VScroll1");
+    box->setFocus();
+    QTest::keyClicks(box, "25");
+    step->setFocus();
+    QTest::keyClick(step, Qt::Key_Up);
+    EXPECT_EQ(box->text(), QStringLiteral("25")) << "the step control is at 0 already";
+    // The step control's up arrow, pressed and released with the mouse.
+    const QPoint upArrow(step->width() / 2, 2);
+    QTest::mousePress(step, Qt::LeftButton, {}, upArrow);
+    QTest::mouseRelease(step, Qt::LeftButton, {}, upArrow);
+    EXPECT_EQ(box->text(), QStringLiteral("25"));
+    EXPECT_EQ(State().Form5.Text5, "25");
+
+    auto* other = In5<QLineEdit>("Text6");
+    auto* otherStep = In5<QScrollBar>("VScroll2");
+    otherStep->setFocus();
+    QTest::keyClick(otherStep, Qt::Key_End);
+    EXPECT_EQ(other->text(), QStringLiteral("300"));
+    other->setFocus();
+    QTest::keyClick(other, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(other, "12");
+    otherStep->setFocus();
+    QTest::keyClick(otherStep, Qt::Key_Down);
+    QTest::keyClick(otherStep, Qt::Key_End);
+    EXPECT_EQ(other->text(), QStringLiteral("12")) << "the step control is at 300 already";
+    QTest::keyClick(otherStep, Qt::Key_Up);
+    EXPECT_EQ(other->text(), QStringLiteral("299")) << "a change writes as before";
+}
+
 TEST_F(OptionalFunctionsAndCalibration, FixedPriorityAsksWithoutAChannelAndTakesTheFirstOne) {
     Start();
     OpenOptionalFunctions();
@@ -221,7 +297,8 @@ TEST_F(OptionalFunctionsAndCalibration, FixedPriorityAsksWithoutAChannelAndTakes
     EXPECT_EQ(channel->currentText(), QStringLiteral("03"));
 }
 
-TEST_F(OptionalFunctionsAndCalibration, CodeCellsTakeOnlyDtmfKeysAndWarnAboutLongCodesInEnglishToo) {
+TEST_F(OptionalFunctionsAndCalibration,
+       CodeCellsTakeOnlyDtmfKeysAndWarnAboutLongCodesInEnglishToo) {
     Start(Parameters{0, 0, 1});
     OpenOptionalFunctions();
     ASSERT_NE(TypeIntoCodeCell(1, QStringLiteral("abc*#z"), true), nullptr);
@@ -353,7 +430,8 @@ TEST_F(OptionalFunctionsAndCalibration, TheCodeGridLiesBeyondTheControlsWithAStr
     }
 }
 
-TEST_F(OptionalFunctionsAndCalibration, TheServicePatternOpensAccessAndTheWriteSendsTheCalibrationBlock) {
+TEST_F(OptionalFunctionsAndCalibration,
+       TheServicePatternOpensAccessAndTheWriteSendsTheCalibrationBlock) {
     Start();
     WireRadio();
     OpenCalibrationWindow();

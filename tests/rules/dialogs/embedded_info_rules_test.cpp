@@ -1,4 +1,5 @@
-// Typing into the embedded-information boxes: 32 characters by typing, anything by pasting.
+// Typing into the embedded-information boxes: 32 characters by typing, any length by pasting, and
+// the note for characters the radio cannot store.
 #include "rules/dialogs/embedded_info_rules.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 #include <string>
 
 #include "image/image_test_support.h"
+#include "image/text.h"
 
 namespace qv {
 namespace {
@@ -45,6 +47,28 @@ TEST(EmbeddedInfoTyping, CountsCharactersNotBytes) {
     EXPECT_FALSE(EmbeddedInfoKeyAccepted(Repeat(e, 32), TypedKey::Character, false));
     EXPECT_TRUE(EmbeddedInfoKeyAccepted(Repeat(chinese, 31), TypedKey::Character, false));
     EXPECT_FALSE(EmbeddedInfoKeyAccepted(Repeat(chinese, 32), TypedKey::Character, false));
+}
+
+TEST(EmbeddedInfoRefusals, TheNoteNamesTheRefusedCharactersOnceAndNotAllOfAFlood) {
+    const std::string twelve = "一二三四五六七八九十百千";
+    const struct {
+        std::string refused;
+        Language language;
+        std::string note;
+    } cases[] = {
+        {"信息", Language::Chinese, "对讲机无法存储这些字符，已略去：“信息”"},
+        {"信\xC3\xBF", Language::English,
+         "The radio cannot store these characters; left out: \"信\xC3\xBF\""},
+        {twelve, Language::English,
+         "The radio cannot store these characters; left out: \"" + twelve + "\""},
+        {twelve + "万", Language::Chinese, "对讲机无法存储这些字符，已略去：“" + twelve + "”…"},
+        {"\xF0\x9F\x98\x80", Language::English,
+         "The radio cannot store these characters; left out: \"\xF0\x9F\x98\x80\""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(RefusedCharactersNote(c.refused, c.language), c.note);
+    // A pasted line with a character refused three times names it once.
+    EXPECT_EQ(RefusedCharactersNote(SplitStorable("信A信B信").refused, Language::Chinese),
+              "对讲机无法存储这些字符，已略去：“信”");
 }
 
 using EmbeddedInfoBoxes = test::StartedProgram;

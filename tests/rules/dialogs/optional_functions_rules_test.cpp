@@ -2,14 +2,13 @@
 // warning, the resume-delay step controls, and OK.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
-#include "rules/dialogs/optional_functions_rules.h"
-#include "rules/dialogs/optional_functions_rules.h"
-#include "rules/dialogs/optional_functions_rules.h"
 #include "i18n/msgbox.h"
 #include "image/image_test_support.h"
+#include "rules/dialogs/optional_functions_rules.h"
 #include "state/option_entries.h"
 
 namespace qv {
@@ -49,7 +48,24 @@ TEST_F(OptionalFunctionsRules, PriorityChoicesFollowTheChannelsInUse) {
          0,
          0,
          {kFixedNeedsChannel}},
-        {"fixed takes the first channel in use", {3, 5}, {{&OptionalFunctionsControls::Combo11, 1}}, 1, 2, {}},
+        {"fixed takes the first channel in use",
+         {3, 5},
+         {{&OptionalFunctionsControls::Combo11, 1}},
+         1,
+         2,
+         {}},
+        {"fixed finds channel 1 when it is the only one in use",
+         {1},
+         {{&OptionalFunctionsControls::Combo11, 1}},
+         1,
+         0,
+         {}},
+        {"fixed takes channel 1 before channel 4",
+         {1, 4},
+         {{&OptionalFunctionsControls::Combo11, 1}},
+         1,
+         0,
+         {}},
         {"a channel past 16 does not count",
          {17, 48},
          {{&OptionalFunctionsControls::Combo11, 1}},
@@ -58,11 +74,30 @@ TEST_F(OptionalFunctionsRules, PriorityChoicesFollowTheChannelsInUse) {
          {kFixedNeedsChannel}},
         {"channel 7 in use is taken, empty channel 9 returns to channel 3, not 7",
          {3, 7},
-         {{&OptionalFunctionsControls::Combo11, 1}, {&OptionalFunctionsControls::Combo12, 6}, {&OptionalFunctionsControls::Combo12, 8}},
+         {{&OptionalFunctionsControls::Combo11, 1},
+          {&OptionalFunctionsControls::Combo12, 6},
+          {&OptionalFunctionsControls::Combo12, 8}},
          1,
          2,
          {kEmptyChannelRefused}},
-        {"with mode none any channel may be chosen", {}, {{&OptionalFunctionsControls::Combo12, 8}}, 0, 8, {}},
+        {"channel 16 in use is kept as the priority channel",
+         {3, 16},
+         {{&OptionalFunctionsControls::Combo11, 1}, {&OptionalFunctionsControls::Combo12, 15}},
+         1,
+         15,
+         {}},
+        {"channel 16 empty is refused and the list returns to channel 3",
+         {3},
+         {{&OptionalFunctionsControls::Combo11, 1}, {&OptionalFunctionsControls::Combo12, 15}},
+         1,
+         2,
+         {kEmptyChannelRefused}},
+        {"with mode none any channel may be chosen",
+         {},
+         {{&OptionalFunctionsControls::Combo12, 8}},
+         0,
+         8,
+         {}},
         {"mode selected does not search", {}, {{&OptionalFunctionsControls::Combo11, 2}}, 2, 0, {}},
     };
     for (const auto& c : cases) {
@@ -75,7 +110,9 @@ TEST_F(OptionalFunctionsRules, PriorityChoicesFollowTheChannelsInUse) {
         }
         EXPECT_EQ(state.Form5.Combo11, c.mode);
         EXPECT_EQ(state.Form5.Combo12, c.channel);
-        ASSERT_EQ(host.shown.size(), c.messages.size());
+        // Every case runs, whichever failed before it.
+        EXPECT_EQ(host.shown.size(), c.messages.size());
+        if (host.shown.size() != c.messages.size()) continue;
         for (std::size_t k = 0; k < c.messages.size(); ++k) {
             EXPECT_EQ(host.shown[k].text, c.messages[k]);
             EXPECT_EQ(host.shown[k].style, kStyleOk);
@@ -193,9 +230,55 @@ TEST_F(OptionalFunctionsRules, StepControlsWriteTheirOwnValueIntoTheBox) {
         EXPECT_EQ(state.Form5.Text6, std::to_string(m.held));
     }
     EXPECT_EQ(state.Form5.Text5, "1") << "each step control drives its own box";
-    TypeResumeDelay(state, second.text, "any text");
-    EXPECT_EQ(state.Form5.Text6, "any text");
+    TypeResumeDelay(state, second.text, "7");
+    EXPECT_EQ(state.Form5.Text6, "7");
     EXPECT_EQ(state.Form5.VScroll2, 42);
+}
+
+// A step that leaves the step control's value (down at 0, up at 300) leaves the box as typed.
+TEST_F(OptionalFunctionsRules, AStepThatChangesNothingLeavesTheTypedText) {
+    const ResumeDelayStep& first = kResumeDelaySteps[0];
+    TypeResumeDelay(state, first.text, "25");
+    EXPECT_TRUE(MoveResumeDelayStep(state, first, 0).Empty());
+    EXPECT_TRUE(MoveResumeDelayStep(state, first, -1).Empty()) << "held at 0";
+    EXPECT_EQ(state.Form5.Text5, "25");
+    EXPECT_EQ(MoveResumeDelayStep(state, first, 300), Changes(StatePart::Form5));
+    TypeResumeDelay(state, first.text, "12");
+    EXPECT_TRUE(MoveResumeDelayStep(state, first, 301).Empty()) << "held at 300";
+    EXPECT_EQ(state.Form5.Text5, "12");
+    EXPECT_EQ(state.Form5.VScroll1, 300);
+}
+
+// The resume delays take whole seconds 0..300, or nothing (0 in the image); anything else would
+// reach the radio as a delay it refuses, or as 0.
+TEST_F(OptionalFunctionsRules, ResumeDelaysTakeWholeSecondsUpTo300) {
+    const struct {
+        std::string text;
+        bool accepted;
+        int seconds;  // in the image after OK, when accepted
+    } cases[] = {
+        {"", true, 0},    {"0", true, 0},     {"7", true, 7},        {"300", true, 300},
+        {"007", true, 7}, {"301", false, 0},  {"999", false, 0},     {"-5", false, 0},
+        {"+5", false, 0}, {"1.5", false, 0},  {"abc1.5x", false, 0}, {" 5", false, 0},
+        {"5 ", false, 0}, {"0300", false, 0}, {"1e2", false, 0},     {"\xD9\xA3", false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(ResumeDelayTextAcceptable(c.text), c.accepted);
+        state = StartupState(host);
+        TypeResumeDelay(state, &OptionalFunctionsControls::Text5, "42");
+        TypeResumeDelay(state, &OptionalFunctionsControls::Text6, "42");
+        const Changes typed = TypeResumeDelay(state, &OptionalFunctionsControls::Text5, c.text);
+        EXPECT_EQ(typed.Empty(), !c.accepted);
+        EXPECT_EQ(state.Form5.Text5, c.accepted ? c.text : "42") << "refused: the box is as before";
+        TypeResumeDelay(state, &OptionalFunctionsControls::Text6, c.text);
+        StoreOptionalFunctions(state);
+        const int held = c.accepted ? c.seconds : 42;
+        char bytes[9];
+        std::snprintf(bytes, sizeof bytes, "%02X%02X%02X%02X", held & 0xFF, held >> 8, held & 0xFF,
+                      held >> 8);
+        EXPECT_EQ(EncodedAt(0x155, 4), bytes) << "receive and transmit delay, little-endian";
+    }
 }
 
 TEST_F(OptionalFunctionsRules, OkMakesTheControlsTheHeldValuesAndLoadingThemShowsTheSame) {
@@ -204,18 +287,21 @@ TEST_F(OptionalFunctionsRules, OkMakesTheControlsTheHeldValuesAndLoadingThemShow
         int OptionalFunctionsControls::*list;
         int position;
     } choices[] = {
-        {&OptionalFunctionsControls::Combo4, 2},  {&OptionalFunctionsControls::Combo6, 0},   {&OptionalFunctionsControls::Combo7, 5},
-        {&OptionalFunctionsControls::Combo8, 4},  {&OptionalFunctionsControls::Combo9, 0},   {&OptionalFunctionsControls::Combo10, 0},
-        {&OptionalFunctionsControls::Combo11, 1}, {&OptionalFunctionsControls::Combo13, 91}, {&OptionalFunctionsControls::Combo14, 0},
-        {&OptionalFunctionsControls::Combo15, 3}, {&OptionalFunctionsControls::Combo0, 3},   {&OptionalFunctionsControls::Combo16, 3},
-        {&OptionalFunctionsControls::Combo18, 3}, {&OptionalFunctionsControls::Combo17, 0},  {&OptionalFunctionsControls::Combo19, 16},
-        {&OptionalFunctionsControls::Combo20, 0}, {&OptionalFunctionsControls::Combo22, 6},  {&OptionalFunctionsControls::Combo21, 15},
+        {&OptionalFunctionsControls::Combo4, 2},   {&OptionalFunctionsControls::Combo6, 0},
+        {&OptionalFunctionsControls::Combo7, 5},   {&OptionalFunctionsControls::Combo8, 4},
+        {&OptionalFunctionsControls::Combo9, 0},   {&OptionalFunctionsControls::Combo10, 0},
+        {&OptionalFunctionsControls::Combo11, 1},  {&OptionalFunctionsControls::Combo13, 91},
+        {&OptionalFunctionsControls::Combo14, 0},  {&OptionalFunctionsControls::Combo15, 3},
+        {&OptionalFunctionsControls::Combo0, 3},   {&OptionalFunctionsControls::Combo16, 3},
+        {&OptionalFunctionsControls::Combo18, 3},  {&OptionalFunctionsControls::Combo17, 0},
+        {&OptionalFunctionsControls::Combo19, 16}, {&OptionalFunctionsControls::Combo20, 0},
+        {&OptionalFunctionsControls::Combo22, 6},  {&OptionalFunctionsControls::Combo21, 15},
     };
     for (const auto& c : choices) ChooseOptionalFunctionList(state, host, c.list, c.position);
     SetOptionalFunctionCheck(state, &OptionalFunctionsControls::Check3, false);
     SetOptionalFunctionCheck(state, &OptionalFunctionsControls::Check4, false);
     TypeResumeDelay(state, &OptionalFunctionsControls::Text5, "12");
-    TypeResumeDelay(state, &OptionalFunctionsControls::Text6, "x7");
+    TypeResumeDelay(state, &OptionalFunctionsControls::Text6, "07");
     EditDtmfCode(state, 8, "*0#");
     const qv::Setup beforeOk = state;
     EXPECT_EQ(beforeOk.OptionText, StartupState(host).OptionText) << "nothing held before OK";
@@ -229,7 +315,7 @@ TEST_F(OptionalFunctionsRules, OkMakesTheControlsTheHeldValuesAndLoadingThemShow
     EXPECT_EQ(state.OptionText[ot::kRetraceTimeA], "91");
     EXPECT_EQ(state.OptionText[ot::kCancelOperation], "0");
     EXPECT_EQ(state.OptionText[ot::kScanReceiveDelay], "12");
-    EXPECT_EQ(state.OptionText[ot::kScanTransmitDelay], "x7") << "as typed";
+    EXPECT_EQ(state.OptionText[ot::kScanTransmitDelay], "07") << "as typed";
     EXPECT_EQ(state.OptionValue[ov::kFirstDigitDelayMs], 250) << "position 3 of 100, 150 ...";
     EXPECT_EQ(state.OptionValue[ov::kGroupCallCode], 6);
     EXPECT_EQ(state.DtmfCodes[7], "*0#");

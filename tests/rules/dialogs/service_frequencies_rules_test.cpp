@@ -73,11 +73,23 @@ TEST_F(TestFrequencyGrid, StartsWithLabelledEmptyRows) {
 }
 
 TEST_F(TestFrequencyGrid, OnlyFrequencyCellsAreEditedAndTransmitNeedsReceive) {
-    EXPECT_TRUE(TestFrequencyCellEditable(state, 1, kTestRxColumn));
-    EXPECT_FALSE(TestFrequencyCellEditable(state, 1, kTestTxColumn)) << "empty receive frequency";
-    EXPECT_FALSE(TestFrequencyCellEditable(state, 1, 0)) << "the label column";
-    EXPECT_FALSE(TestFrequencyCellEditable(state, 0, kTestRxColumn)) << "the header row";
-    EXPECT_FALSE(TestFrequencyCellEditable(state, 17, kTestRxColumn)) << "no such row";
+    const struct {
+        int row;
+        int column;
+        bool editable;
+        const char* what;
+    } cells[] = {
+        {1, kTestRxColumn, true, "the first row"},
+        {16, kTestRxColumn, true, "the last row"},
+        {1, kTestTxColumn, false, "empty receive frequency"},
+        {16, kTestTxColumn, false, "empty receive frequency in the last row"},
+        {1, 0, false, "the label column"},
+        {0, kTestRxColumn, false, "the header row"},
+        {17, kTestRxColumn, false, "no such row"},
+    };
+    for (const auto& c : cells) {
+        EXPECT_EQ(TestFrequencyCellEditable(state, c.row, c.column), c.editable) << c.what;
+    }
 
     const qv::Setup before = state;
     EXPECT_TRUE(Type(1, kTestTxColumn, "435.00625").Empty());
@@ -124,6 +136,27 @@ TEST_F(TestFrequencyGrid, OkStoresTheGridAndTheImageCarriesIt) {
     EXPECT_EQ(state.TestFrequencyTable[1][0], "435.00500");
     EXPECT_EQ(state.TestFrequencyTable[0][1], "");
     EXPECT_EQ(EncodedAt(0x270, 8), "0010504300055043");
+}
+
+// The first and the last test channel, as far as the image: a receive frequency typed into the
+// row lands in both columns, and OK stores it at the row's index.
+TEST_F(TestFrequencyGrid, TheFirstAndTheLastRowReachTheHeldTable) {
+    const struct {
+        int row;
+        std::size_t at;  // image offset of the test channel
+    } rows[] = {{1, 0x270}, {16, 0x270 + 8 * 15}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.row);
+        state = StartupState(host);
+        EXPECT_EQ(Type(r.row, kTestRxColumn, "435.0123"), Changes(StatePart::Form4));
+        EXPECT_EQ(Row(r.row)[kTestRxColumn], "435.01000");
+        EXPECT_EQ(Row(r.row)[kTestTxColumn], "435.01000");
+        StoreTestFrequencies(state);
+        const auto index = static_cast<std::size_t>(r.row - 1);
+        EXPECT_EQ(state.TestFrequencyTable[0][index], "435.01000");
+        EXPECT_EQ(state.TestFrequencyTable[1][index], "435.01000");
+        EXPECT_EQ(EncodedAt(r.at, 8), "0010504300105043");
+    }
 }
 
 }  // namespace
