@@ -23,8 +23,8 @@
 #include <vector>
 
 #include "gui/mainwindow/main_window.h"
-#include "rules/program/parameter_file.h"
 #include "gui/shell/program.h"
+#include "rules/program/parameter_file.h"
 #include "sim/pty_server.h"
 
 namespace qv::test {
@@ -156,9 +156,11 @@ class GuiTest : public ::testing::Test {
             milliseconds);
     }
 
+    // A program in a build folder: no installed data folder beside it.
     ProgramPaths Paths() const {
         return {QString::fromStdString(folder.string()),
-                QString::fromStdString((folder / kParameterFileName).string())};
+                QString::fromStdString((folder / kParameterFileName).string()),
+                {}};
     }
 
     // Starts the program as a user would, with `stored` in its parameter file.

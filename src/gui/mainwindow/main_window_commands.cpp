@@ -89,7 +89,7 @@ void MainWindow::Run(const MenuItem& item) {
             ChooseLanguageCommand(true);
             break;
         case MenuCommand::Help:
-            OpenHelpFile(program_.Paths().programFolder);
+            OpenHelpFile(program_.Paths(), state_.LanguageIsEnglish);
             break;
         case MenuCommand::About:
             Dialog(WindowId::About).ShowWindow();

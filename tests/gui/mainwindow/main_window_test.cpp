@@ -14,8 +14,8 @@
 #include <fstream>
 
 #include "gui/gui_test_support.h"
-#include "i18n/msgbox.h"
 #include "gui/shell/web_link.h"
+#include "i18n/msgbox.h"
 
 namespace qv {
 namespace {
@@ -222,6 +222,29 @@ TEST_F(GuiTest, HelpOpensTheHelpFileBesideTheProgramAndAMissingOneShowsNothing) 
     ASSERT_EQ(urls.opened.size(), 1);
     EXPECT_EQ(urls.opened[0].toLocalFile(),
               QString::fromStdString((folder / "QV-7100.CHM").string()));
+}
+
+TEST_F(GuiTest, HelpWithoutTheHelpFileOpensTheManualInTheWindowsLanguage) {
+    // The manual as the build lays it beside the program.
+    std::filesystem::create_directories(folder / "manual");
+    for (const char* page : {"qv7100-manual.zh_CN.html", "qv7100-manual.en.html"}) {
+        std::ofstream(folder / "manual" / page) << "<html></html>";
+    }
+    Start();
+    UrlCatcher urls;
+    MessageBoxHand hand;
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    Action("mnuEnglish")->trigger();
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    std::ofstream(folder / "QV-7100.CHM") << "help";  // the compiled help file comes first
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    const auto local = [&](const char* name) {
+        return QUrl::fromLocalFile(QString::fromStdString((folder / name).string()));
+    };
+    EXPECT_EQ(urls.opened,
+              QList<QUrl>({local("manual/qv7100-manual.zh_CN.html"),
+                           local("manual/qv7100-manual.en.html"), local("QV-7100.CHM")}));
+    EXPECT_TRUE(hand.Seen().empty());
 }
 
 TEST_F(GuiTest, SettingsThatCannotBeKeptAreToldOnce) {
