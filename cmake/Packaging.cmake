@@ -15,16 +15,16 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
-# The extended description: each line begins with a blank; a lone full stop is an empty line.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- Reads a QV-7100 hand-held radio's memory over a serial programming cable,
- edits its 48 channels and its settings, writes it back, and keeps set-ups
- as *.DAT files. Every caption is in Simplified Chinese and in English.
- .
- The package holds the desktop program qv7100, with its menu entry, and the
- command line qv7100-cli, which reads, writes and shows set-ups without
- windows and serves a virtual radio for trying the tool without hardware.
- .
- To open a serial port, the user must be in the dialout group:
- sudo usermod -aG dialout $USER, then log in again.")
+# The extended description; CPack puts the summary above it and marks its empty lines as Debian
+# wants them.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Reads a QV-7100 hand-held radio's memory over a serial programming cable,
+edits its 48 channels and its settings, writes it back, and keeps set-ups
+as *.DAT files. Every caption is in Simplified Chinese and in English.
+
+The package holds the desktop program qv7100, with its menu entry, and the
+command line qv7100-cli, which reads, writes and shows set-ups without
+windows and serves a virtual radio for trying the tool without hardware.
+
+To open a serial port, the user must be in the dialout group:
+sudo usermod -aG dialout $USER, then log in again.")
 include(CPack)
