@@ -34,23 +34,26 @@ QString Q(const fs::path& path) {
 class ProgramPathsTest : public test::GuiTest {
   protected:
     fs::path bin, settings;
-    QByteArray savedConfigHome;
 
     void SetUp() override {
         GuiTest::SetUp();
         bin = folder / "usr/bin";
         settings = folder / "home/.config";
         fs::create_directories(bin);
-        savedConfigHome = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(settings.string()));
     }
-    void TearDown() override {
-        if (savedConfigHome.isEmpty()) {
+
+    // The paths of the program in `bin` for a user whose settings folder is `settings`. Only the
+    // lookup sees that folder: the fonts the windows load later read their own settings.
+    ProgramPaths Locate() {
+        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(settings.string()));
+        ProgramPaths paths = LocateProgramPaths(Q(bin));
+        if (saved.isEmpty()) {
             qunsetenv("XDG_CONFIG_HOME");
         } else {
-            qputenv("XDG_CONFIG_HOME", savedConfigHome);
+            qputenv("XDG_CONFIG_HOME", saved);
         }
-        GuiTest::TearDown();
+        return paths;
     }
 
     // Runs the program found in `bin` as a user would: start, change the language, quit.
@@ -69,7 +72,7 @@ class ProgramPathsTest : public test::GuiTest {
 TEST_F(ProgramPathsTest, AnInstalledProgramKeepsItsSettingsInTheUsersFolderEvenWhenItCouldWrite) {
     fs::create_directories(folder / "usr/share/qv7100/manual");
     ASSERT_EQ(::access(bin.c_str(), W_OK), 0) << "the program's folder may be written, as by root";
-    const ProgramPaths paths = LocateProgramPaths(Q(bin));
+    const ProgramPaths paths = Locate();
     EXPECT_EQ(QDir(paths.dataFolder).canonicalPath(),
               QDir(Q(folder / "usr/share/qv7100")).canonicalPath());
     const fs::path parameter =
@@ -81,7 +84,7 @@ TEST_F(ProgramPathsTest, AnInstalledProgramKeepsItsSettingsInTheUsersFolderEvenW
 }
 
 TEST_F(ProgramPathsTest, AProgramInABuildFolderKeepsItsSettingsBesideItself) {
-    const ProgramPaths paths = LocateProgramPaths(Q(bin));
+    const ProgramPaths paths = Locate();
     EXPECT_TRUE(paths.dataFolder.isEmpty());
     EXPECT_EQ(paths.parameterFile, Q(bin / "parameter"));
     RunAndQuit(paths);
