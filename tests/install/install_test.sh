@@ -73,16 +73,24 @@ desktop_entry_and_metainfo_validate() {
         fail "no Chinese summary in the metainfo"
 }
 
+# The installed program's --help, of the program or of one command, asked once per check.
+help_of() {
+    local file=$help_cache/${1:-main}
+    [ -f "$file" ] || "$root/bin/qv7100-cli" ${1:+"$1"} --help >"$file"
+    cat "$file"
+}
+help_cache=$(mktemp -d)
+trap 'rm -rf "$help_cache"' EXIT
+
 # The commands, and each command's options, as the installed program's --help lists them.
 help_commands() {
-    "$root/bin/qv7100-cli" --help | awk 'tolower($0) ~ /^subcommands:/ { on = 1; next } on && NF { print $1 }'
+    help_of | awk 'tolower($0) ~ /^subcommands:/ { on = 1; next } on && NF { print $1 }'
 }
 help_options() {
-    "$root/bin/qv7100-cli" "$1" --help | grep -o -- '--[a-z][a-z-]*' | sort -u
+    help_of "$1" | grep -o -- '--[a-z][a-z-]*' | sort -u
 }
 help_faults() {
-    "$root/bin/qv7100-cli" simulate --help |
-        awk '/How the radio misbehaves/ { on = 1; next } on && /^ +[a-z]/ { print $1 }'
+    help_of simulate | awk '/How the radio misbehaves/ { on = 1; next } on && /^ +[a-z]/ { print $1 }'
 }
 
 manual_pages_cover_the_command_line() {
