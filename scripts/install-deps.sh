@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need (a CJK font, so the Chinese
-# captions show on a fresh machine); packages already there are skipped.
+# captions show on a fresh machine); packages already there are skipped. Further package names
+# given as arguments are installed the same way (scripts/package.sh names its packaging tools).
 set -euo pipefail
 
 packages=(
@@ -8,8 +9,11 @@ packages=(
     qt6-base-dev qt6-serialport-dev libgl-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev
+    librsvg2-bin                          # draws the icon's pictures from its SVG
+    desktop-file-utils appstream man-db   # the install test validates what the desktop reads
     locales
     fonts-noto-cjk
+    "$@"
 )
 
 missing=()

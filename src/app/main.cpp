@@ -3,11 +3,12 @@
 #include <QTimer>
 
 #include "gui/mainwindow/main_window.h"
+#include "gui/shell/desktop_identity.h"
 #include "gui/shell/program.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("qv7100"));
+    qv::ApplyDesktopIdentity();
     qv::Program program(qv::LocateProgramPaths());
     qv::MainWindow window(program);
     window.show();

@@ -158,9 +158,11 @@ class GuiTest : public ::testing::Test {
             milliseconds);
     }
 
+    // A program in a build folder: no installed data folder beside it.
     ProgramPaths Paths() const {
         return {QString::fromStdString(folder.string()),
-                QString::fromStdString((folder / kParameterFileName).string())};
+                QString::fromStdString((folder / kParameterFileName).string()),
+                {}};
     }
 
     // Starts the program as a user would, with `stored` in its parameter file.

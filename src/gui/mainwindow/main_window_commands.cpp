@@ -89,7 +89,7 @@ void MainWindow::Run(const CommandRow& row) {
             ChooseLanguageCommand(true);
             break;
         case Command::Help:
-            OpenHelpFile(program_.Paths().programFolder);
+            OpenHelpFile(program_.Paths(), state_.LanguageIsEnglish);
             break;
         case Command::About:
             Dialog(WindowId::About).ShowWindow();

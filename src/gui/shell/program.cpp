@@ -6,19 +6,33 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <filesystem>
+#include <optional>
 #include <utility>
 
 #include "rules/program/parameter_file.h"
+#include "rules/program/program_files.h"
 #include "rules/program/startup.h"
 
 namespace qv {
 
-ProgramPaths LocateProgramPaths() {
+namespace {
+
+std::filesystem::path LocalPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+}  // namespace
+
+ProgramPaths LocateProgramPaths(const QString& programFolder) {
     ProgramPaths paths;
-    paths.programFolder = QCoreApplication::applicationDirPath();
+    paths.programFolder = programFolder;
+    const std::optional<std::filesystem::path> data = InstalledDataFolder(LocalPath(programFolder));
+    if (data) paths.dataFolder = QFile::decodeName(QByteArray::fromStdString(data->string()));
     const QString name = QString::fromLatin1(kParameterFileName);
-    if (QFileInfo(paths.programFolder).isWritable()) {
-        paths.parameterFile = QDir(paths.programFolder).filePath(name);
+    if (ParameterFilePlace(data.has_value(), QFileInfo(programFolder).isWritable()) ==
+        ParameterPlace::BesideTheProgram) {
+        paths.parameterFile = QDir(programFolder).filePath(name);
         return paths;
     }
     const QString settings = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
@@ -27,9 +41,12 @@ ProgramPaths LocateProgramPaths() {
     return paths;
 }
 
+ProgramPaths LocateProgramPaths() {
+    return LocateProgramPaths(QCoreApplication::applicationDirPath());
+}
+
 Program::Program(ProgramPaths paths) : paths_(std::move(paths)), messageBox_(state_) {
-    const Parameters stored = ReadParameterFile(
-        std::filesystem::path(QFile::encodeName(paths_.parameterFile).toStdString()));
+    const Parameters stored = ReadParameterFile(LocalPath(paths_.parameterFile));
     state_ = StartupState(messageBox_, stored);
 }
 

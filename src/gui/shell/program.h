@@ -14,12 +14,17 @@ namespace qv {
 
 // Where the program keeps and finds its files.
 struct ProgramPaths {
-    QString programFolder;  // the folder of the executable: the help file lies there
+    QString programFolder;  // the folder of the executable: the help file may lie there
     QString parameterFile;  // "parameter": beside the program, or in the user's settings folder
+    QString dataFolder;     // an installed program's share/qv7100, empty for any other program
 };
 
-// The program's folder, and the parameter file beside it when that folder may be written;
-// otherwise (an installed program) in the user's settings folder.
+// The paths of the program in `programFolder`: the installed data folder beside it, if any, and
+// the parameter file beside the program when that folder may be written and the program is not
+// an installed one; otherwise in the user's settings folder.
+ProgramPaths LocateProgramPaths(const QString& programFolder);
+
+// The same for the running program.
 ProgramPaths LocateProgramPaths();
 
 class Program : public QObject {

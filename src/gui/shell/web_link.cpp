@@ -1,27 +1,36 @@
 #include "gui/shell/web_link.h"
 
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QUrl>
 
+#include <filesystem>
+#include <optional>
+
 #include "i18n/language.h"
-#include "gui/shell/captions.h"
+#include "rules/program/program_files.h"
 
 namespace qv {
+namespace {
+
+std::filesystem::path LocalPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+}  // namespace
 
 void OpenProjectWebPage() {
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(kProjectWebAddress)));
 }
 
-QString HelpFilePath(const QString& programFolder) {
-    return QDir(programFolder).filePath(ToQString(kApplicationTitle) + QStringLiteral(".CHM"));
-}
-
-void OpenHelpFile(const QString& programFolder) {
-    const QString path = HelpFilePath(programFolder);
-    if (!QFileInfo(path).isFile()) return;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+void OpenHelpFile(const ProgramPaths& paths, int languageIsEnglish) {
+    std::optional<std::filesystem::path> data;
+    if (!paths.dataFolder.isEmpty()) data = LocalPath(paths.dataFolder);
+    const std::optional<std::filesystem::path> help =
+        HelpToOpen(LocalPath(paths.programFolder), data, CaptionLanguage(languageIsEnglish));
+    if (!help) return;
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(help->string()))));
 }
 
 }  // namespace qv

@@ -1,9 +1,10 @@
 // The project's documentation page, opened by the main window's rights line and the About box's
-// developer line, and the help file beside the program.
+// developer line, and the help: the compiled help file, or the manual in the user's browser.
 #pragma once
 
 #include <QString>
-#include <QWidget>
+
+#include "gui/shell/program.h"
 
 namespace qv {
 
@@ -13,10 +14,9 @@ inline constexpr const char* kProjectWebAddress =
 // Opens the documentation page with the desktop's handler.
 void OpenProjectWebPage();
 
-// The help file: the program's folder, the product name, ".CHM".
-QString HelpFilePath(const QString& programFolder);
-
-// Opens the help file with the desktop's handler; a missing file shows nothing.
-void OpenHelpFile(const QString& programFolder);
+// Opens the help with the desktop's handler: the compiled help file QV-7100.CHM where it lies
+// beside the program or in the installed data folder, otherwise the manual in the language the
+// windows show (`languageIsEnglish`, the program's flag). Nothing there shows nothing.
+void OpenHelpFile(const ProgramPaths& paths, int languageIsEnglish);
 
 }  // namespace qv

@@ -295,6 +295,29 @@ TEST_F(GuiTest, HelpOpensTheHelpFileBesideTheProgramAndAMissingOneShowsNothing) 
               QString::fromStdString((folder / "QV-7100.CHM").string()));
 }
 
+TEST_F(GuiTest, HelpWithoutTheHelpFileOpensTheManualInTheWindowsLanguage) {
+    // The manual as the build lays it beside the program.
+    std::filesystem::create_directories(folder / "manual");
+    for (const char* page : {"qv7100-manual.zh_CN.html", "qv7100-manual.en.html"}) {
+        std::ofstream(folder / "manual" / page) << "<html></html>";
+    }
+    Start();
+    UrlCatcher urls;
+    MessageBoxHand hand;
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    Action("mnuEnglish")->trigger();
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    std::ofstream(folder / "QV-7100.CHM") << "help";  // the compiled help file comes first
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    const auto local = [&](const char* name) {
+        return QUrl::fromLocalFile(QString::fromStdString((folder / name).string()));
+    };
+    EXPECT_EQ(urls.opened,
+              QList<QUrl>({local("manual/qv7100-manual.zh_CN.html"),
+                           local("manual/qv7100-manual.en.html"), local("QV-7100.CHM")}));
+    EXPECT_TRUE(hand.Seen().empty());
+}
+
 TEST_F(GuiTest, SettingsThatCannotBeKeptAreToldOnce) {
     Start(Parameters{0, 0, 1});
     // The parameter file's place is taken by a folder: nothing can be written there.
