@@ -2,18 +2,15 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <string>
 
 #include "image/image_codec.h"
 #include "rules/program/decode_image.h"
 #include "rules/program/startup.h"
+#include "support/quiet_host.h"
 
 namespace {
 
-class QuietHost : public qv::Host {
-  public:
-    int LocalMsgBox(const std::string&, int, const std::string&) override { return 1; }
-};
+using qv::test::QuietHost;
 
 qv::ProgramState FullSetup(QuietHost& host) {
     qv::ProgramState state = qv::StartupState(host);

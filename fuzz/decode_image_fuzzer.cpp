@@ -5,13 +5,13 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz_host.h"
 #include "image/image_codec.h"
 #include "rules/program/decode_image.h"
 #include "rules/program/startup.h"
+#include "support/quiet_host.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    qv::fuzz::QuietHost host;
+    qv::test::QuietHost host;
     // The first byte picks the language the cells are written in.
     const int language = size > 0 ? data[0] % 3 : 0;
     qv::ProgramState state = qv::StartupState(host, language);

@@ -3,10 +3,10 @@
 #include <fstream>
 #include <string>
 
-#include "fuzz_host.h"
 #include "image/image_codec.h"
 #include "rules/program/dat_file.h"
 #include "rules/program/startup.h"
+#include "support/quiet_host.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) return 2;
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     const auto write = [&](const std::string& name, const std::string& bytes) {
         std::ofstream(folder / name, std::ios::binary) << bytes;
     };
-    qv::fuzz::QuietHost host;
+    qv::test::QuietHost host;
     qv::ProgramState state = qv::StartupState(host);
     write("startup.hex", qv::EncodeImage(state));
 
