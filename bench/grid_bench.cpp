@@ -141,7 +141,7 @@ qv::ImageBytes FullImage(int variant) {
                                  "无"};
         }
     }
-    return qv::EncodeImageBytes(sample);
+    return qv::EncodeImage(sample);
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ struct Measurement {
 Measurement RunOnce(bool write, bool paced) {
     qv::test::QuietHost host;
     qv::ProgramState state = qv::StartupState(host);
-    const qv::ImageBytes image = qv::EncodeImageBytes(state);
+    const qv::ImageBytes image = qv::EncodeImage(state);
     qv::PtyServer radio(qv::VirtualRadio(image, 0), paced);
     if (!radio.Start(nullptr)) return {};
     qv::SerialPort port;

@@ -17,9 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < qv::kDatFileBytes) std::abort();
     qv::ProgramState state = qv::StartupState(host);
     qv::DecodeImageBytes(image, state, host);
-    const qv::ImageBytes saved = qv::EncodeImageBytes(state);
+    const qv::ImageBytes saved = qv::EncodeImage(state);
     qv::ProgramState reopened = qv::StartupState(host);
     qv::DecodeImageBytes(saved, reopened, host);
-    if (qv::EncodeImageBytes(reopened) != saved) std::abort();
+    if (qv::EncodeImage(reopened) != saved) std::abort();
     return 0;
 }

@@ -14,14 +14,14 @@
 #include <algorithm>
 #include <memory>
 
-#include "rules/dialogs/service_access.h"
-#include "rules/dialogs/time_of_day.h"
 #include "gui/gui_test_support.h"
+#include "gui/shell/twips.h"
 #include "i18n/msgbox.h"
 #include "image/image_codec.h"
+#include "rules/dialogs/service_access.h"
+#include "rules/dialogs/time_of_day.h"
 #include "rules/program/decode_image.h"
 #include "rules/program/startup.h"
-#include "gui/shell/twips.h"
 #include "sim/pty_server.h"
 #include "support/scripted_host.h"
 
@@ -123,8 +123,8 @@ class OptionalFunctionsAndCalibration : public test::GuiTest {
     // The program's COM1 wired to a virtual radio of band 0 holding the start-up set-up.
     void WireRadio() {
         ScriptedHost quiet;
-        radio = std::make_unique<PtyServer>(VirtualRadio(EncodeImageBytes(StartupState(quiet)), 0),
-                                            false);
+        radio =
+            std::make_unique<PtyServer>(VirtualRadio(EncodeImage(StartupState(quiet)), 0), false);
         std::string error;
         ASSERT_TRUE(radio->Start(&error)) << error;
         qputenv("QV7100_COM1", QByteArray::fromStdString(radio->DevicePath()));
@@ -154,7 +154,7 @@ TEST_F(OptionalFunctionsAndCalibration, CancelKeepsTheChoiceForTheNextOpeningAnd
     QTest::mouseClick(In5<QPushButton>("Command2"), Qt::LeftButton);
     EXPECT_FALSE(Form5().isVisible());
     EXPECT_EQ(State().OptionText[3], "1") << "Cancel stores nothing";
-    EXPECT_EQ(EncodeImageBytes(State())[0x159], 4) << "the current channel is its list";
+    EXPECT_EQ(EncodeImage(State())[0x159], 4) << "the current channel is its list";
 
     OpenOptionalFunctions();
     EXPECT_EQ(ptt->currentText(), QStringLiteral("两者")) << "the cancelled choice";
@@ -221,7 +221,8 @@ TEST_F(OptionalFunctionsAndCalibration, FixedPriorityAsksWithoutAChannelAndTakes
     EXPECT_EQ(channel->currentText(), QStringLiteral("03"));
 }
 
-TEST_F(OptionalFunctionsAndCalibration, CodeCellsTakeOnlyDtmfKeysAndWarnAboutLongCodesInEnglishToo) {
+TEST_F(OptionalFunctionsAndCalibration,
+       CodeCellsTakeOnlyDtmfKeysAndWarnAboutLongCodesInEnglishToo) {
     Start(Parameters{0, 0, 1});
     OpenOptionalFunctions();
     ASSERT_NE(TypeIntoCodeCell(1, QStringLiteral("abc*#z"), true), nullptr);
@@ -260,7 +261,7 @@ TEST_F(OptionalFunctionsAndCalibration, ADecodedImageReplacesWhatTheOpenDialogsS
     other.OptionText[3] = "0";
     other.DtmfCodes[0] = "*0#";
     other.PowerHighLevel = 150;
-    DecodeImageBytes(EncodeImageBytes(other), State(), program->MessageBox());
+    DecodeImageBytes(EncodeImage(other), State(), program->MessageBox());
     program->Changed(kDecodedImageChanges);
 
     EXPECT_EQ(In5<QComboBox>("Combo4")->currentIndex(), 0);
@@ -353,7 +354,8 @@ TEST_F(OptionalFunctionsAndCalibration, TheCodeGridLiesBeyondTheControlsWithAStr
     }
 }
 
-TEST_F(OptionalFunctionsAndCalibration, TheServicePatternOpensAccessAndTheWriteSendsTheCalibrationBlock) {
+TEST_F(OptionalFunctionsAndCalibration,
+       TheServicePatternOpensAccessAndTheWriteSendsTheCalibrationBlock) {
     Start();
     WireRadio();
     OpenCalibrationWindow();
