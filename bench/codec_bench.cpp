@@ -1,19 +1,17 @@
-// DecodeImage and EncodeImage on a set-up with all 48 channels in use.
+// DecodeImage and EncodeImage on a set-up with all 48 channels in use: the image's bytes, as a read
+// brings them, decoded and applied, and the set-up encoded to bytes.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <string>
 
 #include "image/image_codec.h"
 #include "rules/program/decode_image.h"
 #include "rules/program/startup.h"
+#include "support/quiet_host.h"
 
 namespace {
 
-class QuietHost : public qv::Host {
-  public:
-    int LocalMsgBox(const std::string&, int, const std::string&) override { return 1; }
-};
+using qv::test::QuietHost;
 
 qv::ProgramState FullSetup(QuietHost& host) {
     qv::ProgramState state = qv::StartupState(host);
@@ -35,12 +33,12 @@ qv::ProgramState FullSetup(QuietHost& host) {
 
 void BM_DecodeThenEncode(benchmark::State& bench) {
     QuietHost host;
-    const qv::MemoryImage image = qv::EncodeImage(FullSetup(host));
+    const qv::ImageBytes image = qv::EncodeImage(FullSetup(host));
     qv::ProgramState state = qv::StartupState(host);
     for (auto _ : bench) {
         const qv::Status status = qv::DecodeImage(image, state, host);
         benchmark::DoNotOptimize(status);
-        qv::MemoryImage again = qv::EncodeImage(state);
+        qv::ImageBytes again = qv::EncodeImage(state);
         benchmark::DoNotOptimize(again);
     }
 }
@@ -48,7 +46,7 @@ BENCHMARK(BM_DecodeThenEncode);
 
 void BM_Decode(benchmark::State& bench) {
     QuietHost host;
-    const qv::MemoryImage image = qv::EncodeImage(FullSetup(host));
+    const qv::ImageBytes image = qv::EncodeImage(FullSetup(host));
     qv::ProgramState state = qv::StartupState(host);
     for (auto _ : bench) {
         const qv::Status status = qv::DecodeImage(image, state, host);
@@ -61,7 +59,7 @@ void BM_Encode(benchmark::State& bench) {
     QuietHost host;
     const qv::ProgramState state = FullSetup(host);
     for (auto _ : bench) {
-        qv::MemoryImage image = qv::EncodeImage(state);
+        qv::ImageBytes image = qv::EncodeImage(state);
         benchmark::DoNotOptimize(image);
     }
 }

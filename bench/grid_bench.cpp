@@ -34,6 +34,7 @@
 #include "image/image_codec.h"
 #include "rules/program/decode_image.h"
 #include "rules/program/startup.h"
+#include "support/quiet_host.h"
 
 namespace {
 
@@ -115,9 +116,7 @@ void Print(const char* what, const Times& times) {
 // An image with all 48 channels in use; the two variants differ in every cell, so that decoding
 // one after the other repaints the whole grid.
 qv::ImageBytes FullImage(int variant) {
-    struct Quiet : qv::Host {
-        int LocalMsgBox(const std::string&, int, const std::string&) override { return 1; }
-    } quiet;
+    qv::test::QuietHost quiet;
     qv::ProgramState sample = qv::StartupState(quiet);
     for (int row = 1; row <= qv::kChannelCount; ++row) {
         if (variant == 0) {
@@ -142,7 +141,7 @@ qv::ImageBytes FullImage(int variant) {
                                  "无"};
         }
     }
-    return qv::EncodeImageBytes(sample);
+    return qv::EncodeImage(sample);
 }
 
 }  // namespace

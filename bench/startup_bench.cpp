@@ -15,13 +15,9 @@
 #include "gui/shell/program.h"
 #include "rules/program/language_rules.h"
 #include "rules/program/startup.h"
+#include "support/quiet_host.h"
 
 namespace {
-
-class QuietHost : public qv::Host {
-  public:
-    int LocalMsgBox(const std::string&, int, const std::string&) override { return 1; }
-};
 
 void Report(const char* what, int runs, const std::function<void()>& step) {
     std::vector<double> ms;
@@ -46,7 +42,7 @@ int main(int argc, char** argv) {
     const qv::ProgramPaths paths{folder.path(), folder.filePath(QStringLiteral("parameter")), {}};
 
     Report("core start-up values (StartupState)", runs, [] {
-        QuietHost host;
+        qv::test::QuietHost host;
         const qv::ProgramState state = qv::StartupState(host);
         (void)state;
     });

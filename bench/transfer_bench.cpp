@@ -21,30 +21,9 @@
 #include "link/qt/transfer_driver.h"
 #include "rules/program/startup.h"
 #include "sim/pty_server.h"
+#include "support/quiet_host.h"
 
 namespace {
-
-class QuietHost : public qv::Host {
-  public:
-    int LocalMsgBox(const std::string&, int, const std::string&) override { return 6; }
-};
-
-class SilentView : public qv::TransferView {
-  public:
-    std::optional<qv::TransferOutcome> outcome;
-    QEventLoop* loop = nullptr;
-    void SetTransferControlsEnabled(bool) override {}
-    void EnableBandFrameAndFocus() override {}
-    void SetStatusText(const std::string&) override {}
-    void SetStatusVisible(bool) override {}
-    void ShowProgress(int, int) override {}
-    void SetProgressValue(int) override {}
-    void HideProgress() override {}
-    void TransferFinished(qv::TransferOutcome ended) override {
-        outcome = ended;
-        if (loop != nullptr) loop->quit();
-    }
-};
 
 // The driver, counting bytes and timing each frame against the reply before it.
 class MeasuredDriver : public qv::TransferDriver {
@@ -77,20 +56,20 @@ struct Measurement {
 };
 
 Measurement RunOnce(bool write, bool paced) {
-    QuietHost host;
+    qv::test::QuietHost host;
     qv::ProgramState state = qv::StartupState(host);
-    const qv::ImageBytes image = qv::EncodeImageBytes(state);
+    const qv::ImageBytes image = qv::EncodeImage(state);
     qv::PtyServer radio(qv::VirtualRadio(image, 0), paced);
     if (!radio.Start(nullptr)) return {};
     qv::SerialPort port;
     port.SetDeviceOverride(QString::fromStdString(radio.DevicePath()));
-    SilentView view;
+    qv::test::SilentTransferView view;
     MeasuredDriver driver(state, host, port, view);
     QObject::connect(&port, &qv::SerialPort::BytesReceived, [&](const QByteArray& bytes) {
         driver.CountReceived(static_cast<std::size_t>(bytes.size()));
     });
     QEventLoop loop;
-    view.loop = &loop;
+    view.finished = [&loop] { loop.quit(); };
     driver.clock.start();
     if (write) {
         driver.StartWrite();

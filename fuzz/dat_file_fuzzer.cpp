@@ -4,22 +4,22 @@
 #include <cstdlib>
 #include <span>
 
-#include "fuzz_host.h"
 #include "image/image_codec.h"
 #include "rules/program/dat_file.h"
 #include "rules/program/decode_image.h"
 #include "rules/program/startup.h"
+#include "support/quiet_host.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    qv::fuzz::QuietHost host;
+    qv::test::QuietHost host;
     qv::ImageBytes image;
     if (!qv::ParseDatFile(std::span(data, size), image).ok()) return 0;
     if (size < qv::kDatFileBytes) std::abort();
     qv::ProgramState state = qv::StartupState(host);
     qv::DecodeImageBytes(image, state, host);
-    const qv::ImageBytes saved = qv::EncodeImageBytes(state);
+    const qv::ImageBytes saved = qv::EncodeImage(state);
     qv::ProgramState reopened = qv::StartupState(host);
     qv::DecodeImageBytes(saved, reopened, host);
-    if (qv::EncodeImageBytes(reopened) != saved) std::abort();
+    if (qv::EncodeImage(reopened) != saved) std::abort();
     return 0;
 }

@@ -56,9 +56,13 @@ class FuzzHost : public qv::LinkHost {
     }
     int LanguageIsEnglish() const override { return 1; }
     bool CalibrationUnlocked() const override { return starts % 2 == 1; }
-    std::string EncodeImage() override { return std::string(3040, 'A'); }
-    bool DecodeImage(const std::string& image) override {
-        if (image.size() != 3072) std::abort();
+    qv::ImageBytes EncodeImage() override {
+        qv::ImageBytes image;
+        image.fill(0xAA);
+        return image;
+    }
+    bool DecodeImage(std::span<const std::uint8_t> image) override {
+        if (image.size() != 1536) std::abort();
         return true;
     }
     int BandListPosition() const override { return starts % 6; }

@@ -175,7 +175,7 @@ void Simulate(int band, const std::string& imageFile, const std::string& faultNa
     ImageBytes image;
     if (imageFile.empty()) {
         ConsoleHost host;
-        image = EncodeImageBytes(StartupState(host));
+        image = EncodeImage(StartupState(host));
     } else if (const Status read = ReadDatFile(imageFile, image); !read.ok()) {
         throw CommandFailed(imageFile + ": " + read.Describe(Language::English));
     }

@@ -45,8 +45,6 @@ constexpr MessageRow kMessages[] = {
     Single(MessageId::DtmfCodeTooLong, "存储器只能存储16位！"),
     {MessageId::ImageTooShort, "存储器映像不完整（少于 1520 字节），未作任何更改。",
      "The memory image is incomplete (fewer than 1520 bytes); nothing was changed."},
-    {MessageId::ImageNotHex, "存储器映像中有一个不是十六进制数字的字符，未作任何更改。",
-     "The memory image holds a character that is not a hexadecimal digit; nothing was changed."},
     {MessageId::FileTooShort,
      "文件太短，不是 QV-7100 的设置文件（*.DAT 文件应有 1525 字节），未载入任何内容。",
      "The file is too short to be a QV-7100 set-up (a *.DAT file has 1525 bytes); nothing was "

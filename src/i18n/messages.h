@@ -33,7 +33,6 @@ enum class MessageId {
     DtmfCodeTooLong,
     // Damaged input, refused before anything changes.
     ImageTooShort,   // an image with fewer than 1520 bytes
-    ImageNotHex,     // an image text with a character that is not a hexadecimal digit
     FileTooShort,    // a *.DAT file shorter than 1525 bytes
     FileUnreadable,  // a *.DAT file that cannot be opened or read
     FileUnwritable,  // a *.DAT file that cannot be written

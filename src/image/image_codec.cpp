@@ -7,7 +7,7 @@
 
 namespace qv {
 
-ImageBytes EncodeImageBytes(const Setup& setup) {
+ImageBytes EncodeImage(const Setup& setup) {
     ImageBytes bytes;
     bytes.fill(0xFF);
     for (const ImageField& field : ImageLayout()) {
@@ -20,10 +20,6 @@ ImageBytes EncodeImageBytes(const Setup& setup) {
         }
     }
     return bytes;
-}
-
-MemoryImage EncodeImage(const Setup& setup) {
-    return HexText(EncodeImageBytes(setup));
 }
 
 DecodedChoices DecodeInto(const ImageBytes& image, Setup& setup, Language cellLanguage) {

@@ -12,9 +12,8 @@
 
 namespace qv {
 
-// 3040 upper-case hexadecimal digits, always.
-MemoryImage EncodeImage(const Setup& setup);
-ImageBytes EncodeImageBytes(const Setup& setup);
+// The 1520 bytes of the set-up's image; what a field does not cover is 0xFF.
+ImageBytes EncodeImage(const Setup& setup);
 
 // The control positions an image names whose choice runs a rule of the optional-functions
 // dialog: the priority mode (Form5 Combo11) and channel (Combo12), when they were in range. The

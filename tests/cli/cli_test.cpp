@@ -73,7 +73,7 @@ class Cli : public ::testing::Test {
                            "Low",    "Carrow",    "Narrow", "No"};
         state.Combo1 = state.BandIndex = 1;
         state.EmbeddedInfo[0] = "Dealer 42";
-        const ImageBytes image = EncodeImageBytes(state);
+        const ImageBytes image = EncodeImage(state);
         std::ofstream(dir / name, std::ios::binary)
             << kDatSignature << std::string(image.begin(), image.end());
         return dir / name;
@@ -84,7 +84,7 @@ TEST_F(Cli, NewSavesTheStartupSetup) {
     const Result result = Run("new " + (dir / "new.DAT").string());
     ASSERT_EQ(result.exitCode, 0) << result.err;
     test::ScriptedHost host;
-    const ImageBytes image = EncodeImageBytes(StartupState(host));
+    const ImageBytes image = EncodeImage(StartupState(host));
     EXPECT_EQ(Read(dir / "new.DAT"),
               std::string(kDatSignature) + std::string(image.begin(), image.end()));
 }

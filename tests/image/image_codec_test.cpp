@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <string>
+#include <vector>
 
 #include "image/image_layout.h"
 #include "image/image_test_support.h"
@@ -15,10 +16,10 @@ namespace {
 class StartupImage : public test::StartedProgram {};
 
 TEST_F(StartupImage, HasFixedLengthConstantsAndUpperCase) {
-    const MemoryImage image = EncodeImage(state);
+    const std::string image = HexText(EncodeImage(state));
     ASSERT_EQ(image.size(), 3040u);
     EXPECT_TRUE(std::none_of(image.begin(), image.end(), [](char c) { return std::islower(c); }));
-    const ImageBytes bytes = EncodeImageBytes(state);
+    const ImageBytes bytes = EncodeImage(state);
     EXPECT_EQ(BytesAt(bytes, 0x1A8, 5), "4D42343630");
     EXPECT_EQ(BytesAt(bytes, 0x1AE, 2), "F8FF");
     EXPECT_EQ(BytesAt(bytes, 0x330, 7), "504C4E52383230");
@@ -58,7 +59,7 @@ TEST_F(StartupImage, HoldsTheStartupValues) {
         {0x2F0, 4, "FFFFFFFF"},                           // no embedded information
         {0x5E0, 16, "FFFFFFFFFFFFFFFFFFFFFFFFF8F0FCFF"},  // channel 48 empty
     };
-    const ImageBytes bytes = EncodeImageBytes(state);
+    const ImageBytes bytes = EncodeImage(state);
     for (const auto& c : cases) {
         EXPECT_EQ(BytesAt(bytes, c.offset, c.size), std::string(c.bytes).substr(0, 2 * c.size))
             << std::hex << c.offset;
@@ -119,7 +120,7 @@ class DecodeImageTest : public test::StartedProgram {
 TEST_F(DecodeImageTest, RoundTripsEveryField) {
     ProgramState source = state;
     FillEveryField(source);
-    const MemoryImage image = EncodeImage(source);
+    const ImageBytes image = EncodeImage(source);
     state.LanguageIsEnglish = 1;
     ASSERT_TRUE(DecodeImage(image, state, host).ok());
     EXPECT_EQ(EncodeImage(state), image);
@@ -163,13 +164,18 @@ TEST_F(DecodeImageTest, PlacesTheThreeChannelBlocks) {
     }
 }
 
-TEST_F(DecodeImageTest, ReadImageOf3072DigitsDecodesItsFirst3040) {
+TEST_F(DecodeImageTest, ReadImageOf1536BytesDecodesItsFirst1520) {
     ProgramState source = state;
     FillEveryField(source);
-    const MemoryImage image = EncodeImage(source);
+    const ImageBytes image = EncodeImage(source);
+    const auto withTail = [&](std::uint8_t tail) {
+        std::vector<std::uint8_t> read(image.begin(), image.end());
+        read.insert(read.end(), 16, tail);
+        return read;
+    };
     ProgramState fromRead = state;
-    ASSERT_TRUE(DecodeImage(image + std::string(32, 'F'), fromRead, host).ok());
-    ASSERT_TRUE(DecodeImage(image + std::string(32, 'Z'), state, host).ok());
+    ASSERT_TRUE(DecodeImage(withTail(0xFF), fromRead, host).ok());
+    ASSERT_TRUE(DecodeImage(withTail('Z'), state, host).ok());
     ProgramState fromFile = StartupState(host);
     ASSERT_TRUE(DecodeImage(image, fromFile, host).ok());
     EXPECT_EQ(EncodeImage(fromRead), EncodeImage(fromFile));
@@ -179,23 +185,16 @@ TEST_F(DecodeImageTest, ReadImageOf3072DigitsDecodesItsFirst3040) {
 TEST_F(DecodeImageTest, DamagedImagesChangeNothing) {
     ProgramState source = state;
     FillEveryField(source);
-    const MemoryImage good = EncodeImage(source);
-    MemoryImage lastDigitBad = good;
-    lastDigitBad[3039] = 'G';
-    MemoryImage firstDigitBad = good;
-    firstDigitBad[0] = ' ';
+    const ImageBytes good = EncodeImage(source);
     const struct {
         const char* what;
-        MemoryImage image;
+        std::vector<std::uint8_t> image;
         MessageId reason;
     } cases[] = {
-        {"empty", "", MessageId::ImageTooShort},
-        {"one digit short", good.substr(0, 3039), MessageId::ImageTooShort},
-        {"one byte short", good.substr(0, 3038), MessageId::ImageTooShort},
-        {"bad last digit", lastDigitBad, MessageId::ImageNotHex},
-        {"bad first digit", firstDigitBad, MessageId::ImageNotHex},
+        {"empty", {}, MessageId::ImageTooShort},
+        {"one byte short", {good.begin(), good.end() - 1}, MessageId::ImageTooShort},
     };
-    const MemoryImage before = EncodeImage(state);
+    const ImageBytes before = EncodeImage(state);
     state.CalibrationUnlocked = true;
     for (const auto& c : cases) {
         const Status status = DecodeImage(c.image, state, host);
@@ -206,21 +205,10 @@ TEST_F(DecodeImageTest, DamagedImagesChangeNothing) {
     }
 }
 
-TEST_F(DecodeImageTest, AcceptsLowerCaseDigitsAsTheSameBytes) {
-    ProgramState source = state;
-    FillEveryField(source);
-    MemoryImage image = EncodeImage(source);
-    std::transform(image.begin(), image.end(), image.begin(),
-                   [](char c) { return static_cast<char>(std::tolower(c)); });
-    ASSERT_TRUE(DecodeImage(image, state, host).ok());
-    EXPECT_EQ(state.Grid1[20][kColTxFrequency], "") << "ff ff ff ff is no frequency";
-    EXPECT_EQ(EncodeImage(state), EncodeImage(source));
-}
-
 TEST_F(DecodeImageTest, ClosesCalibrationAccess) {
     state.CalibrationUnlocked = true;
     state.Form2SlidersEnabled = true;
-    Decode(EncodeImageBytes(state));
+    Decode(EncodeImage(state));
     EXPECT_FALSE(state.CalibrationUnlocked);
     EXPECT_TRUE(state.Form2SlidersEnabled) << "the sliders keep their state";
 }
@@ -237,8 +225,8 @@ TEST_F(DecodeImageTest, SelectsEveryBandWithoutAQuestion) {
         ProgramState other = state;
         other.Grid1[1][kColRxFrequency] = "455.00000";
         other.Combo1 = other.BandIndex = c.position;
-        EXPECT_EQ(BytesAt(EncodeImageBytes(other), 0x1AD, 1), c.code);
-        EXPECT_EQ(BytesAt(EncodeImageBytes(other), 0x33C, 1), c.code);
+        EXPECT_EQ(BytesAt(EncodeImage(other), 0x1AD, 1), c.code);
+        EXPECT_EQ(BytesAt(EncodeImage(other), 0x33C, 1), c.code);
         state.Combo1 = state.BandIndex = (c.position + 3) % 6;
         DecodeWith(0x1AD, c.code);
         EXPECT_EQ(state.Combo1, c.position) << c.code;
@@ -298,21 +286,36 @@ TEST_F(DecodeImageTest, OptionalFunctionBytesKeepOutOfRangeValues) {
         int OptionalFunctionsControls::*control;
         int expected;  // -2: unchanged
     } cases[] = {
-        {0x100, "03", &OptionalFunctionsControls::Combo0, 3},   {0x100, "04", &OptionalFunctionsControls::Combo0, -2},
-        {0x102, "0A", &OptionalFunctionsControls::Combo18, 0},  {0x102, "64", &OptionalFunctionsControls::Combo18, 18},
-        {0x102, "09", &OptionalFunctionsControls::Combo18, -2}, {0x102, "65", &OptionalFunctionsControls::Combo18, -2},
-        {0x104, "10", &OptionalFunctionsControls::Combo19, 16}, {0x104, "11", &OptionalFunctionsControls::Combo19, -2},
-        {0x106, "36", &OptionalFunctionsControls::Combo22, 6},  {0x106, "FF", &OptionalFunctionsControls::Combo22, 0},
-        {0x106, "37", &OptionalFunctionsControls::Combo22, -2}, {0x106, "41", &OptionalFunctionsControls::Combo22, -2},
-        {0x107, "0F", &OptionalFunctionsControls::Combo21, 15}, {0x107, "10", &OptionalFunctionsControls::Combo21, -2},
-        {0x122, "02", &OptionalFunctionsControls::Combo4, 2},   {0x122, "03", &OptionalFunctionsControls::Combo4, -2},
-        {0x12A, "05", &OptionalFunctionsControls::Combo7, 5},   {0x12A, "06", &OptionalFunctionsControls::Combo7, -2},
-        {0x12D, "FE", &OptionalFunctionsControls::Combo2, 0},   {0x12E, "FE", &OptionalFunctionsControls::Combo10, 0},
-        {0x12F, "02", &OptionalFunctionsControls::Combo3, 2},   {0x12F, "03", &OptionalFunctionsControls::Combo3, -2},
-        {0x151, "00", &OptionalFunctionsControls::Combo12, -2}, {0x151, "11", &OptionalFunctionsControls::Combo12, -2},
-        {0x151, "10", &OptionalFunctionsControls::Combo12, 15}, {0x152, "FF", &OptionalFunctionsControls::Combo13, 0},
-        {0x152, "5B", &OptionalFunctionsControls::Combo13, 91}, {0x152, "5C", &OptionalFunctionsControls::Combo13, -2},
-        {0x154, "04", &OptionalFunctionsControls::Combo15, -2}, {0x159, "0F", &OptionalFunctionsControls::Combo1, 15},
+        {0x100, "03", &OptionalFunctionsControls::Combo0, 3},
+        {0x100, "04", &OptionalFunctionsControls::Combo0, -2},
+        {0x102, "0A", &OptionalFunctionsControls::Combo18, 0},
+        {0x102, "64", &OptionalFunctionsControls::Combo18, 18},
+        {0x102, "09", &OptionalFunctionsControls::Combo18, -2},
+        {0x102, "65", &OptionalFunctionsControls::Combo18, -2},
+        {0x104, "10", &OptionalFunctionsControls::Combo19, 16},
+        {0x104, "11", &OptionalFunctionsControls::Combo19, -2},
+        {0x106, "36", &OptionalFunctionsControls::Combo22, 6},
+        {0x106, "FF", &OptionalFunctionsControls::Combo22, 0},
+        {0x106, "37", &OptionalFunctionsControls::Combo22, -2},
+        {0x106, "41", &OptionalFunctionsControls::Combo22, -2},
+        {0x107, "0F", &OptionalFunctionsControls::Combo21, 15},
+        {0x107, "10", &OptionalFunctionsControls::Combo21, -2},
+        {0x122, "02", &OptionalFunctionsControls::Combo4, 2},
+        {0x122, "03", &OptionalFunctionsControls::Combo4, -2},
+        {0x12A, "05", &OptionalFunctionsControls::Combo7, 5},
+        {0x12A, "06", &OptionalFunctionsControls::Combo7, -2},
+        {0x12D, "FE", &OptionalFunctionsControls::Combo2, 0},
+        {0x12E, "FE", &OptionalFunctionsControls::Combo10, 0},
+        {0x12F, "02", &OptionalFunctionsControls::Combo3, 2},
+        {0x12F, "03", &OptionalFunctionsControls::Combo3, -2},
+        {0x151, "00", &OptionalFunctionsControls::Combo12, -2},
+        {0x151, "11", &OptionalFunctionsControls::Combo12, -2},
+        {0x151, "10", &OptionalFunctionsControls::Combo12, 15},
+        {0x152, "FF", &OptionalFunctionsControls::Combo13, 0},
+        {0x152, "5B", &OptionalFunctionsControls::Combo13, 91},
+        {0x152, "5C", &OptionalFunctionsControls::Combo13, -2},
+        {0x154, "04", &OptionalFunctionsControls::Combo15, -2},
+        {0x159, "0F", &OptionalFunctionsControls::Combo1, 15},
         {0x159, "10", &OptionalFunctionsControls::Combo1, -2},
     };
     for (const auto& c : cases) {
@@ -406,8 +409,8 @@ TEST_F(DecodeImageTest, TextFieldsKeepTheirSize) {
     state.OptionText[16] = std::string(20, 'z');
     state.CommPassword = "  secret  ";
     state.DtmfCodes[2] = "\xE4\xBB\xB7";  // one three-byte character
-    const ImageBytes bytes = EncodeImageBytes(state);
-    EXPECT_EQ(EncodeImage(state).size(), 3040u);
+    const ImageBytes bytes = EncodeImage(state);
+    EXPECT_EQ(bytes.size(), 1520u);
     std::string thirtyTwoY;
     for (int k = 0; k < 32; ++k) thirtyTwoY += "79";
     EXPECT_EQ(BytesAt(bytes, 0x2F0, 32), thirtyTwoY) << "cut to its 32 bytes";

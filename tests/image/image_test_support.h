@@ -24,12 +24,12 @@ class StartedProgram : public ::testing::Test {
         return HexText(std::span(image).subspan(offset, size));
     }
     std::string EncodedAt(std::size_t offset, std::size_t size) const {
-        return BytesAt(EncodeImageBytes(state), offset, size);
+        return BytesAt(EncodeImage(state), offset, size);
     }
     // The start-up image with the bytes at `offset` replaced by `hex`.
     ImageBytes StartupImageWith(std::size_t offset, const std::string& hex) const {
         ScriptedHost quiet;
-        ImageBytes image = EncodeImageBytes(StartupState(quiet));
+        ImageBytes image = EncodeImage(StartupState(quiet));
         Poke(image, offset, hex);
         return image;
     }

@@ -8,6 +8,8 @@
 #include <span>
 #include <string>
 
+#include "image/memory_image.h"
+
 namespace qv {
 
 // How a transfer ended, for callers that wait for it (the command line, tests).
@@ -56,10 +58,11 @@ class LinkHost : public TransferView {
     virtual int LocalMsgBox(const std::string& text, int style, const std::string& title) = 0;
     virtual int LanguageIsEnglish() const = 0;
     virtual bool CalibrationUnlocked() const = 0;
-    // The memory image of the current set-up (3040 hexadecimal digits).
-    virtual std::string EncodeImage() = 0;
-    // Decodes a read image; false when it was refused and nothing changed.
-    virtual bool DecodeImage(const std::string& image) = 0;
+    // The memory image of the current set-up.
+    virtual ImageBytes EncodeImage() = 0;
+    // Decodes the bytes a read brought (1536, of which the image takes the first 1520); false when
+    // they were refused and nothing changed.
+    virtual bool DecodeImage(std::span<const std::uint8_t> image) = 0;
     // The selected position of the band list.
     virtual int BandListPosition() const = 0;
     // Puts the channel table into band `position` without a question: BandIndex first, then the

@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <string_view>
+#include <string>
 
 #include "i18n/messages.h"
 #include "i18n/msgbox.h"
-#include "image/hex.h"
 #include "link/core/protocol.h"
 #include "state/bands.h"
 
@@ -23,10 +22,9 @@ constexpr int kProgressMaximum = static_cast<int>(p::kReadImageLength);
 constexpr int kReadBlockLength = static_cast<int>(p::kReadBlockLength);
 constexpr int kWriteBlockLength = static_cast<int>(p::kWriteBlockLength);
 // "W", address and length in front of a read block's data.
-constexpr std::size_t kReadReplyHeaderDigits = 2 * (p::kReadReplyLength - p::kReadBlockLength);
+constexpr auto kReadReplyHeaderLength =
+    static_cast<std::ptrdiff_t>(p::kReadReplyLength - p::kReadBlockLength);
 constexpr std::uint8_t kImageFiller = 0xFF;
-
-constexpr std::string_view kAckHex = "06";
 
 // Addresses the radio keeps for itself: a write that reaches `from` goes on at `resume`.
 struct SkippedRange {
@@ -40,19 +38,15 @@ constexpr std::array<SkippedRange, 3> kSkippedRanges = {{
     {p::kAfterModelBlock, p::kAfterReservedArea, false},
 }};
 
-void AppendHex(std::string& hex, std::uint8_t byte) {
-    hex += kHexDigits[byte >> 4];
-    hex += kHexDigits[byte & 0x0F];
+// Byte `index` of the image being written; past its end the image filler, so a write range longer
+// than the image never reads past it.
+std::uint8_t ImageByteAt(const ImageBytes& image, std::size_t index) {
+    return index < image.size() ? image[index] : kImageFiller;
 }
 
-// Byte `index` of a hexadecimal text; a missing or broken pair gives the image filler, so an image
-// shorter than promised is never read past its end.
-std::uint8_t ByteAt(std::string_view hex, std::size_t index) {
-    if (2 * index + 1 >= hex.size()) return kImageFiller;
-    const int high = HexDigitValue(hex[2 * index]);
-    const int low = HexDigitValue(hex[2 * index + 1]);
-    if (high < 0 || low < 0) return kImageFiller;
-    return static_cast<std::uint8_t>(high * 16 + low);
+// The radio's acknowledgement: one 0x06 alone, not one among other bytes.
+bool IsAcknowledgement(std::span<const std::uint8_t> rx) {
+    return rx.size() == 1 && rx[0] == p::kAck;
 }
 
 std::uint8_t HighByte(int address) {
@@ -62,22 +56,20 @@ std::uint8_t LowByte(int address) {
     return static_cast<std::uint8_t>(address & 0xFF);
 }
 
-// An identification is eight bytes with "QV710" somewhere in them. Searching the bytes rather
-// than the digits keeps a match from straddling two bytes.
-bool IsIdentification(std::string_view rxHex) {
-    if (rxHex.size() != 2 * p::kIdentificationLength) return false;
-    std::string bytes;
-    for (std::size_t i = 0; i < p::kIdentificationLength; ++i) {
-        bytes += static_cast<char>(ByteAt(rxHex, i));
-    }
-    return bytes.find(p::kModel) != std::string::npos;
+// An identification is eight bytes with "QV710" somewhere in them.
+bool IsIdentification(std::span<const std::uint8_t> rx) {
+    if (rx.size() != p::kIdentificationLength) return false;
+    const auto model = std::search(
+        rx.begin(), rx.end(), p::kModel.begin(), p::kModel.end(),
+        [](std::uint8_t byte, char letter) { return byte == static_cast<std::uint8_t>(letter); });
+    return model != rx.end();
 }
 
 // The block the radio answers to the request for `address`: "W", the address, a length byte the
 // tool does not look at, and 64 data bytes.
-bool IsReadBlockFor(std::string_view rxHex, int address) {
-    return rxHex.size() == 2 * p::kReadReplyLength && ByteAt(rxHex, 0) == p::kWriteCommand &&
-           ByteAt(rxHex, 1) == HighByte(address) && ByteAt(rxHex, 2) == LowByte(address);
+bool IsReadBlockFor(std::span<const std::uint8_t> rx, int address) {
+    return rx.size() == p::kReadReplyLength && rx[0] == p::kWriteCommand &&
+           rx[1] == HighByte(address) && rx[2] == LowByte(address);
 }
 
 int NextWriteAddress(int address, bool calibrationUnlocked) {
@@ -145,7 +137,7 @@ void TransferEngine::Start(char mode) {
 }
 
 void TransferEngine::OnBytesReceived(std::span<const std::uint8_t> bytes) {
-    for (const std::uint8_t byte : bytes) AppendHex(vars_.RxHex, byte);
+    vars_.RxHex.insert(vars_.RxHex.end(), bytes.begin(), bytes.end());
     if (vars_.TransferClosed) return;
     // Bytes delivered by an event loop running inside one of our own host calls (the band
     // question, decoding) wait until that call has returned.
@@ -161,7 +153,7 @@ void TransferEngine::OnBytesReceived(std::span<const std::uint8_t> bytes) {
 }
 
 void TransferEngine::HandleHandshakeReply() {
-    if (vars_.RxHex == kAckHex) {
+    if (IsAcknowledgement(vars_.RxHex)) {
         handshakeAcknowledged_ = true;
         vars_.ReplyTicks = 0;
         vars_.RxHex.clear();
@@ -171,7 +163,7 @@ void TransferEngine::HandleHandshakeReply() {
     }
     if (!IsIdentification(vars_.RxHex)) return;
 
-    const int band = BandOfIdentificationByte(ByteAt(vars_.RxHex, p::kIdentificationBandByte));
+    const int band = BandOfIdentificationByte(vars_.RxHex[p::kIdentificationBandByte]);
     if (band >= 0) vars_.RadioBand = band;
     vars_.IdentifiedBand = vars_.RadioBand;
     vars_.RxHex.clear();
@@ -179,6 +171,7 @@ void TransferEngine::HandleHandshakeReply() {
     vars_.BlockAddress = p::kFirstAddress;
     if (vars_.TransferMode == 'W') vars_.WriteImage = host_.EncodeImage();
     vars_.ReadImage.clear();
+    vars_.ReadImage.reserve(p::kReadImageLength);
     vars_.ReplyTicks = 0;
     vars_.TxBytes = {p::kAck};
     Send();
@@ -187,7 +180,7 @@ void TransferEngine::HandleHandshakeReply() {
 }
 
 void TransferEngine::HandleWriteReply() {
-    if (vars_.RxHex != kAckHex) return;
+    if (!IsAcknowledgement(vars_.RxHex)) return;
     AdvanceProgress(kWriteBlockLength);
     vars_.ReplyTicks = 0;
     vars_.RxHex.clear();
@@ -221,7 +214,7 @@ void TransferEngine::SendNextWriteFrame() {
                      static_cast<std::uint8_t>(p::kWriteBlockLength)};
     const std::size_t firstImageByte = static_cast<std::size_t>(address - p::kFirstAddress);
     for (std::size_t i = 0; i < p::kWriteBlockLength; ++i) {
-        vars_.TxBytes.push_back(ByteAt(vars_.WriteImage, firstImageByte + i));
+        vars_.TxBytes.push_back(ImageByteAt(vars_.WriteImage, firstImageByte + i));
     }
     Send();
     ++blocksSent_;
@@ -229,7 +222,7 @@ void TransferEngine::SendNextWriteFrame() {
 }
 
 void TransferEngine::HandleReadReply() {
-    if (vars_.RxHex == kAckHex) {
+    if (IsAcknowledgement(vars_.RxHex)) {
         AdvanceProgress(kReadBlockLength);
         vars_.ReplyTicks = 0;
         vars_.RxHex.clear();
@@ -247,7 +240,8 @@ void TransferEngine::HandleReadReply() {
     }
     if (!IsReadBlockFor(vars_.RxHex, vars_.BlockAddress - kReadBlockLength)) return;
     vars_.ReplyTicks = 0;
-    vars_.ReadImage.append(vars_.RxHex, kReadReplyHeaderDigits);
+    vars_.ReadImage.insert(vars_.ReadImage.end(), vars_.RxHex.begin() + kReadReplyHeaderLength,
+                           vars_.RxHex.end());
     vars_.RxHex.clear();
     vars_.TxBytes = {p::kAck};
     Send();
@@ -256,7 +250,7 @@ void TransferEngine::HandleReadReply() {
 void TransferEngine::CompleteRead() {
     // A lone acknowledgement where a block was due moves the read on without that block; such an
     // image would be decoded shifted, so it is treated as a broken transfer.
-    if (vars_.ReadImage.size() != 2 * p::kReadImageLength) {
+    if (vars_.ReadImage.size() != p::kReadImageLength) {
         EndWithCommunicationError(FailureKind::IncompleteImage);
         return;
     }
@@ -337,7 +331,7 @@ void TransferEngine::OnTimer1Tick() {
 FailureKind TransferEngine::StalledKind() const {
     if (vars_.HandshakePending != 1) return FailureKind::NoReplyToBlock;
     // A reply as long as an identification, or longer, that was not taken for one.
-    if (vars_.RxHex.size() >= 2 * p::kIdentificationLength) return FailureKind::OtherModel;
+    if (vars_.RxHex.size() >= p::kIdentificationLength) return FailureKind::OtherModel;
     if (handshakeAcknowledged_ || !vars_.RxHex.empty()) return FailureKind::NoIdentification;
     return FailureKind::NoAnswer;
 }

@@ -4,10 +4,10 @@
 
 #include <cstdint>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "i18n/messages.h"
+#include "image/memory_image.h"
 #include "link/core/link_host.h"
 
 namespace qv {
@@ -37,14 +37,16 @@ struct TransferFailure {
 // The link's variables, kept between transfers.
 struct LinkVariables {
     std::vector<std::uint8_t> TxBytes;  // the frame sent last
-    std::string RxHex;            // received bytes as upper-case hexadecimal pairs, oldest first
-    char TransferMode = 0;        // 'R' read, 'W' write, 0 before the first transfer
-    int HandshakePending = 0;     // 1 during handshake and identification
-    bool TransferClosed = false;  // received bytes are only accumulated while true
-    int BlockAddress = 0;         // radio address of the next block to request or send
-    std::string WriteImage;       // the image being written
-    std::string ReadImage;        // data of the blocks read so far
-    int RadioBand = 0;            // band position reported by the radio's identification
+    // The receive accumulator: the bytes received and not yet taken as a reply, oldest first. It
+    // holds bytes; the name is the protocol's own.
+    std::vector<std::uint8_t> RxHex;
+    char TransferMode = 0;                // 'R' read, 'W' write, 0 before the first transfer
+    int HandshakePending = 0;             // 1 during handshake and identification
+    bool TransferClosed = false;          // received bytes are only accumulated while true
+    int BlockAddress = 0;                 // radio address of the next block to request or send
+    ImageBytes WriteImage{};              // the image being written
+    std::vector<std::uint8_t> ReadImage;  // data of the blocks read so far
+    int RadioBand = 0;                    // band position reported by the radio's identification
     // RadioBand as the identification left it, before a write's band check puts the band list's
     // position there; it tells the user which band the radio has.
     int IdentifiedBand = 0;

@@ -40,11 +40,11 @@ void TransferDriver::SetTimer2Running(bool running) {
     }
 }
 
-std::string TransferDriver::EncodeImage() {
+ImageBytes TransferDriver::EncodeImage() {
     return qv::EncodeImage(state_);
 }
 
-bool TransferDriver::DecodeImage(const std::string& image) {
+bool TransferDriver::DecodeImage(std::span<const std::uint8_t> image) {
     if (!qv::DecodeImage(image, state_, host_).ok()) return false;
     StateChanged(kDecodedImageChanges);
     return true;

@@ -9,8 +9,8 @@
 #include <functional>
 
 #include "link/core/link_host.h"
-#include "link/qt/serial_port.h"
 #include "link/core/transfer_engine.h"
+#include "link/qt/serial_port.h"
 #include "state/changes.h"
 #include "state/host.h"
 #include "state/program_state.h"
@@ -51,8 +51,8 @@ class TransferDriver : public QObject, public LinkHost {
     }
     int LanguageIsEnglish() const override { return state_.LanguageIsEnglish; }
     bool CalibrationUnlocked() const override { return state_.CalibrationUnlocked; }
-    std::string EncodeImage() override;
-    bool DecodeImage(const std::string& image) override;
+    ImageBytes EncodeImage() override;
+    bool DecodeImage(std::span<const std::uint8_t> image) override;
     int BandListPosition() const override { return state_.Combo1; }
     void SelectBand(int position) override;
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "image/memory_image.h"
+#include "state/status.h"
 
 namespace qv {
 

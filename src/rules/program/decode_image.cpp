@@ -1,5 +1,6 @@
 #include "rules/program/decode_image.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "rules/dialogs/optional_functions_rules.h"
@@ -48,10 +49,11 @@ Changes DecodeImageBytes(const ImageBytes& image, ProgramState& state, Host& hos
     return TakeOver(state, host, choices);
 }
 
-Status DecodeImage(std::string_view image, ProgramState& state, Host& host) {
-    ImageBytes bytes;
-    if (Status parsed = ParseImage(image, bytes); !parsed.ok()) return parsed;
-    DecodeImageBytes(bytes, state, host);
+Status DecodeImage(std::span<const std::uint8_t> image, ProgramState& state, Host& host) {
+    if (image.size() < kImageBytes) return Status::Refused(MessageId::ImageTooShort);
+    ImageBytes whole;
+    std::copy_n(image.begin(), kImageBytes, whole.begin());
+    DecodeImageBytes(whole, state, host);
     return Status::Ok();
 }
 

@@ -1,7 +1,8 @@
 // Taking over a decoded image: the file-open command and a finished read both end here.
 #pragma once
 
-#include <string_view>
+#include <cstdint>
+#include <span>
 
 #include "image/image_codec.h"
 #include "state/changes.h"
@@ -21,11 +22,12 @@ inline constexpr Changes kDecodedImageChanges = Changes::WholeSetup() | StatePar
 // question.
 Changes ApplyDecodedSetup(ProgramState& state, Host& host, DecodedSetup decoded);
 
-// Decodes an image onto the program's set-up, in the language of its cells, and applies it.
+// Decodes a whole image (a file's) onto the program's set-up, in the language of its cells, and
+// applies it.
 Changes DecodeImageBytes(const ImageBytes& image, ProgramState& state, Host& host);
 
-// The same for an image text. An image that is too short or holds a character that is not a
-// hexadecimal digit is refused before anything changes.
-Status DecodeImage(std::string_view image, ProgramState& state, Host& host);
+// The same for bytes read from the radio: a read brings 1536 bytes, of which the first 1520 are the
+// image and the rest is left out. Fewer than 1520 bytes are refused before anything changes.
+Status DecodeImage(std::span<const std::uint8_t> image, ProgramState& state, Host& host);
 
 }  // namespace qv

@@ -4,9 +4,9 @@
 #include "i18n/messages.h"
 #include "i18n/msgbox.h"
 #include "image/image_codec.h"
+#include "rules/channels/grid_rules.h"
 #include "rules/program/dat_file.h"
 #include "rules/program/decode_image.h"
-#include "rules/channels/grid_rules.h"
 
 namespace qv {
 
@@ -18,7 +18,7 @@ Status OpenSetupFile(const std::filesystem::path& path, ProgramState& state, Hos
 }
 
 Status SaveSetupFile(const std::filesystem::path& path, const Setup& setup) {
-    return WriteDatFile(path, EncodeImageBytes(setup));
+    return WriteDatFile(path, EncodeImage(setup));
 }
 
 Changes NewCommand(ProgramState& state, Host& host) {

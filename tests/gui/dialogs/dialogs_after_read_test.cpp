@@ -27,7 +27,7 @@ class DialogsAfterReadTest : public test::DialogTest {
 
     // A virtual radio on COM1 holding `setup`.
     void StartRadio(const qv::Setup& setup, int band) {
-        radio = std::make_unique<PtyServer>(VirtualRadio(EncodeImageBytes(setup), band), false);
+        radio = std::make_unique<PtyServer>(VirtualRadio(EncodeImage(setup), band), false);
         std::string error;
         ASSERT_TRUE(radio->Start(&error)) << error;
         qputenv("QV7100_COM1", QByteArray::fromStdString(radio->DevicePath()));

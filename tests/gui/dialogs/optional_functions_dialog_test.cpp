@@ -126,8 +126,8 @@ class OptionalFunctionsAndCalibration : public test::GuiTest {
     // The program's COM1 wired to a virtual radio of band 0 holding the start-up set-up.
     void WireRadio() {
         ScriptedHost quiet;
-        radio = std::make_unique<PtyServer>(VirtualRadio(EncodeImageBytes(StartupState(quiet)), 0),
-                                            false);
+        radio =
+            std::make_unique<PtyServer>(VirtualRadio(EncodeImage(StartupState(quiet)), 0), false);
         std::string error;
         ASSERT_TRUE(radio->Start(&error)) << error;
         qputenv("QV7100_COM1", QByteArray::fromStdString(radio->DevicePath()));
@@ -157,7 +157,7 @@ TEST_F(OptionalFunctionsAndCalibration, CancelKeepsTheChoiceForTheNextOpeningAnd
     QTest::mouseClick(In5<QPushButton>("Command2"), Qt::LeftButton);
     EXPECT_FALSE(Form5().isVisible());
     EXPECT_EQ(State().OptionText[3], "1") << "Cancel stores nothing";
-    EXPECT_EQ(EncodeImageBytes(State())[0x159], 4) << "the current channel is its list";
+    EXPECT_EQ(EncodeImage(State())[0x159], 4) << "the current channel is its list";
 
     OpenOptionalFunctions();
     EXPECT_EQ(ptt->currentText(), QStringLiteral("两者")) << "the cancelled choice";
@@ -337,7 +337,7 @@ TEST_F(OptionalFunctionsAndCalibration, ADecodedImageReplacesWhatTheOpenDialogsS
     other.OptionText[3] = "0";
     other.DtmfCodes[0] = "*0#";
     other.PowerHighLevel = 150;
-    DecodeImageBytes(EncodeImageBytes(other), State(), program->MessageBox());
+    DecodeImageBytes(EncodeImage(other), State(), program->MessageBox());
     program->Changed(kDecodedImageChanges);
 
     EXPECT_EQ(In5<QComboBox>("Combo4")->currentIndex(), 0);

@@ -364,7 +364,7 @@ TEST_F(GridEditors, ALanguageSwitchRerendersTheListsAndKeepsTheTonesOfADecodedIm
     ProgramState sent = StartupState(quiet);
     sent.Grid1[1] = {"", "435.12500", "67.0", "435.12500", "D023N", "高", "关闭", "宽带", "有"};
     sent.Grid1[20] = {"", "436.00000", "关闭", "436.00000", "D754I", "低", "载波", "窄带", "无"};
-    program->Changed(DecodeImageBytes(EncodeImageBytes(sent), State(), program->MessageBox()));
+    program->Changed(DecodeImageBytes(EncodeImage(sent), State(), program->MessageBox()));
 
     Action("mnuEnglish")->trigger();
     const QStringList first = {Shown(1, 2), Shown(1, 4), Shown(1, 5),

@@ -13,7 +13,7 @@ class GridToRadio : public test::GridTest {};
 
 TEST_F(GridToRadio, AChannelTypedIntoTheGridLandsInTheRadioAsSixteenBytes) {
     test::ScriptedHost quiet;
-    StartRadio(EncodeImageBytes(StartupState(quiet)), 0);
+    StartRadio(EncodeImage(StartupState(quiet)), 0);
     Start(Parameters{0, 1, 0});  // COM1 chosen before
 
     // Channel 2: receive and transmit 435.0123 (on the raster 435.01), transmit tone D023N from

@@ -38,7 +38,7 @@ class FileCommands : public GuiTest {
                            "宽带",
                            "有"};
         sample.Combo1 = sample.BandIndex = 1;
-        const ImageBytes image = EncodeImageBytes(sample);
+        const ImageBytes image = EncodeImage(sample);
         const std::filesystem::path path = folder / name;
         std::ofstream(path, std::ios::binary)
             << kDatSignature << std::string(image.begin(), image.end());
@@ -115,7 +115,7 @@ TEST_F(FileCommands, SaveAsksBeforeReplacingAndNoReturnsToTheDialog) {
     EXPECT_EQ(hand.Seen()[0].buttons, QStringList({"是", "否"}));
     EXPECT_EQ(Contents(existing), "old contents");
     const std::filesystem::path saved = folder / "other.DAT";
-    const ImageBytes image = EncodeImageBytes(State());
+    const ImageBytes image = EncodeImage(State());
     EXPECT_EQ(Contents(saved),
               std::string(kDatSignature) + std::string(image.begin(), image.end()));
     EXPECT_EQ(window->windowTitle(),

@@ -29,7 +29,7 @@ class Transfers : public GuiTest {
                                "窄带",
                                "无"};
         radioSetup.Combo1 = radioSetup.BandIndex = 5;
-        return EncodeImageBytes(radioSetup);
+        return EncodeImage(radioSetup);
     }
 };
 
@@ -78,7 +78,7 @@ TEST_F(Transfers, WriteToARadioOfAnotherBandAsksOnce) {
     EXPECT_EQ(hand.Seen()[0].buttons, QStringList({"Yes", "No"}));
     const RadioRecord record = radio->Snapshot();
     EXPECT_EQ(record.blocksWritten.size(), 88u);
-    const ImageBytes written = EncodeImageBytes(State());
+    const ImageBytes written = EncodeImage(State());
     EXPECT_EQ(record.memory[0x10 + 0x1AD], written[0x1AD]) << "the set-up's band code";
 }
 

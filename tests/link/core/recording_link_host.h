@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,7 +21,7 @@ inline constexpr int kAnswerYes = 6;
 inline constexpr int kAnswerNo = 7;
 
 // "51 56 2D": readable in a failed comparison.
-inline std::string Hex(const Bytes& bytes) {
+inline std::string Hex(std::span<const std::uint8_t> bytes) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string text;
     for (const std::uint8_t byte : bytes) {
@@ -31,8 +32,8 @@ inline std::string Hex(const Bytes& bytes) {
     return text;
 }
 
-// "51562D": the form of the engine's RxHex and of images.
-inline std::string Digits(const Bytes& bytes) {
+// "51562D": the form of a transcript.
+inline std::string Digits(std::span<const std::uint8_t> bytes) {
     std::string text = Hex(bytes);
     std::erase(text, ' ');
     return text;
@@ -44,11 +45,11 @@ inline std::uint8_t FixedImageByte(int k) {
     return static_cast<std::uint8_t>((k & 0xFF) ^ ((k >> 8) * 0x55));
 }
 
-// The 1520-byte image EncodeImage hands out: 3040 upper-case digits.
-inline std::string FixedImage() {
-    Bytes bytes;
-    for (int k = 0; k < 1520; ++k) bytes.push_back(FixedImageByte(k));
-    return Digits(bytes);
+// The 1520-byte image EncodeImage hands out.
+inline ImageBytes FixedImage() {
+    ImageBytes bytes{};
+    for (std::size_t k = 0; k < bytes.size(); ++k) bytes[k] = FixedImageByte(static_cast<int>(k));
+    return bytes;
 }
 
 class RecordingLinkHost : public LinkHost {
@@ -76,7 +77,7 @@ class RecordingLinkHost : public LinkHost {
     std::vector<Bytes> writes;
     int writesToClosedPort = 0;
     std::vector<MessageBox> messageBoxes;
-    std::vector<std::string> decodedImages;
+    std::vector<Bytes> decodedImages;
     std::vector<int> selectedBands;
     std::vector<TransferOutcome> outcomes;
     bool portOpen = false;
@@ -157,14 +158,14 @@ class RecordingLinkHost : public LinkHost {
     }
     int LanguageIsEnglish() const override { return languageIsEnglish; }
     bool CalibrationUnlocked() const override { return calibrationUnlocked; }
-    std::string EncodeImage() override {
+    ImageBytes EncodeImage() override {
         actions.push_back("EncodeImage");
         return FixedImage();
     }
-    bool DecodeImage(const std::string& image) override {
+    bool DecodeImage(std::span<const std::uint8_t> image) override {
         actions.push_back("DecodeImage");
         RunOnce(insideDecode);
-        if (decodeAccepts) decodedImages.push_back(image);
+        if (decodeAccepts) decodedImages.emplace_back(image.begin(), image.end());
         return decodeAccepts;
     }
     int BandListPosition() const override { return bandListPosition; }

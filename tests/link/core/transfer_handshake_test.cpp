@@ -173,7 +173,7 @@ TEST(Identification, TakesTheImageToWriteOnlyForAWriteAndStartsAnEmptyReadImage)
     LinkRig rig;
     rig.engine.StartRead();
     rig.RunRadio();
-    ASSERT_EQ(rig.engine.Variables().ReadImage.size(), 3072u);
+    ASSERT_EQ(rig.engine.Variables().ReadImage.size(), 1536u);
     rig.TickTimer2(10);
     EXPECT_EQ(std::count(rig.host.actions.begin(), rig.host.actions.end(), "EncodeImage"), 0);
 

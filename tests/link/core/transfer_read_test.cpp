@@ -11,10 +11,10 @@
 namespace qv::test {
 namespace {
 
-std::string ExpectedReadImage() {
-    std::string digits;
-    for (const int address : ReadAddresses()) digits += Digits(RadioData(address));
-    return digits;
+Bytes ExpectedReadImage() {
+    Bytes image;
+    for (const int address : ReadAddresses()) image = Concat(image, RadioData(address));
+    return image;
 }
 
 std::vector<std::string> ExpectedReadExchange() {
@@ -41,9 +41,9 @@ TEST(ReadTransfer, FullReadSendsTheRequestsAndDecodesWhatCameBack) {
     EXPECT_EQ(rig.host.WrittenHex()[3], "52 00 10 40");
     EXPECT_EQ(rig.host.WrittenHex()[49], "52 05 D0 40");
     const LinkVariables& vars = rig.engine.Variables();
-    EXPECT_EQ(vars.ReadImage.size(), 3072u);
+    EXPECT_EQ(vars.ReadImage.size(), 1536u);
     EXPECT_EQ(vars.ReadImage, ExpectedReadImage());
-    EXPECT_EQ(rig.host.decodedImages, std::vector<std::string>{ExpectedReadImage()});
+    EXPECT_EQ(rig.host.decodedImages, std::vector<Bytes>{ExpectedReadImage()});
     EXPECT_EQ(vars.ProgressValue, 1536);
     EXPECT_EQ(rig.host.progressValue, 1536);
     EXPECT_FALSE(rig.host.progressVisible);
@@ -71,7 +71,7 @@ TEST(ReadTransfer, RepliesArrivingInPiecesAreAssembled) {
         rig.engine.StartRead();
         rig.RunRadio();
         EXPECT_EQ(rig.host.WrittenHex(), ExpectedReadExchange());
-        EXPECT_EQ(rig.host.decodedImages, std::vector<std::string>{ExpectedReadImage()});
+        EXPECT_EQ(rig.host.decodedImages, std::vector<Bytes>{ExpectedReadImage()});
         EXPECT_EQ(rig.host.outcomes, std::vector{TransferOutcome::ReadComplete});
     }
 }
@@ -113,7 +113,7 @@ TEST(ReadTransfer, ABlockIsTakenOnlyInTheExactFormOfTheRequestedBlock) {
         if (c.accepted) {
             EXPECT_EQ(rig.host.writes.size(), written + 1);
             EXPECT_EQ(Hex(rig.host.writes.back()), Hex(kAck));
-            EXPECT_EQ(rig.engine.Variables().ReadImage, Digits(RadioData(0x0010)));
+            EXPECT_EQ(rig.engine.Variables().ReadImage, RadioData(0x0010));
         } else {
             EXPECT_EQ(rig.host.writes.size(), written);
             EXPECT_TRUE(rig.engine.Variables().ReadImage.empty());
@@ -209,7 +209,7 @@ TEST(ReadTransfer, BytesAfterTheEndCauseNothing) {
             rig.Receive(kAck);
             rig.RunRadio();
         }
-        ASSERT_EQ(rig.engine.Variables().ReadImage.size(), 3072u);
+        ASSERT_EQ(rig.engine.Variables().ReadImage.size(), 1536u);
         rig.TickTimer1(c.ticksBeforeLastAck);
         rig.Receive(kAck);
         ASSERT_EQ(rig.host.outcomes, std::vector{c.outcome});
@@ -219,7 +219,7 @@ TEST(ReadTransfer, BytesAfterTheEndCauseNothing) {
         rig.Receive(kAck);
         EXPECT_EQ(rig.host.actions, actions);
         EXPECT_EQ(rig.host.decodedImages.size(), c.decodedImages);
-        EXPECT_TRUE(rig.engine.Variables().RxHex.ends_with(Digits(lateBytes) + "06"));
+        EXPECT_TRUE(Digits(rig.engine.Variables().RxHex).ends_with(Digits(lateBytes) + "06"));
     }
 }
 

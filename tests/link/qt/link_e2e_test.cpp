@@ -32,7 +32,7 @@ TEST_P(ReadEveryBand, DecodesTheRadioAndTakesItsBand) {
     ASSERT_EQ(Run(false), TransferOutcome::ReadComplete);
     EXPECT_EQ(state.Combo1, band);
     EXPECT_EQ(state.BandIndex, band);
-    EXPECT_EQ(EncodeImageBytes(state), SampleImage(band));
+    EXPECT_EQ(EncodeImage(state), SampleImage(band));
     EXPECT_EQ(state.Grid1[48][kColRxFrequency], "455.12500");
     EXPECT_TRUE(host.shown.empty());
     EXPECT_FALSE(port.IsOpen());
@@ -48,7 +48,7 @@ class WriteEveryBand : public LinkEndToEnd, public ::testing::WithParamInterface
 
 TEST_P(WriteEveryBand, WritesAllButWhatTheRadioKeeps) {
     const int band = GetParam();
-    const ImageBytes radioImage = EncodeImageBytes(StartupState(host));
+    const ImageBytes radioImage = EncodeImage(StartupState(host));
     StartRadio(radioImage, band);
     DecodeImageBytes(SampleImage(band), state, host);
     ASSERT_EQ(Run(true), TransferOutcome::WriteComplete);
@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(Bands, ReadEveryBand, ::testing::Range(0, 6));
 INSTANTIATE_TEST_SUITE_P(Bands, WriteEveryBand, ::testing::Range(0, 6));
 
 TEST_F(LinkEndToEnd, CalibrationAccessWritesTheCalibrationBlockToo) {
-    const ImageBytes radioImage = EncodeImageBytes(StartupState(host));
+    const ImageBytes radioImage = EncodeImage(StartupState(host));
     StartRadio(radioImage, 0);
     DecodeImageBytes(SampleImage(0), state, host);
     state.CalibrationUnlocked = true;
@@ -82,7 +82,7 @@ TEST_F(LinkEndToEnd, CalibrationAccessWritesTheCalibrationBlockToo) {
 }
 
 TEST_F(LinkEndToEnd, ABandMismatchAnsweredNoWritesNothing) {
-    StartRadio(EncodeImageBytes(StartupState(host)), 3);
+    StartRadio(EncodeImage(StartupState(host)), 3);
     DecodeImageBytes(SampleImage(1), state, host);
     host.answers = {kIdNo};
     ASSERT_EQ(Run(true), TransferOutcome::WriteDeclined);
@@ -96,7 +96,7 @@ TEST_F(LinkEndToEnd, ABandMismatchAnsweredNoWritesNothing) {
 }
 
 TEST_F(LinkEndToEnd, ABandMismatchAnsweredYesWritesEverything) {
-    StartRadio(EncodeImageBytes(StartupState(host)), 3);
+    StartRadio(EncodeImage(StartupState(host)), 3);
     DecodeImageBytes(SampleImage(1), state, host);
     host.answers = {kIdYes};
     ASSERT_EQ(Run(true), TransferOutcome::WriteComplete);
@@ -107,7 +107,7 @@ TEST_F(LinkEndToEnd, ABandMismatchAnsweredYesWritesEverything) {
 TEST_F(LinkEndToEnd, RepliesSplitIntoSingleBytesStillMakeAWholeReadAndWrite) {
     StartRadio(SampleImage(2), 2, RadioFault{RadioFaultKind::SplitReplies, 0});
     ASSERT_EQ(Run(false), TransferOutcome::ReadComplete);
-    EXPECT_EQ(EncodeImageBytes(state), SampleImage(2));
+    EXPECT_EQ(EncodeImage(state), SampleImage(2));
     view.outcome.reset();
     ASSERT_EQ(Run(true), TransferOutcome::WriteComplete);
     EXPECT_EQ(radio->Snapshot().endsReceived, 2);
@@ -127,14 +127,14 @@ TEST_P(FaultyRadio, EndsInTheCommunicationError) {
     const Fault fault = GetParam();
     const RadioFault radioFault = *ParseRadioFault(fault.name);
     StartRadio(SampleImage(0), 0, radioFault);
-    const ImageBytes before = EncodeImageBytes(state);
+    const ImageBytes before = EncodeImage(state);
     ASSERT_EQ(Run(fault.write), TransferOutcome::CommunicationError);
     ASSERT_EQ(host.shown.size(), 1u);
     EXPECT_EQ(host.shown[0].text, MessageText(MessageId::CommunicationError, Language::English));
     EXPECT_EQ(host.shown[0].style, 16);
     EXPECT_FALSE(port.IsOpen());
     EXPECT_TRUE(view.controlsEnabled);
-    EXPECT_EQ(EncodeImageBytes(state), before) << "a failed transfer changes nothing";
+    EXPECT_EQ(EncodeImage(state), before) << "a failed transfer changes nothing";
     const TransferFailure failure = driver.Engine().Variables().Failure;
     EXPECT_EQ(failure.kind, fault.failure.kind);
     EXPECT_EQ(failure.block, fault.failure.block);
@@ -177,7 +177,7 @@ TEST_F(LinkEndToEnd, BytesWaitingOnTheLineBeforeATransferAreLeftOut) {
     const std::vector<std::uint8_t> late = {0x06, 0x57, 0x00, 0x10, 0x40, 0xFF, 0xFF};
     ASSERT_TRUE(radio->SendUnasked(late));
     ASSERT_EQ(Run(false), TransferOutcome::ReadComplete);
-    EXPECT_EQ(EncodeImageBytes(state), SampleImage(2));
+    EXPECT_EQ(EncodeImage(state), SampleImage(2));
 }
 
 TEST_F(LinkEndToEnd, APortHeldByAnotherProgramIsReportedAndNothingIsSent) {

@@ -134,7 +134,7 @@ class LinkEndToEnd : public ::testing::Test {
         sample.DtmfCodes[0] = "*0#";
         sample.EmbeddedInfo[0] = "END TO END";
         sample.PowerHighLevel = 111;
-        return EncodeImageBytes(sample);
+        return EncodeImage(sample);
     }
 };
 

@@ -371,7 +371,7 @@ TEST_F(GridEditing, ALanguageSwitchKeepsTheTonesOfADecodedImage) {
     radio.Grid1[2] = {"", "436.00000", "关闭", "436.50000", "D754I", "低", "载波", "窄带", "无"};
     radio.Grid1[17] = {"", "437.00000", "76.8", "", "", "高", "关闭", "宽带", "无"};
     radio.Grid1[48] = {"", "438.00000", "D155N", "438.00000", "关闭", "低", "关闭", "宽带", "有"};
-    Decode(EncodeImageBytes(radio));
+    Decode(EncodeImage(radio));
     const auto decoded = state.Grid1;
 
     EXPECT_EQ(ChooseLanguage(state, true), StatePart::Language | StatePart::Grid);
@@ -386,7 +386,7 @@ TEST_F(GridEditing, ALanguageSwitchKeepsTheTonesOfADecodedImage) {
                               "Off", "Wide", "Have"}));
     EXPECT_EQ(ChooseLanguage(state, false), StatePart::Language | StatePart::Grid);
     EXPECT_EQ(state.Grid1, decoded) << "and back again";
-    EXPECT_EQ(EncodeImageBytes(state), EncodeImageBytes(radio));
+    EXPECT_EQ(EncodeImage(state), EncodeImage(radio));
 }
 
 }  // namespace

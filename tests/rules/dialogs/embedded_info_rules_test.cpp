@@ -99,7 +99,7 @@ TEST_F(EmbeddedInfoBoxes, APastedLongLineIsHeldWholeAndTheImageKeepsItsSize) {
     StoreEmbeddedInfo(state);
     EXPECT_EQ(state.EmbeddedInfo[0], pasted);
 
-    const ImageBytes image = EncodeImageBytes(state);
+    const ImageBytes image = EncodeImage(state);
     EXPECT_EQ(image.size(), 1520u);
     EXPECT_EQ(BytesAt(image, 0x2F0, 32),
               HexText(std::span(reinterpret_cast<const std::uint8_t*>(pasted.data()), 32)));

@@ -47,7 +47,7 @@ class DatFile : public test::StartedProgram {
         other.Grid1[1] = {"G1-01", "455.00000", "67.0", "455.00000", "关闭",
                           "高",    "关闭",      "宽带", "有"};
         other.Combo1 = other.BandIndex = 1;
-        const ImageBytes image = EncodeImageBytes(other);
+        const ImageBytes image = EncodeImage(other);
         return "PLQ82" + std::string(image.begin(), image.end());
     }
 };
@@ -58,7 +58,7 @@ TEST_F(DatFile, SaveWritesSignatureAndImage) {
     const std::string bytes = Contents(path);
     ASSERT_EQ(bytes.size(), 1525u);
     EXPECT_EQ(bytes.substr(0, 5), "PLQ82");
-    const ImageBytes image = EncodeImageBytes(state);
+    const ImageBytes image = EncodeImage(state);
     EXPECT_EQ(bytes.substr(5), std::string(image.begin(), image.end()));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1)
         << "no temporary file is left behind";
@@ -90,7 +90,7 @@ TEST_F(DatFile, RefusedFilesChangeNothing) {
         {"signature only", "PLQ82", MessageId::FileTooShort},
         {"one byte short", good.substr(0, 1524), MessageId::FileTooShort},
     };
-    const MemoryImage before = EncodeImage(state);
+    const ImageBytes before = EncodeImage(state);
     for (const auto& c : cases) {
         const fs::path path = dir / "bad.DAT";
         Write(path, c.bytes);

@@ -26,7 +26,7 @@ TEST_F(TakingOverAnImage, DecodingIsPureAndTheRulesRunWhenTheProgramTakesItOver)
 }
 
 TEST_F(TakingOverAnImage, AnImageGivesTheSameSetupWhateverItWasDecodedOnto) {
-    const ImageBytes image = EncodeImageBytes(state);
+    const ImageBytes image = EncodeImage(state);
     (void)DecodeImageBytes(image, state, host);
     const qv::Setup once = state;
 
@@ -58,7 +58,7 @@ TEST_F(TakingOverAnImage, LeavesTheSessionButClosesCalibrationAccess) {
     state.ServiceButtonVisible = true;
     Session expected = state;
     expected.CalibrationUnlocked = false;
-    (void)DecodeImageBytes(EncodeImageBytes(state), state, host);
+    (void)DecodeImageBytes(EncodeImage(state), state, host);
     EXPECT_EQ(static_cast<const Session&>(state), expected)
         << "the sliders stay enabled and the service button shown";
 }
