@@ -186,7 +186,7 @@ TEST_F(Cli, ShowEscapesControlCharactersOfTheTexts) {
     ProgramState state = StartupState(host, 1);
     state.EmbeddedInfo[0] = "\x1b]0;owned\x07\x1b[2J\r";
     state.EmbeddedInfo[1] = "a\\x1b \"q\" \xC2\x9B\x7F\x01 \xC3\xA9";  // U+009B (CSI), DEL, é
-    const ImageBytes image = EncodeImageBytes(state);
+    const ImageBytes image = EncodeImage(state);
     std::ofstream(dir / "texts.DAT", std::ios::binary)
         << kDatSignature << std::string(image.begin(), image.end());
 

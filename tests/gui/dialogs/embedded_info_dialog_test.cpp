@@ -164,7 +164,7 @@ TEST_F(EmbeddedInfoDialogTest, CharactersTheRadioCannotStoreAreLeftOutWithANote)
     EXPECT_FALSE(note->isVisible()) << "hiding the window ends the note";
     EXPECT_EQ(State().EmbeddedInfo[0], "CafZY\xC3\xA9!");
     EXPECT_EQ(State().EmbeddedInfo[1], "xy");
-    const ImageBytes image = EncodeImageBytes(State());
+    const ImageBytes image = EncodeImage(State());
     EXPECT_EQ(std::vector<std::uint8_t>(image.begin() + 0x2F0, image.begin() + 0x2F8),
               (std::vector<std::uint8_t>{'C', 'a', 'f', 'Z', 'Y', 0xE9, '!', 0xFF}));
     ProgramState decoded = State();

@@ -231,7 +231,7 @@ TEST_F(OptionalFunctionsAndCalibration, ResumeDelayBoxesTakeOnlyWholeSecondsUpTo
     QTest::keyClick(In5<QPushButton>("Command1"), Qt::Key_Space);
     EXPECT_EQ(State().OptionText[18], "250");
     EXPECT_EQ(State().OptionText[19], "") << "the box left empty, as at start-up";
-    const ImageBytes image = EncodeImageBytes(State());
+    const ImageBytes image = EncodeImage(State());
     EXPECT_EQ(std::vector<std::uint8_t>(image.begin() + 0x155, image.begin() + 0x159),
               (std::vector<std::uint8_t>{250, 0, 0, 0}));
 }
