@@ -15,17 +15,17 @@
 #include <QVBoxLayout>
 
 #include <optional>
+#include <utility>
 
 #include "gui/dialogs/dtmf_code_grid.h"
-#include "rules/dialogs/optional_functions_rules.h"
-#include "rules/dialogs/optional_functions_rules.h"
-#include "rules/dialogs/service_access.h"
-#include "rules/dialogs/time_of_day.h"
-#include "i18n/list_items.h"
 #include "gui/shell/captions.h"
 #include "gui/shell/clickable_label.h"
 #include "gui/shell/list_controls.h"
 #include "gui/shell/twips.h"
+#include "i18n/list_items.h"
+#include "rules/dialogs/optional_functions_rules.h"
+#include "rules/dialogs/service_access.h"
+#include "rules/dialogs/time_of_day.h"
 
 namespace qv {
 namespace {
@@ -54,23 +54,35 @@ constexpr ListRow kListRows[] = {
     {"Label10", "Combo7", ListId::VoxGain, &OptionalFunctionsControls::Combo7, Section::Vox},
     {"Label9", "Combo8", ListId::VoxDelay, &OptionalFunctionsControls::Combo8, Section::Vox},
     {"Label7", "Combo9", ListId::VoxVolume, &OptionalFunctionsControls::Combo9, Section::Vox},
-    {"Label2", "Combo1", ListId::CurrentChannel, &OptionalFunctionsControls::Combo1, Section::General},
+    {"Label2", "Combo1", ListId::CurrentChannel, &OptionalFunctionsControls::Combo1,
+     Section::General},
     {"Label4", "Combo4", ListId::PttId, &OptionalFunctionsControls::Combo4, Section::General},
-    {"Label11", "Combo10", ListId::RemoteAlarm, &OptionalFunctionsControls::Combo10, Section::General},
+    {"Label11", "Combo10", ListId::RemoteAlarm, &OptionalFunctionsControls::Combo10,
+     Section::General},
     {"Label3", "Combo2", ListId::CallAnswer, &OptionalFunctionsControls::Combo2, Section::General},
     {"Label5", "Combo3", ListId::WorkGroup, &OptionalFunctionsControls::Combo3, Section::General},
-    {"Label14", "Combo11", ListId::PriorityMode, &OptionalFunctionsControls::Combo11, Section::Scan},
-    {"Label15", "Combo12", ListId::PriorityChannel, &OptionalFunctionsControls::Combo12, Section::Scan},
-    {"Label17", "Combo13", ListId::RetraceTimeA, &OptionalFunctionsControls::Combo13, Section::Scan},
-    {"Label16", "Combo14", ListId::RetraceTimeB, &OptionalFunctionsControls::Combo14, Section::Scan},
-    {"Label18", "Combo15", ListId::ReturnChannel, &OptionalFunctionsControls::Combo15, Section::Scan},
+    {"Label14", "Combo11", ListId::PriorityMode, &OptionalFunctionsControls::Combo11,
+     Section::Scan},
+    {"Label15", "Combo12", ListId::PriorityChannel, &OptionalFunctionsControls::Combo12,
+     Section::Scan},
+    {"Label17", "Combo13", ListId::RetraceTimeA, &OptionalFunctionsControls::Combo13,
+     Section::Scan},
+    {"Label16", "Combo14", ListId::RetraceTimeB, &OptionalFunctionsControls::Combo14,
+     Section::Scan},
+    {"Label18", "Combo15", ListId::ReturnChannel, &OptionalFunctionsControls::Combo15,
+     Section::Scan},
     {"Label25", "Combo0", ListId::DtmfRate, &OptionalFunctionsControls::Combo0, Section::Dtmf},
-    {"Label21", "Combo16", ListId::FirstDigitTime, &OptionalFunctionsControls::Combo16, Section::Dtmf},
-    {"Label23", "Combo18", ListId::FirstDigitDelay, &OptionalFunctionsControls::Combo18, Section::Dtmf},
-    {"Label22", "Combo17", ListId::StarHashTone, &OptionalFunctionsControls::Combo17, Section::Dtmf},
+    {"Label21", "Combo16", ListId::FirstDigitTime, &OptionalFunctionsControls::Combo16,
+     Section::Dtmf},
+    {"Label23", "Combo18", ListId::FirstDigitDelay, &OptionalFunctionsControls::Combo18,
+     Section::Dtmf},
+    {"Label22", "Combo17", ListId::StarHashTone, &OptionalFunctionsControls::Combo17,
+     Section::Dtmf},
     {"Label24", "Combo19", ListId::DKey, &OptionalFunctionsControls::Combo19, Section::Dtmf},
-    {"Label26", "Combo20", ListId::DtmfSidetone, &OptionalFunctionsControls::Combo20, Section::Dtmf},
-    {"Label28", "Combo22", ListId::GroupCallCode, &OptionalFunctionsControls::Combo22, Section::Dtmf},
+    {"Label26", "Combo20", ListId::DtmfSidetone, &OptionalFunctionsControls::Combo20,
+     Section::Dtmf},
+    {"Label28", "Combo22", ListId::GroupCallCode, &OptionalFunctionsControls::Combo22,
+     Section::Dtmf},
     {"Label27", "Combo21", ListId::AutoReset, &OptionalFunctionsControls::Combo21, Section::Dtmf},
 };
 
@@ -256,8 +268,10 @@ QWidget* OptionalFunctionsDialog::BuildPanel() {
 }
 
 void OptionalFunctionsDialog::BuildCodeGrid() {
-    codeModel_ = new DtmfCodeModel(
-        state_, [this](int row, const QString& text) { CodeEdited(row, text); }, this);
+    codeModel_ = new CellTableModel(
+        DtmfCodeCells(state_,
+                      [this](int row, int, std::string code) { CodeEdited(row, std::move(code)); }),
+        this);
     codeGrid_ = new DtmfCodeGrid(*codeModel_, this);
     codeGrid_->setObjectName(QStringLiteral("mfgrid1"));
 }
@@ -355,8 +369,7 @@ void OptionalFunctionsDialog::resizeEvent(QResizeEvent* event) {
     codeGrid_->move(panelWidth_, top);
 }
 
-void OptionalFunctionsDialog::CodeEdited(int row, const QString& text) {
-    const std::string code = text.toStdString();
+void OptionalFunctionsDialog::CodeEdited(int row, std::string code) {
     committingCode_ = true;
     program_.Changed(EditDtmfCode(state_, row, code));
     committingCode_ = false;

@@ -13,7 +13,8 @@
 
 namespace qv {
 
-Changes ChooseOptionalFunctionList(Setup& setup, Host& host, int OptionalFunctionsControls::*list, int position) {
+Changes ChooseOptionalFunctionList(Setup& setup, Host& host, int OptionalFunctionsControls::*list,
+                                   int position) {
     SetOptionalFunctionControl(setup, host, list, position);
     return StatePart::Form5;
 }
@@ -23,7 +24,8 @@ Changes SetOptionalFunctionCheck(Setup& setup, int OptionalFunctionsControls::*b
     return StatePart::Form5;
 }
 
-Changes TypeResumeDelay(Setup& setup, std::string OptionalFunctionsControls::*box, std::string text) {
+Changes TypeResumeDelay(Setup& setup, std::string OptionalFunctionsControls::*box,
+                        std::string text) {
     setup.Form5.*box = std::move(text);
     return StatePart::Form5;
 }
@@ -118,7 +120,7 @@ std::string DtmfCellText(std::string_view text) {
 
 Changes EditDtmfCode(Setup& setup, int row, std::string code) {
     if (row < 1 || row > kDtmfCodeRows) return {};
-    setup.Form5.mfgrid1[static_cast<std::size_t>(row)][1] = std::move(code);
+    setup.Form5.mfgrid1[static_cast<std::size_t>(row)][kDtmfCodeColumn] = std::move(code);
     return StatePart::Form5;
 }
 
@@ -129,7 +131,8 @@ void WarnAboutDtmfCode(Host& host, std::string_view code) {
                      kStyleOkStop, "");
 }
 
-void SetOptionalFunctionControl(Setup& setup, Host& host, int OptionalFunctionsControls::*control, int position) {
+void SetOptionalFunctionControl(Setup& setup, Host& host, int OptionalFunctionsControls::*control,
+                                int position) {
     if (control == &OptionalFunctionsControls::Combo11) {
         SetPriorityMode(setup, host, position);
     } else if (control == &OptionalFunctionsControls::Combo12) {
@@ -146,7 +149,7 @@ void LoadOptionalFunctionsDialog(Setup& setup, Host& host) {
     form.Combo3 = 0;
     for (const OptionControlLink& link : kOptionTextControls) {
         SetOptionalFunctionControl(setup, host, link.control,
-                        ValInt(setup.OptionText[link.entry]) + link.bias);
+                                   ValInt(setup.OptionText[link.entry]) + link.bias);
     }
     for (const OptionTextBoxLink& box : kOptionTextBoxes)
         form.*box.control = setup.OptionText[box.entry];
