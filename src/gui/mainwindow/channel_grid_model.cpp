@@ -3,6 +3,8 @@
 #include <QBrush>
 #include <QColor>
 
+#include "rules/channels/grid_editing.h"
+
 namespace qv {
 namespace {
 
@@ -15,6 +17,9 @@ QVariant GroupBackground(int channel) {
 
 CellTable ChannelCells(const Setup& setup) {
     CellTable table = CellsOf(setup.Grid1);
+    table.editable = [&setup](int channel, int column) {
+        return ChannelCellEditable(setup, channel, column);
+    };
     table.background = [](int channel, int) { return GroupBackground(channel); };
     table.alignment = Qt::AlignCenter;
     table.namesCells = true;
