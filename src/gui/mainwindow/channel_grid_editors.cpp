@@ -55,6 +55,12 @@ ChannelGridEditors::ChannelGridEditors(Program& program, ChannelGridView& grid)
     BuildCombo5();
     grid_.setItemDelegate(this);
     connect(&grid_, &ChannelGridView::EditRequested, this, &ChannelGridEditors::Open);
+    // A list opened by a press opens once the button is up: the release would close it.
+    connect(&grid_, &ChannelGridView::PressReleased, this, [this] {
+        auto* list = qobject_cast<QComboBox*>(open_);
+        if (list != nullptr && listAfterRelease_) OpenList(*list);
+        listAfterRelease_ = false;
+    });
 }
 
 void ChannelGridEditors::BuildText1() {
@@ -122,7 +128,17 @@ void ChannelGridEditors::Open(const QModelIndex& index) {
     if (grid_.currentIndex() != cell) grid_.setCurrentIndex(cell);
     grid_.scrollTo(cell);
     if (!grid_.EditCell(cell)) return;
-    if (auto* list = qobject_cast<QComboBox*>(open_)) list->showPopup();
+    auto* list = qobject_cast<QComboBox*>(open_);
+    if (list == nullptr) return;
+    if (grid_.PressHeld()) {
+        listAfterRelease_ = true;
+    } else {
+        OpenList(*list);
+    }
+}
+
+void ChannelGridEditors::OpenList(QComboBox& list) {
+    list.showPopup();
 }
 
 QWidget* ChannelGridEditors::createEditor(QWidget*, const QStyleOptionViewItem&,
@@ -130,6 +146,7 @@ QWidget* ChannelGridEditors::createEditor(QWidget*, const QStyleOptionViewItem&,
     QWidget* editor = EditorOfCell(index.column());
     if (editor == nullptr) return nullptr;
     open_ = editor;
+    listAfterRelease_ = false;
     loaded_ = false;
     toneTyped_ = false;
     chosen_ = kNoChoice;

