@@ -31,6 +31,10 @@ bool IsNoTyping(const QKeyEvent& key) {
     }
 }
 
+bool IsPlain(const QKeyEvent& key) {
+    return (key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == 0;
+}
+
 bool IsNumberCharacter(const QString& text) {
     return text.size() == 1 && IsNumberEditorCharacter(text.front().unicode());
 }
@@ -41,13 +45,17 @@ EditorKey KeyInNumberEditor(const QKeyEvent& key) {
     if (LeadsBack(key)) return EditorKey::Back;
     if (IsNoTyping(key)) return EditorKey::Pass;
     // Control characters (Ctrl+V among them) type nothing either.
-    const bool plain = (key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == 0;
-    return plain && IsNumberCharacter(key.text()) ? EditorKey::Pass : EditorKey::Drop;
+    return IsPlain(key) && IsNumberCharacter(key.text()) ? EditorKey::Pass : EditorKey::Drop;
 }
 
 EditorKey KeyInListEditor(const QKeyEvent& key) {
     if (LeadsBack(key) || key.key() == Qt::Key_Escape) return EditorKey::Back;
     return EditorKey::Pass;
+}
+
+bool TypesIntoNumberEditor(const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Backspace) return true;
+    return IsPlain(key) && IsNumberCharacter(key.text());
 }
 
 }  // namespace qv

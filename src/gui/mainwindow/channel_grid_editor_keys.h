@@ -18,4 +18,8 @@ enum class EditorKey {
 EditorKey KeyInNumberEditor(const QKeyEvent& key);
 EditorKey KeyInListEditor(const QKeyEvent& key);
 
+// Whether `key` types into a number editor (a digit, the point or Backspace): typed into the tone
+// editor's open list, it goes to the editor's text rather than searching the list.
+bool TypesIntoNumberEditor(const QKeyEvent& key);
+
 }  // namespace qv

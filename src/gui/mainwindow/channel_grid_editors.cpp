@@ -86,6 +86,8 @@ void ChannelGridEditors::BuildCombo8() {
     connect(combo8_, &QComboBox::activated, this,
             [this](int position) { Chosen(*combo8_, position); });
     connect(combo8_->lineEdit(), &QLineEdit::textEdited, this, [this] { toneTyped_ = true; });
+    toneList_ = combo8_->view();
+    toneList_->installEventFilter(this);  // digits typed into the open list
 }
 
 void ChannelGridEditors::BuildCombo5() {
@@ -213,6 +215,9 @@ void ChannelGridEditors::updateEditorGeometry(QWidget* editor, const QStyleOptio
 }
 
 bool ChannelGridEditors::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == toneList_) {
+        return event->type() == QEvent::KeyPress && KeyInToneList(*static_cast<QKeyEvent*>(event));
+    }
     auto* editor = qobject_cast<QWidget*>(watched);
     if (editor == nullptr || editor != open_) return false;
     switch (event->type()) {
@@ -248,6 +253,17 @@ bool ChannelGridEditors::KeyPressed(QWidget& editor, const QKeyEvent& key) {
             return true;
     }
     return false;
+}
+
+bool ChannelGridEditors::KeyInToneList(QKeyEvent& key) {
+    // Letters, arrows, Enter and Escape keep their work in the list; a tone is typed into the
+    // box, as if the list had not been open.
+    if (open_ != combo8_ || !TypesIntoNumberEditor(key)) return false;
+    combo8_->hidePopup();
+    QKeyEvent typed(key.type(), key.key(), key.modifiers(), key.text(), key.isAutoRepeat(),
+                    static_cast<quint16>(key.count()));
+    QApplication::sendEvent(combo8_, &typed);
+    return true;
 }
 
 void ChannelGridEditors::Leave(QWidget& editor) {

@@ -7,6 +7,7 @@
 // changed in the program's state.
 //
 // A list opened by a press opens once the button is up, so that the release does not close it.
+// Digits typed while the tone list is open go into the tone's box.
 #pragma once
 
 #include <array>
@@ -52,6 +53,8 @@ class ChannelGridEditors : public ChannelGridDelegate {
     void Open(const QModelIndex& index);
     void OpenList(QComboBox& list);
     bool KeyPressed(QWidget& editor, const QKeyEvent& key);
+    // A key typed into the tone editor's open list.
+    bool KeyInToneList(QKeyEvent& key);
     // The user leaves the open editor: its value goes through the rules, and it closes.
     void Leave(QWidget& editor);
     // An item of the open list was chosen: it lands at once.
@@ -62,6 +65,7 @@ class ChannelGridEditors : public ChannelGridDelegate {
     ChannelGridView& grid_;
     QLineEdit* text1_ = nullptr;
     QComboBox* combo8_ = nullptr;
+    QWidget* toneList_ = nullptr;  // Combo8's list, a window of its own while open
     std::array<QComboBox*, kGridColumns> combo5_{};  // elements 5..8
 
     // The editor the grid has open, and what the user did in it so far.

@@ -32,6 +32,47 @@ class GridTyping : public test::GridTest {
     }
 };
 
+TEST_F(GridTyping, DigitsTypedStraightIntoAnOpenedToneEditorGoIntoItsBox) {
+    Start();
+    const struct {
+        Opening how;
+        const char* typed;
+        const char* cell;
+    } cases[] = {
+        {Opening::Enter, "88", "88.0"},        {Opening::Click, "88", "88.0"},
+        {Opening::Enter, "1x00.0y4", "100.0"}, {Opening::Click, "2x54.1", "254.1"},
+        {Opening::Enter, "300", "67.0"},       {Opening::Click, "50", "67.0"},
+    };
+    for (const auto& c : cases) {
+        PutSample(6);
+        OpenCell(c.how, 6, 2);
+        ASSERT_EQ(ShownEditors(), std::vector<QWidget*>{Combo8()});
+        ASSERT_NE(OpenList(Combo8()), nullptr) << "the list opens with the editor";
+        Type(QString::fromUtf8(c.typed));
+        EXPECT_EQ(Combo8()->currentText(),
+                  QString::fromUtf8(c.typed).remove(QRegularExpression("[xy]")))
+            << c.typed;
+        Key(Qt::Key_Return);
+        EXPECT_EQ(Shown(6, 2), QString::fromUtf8(c.cell)) << c.typed;
+        EXPECT_TRUE(ShownEditors().empty());
+        EXPECT_TRUE(Grid()->hasFocus());
+        EXPECT_EQ(State().ChannelFlags[6][kColRxTone], 1) << "a typed tone leaves ChannelFlags";
+    }
+}
+
+TEST_F(GridTyping, BackspaceReachesTheToneBoxFromTheOpenList) {
+    Start();
+    for (const Opening how : {Opening::Enter, Opening::Click}) {
+        PutSample(6);
+        OpenCell(how, 6, 4);
+        Type(QStringLiteral("1117"));
+        Key(Qt::Key_Backspace);
+        Key(Qt::Key_Return);
+        EXPECT_EQ(Shown(6, 4), QStringLiteral("111.0"));
+        EXPECT_EQ(State().ChannelFlags[6][kColTxTone], 51) << "typed, not chosen";
+    }
+}
+
 TEST_F(GridTyping, TheListOfAClickedCellStaysOpenAfterTheRelease) {
     Start();
     PutSample(3);
