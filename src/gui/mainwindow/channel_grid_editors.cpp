@@ -251,6 +251,9 @@ bool ChannelGridEditors::KeyPressed(QWidget& editor, const QKeyEvent& key) {
             grid_.setFocus(Qt::OtherFocusReason);  // which leaves the editor
             Leave(editor);                         // unless the focus was elsewhere already
             return true;
+        case EditorKey::Revert:
+            Drop(editor);
+            return true;
     }
     return false;
 }
@@ -270,6 +273,13 @@ void ChannelGridEditors::Leave(QWidget& editor) {
     if (&editor != open_ || committing_) return;
     emit commitData(&editor);
     emit closeEditor(&editor, QAbstractItemDelegate::NoHint);
+}
+
+void ChannelGridEditors::Drop(QWidget& editor) {
+    if (&editor != open_ || committing_) return;
+    open_ = nullptr;  // nothing it holds is taken, also when the focus now leaves it
+    emit closeEditor(&editor, QAbstractItemDelegate::RevertModelCache);
+    grid_.setFocus(Qt::OtherFocusReason);
 }
 
 void ChannelGridEditors::Chosen(QComboBox& list, int position) {

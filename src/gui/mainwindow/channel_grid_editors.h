@@ -7,7 +7,8 @@
 // changed in the program's state.
 //
 // A list opened by a press opens once the button is up, so that the release does not close it.
-// Digits typed while the tone list is open go into the tone's box.
+// Digits typed while the tone list is open go into the tone's box. Escape closes an editor
+// without taking what it holds.
 #pragma once
 
 #include <array>
@@ -57,6 +58,8 @@ class ChannelGridEditors : public ChannelGridDelegate {
     bool KeyInToneList(QKeyEvent& key);
     // The user leaves the open editor: its value goes through the rules, and it closes.
     void Leave(QWidget& editor);
+    // The user drops the open editor: it closes and its cell stays as it was.
+    void Drop(QWidget& editor);
     // An item of the open list was chosen: it lands at once.
     void Chosen(QComboBox& list, int position);
 

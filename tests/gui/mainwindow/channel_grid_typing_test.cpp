@@ -96,5 +96,56 @@ TEST_F(GridTyping, TheListOfAClickedCellStaysOpenAfterTheRelease) {
     EXPECT_EQ(State().ChannelFlags[3][kColRxTone], 52);
 }
 
+TEST_F(GridTyping, EscapeInAnEditorRestoresTheCellAndReturnsToTheGrid) {
+    Start();
+    PutSample(2);
+    PressAndRelease(2, 3);
+    Type(QStringLiteral("437"));
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(ShownEditors().empty());
+    EXPECT_TRUE(Grid()->hasFocus());
+    EXPECT_EQ(Shown(2, 3), QStringLiteral("436.12500"));
+    PressAndRelease(5, 1);  // somewhere else
+    EXPECT_EQ(Shown(2, 3), QStringLiteral("436.12500")) << "what was typed is not stored";
+
+    PressAndRelease(2, 2);
+    Type(QStringLiteral("100"));
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(ShownEditors().empty());
+    EXPECT_TRUE(Grid()->hasFocus());
+    PressAndRelease(5, 1);
+    EXPECT_EQ(Shown(2, 2), QStringLiteral("67.0"));
+
+    // In the open list Escape only closes the list; the next one leaves the editor.
+    PressAndRelease(2, 2);
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(ShownEditors(), std::vector<QWidget*>{Combo8()});
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(ShownEditors().empty());
+    EXPECT_TRUE(Grid()->hasFocus());
+    EXPECT_EQ(Shown(2, 2), QStringLiteral("67.0"));
+}
+
+TEST_F(GridTyping, CtrlASelectsTheEditorsTextSoTypingReplacesIt) {
+    Start();
+    PutSample(4);
+    const struct {
+        int column;
+        const char* typed;
+        const char* cell;
+    } cases[] = {{2, "100", "100.0"}, {2, "300", "67.0"}, {1, "436", "436.00000"}};
+    for (const auto& c : cases) {
+        PressAndRelease(4, c.column);
+        if (OpenList(Combo8()) != nullptr) Key(Qt::Key_Escape);
+        PressAndRelease(4, c.column);  // a second click puts the cursor into the text
+        ASSERT_EQ(ShownEditors().size(), 1u);
+        Key(Qt::Key_A, Qt::ControlModifier);
+        Type(QString::fromUtf8(c.typed));
+        Key(Qt::Key_Return);
+        EXPECT_EQ(Shown(4, c.column), QString::fromUtf8(c.cell)) << c.typed;
+        PutSample(4);
+    }
+}
+
 }  // namespace
 }  // namespace qv
