@@ -140,6 +140,7 @@ void ChannelGridEditors::Open(const QModelIndex& index) {
 }
 
 void ChannelGridEditors::OpenList(QComboBox& list) {
+    ShowAsManyItemsAsFit(list);
     list.showPopup();
 }
 

@@ -6,7 +6,8 @@
 // rules and is written to the cell the editor was opened on; the cells themselves are only ever
 // changed in the program's state.
 //
-// A list opened by a press opens once the button is up, so that the release does not close it.
+// A list opened by a press opens once the button is up, so that the release does not close it;
+// it shows as many items as the screen holds.
 // Digits typed while the tone list is open go into the tone's box. Escape closes an editor
 // without taking what it holds.
 #pragma once

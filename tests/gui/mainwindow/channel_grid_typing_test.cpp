@@ -147,5 +147,25 @@ TEST_F(GridTyping, CtrlASelectsTheEditorsTextSoTypingReplacesIt) {
     }
 }
 
+TEST_F(GridTyping, TheToneListShowsAsManyItemsAsTheScreenHolds) {
+    Start();
+    PutSample(1);
+    PressAndRelease(1, 2);
+    QWidget* list = OpenList(Combo8());
+    ASSERT_NE(list, nullptr);
+    auto* view = qobject_cast<QAbstractItemView*>(list);
+    const QRect inside = view->viewport()->rect();
+    const int shown = view->indexAt(inside.bottomLeft()).row() - view->indexAt({}).row() + 1;
+    const int itemHeight = view->visualRect(view->model()->index(1, 0)).height();
+    ASSERT_GT(itemHeight, 0);
+    const QRect screen = Combo8()->screen()->availableGeometry();
+    const QRect editor(Combo8()->mapToGlobal(QPoint(0, 0)), Combo8()->size());
+    // The list opens below its editor or above it, where there is more room.
+    const int room = std::max(screen.bottom() - editor.bottom(), editor.top() - screen.top());
+    EXPECT_GT(shown, 10);
+    EXPECT_GE(shown, room / itemHeight - 2) << "the list fills the room beside its editor";
+    EXPECT_TRUE(screen.contains(list->window()->frameGeometry())) << "all of it on the screen";
+}
+
 }  // namespace
 }  // namespace qv
