@@ -50,12 +50,11 @@ void DtmfCellEditor::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-QWidget* DtmfCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+QWidget* DtmfCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                         const QModelIndex& index) const {
-    (void)option;
-    (void)index;
     auto* editor = new DtmfCellEditor(parent);
     editor->setFrame(false);
+    editor->setAccessibleName(CellTableModel::CellName(index));
     return editor;
 }
 

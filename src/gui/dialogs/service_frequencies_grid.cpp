@@ -44,6 +44,7 @@ QWidget* ServiceFrequencyCellDelegate::createEditor(QWidget* parent,
                                                     const QModelIndex& index) const {
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto* line = qobject_cast<QLineEdit*>(editor)) line->setAlignment(Qt::AlignCenter);
+    if (editor != nullptr) editor->setAccessibleName(CellTableModel::CellName(index));
     return editor;
 }
 

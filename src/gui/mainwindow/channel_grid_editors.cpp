@@ -61,6 +61,9 @@ ChannelGridEditors::ChannelGridEditors(Program& program, ChannelGridView& grid)
         if (list != nullptr && listAfterRelease_) OpenList(*list);
         listAfterRelease_ = false;
     });
+    // The open editor is named in the language the headers now read.
+    connect(grid_.model(), &QAbstractItemModel::headerDataChanged, this,
+            [this] { NameOpenEditor(); });
 }
 
 void ChannelGridEditors::BuildText1() {
@@ -144,11 +147,23 @@ void ChannelGridEditors::OpenList(QComboBox& list) {
     list.showPopup();
 }
 
+void ChannelGridEditors::NameOpenEditor() const {
+    if (open_ == nullptr || !openCell_.isValid()) return;
+    // A screen reader names the editor and its list after the cell: column header and channel.
+    const QString name = CellTableModel::CellName(openCell_);
+    open_->setAccessibleName(name);
+    if (auto* list = qobject_cast<QComboBox*>(open_)) {
+        list->view()->setAccessibleName(name);
+        if (QLineEdit* box = list->lineEdit()) box->setAccessibleName(name);
+    }
+}
+
 QWidget* ChannelGridEditors::createEditor(QWidget*, const QStyleOptionViewItem&,
                                           const QModelIndex& index) const {
     QWidget* editor = EditorOfCell(index.column());
     if (editor == nullptr) return nullptr;
     open_ = editor;
+    openCell_ = index;
     listAfterRelease_ = false;
     loaded_ = false;
     toneTyped_ = false;
@@ -178,10 +193,7 @@ void ChannelGridEditors::setEditorData(QWidget* editor, const QModelIndex& index
         const QSignalBlocker blocker(list);
         list->setCurrentIndex(position);
     }
-    // A screen reader names the editor after its cell: the column header and the channel.
-    const QString header = grid_.model()->headerData(edit.EditCol, Qt::Horizontal).toString();
-    editor->setAccessibleName(header + QStringLiteral(", ") +
-                              ToQString(state_.Grid1[edit.EditRow][0]));
+    NameOpenEditor();
 }
 
 void ChannelGridEditors::setModelData(QWidget* editor, QAbstractItemModel*,

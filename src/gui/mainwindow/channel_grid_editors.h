@@ -7,10 +7,12 @@
 // changed in the program's state.
 //
 // A list opened by a press opens once the button is up, so that the release does not close it;
-// it shows as many items as the screen holds.
-// Digits typed while the tone list is open go into the tone's box. Escape closes an editor
-// without taking what it holds.
+// it shows as many items as the screen holds. Digits typed while the tone list is open go into
+// the tone's box. Escape closes an editor without taking what it holds. An open editor and its
+// list are named for a screen reader after their cell, in the language the headers read.
 #pragma once
+
+#include <QPersistentModelIndex>
 
 #include <array>
 
@@ -54,6 +56,7 @@ class ChannelGridEditors : public ChannelGridDelegate {
 
     void Open(const QModelIndex& index);
     void OpenList(QComboBox& list);
+    void NameOpenEditor() const;
     bool KeyPressed(QWidget& editor, const QKeyEvent& key);
     // A key typed into the tone editor's open list.
     bool KeyInToneList(QKeyEvent& key);
@@ -74,6 +77,7 @@ class ChannelGridEditors : public ChannelGridDelegate {
 
     // The editor the grid has open, and what the user did in it so far.
     mutable QWidget* open_ = nullptr;
+    mutable QPersistentModelIndex openCell_;
     mutable bool listAfterRelease_ = false;  // opened by a press: its list opens on the release
     mutable bool loaded_ = false;            // it shows its cell; a refresh keeps what was typed
     mutable bool toneTyped_ = false;         // the tone editor's text was typed, not chosen

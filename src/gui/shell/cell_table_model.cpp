@@ -45,11 +45,17 @@ QVariant CellTableModel::data(const QModelIndex& index, int role) const {
         case Qt::AccessibleTextRole:
             if (!table_.namesCells) return {};
             if (column == kLabelColumn) return Text(row, column);
-            return headers_[static_cast<std::size_t>(column)] + QStringLiteral(", ") +
-                   Text(row, kLabelColumn) + QStringLiteral(": ") + Text(row, column);
+            return CellName(index) + QStringLiteral(": ") + Text(row, column);
         default:
             return {};
     }
+}
+
+QString CellTableModel::CellName(const QModelIndex& index) {
+    const QAbstractItemModel* model = index.model();
+    if (model == nullptr) return {};
+    return model->headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString() +
+           QStringLiteral(", ") + index.siblingAtColumn(kLabelColumn).data().toString();
 }
 
 bool CellTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {

@@ -66,6 +66,10 @@ class CellTableModel : public QAbstractTableModel {
     // The cells changed in the state: every view shows them anew.
     void CellsChanged();
 
+    // How a screen reader names the editor of a cell: "column header, row label", as it hears
+    // the cell itself.
+    static QString CellName(const QModelIndex& index);
+
     // The grid row a model row shows, and back.
     static int GridRow(const QModelIndex& index) { return index.row() + 1; }
     static int ModelRow(int gridRow) { return gridRow - 1; }
