@@ -12,6 +12,7 @@ constexpr Texts kMaximum{"最大", "Hight"};
 constexpr Texts kRxFrequency{"接收频率", "RX frequency"};
 constexpr Texts kTone{"亚音频", "QT/DQT"};
 constexpr Texts kTxFrequency{"发射频率", "TX frequency"};
+constexpr Texts kTestFrequencies{"测试频率", "Debug frequency"};
 
 constexpr Row kForm1[] = {
     Title("Form1", {"QV-7100 对讲机编程软件 V1.00", "QV-7100 Radio Software V1.00"}),
@@ -27,7 +28,7 @@ constexpr Row kForm1[] = {
     Cap("Key_enactment", {"键设定", "Keys set "}),
     Cap("mnusetin", {"嵌入信息", "Embedded information"}),
     Cap("mnudebug", {"调试(&D)", "Debug(&D)"}),
-    Cap("mnutestfre", {"测试频率", "Debug frequency"}),
+    Cap("mnutestfre", kTestFrequencies),
     Cap("mnuset", {"设置(&S)", "Settings(&S)"}),
     Cap("mnulock", {"锁定(&L)", "Lock(&L)"}),
     Cap("mnucom", {"通信端口(&V)", "Communication port(&V)"}),
@@ -46,6 +47,7 @@ constexpr Row kForm1[] = {
     Header("Grid1", 6, {"禁发", "Forbid"}),
     Header("Grid1", 7, {"宽\\窄带", "Band"}),
     Header("Grid1", 8, {"扫描添加", "Scan"}),
+    Name("Grid1", {"信道列表", "Channel list"}),
     Tip("Toolbar1", 1, {"新建", "New"}),
     Tip("Toolbar1", 2, {"打开", "Open"}),
     Tip("Toolbar1", 3, {"保存", "Save"}),
@@ -102,6 +104,8 @@ constexpr Row kForm4[] = {
     Header("mfgrid1", 0, {"频道", "Channel"}),
     Header("mfgrid1", 1, {kRxFrequency.chinese, "RX Frequency"}),
     Header("mfgrid1", 2, {kTxFrequency.chinese, "TX Frequency"}),
+    // The window's own title stays Chinese; its grid is named as the menu item that opens it.
+    Name("mfgrid1", kTestFrequencies),
     Cap("Command1", kOk),
     Cap("Command2", kCancel),
 };

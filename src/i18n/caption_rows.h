@@ -53,6 +53,10 @@ constexpr Row Header(std::string_view control, int column, Texts texts) {
             .texts = texts};
 }
 
+constexpr Row Name(std::string_view control, Texts texts) {
+    return {.control = control, .property = CaptionProperty::AccessibleName, .texts = texts};
+}
+
 constexpr Row Items(std::string_view control, ListId list, int first, int count,
                     int element = kNoElement) {
     return {.control = control,

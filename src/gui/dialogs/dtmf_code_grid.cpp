@@ -10,66 +10,12 @@
 #include "rules/dialogs/optional_functions_rules.h"
 
 namespace qv {
-namespace {
-
-constexpr int kCodeColumn = 1;
-
-std::size_t GridRow(const QModelIndex& index) {
-    return static_cast<std::size_t>(index.row() + 1);
-}
-
-}  // namespace
-
-DtmfCodeModel::DtmfCodeModel(const Setup& setup, std::function<void(int, const QString&)> edited,
-                             QObject* parent)
-    : QAbstractTableModel(parent), setup_(setup), edited_(std::move(edited)) {}
-
-int DtmfCodeModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kDtmfCodeRows;
-}
-
-int DtmfCodeModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : 2;
-}
-
-QVariant DtmfCodeModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
-    const std::string& cell =
-        setup_.Form5.mfgrid1[GridRow(index)][static_cast<std::size_t>(index.column())];
-    return QString::fromStdString(cell);
-}
-
-bool DtmfCodeModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || index.column() != kCodeColumn || role != Qt::EditRole) return false;
-    edited_(index.row() + 1, value.toString());
-    return true;
-}
-
-Qt::ItemFlags DtmfCodeModel::flags(const QModelIndex& index) const {
-    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    if (index.column() == kCodeColumn) flags |= Qt::ItemIsEditable;
-    return flags;
-}
-
-QVariant DtmfCodeModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 2) {
-        return headers_[static_cast<std::size_t>(section)];
-    }
-    return QAbstractTableModel::headerData(section, orientation, role);
-}
-
-bool DtmfCodeModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
-                                  int role) {
-    if (orientation != Qt::Horizontal || role != Qt::EditRole || section < 0 || section >= 2) {
-        return false;
-    }
-    headers_[static_cast<std::size_t>(section)] = value.toString();
-    emit headerDataChanged(orientation, section, section);
-    return true;
-}
-
-void DtmfCodeModel::CellsChanged() {
-    emit dataChanged(index(0, 0), index(kDtmfCodeRows - 1, 1));
+CellTable DtmfCodeCells(const Setup& setup,
+                        std::function<void(int row, int column, std::string text)> edited) {
+    CellTable table = CellsOf(setup.Form5.mfgrid1);
+    table.editable = [](int, int column) { return DtmfCodeCellEditable(column); };
+    table.edited = std::move(edited);
+    return table;
 }
 
 DtmfCellEditor::DtmfCellEditor(QWidget* parent) : QLineEdit(parent) {
@@ -104,18 +50,17 @@ void DtmfCellEditor::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-QWidget* DtmfCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+QWidget* DtmfCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                         const QModelIndex& index) const {
-    (void)option;
-    (void)index;
     auto* editor = new DtmfCellEditor(parent);
     editor->setFrame(false);
+    editor->setAccessibleName(CellTableModel::CellName(index));
     return editor;
 }
 
-DtmfCodeGrid::DtmfCodeGrid(DtmfCodeModel& model, QWidget* parent) : QTableView(parent) {
+DtmfCodeGrid::DtmfCodeGrid(CellTableModel& model, QWidget* parent) : QTableView(parent) {
     setModel(&model);
-    setItemDelegateForColumn(kCodeColumn, new DtmfCellDelegate(this));
+    setItemDelegateForColumn(kDtmfCodeColumn, new DtmfCellDelegate(this));
     verticalHeader()->hide();
     horizontalHeader()->setStretchLastSection(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -123,7 +68,7 @@ DtmfCodeGrid::DtmfCodeGrid(DtmfCodeModel& model, QWidget* parent) : QTableView(p
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     // A click or Enter opens the code cell's editor at once.
     const auto open = [this](const QModelIndex& index) {
-        if (index.column() == kCodeColumn) edit(index);
+        if (index.column() == kDtmfCodeColumn) edit(index);
     };
     connect(this, &QAbstractItemView::clicked, this, open);
     connect(this, &QAbstractItemView::activated, this, open);

@@ -16,6 +16,7 @@
 #include <QValidator>
 
 #include <optional>
+#include <utility>
 
 #include "gui/dialogs/dtmf_code_grid.h"
 #include "gui/shell/captions.h"
@@ -279,8 +280,10 @@ QWidget* OptionalFunctionsDialog::BuildPanel() {
 }
 
 void OptionalFunctionsDialog::BuildCodeGrid() {
-    codeModel_ = new DtmfCodeModel(
-        state_, [this](int row, const QString& text) { CodeEdited(row, text); }, this);
+    codeModel_ = new CellTableModel(
+        DtmfCodeCells(state_,
+                      [this](int row, int, std::string code) { CodeEdited(row, std::move(code)); }),
+        this);
     codeGrid_ = new DtmfCodeGrid(*codeModel_, this);
     codeGrid_->setObjectName(QStringLiteral("mfgrid1"));
 }
@@ -378,8 +381,7 @@ void OptionalFunctionsDialog::resizeEvent(QResizeEvent* event) {
     codeGrid_->move(panelWidth_, top);
 }
 
-void OptionalFunctionsDialog::CodeEdited(int row, const QString& text) {
-    const std::string code = text.toStdString();
+void OptionalFunctionsDialog::CodeEdited(int row, std::string code) {
     committingCode_ = true;
     program_.Changed(EditDtmfCode(state_, row, code));
     committingCode_ = false;

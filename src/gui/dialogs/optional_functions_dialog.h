@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "gui/shell/dialog_window.h"
 
@@ -16,8 +17,8 @@ class QScrollBar;
 
 namespace qv {
 
+class CellTableModel;
 class DtmfCodeGrid;
-class DtmfCodeModel;
 
 class OptionalFunctionsDialog : public DialogWindow {
     Q_OBJECT
@@ -36,7 +37,7 @@ class OptionalFunctionsDialog : public DialogWindow {
     void ShowControls();
     // The window's size and the grid's place follow the panel, whose width follows the language.
     void PlaceCodeGrid();
-    void CodeEdited(int row, const QString& text);
+    void CodeEdited(int row, std::string code);
     void Ok();
 
     ProgramState& state_;
@@ -47,7 +48,7 @@ class OptionalFunctionsDialog : public DialogWindow {
     std::array<QLineEdit*, 2> delayBoxes_{};
     std::array<QScrollBar*, 2> delaySteps_{};
     std::array<QLabel*, 2> delayLabels_{};
-    DtmfCodeModel* codeModel_ = nullptr;
+    CellTableModel* codeModel_ = nullptr;
     DtmfCodeGrid* codeGrid_ = nullptr;
     bool committingCode_ = false;
     int panelWidth_ = 0;

@@ -11,10 +11,10 @@ namespace qv {
 
 ServiceFrequenciesDialog::ServiceFrequenciesDialog(Program& program)
     : DialogWindow(program, WindowId::Form4),
-      model_(program.State(), [this](int row, int column, std::string text) {
+      model_(ServiceFrequencyCells(program.State(), [this](int row, int column, std::string text) {
           program_.Changed(EditTestFrequency(program_.State(), row, column, std::move(text)));
-      }) {
-    grid_ = new TestFrequencyView(model_);
+      })) {
+    grid_ = new ServiceFrequenciesGrid(model_);
     grid_->setCurrentIndex(model_.index(0, kTestRxColumn));
 
     // An open cell editor takes Escape for itself: it drops the cell's edit, not the window.

@@ -19,8 +19,8 @@ class ServiceFrequenciesDialog : public DialogWindow {
   private:
     void Accept();
 
-    TestFrequencyModel model_;
-    TestFrequencyView* grid_ = nullptr;
+    CellTableModel model_;
+    ServiceFrequenciesGrid* grid_ = nullptr;
 };
 
 }  // namespace qv

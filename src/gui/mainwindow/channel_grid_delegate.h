@@ -12,6 +12,8 @@
 namespace qv {
 
 class ChannelGridDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+
   public:
     explicit ChannelGridDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
 

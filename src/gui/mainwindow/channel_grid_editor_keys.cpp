@@ -27,8 +27,17 @@ bool IsNoTyping(const QKeyEvent& key) {
         case Qt::Key_Backspace:
             return true;
         default:
+            // Selecting and copying change nothing; other shortcuts (Ctrl+V among them) could
+            // put any text into the box.
+            if (key.matches(QKeySequence::SelectAll) || key.matches(QKeySequence::Copy)) {
+                return true;
+            }
             return key.text().isEmpty();  // arrows, Home, End, F4, modifiers
     }
+}
+
+bool IsPlain(const QKeyEvent& key) {
+    return (key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == 0;
 }
 
 bool IsNumberCharacter(const QString& text) {
@@ -38,16 +47,22 @@ bool IsNumberCharacter(const QString& text) {
 }  // namespace
 
 EditorKey KeyInNumberEditor(const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Escape) return EditorKey::Revert;
     if (LeadsBack(key)) return EditorKey::Back;
     if (IsNoTyping(key)) return EditorKey::Pass;
-    // Control characters (Ctrl+V among them) type nothing either.
-    const bool plain = (key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == 0;
-    return plain && IsNumberCharacter(key.text()) ? EditorKey::Pass : EditorKey::Drop;
+    return IsPlain(key) && IsNumberCharacter(key.text()) ? EditorKey::Pass : EditorKey::Drop;
 }
 
 EditorKey KeyInListEditor(const QKeyEvent& key) {
-    if (LeadsBack(key) || key.key() == Qt::Key_Escape) return EditorKey::Back;
+    // A list commits only a chosen item, so leaving it either way keeps the cell.
+    if (key.key() == Qt::Key_Escape) return EditorKey::Revert;
+    if (LeadsBack(key)) return EditorKey::Back;
     return EditorKey::Pass;
+}
+
+bool TypesIntoNumberEditor(const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Backspace) return true;
+    return IsPlain(key) && IsNumberCharacter(key.text());
 }
 
 }  // namespace qv

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <array>
 
-#include "gui/mainwindow/channel_grid_delegate.h"
 #include "gui/shell/twips.h"
 
 namespace qv {
@@ -25,7 +24,6 @@ constexpr int kRowTwips = 300;
 ChannelGridView::ChannelGridView(ChannelGridModel& model, QWidget* parent) : QTableView(parent) {
     setObjectName(QStringLiteral("Grid1"));
     setModel(&model);
-    setItemDelegate(new ChannelGridDelegate(this));
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -38,6 +36,11 @@ ChannelGridView::ChannelGridView(ChannelGridModel& model, QWidget* parent) : QTa
     setTabKeyNavigation(false);  // Tab leaves the grid for the frames beside it
     // New captions in another language may need wider columns.
     connect(&model, &QAbstractItemModel::headerDataChanged, this, [this] { ApplyGeometry(); });
+    // The open editor follows its cell at once, not only when the view next lays itself out.
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            &ChannelGridView::updateEditorGeometries);
+    connect(verticalHeader(), &QHeaderView::sectionResized, this,
+            &ChannelGridView::updateEditorGeometries);
     ApplyGeometry();
     // The keyboard starts on the first channel's receive frequency.
     setCurrentIndex(model.index(ChannelGridModel::RowOfChannel(1), kColRxFrequency));
@@ -52,6 +55,10 @@ int ChannelGridView::FullWidth() const {
 QSize ChannelGridView::sizeHint() const {
     const int rows = verticalHeader()->defaultSectionSize() * kChannelCount;
     return {FullWidth(), horizontalHeader()->sizeHint().height() + rows + 2 * frameWidth()};
+}
+
+bool ChannelGridView::EditCell(const QModelIndex& cell) {
+    return edit(cell, QAbstractItemView::AllEditTriggers, nullptr);
 }
 
 void ChannelGridView::changeEvent(QEvent* event) {
@@ -84,8 +91,10 @@ void ChannelGridView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ChannelGridView::mouseReleaseEvent(QMouseEvent* event) {
+    const bool released = pressHeld_ && event->button() == Qt::LeftButton;
     pressHeld_ = false;
     QTableView::mouseReleaseEvent(event);
+    if (released) emit PressReleased();
 }
 
 void ChannelGridView::keyPressEvent(QKeyEvent* event) {

@@ -1,10 +1,11 @@
 // The channel grid Grid1 on screen: column widths and 300-twip rows at the screen's logical DPI,
 // centred cells, the label column and header row that never scroll out of reach.
 //
-// The grid itself edits nothing. A left press selects one cell and asks for its editor at once;
-// Enter asks for the editor of the current cell; a right press only takes the focus; the arrow
-// keys move between cells and never open an editor. The label column is never the keyboard's
-// current cell.
+// The grid starts no edit by itself. A left press selects one cell and asks for its editor at
+// once, and tells when that button is up again; Enter asks for the editor of the current cell; a
+// right press only takes the focus; the arrow keys move between cells and never open an editor. The
+// label column is never the keyboard's current cell. An open editor lies over its cell when the
+// grid scrolls or a column or row changes size.
 #pragma once
 
 #include <QTableView>
@@ -24,9 +25,16 @@ class ChannelGridView : public QTableView {
     // Wide enough for every column, and as high as the screen allows.
     QSize sizeHint() const override;
 
+    // Opens the delegate's editor on an editable `cell`; false when none opened.
+    bool EditCell(const QModelIndex& cell);
+    // Between a left press that asked for an editor and its release.
+    bool PressHeld() const { return pressHeld_; }
+
   signals:
     // The user pressed the cell `index` or pressed Enter on it: its editor should open.
     void EditRequested(const QModelIndex& index);
+    // The left button that asked for an editor is up again.
+    void PressReleased();
 
   protected:
     void changeEvent(QEvent* event) override;

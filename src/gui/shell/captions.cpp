@@ -113,6 +113,11 @@ void Apply(QWidget& root, const ControlsByName& controls, WindowId window,
                     }
                 });
                 break;
+            case CaptionProperty::AccessibleName:
+                if (auto* widget = qobject_cast<QWidget*>(control)) {
+                    widget->setAccessibleName(text);
+                }
+                break;
             case CaptionProperty::GridHeader:
                 if (auto* view = qobject_cast<QAbstractItemView*>(control);
                     view != nullptr && view->model() != nullptr) {

@@ -14,4 +14,8 @@ void FillList(QComboBox& combo, ListId list, Language language);
 // Shows `position` (none when the list has no such item) with the list's signals blocked.
 void ShowListPosition(QComboBox& combo, int position);
 
+// Lets the open list show as many items as the screen it opens on holds, rather than ten and a
+// scroll bar; a long list (the 261 tones) can then be looked over at a glance.
+void ShowAsManyItemsAsFit(QComboBox& combo);
+
 }  // namespace qv

@@ -74,6 +74,11 @@ CellEditor EditorOfColumn(int column) {
     return CellEditor::None;
 }
 
+bool ChannelCellEditable(const Setup& setup, int row, int column) {
+    if (!IsChannelRow(row) || EditorOfColumn(column) == CellEditor::None) return false;
+    return column == kColRxFrequency || ChannelInUse(setup, row);
+}
+
 CellEditor OpenCellEditor(const Setup& setup, GridEdit& edit, int row, int column) {
     if (!IsChannelRow(row)) return CellEditor::None;
     if (!ChannelInUse(setup, row)) column = kColRxFrequency;

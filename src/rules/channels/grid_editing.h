@@ -39,6 +39,10 @@ constexpr bool IsNumberEditorCharacter(char32_t c) {
     return (c >= U'0' && c <= U'9') || c == U'.';
 }
 
+// Whether a cell of channel `row` has an editor of its own: every channel cell of a channel in
+// use, and of an empty channel only its receive frequency.
+bool ChannelCellEditable(const Setup& setup, int row, int column);
+
 // The user pressed a cell (or Enter on it): sets EditRow and EditCol and says which editor opens.
 // On an empty channel only the receive frequency can be edited, so any of its cells opens that.
 CellEditor OpenCellEditor(const Setup& setup, GridEdit& edit, int row, int column);

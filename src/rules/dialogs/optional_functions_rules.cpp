@@ -133,7 +133,7 @@ std::string DtmfCellText(std::string_view text) {
 
 Changes EditDtmfCode(Setup& setup, int row, std::string code) {
     if (row < 1 || row > kDtmfCodeRows) return {};
-    setup.Form5.mfgrid1[static_cast<std::size_t>(row)][1] = std::move(code);
+    setup.Form5.mfgrid1[static_cast<std::size_t>(row)][kDtmfCodeColumn] = std::move(code);
     return StatePart::Form5;
 }
 

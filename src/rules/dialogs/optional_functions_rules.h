@@ -66,6 +66,7 @@ void SetPriorityMode(Setup& setup, Host& host, int position);
 void SetPriorityChannel(Setup& setup, Host& host, int position);
 
 inline constexpr int kDtmfCodeRows = 8;
+inline constexpr int kDtmfCodeColumn = 1;  // column 0 of the code grid numbers the rows
 inline constexpr int kDtmfCodeChars = 16;  // the radio keeps this many characters of a code
 inline constexpr char kKeyBackspace = '\b';
 inline constexpr char kKeyEnter = '\r';
@@ -76,6 +77,11 @@ char DtmfCellKey(char key);
 
 // Text that arrives in one piece (a paste), each character taken as if it were typed.
 std::string DtmfCellText(std::string_view text);
+
+// Only the code column of the code grid is edited; the row numbers stay.
+constexpr bool DtmfCodeCellEditable(int column) {
+    return column == kDtmfCodeColumn;
+}
 
 // Code cell `row` (1..8) holds `code` after an edit: the text as it stands, also when too long.
 Changes EditDtmfCode(Setup& setup, int row, std::string code);

@@ -68,6 +68,18 @@ TEST_F(ServiceFrequenciesDialogTest, TitleStaysChineseAndHeadersFollowTheLanguag
     EXPECT_EQ(Find<QPushButton>("Command2", dialog)->text(), QStringLiteral("取消"));
 }
 
+TEST_F(ServiceFrequenciesDialogTest, TheGridAndItsEditorAreNamedInTheCurrentLanguage) {
+    Start(Parameters{0, 0, 1});
+    OpenDialog();
+    EXPECT_EQ(grid->accessibleName(), QStringLiteral("Debug frequency"));
+    ClickCell(4, kRx);
+    ASSERT_NE(Editor(), nullptr);
+    EXPECT_EQ(Editor()->accessibleName(), QStringLiteral("RX Frequency, 04"));
+    QTest::keyClick(Editor(), Qt::Key_Escape);
+    Action("mnuChinese")->trigger();
+    EXPECT_EQ(grid->accessibleName(), QStringLiteral("测试频率"));
+}
+
 TEST_F(ServiceFrequenciesDialogTest, SixteenLabelledRowsAllInView) {
     Start();
     OpenDialog();

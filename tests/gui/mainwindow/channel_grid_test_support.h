@@ -25,7 +25,32 @@ class GridTest : public GuiTest {
     void Press(int channel, int column, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(Grid()->viewport(), button, {}, CellRect(channel, column).center());
     }
-    void Key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    // A press and then its release on a cell of the viewport, each an event of its own. They go
+    // through the window, as a real mouse's do, so that a list opened by the press gets the
+    // release as it would on a desktop.
+    void PressAndRelease(int channel, int column) {
+        // A list that was open took the window's activation when it showed, and the offscreen
+        // platform does not give it back when the list closes, as a desktop does.
+        QApplication::processEvents();
+        if (!window->isActiveWindow()) Reactivate();
+        Grid()->scrollTo(Cell(channel, column));  // where the user sees it
+        QWidget* viewport = Grid()->viewport();
+        ASSERT_TRUE(viewport->rect().contains(CellRect(channel, column).center()));
+        QWidget* top = viewport->window();
+        const QPoint at = viewport->mapTo(top, CellRect(channel, column).center());
+        QTest::mousePress(top->windowHandle(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(top->windowHandle(), Qt::LeftButton, {}, at);
+    }
+    // Moves the grid's current cell with the keys, from the first channel's receive frequency.
+    void MoveTo(int channel, int column) {
+        Grid()->setFocus();
+        Key(Qt::Key_Home, Qt::ControlModifier);
+        for (int step = 1; step < channel; ++step) Key(Qt::Key_Down);
+        for (int step = 1; step < column; ++step) Key(Qt::Key_Right);
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
     // A message box takes the activation; the offscreen platform does not give it back.
     void Reactivate() {
         window->activateWindow();

@@ -88,6 +88,22 @@ TEST_F(GridEditing, ACellOpensTheEditorOfItsColumnAndAnEmptyRowItsReceiveCell) {
     }
 }
 
+// A cell the grid may open an editor on is exactly a cell whose own editor a press opens: the
+// grid's view relies on it to open the editor the press asked for.
+TEST_F(GridEditing, ACellIsEditableWhenAPressOnItOpensItsOwnEditor) {
+    AddChannel(5);
+    for (const int row : {0, 1, 5, 6, 48, 49}) {
+        for (int column = -1; column <= kGridColumns; ++column) {
+            GridEdit edit;
+            const bool opensItself = OpenCellEditor(state, edit, row, column) != CellEditor::None &&
+                                     edit.EditRow == row && edit.EditCol == column;
+            EXPECT_EQ(ChannelCellEditable(state, row, column), opensItself) << row << "," << column;
+        }
+    }
+    EXPECT_TRUE(ChannelCellEditable(state, 6, kColRxFrequency)) << "an empty channel's receive";
+    EXPECT_FALSE(ChannelCellEditable(state, 6, kColTxFrequency));
+}
+
 TEST_F(GridEditing, ListsOpenAtTheCellsItem) {
     AddChannel(5);
     const struct {
