@@ -41,7 +41,7 @@ constexpr Row Tip(std::string_view control, int button, Texts texts) {
 
 constexpr Row ButtonName(std::string_view control, int button, Texts texts) {
     return {.control = control,
-            .property = CaptionProperty::ButtonName,
+            .property = CaptionProperty::AccessibleName,
             .index = button,
             .texts = texts};
 }

@@ -23,9 +23,9 @@ enum class CaptionProperty {
     Caption,         // menu item, frame, label, check box, button
     ListItem,        // the item at position `index` of a drop-down list
     ToolTip,         // toolbar button number `index`, counted from 1
-    ButtonName,      // accessible name of toolbar button `index`, for a button no caption names
     GridHeader,      // header cell (row 0) of column `index`
-    AccessibleName,  // what a screen reader calls a control that shows no caption of its own
+    AccessibleName,  // what a screen reader calls a control that shows no caption of its own (on
+                     // a toolbar: of its button `index`)
 };
 
 // Marks a control that is not an element of a control array.

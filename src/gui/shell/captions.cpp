@@ -106,15 +106,14 @@ void Apply(QWidget& root, const ControlsByName& controls, WindowId window,
                 ForToolbarButton(control, entry.index,
                                  [&](QToolBar&, QAction& button) { button.setToolTip(text); });
                 break;
-            case CaptionProperty::ButtonName:
-                ForToolbarButton(control, entry.index, [&](QToolBar& bar, QAction& button) {
-                    if (QWidget* shown = bar.widgetForAction(&button)) {
-                        shown->setAccessibleName(text);
-                    }
-                });
-                break;
             case CaptionProperty::AccessibleName:
-                if (auto* widget = qobject_cast<QWidget*>(control)) {
+                if (qobject_cast<QToolBar*>(control) != nullptr) {
+                    ForToolbarButton(control, entry.index, [&](QToolBar& bar, QAction& button) {
+                        if (QWidget* shown = bar.widgetForAction(&button)) {
+                            shown->setAccessibleName(text);
+                        }
+                    });
+                } else if (auto* widget = qobject_cast<QWidget*>(control)) {
                     widget->setAccessibleName(text);
                 }
                 break;
