@@ -1,7 +1,8 @@
 // Importing a channel plan: the rows of a CSV file in the common exchange format become channels of
 // a set-up, each exactly as typing its values into the grid would make it. The import is a pure
-// step from (set-up, file, first channel, language) to (new set-up, report), so that the caller
-// applies the new set-up at once, as one step the user can undo.
+// step from (set-up, file, first channel, language) to (new set-up, report); the caller applies the
+// new set-up at once, as one step the user can undo (the set-up part of the program state becomes
+// `setup`, and only the grid changed: StatePart::Grid), and shows the report.
 //
 // Columns are found by their names in the header row (any order, any case; unknown ones ignored);
 // the separator is "," or ";", numbers take a decimal point or a decimal comma, the file may start
