@@ -1,4 +1,6 @@
-// Writes the fuzzers' starting inputs into the folder given as argument.
+// Writes the fuzzers' starting inputs into the folder given as argument: image and file inputs at
+// its top, shared by the decoder, file and transfer fuzzers, and channel plans for the plan
+// fuzzer in its folder fuzz_csv_import (their first byte picks band, first channel and language).
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -7,6 +9,7 @@
 #include <vector>
 
 #include "image/image_codec.h"
+#include "rules/plans/channel_plan_export.h"
 #include "rules/program/dat_file.h"
 #include "rules/program/startup.h"
 #include "support/quiet_host.h"
@@ -40,5 +43,45 @@ int main(int argc, char** argv) {
     std::vector<std::uint8_t> file(qv::kDatSignature.begin(), qv::kDatSignature.end());
     file.insert(file.end(), image.begin(), image.end());
     write("full.DAT", file);
+
+    const std::filesystem::path plans = folder / "fuzz_csv_import";
+    std::filesystem::create_directories(plans);
+    const auto plan = [&](const std::string& name, char choice, const std::string& text) {
+        std::ofstream(plans / name, std::ios::binary) << choice << text;
+    };
+    const std::string header =
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+        "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
+    plan("tone-modes.csv", '\0',
+         header +
+             "0,None,435.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\r\n"
+             "1,Tone,435.025000,+,5.000000,Tone,88.5,100.0,031,NN,032,Tone->Tone,NFM,5.00,S,"
+             "Low,,,,,\r\n"
+             "2,TSQL,435.050000,-,7.600000,TSQL,67.0,100.0,031,NN,032,Tone->Tone,FM,5.00,,"
+             "5.0W,,,,,\r\n"
+             "3,DTCS,435.075000,split,401.012500,DTCS,88.5,88.5,754,RN,023,Tone->Tone,FM,6.25,"
+             ",1.0W,,,,,\r\n"
+             "4,T-D,435.100000,off,0.000000,Cross,151.4,88.5,023,RN,032,Tone->DTCS,FM,5.00,,"
+             "High,,,,,\r\n"
+             "5,D-T,480.000000,,0.000000,Cross,88.5,186.2,246,RN,023,DTCS->Tone,AM,5.00,,"
+             "High,,,,,\r\n"
+             "6,D-D,435.125000,,0.000000,Cross,88.5,199.5,023,RR,754,DTCS->DTCS,FM,5.00,,"
+             "High,,,,,\r\n");
+    plan("spreadsheet.csv", '\x84',
+         "\xEF\xBB\xBFLocation;Name;Frequency;Duplex;Offset;Tone;rToneFreq;cToneFreq;DtcsCode;"
+         "DtcsPolarity;RxDtcsCode;CrossMode;Mode;TStep;Skip;Power;Comment\r\n"
+         "1;Relais Nord;438,650000;-;7,600000;Tone;88,5;88,5;23;NN;23;Tone->Tone;FM;12,5;;High;"
+         "\"Dach; Nord\"\r\n"
+         "2;Simplex;433,500000;;0,000000;TSQL;88,5;\"71,9\";023;NN;023;Tone->Tone;NFM;12,5;S;"
+         "Low;\r\n"
+         ";;;;;;;;;;;;;;;;\r\n");
+    plan("quoted.csv", '\x06',
+         "Mode,Comment,Frequency,tone,rtonefreq,Location\n"
+         "NFM,\"two\nlines, \"\"quoted\"\"\",435.125,Tone,88.5,\"A,1\"\n"
+         "FM,\"never closed,435.150,,,\n");
+    state.Grid1[2] = {"G1-02", "438.65000", "关闭", "431.05000", "88.5",
+                      "低",    "关闭",      "窄带", "无"};
+    state.Combo1 = state.BandIndex = 0;
+    plan("export.csv", '\0', qv::ExportChannelPlan(state).csv);
     return 0;
 }

@@ -18,5 +18,6 @@ using Action = std::function<void()>;
 
 void AddFileCommands(CLI::App& app, Action& run);
 void AddLinkCommands(CLI::App& app, Action& run);
+void AddPlanCommands(CLI::App& app, Action& run);
 
 }  // namespace qv::cli

@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     qv::cli::Action run;
     qv::cli::AddFileCommands(app, run);
+    qv::cli::AddPlanCommands(app, run);
     qv::cli::AddLinkCommands(app, run);
     try {
         app.parse(argc, argv);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/terminal_text.h"
 #include "i18n/captions.h"
 #include "i18n/list_items.h"
 #include "image/text.h"
@@ -26,34 +27,6 @@ std::string Item(ListId list, int position) {
 
 std::string Label(WindowId window, std::string_view control) {
     return std::string(Caption(window, control, CaptionProperty::Caption, 0, kEnglish));
-}
-
-// A text of the set-up (any bytes of the image) in double quotes, safe for a terminal: a control
-// character, which could clear the screen or set the window's title, is written as \xNN with the
-// code of its byte in the image; a backslash and a double quote get a backslash in front, so that
-// every text reads back unambiguously.
-std::string Quoted(const std::string& text) {
-    constexpr unsigned char kLeadOfC1 = 0xC2;  // U+0080..U+009F are C2 80..C2 9F in UTF-8
-    const auto escape = [](unsigned char code) {
-        char written[5];
-        std::snprintf(written, sizeof written, "\\x%02x", code);
-        return std::string(written);
-    };
-    std::string shown = "\"";
-    for (std::size_t k = 0; k < text.size(); ++k) {
-        const auto byte = static_cast<unsigned char>(text[k]);
-        const auto next = static_cast<unsigned char>(k + 1 < text.size() ? text[k + 1] : '\0');
-        if (byte == kLeadOfC1 && next >= 0x80 && next <= 0x9F) {
-            shown += escape(next);
-            ++k;
-        } else if (byte < 0x20 || byte == 0x7F) {
-            shown += escape(byte);
-        } else {
-            if (byte == '\\' || byte == '"') shown += '\\';
-            shown += static_cast<char>(byte);
-        }
-    }
-    return shown + "\"";
 }
 
 // One "label  value" line per setting, the values lined up.

@@ -114,6 +114,84 @@ std::size_t Slot(Language language) {
     return language == Language::English ? 1 : 0;
 }
 
+struct PlanMessageRow {
+    PlanMessageId id;
+    std::string_view chinese;
+    std::string_view english;
+};
+
+// One row per PlanMessageId, in the order of the enumeration.
+constexpr PlanMessageRow kPlanMessages[] = {
+    {PlanMessageId::NoHeaderRow, "文件中没有标题行（列名所在的第一行）",
+     "the file has no header row (the first row, naming the columns)"},
+    {PlanMessageId::MissingColumn, "标题行中没有 %1 列", "the header row has no column %1"},
+    {PlanMessageId::ColumnTwice, "标题行中 %1 列出现了两次",
+     "the header row names the column %1 twice"},
+    {PlanMessageId::QuotesOutOfPlace, "该行的双引号位置不对或没有闭合",
+     "the row's double quotes are out of place or not closed"},
+    {PlanMessageId::NotAFrequency, "%1“%2”不是以 MHz 为单位的频率",
+     "%1 \"%2\" is not a frequency in MHz"},
+    {PlanMessageId::UnknownDuplex, "Duplex“%1”不是空、+、-、split、off 之一",
+     "Duplex \"%1\" is none of: empty, +, -, split, off"},
+    {PlanMessageId::ReceiveOnly, "仅接收（Duplex 为 off）：本机没有仅接收的信道",
+     "receive only (Duplex off): this radio has no receive-only channels"},
+    {PlanMessageId::ReceiveOutOfBand, "接收频率 %1 MHz 超出频段 %2",
+     "receive frequency %1 MHz is outside the band %2"},
+    {PlanMessageId::TransmitOutOfBand, "发射频率 %1 MHz 超出频段 %2",
+     "transmit frequency %1 MHz is outside the band %2"},
+    {PlanMessageId::UnknownToneMode, "Tone“%1”不是空、Tone、TSQL、DTCS、Cross 之一",
+     "Tone \"%1\" is none of: empty, Tone, TSQL, DTCS, Cross"},
+    {PlanMessageId::UnknownCrossMode,
+     "CrossMode“%1”不是 Tone->Tone、DTCS->、->Tone、->DTCS、Tone->DTCS、DTCS->Tone、DTCS->DTCS "
+     "之一",
+     "CrossMode \"%1\" is none of: Tone->Tone, DTCS->, ->Tone, ->DTCS, Tone->DTCS, DTCS->Tone, "
+     "DTCS->DTCS"},
+    {PlanMessageId::ToneNotInList, "%1“%2”不在本机的亚音频列表中",
+     "%1 \"%2\" is not a tone of the radio's list"},
+    {PlanMessageId::CodeNotInList, "%1“%2”不在本机的数字亚音（DCS）列表中",
+     "%1 \"%2\" is not a DCS code of the radio's list"},
+    {PlanMessageId::UnknownPolarity, "DtcsPolarity“%1”不是 NN、NR、RN、RR 之一",
+     "DtcsPolarity \"%1\" is none of: NN, NR, RN, RR"},
+    {PlanMessageId::UnknownMode, "Mode“%1”既不是 NFM（窄带）也不是 FM（宽带）",
+     "Mode \"%1\" is neither NFM (narrow) nor FM (wide)"},
+    {PlanMessageId::PastLastChannel, "超出最后一个信道（48）", "past the last channel (48)"},
+    {PlanMessageId::LeftOutNotANumber, "未导出：频率“%1”不是数字",
+     "left out: the frequency \"%1\" is not a number"},
+    {PlanMessageId::BusyLockoutNotCarried, "禁发已开启，CSV 格式没有这一项：导入时将为关闭",
+     "busy lockout (Forbid) is on, which the CSV format does not carry: an import sets it off"},
+    {PlanMessageId::SkippedOnImport, "导入时将跳过该行：%1", "an import skips its row: %1"},
+    {PlanMessageId::MovedOntoRasterOnImport, "导入时 %1 MHz 将移到信道步进上的 %2 MHz",
+     "an import moves %1 MHz onto the channel raster, to %2 MHz"},
+    {PlanMessageId::ToneChangedOnImport, "导入时亚音频 %1 将变为 %2",
+     "an import turns the tone %1 into %2"},
+};
+
+constexpr bool PlanMessagesInEnumOrder() {
+    for (std::size_t i = 0; i < std::size(kPlanMessages); ++i) {
+        if (static_cast<std::size_t>(kPlanMessages[i].id) != i) return false;
+    }
+    return static_cast<std::size_t>(PlanMessageId::ToneChangedOnImport) + 1 ==
+           std::size(kPlanMessages);
+}
+static_assert(PlanMessagesInEnumOrder(),
+              "kPlanMessages must hold one row per PlanMessageId, in enumeration order");
+
+// `text` with %1 and %2 replaced by `first` and `second`, in one pass: a value that itself holds
+// "%2" stays as it is.
+std::string Fill(std::string_view text, std::string_view first, std::string_view second) {
+    std::string filled;
+    filled.reserve(text.size() + first.size() + second.size());
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        if (text[k] == '%' && k + 1 < text.size() && (text[k + 1] == '1' || text[k + 1] == '2')) {
+            filled += text[k + 1] == '1' ? first : second;
+            ++k;
+        } else {
+            filled += text[k];
+        }
+    }
+    return filled;
+}
+
 }  // namespace
 
 std::string_view MessageText(MessageId id, Language language) {
@@ -129,6 +207,14 @@ std::string PortBusyMessage(int port, Language language) {
 
 std::string PortPermissionMessage(std::string_view device, Language language) {
     return Frame(kPermissionHead[Slot(language)], device, kPermissionTail[Slot(language)]);
+}
+
+std::string PlanMessage(PlanMessageId id, Language language, std::string_view first,
+                        std::string_view second) {
+    const auto index = static_cast<std::size_t>(id);
+    if (index >= std::size(kPlanMessages)) return {};
+    const PlanMessageRow& row = kPlanMessages[index];
+    return Fill(language == Language::English ? row.english : row.chinese, first, second);
 }
 
 std::string UnstorableCharactersMessage(std::string_view characters, bool more, Language language) {

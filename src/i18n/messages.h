@@ -59,4 +59,38 @@ std::string PortPermissionMessage(std::string_view device, Language language);
 // store them; `characters` lists them, and `more` says that the list was cut short.
 std::string UnstorableCharactersMessage(std::string_view characters, bool more, Language language);
 
+// What happened to a channel plan, a CSV file of channels as the common radio programming tools
+// exchange them: why the whole file or one of its rows was not imported, and what an export could
+// not carry. Texts name the file's columns as the file does (Frequency, Duplex, rToneFreq...);
+// %1 and %2 stand for the values given to PlanMessage.
+enum class PlanMessageId {
+    // The whole file, refused before anything changes.
+    NoHeaderRow,    // nothing but blank lines
+    MissingColumn,  // %1 the column
+    ColumnTwice,    // %1 the column
+    // A row that takes no channel.
+    QuotesOutOfPlace,
+    NotAFrequency,  // %1 the column, %2 its cell
+    UnknownDuplex,  // %1 the cell
+    ReceiveOnly,
+    ReceiveOutOfBand,   // %1 the frequency, %2 the band
+    TransmitOutOfBand,  // %1 the frequency, %2 the band
+    UnknownToneMode,    // %1 the cell
+    UnknownCrossMode,   // %1 the cell
+    ToneNotInList,      // %1 the column, %2 its cell
+    CodeNotInList,      // %1 the column, %2 its cell
+    UnknownPolarity,    // %1 the cell
+    UnknownMode,        // %1 the cell
+    PastLastChannel,
+    // A channel an export could not write as it is.
+    LeftOutNotANumber,        // %1 the frequency cell
+    BusyLockoutNotCarried,    // the format has no such column
+    SkippedOnImport,          // %1 the reason an import gives
+    MovedOntoRasterOnImport,  // %1 the frequency, %2 where an import puts it
+    ToneChangedOnImport,      // %1 the tone, %2 what an import makes of it
+};
+
+std::string PlanMessage(PlanMessageId id, Language language, std::string_view first = {},
+                        std::string_view second = {});
+
 }  // namespace qv

@@ -126,6 +126,20 @@ std::uint16_t ToneWord(std::string_view text) {
     return static_cast<std::uint16_t>(std::clamp(tenths, 0.0, double{kNoTone - 1}));
 }
 
+ChannelSwitches EncodedSwitches(const Setup& setup, int row) {
+    const auto& cells = setup.Grid1[row];
+    return {.highPower = ShowsSecondItem(cells[kColPower], ListId::Power),
+            .busyLockout = ShowsSecondItem(cells[kColBusyLockout], ListId::BusyLockout),
+            .wide = ShowsSecondItem(cells[kColBandwidth], ListId::Bandwidth)};
+}
+
+bool InScanList(const Setup& setup, int row) {
+    // An empty cell is not in the scan list, unlike the other list columns, and neither is an
+    // empty channel, whatever its other cells hold.
+    const std::string& cell = setup.Grid1[row][kColScan];
+    return ChannelInUse(setup, row) && !cell.empty() && FindListItem(ListId::ScanAdd, cell) != 0;
+}
+
 void SetGrid(Setup& setup, Language language, int first, int last,
              std::span<const std::uint8_t> records) {
     for (int row = first; row <= last; ++row) {
@@ -165,12 +179,11 @@ void EncodeChannelRow(const Setup& setup, int row,
     PutFrequency(cells[kColTxFrequency], record.subspan<kTxFrequency, 4>());
     PutWord(record, kRxTone, ToneWord(cells[kColRxTone]));
     PutWord(record, kTxTone, ToneWord(cells[kColTxTone]));
-    const bool lockout = ShowsSecondItem(cells[kColBusyLockout], ListId::BusyLockout);
-    record[kLockoutByte] = static_cast<std::uint8_t>(0xF0 | (lockout ? kLockoutBit : 0));
-    const bool wide = ShowsSecondItem(cells[kColBandwidth], ListId::Bandwidth);
-    const bool high = ShowsSecondItem(cells[kColPower], ListId::Power);
-    record[kPowerBandwidthByte] =
-        static_cast<std::uint8_t>(0xC0 | (high ? kPowerBit : 0) | (wide ? kBandwidthBit : 0));
+    const ChannelSwitches switches = EncodedSwitches(setup, row);
+    record[kLockoutByte] =
+        static_cast<std::uint8_t>(0xF0 | (switches.busyLockout ? kLockoutBit : 0));
+    record[kPowerBandwidthByte] = static_cast<std::uint8_t>(
+        0xC0 | (switches.highPower ? kPowerBit : 0) | (switches.wide ? kBandwidthBit : 0));
     record[14] = 0xFC;
     record[15] = 0xFF;
 }
@@ -192,12 +205,7 @@ void EncodeScanBitmap(const Setup& setup, std::span<std::uint8_t> bitmap) {
     for (std::size_t k = 0; k < std::size(kScanBitmapFirstChannel); ++k) {
         std::uint8_t byte = 0;
         for (int bit = 0; bit < 8; ++bit) {
-            const int channel = kScanBitmapFirstChannel[k] + bit;
-            const std::string& cell = setup.Grid1[channel][kColScan];
-            // An empty cell is not in the scan list, unlike the other list columns, and neither
-            // is an empty channel, whatever its other cells hold.
-            if (ChannelInUse(setup, channel) && !cell.empty() &&
-                FindListItem(ListId::ScanAdd, cell) != 0) {
+            if (InScanList(setup, kScanBitmapFirstChannel[k] + bit)) {
                 byte = static_cast<std::uint8_t>(byte | 1 << bit);
             }
         }

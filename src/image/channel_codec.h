@@ -26,6 +26,19 @@ std::string ToneText(std::uint16_t word);
 // Word of a tone cell: empty or the "off" item give 0xFFFF.
 std::uint16_t ToneWord(std::string_view text);
 
+// The switches of channel row `row` as the encoder sends them to the radio: a power, busy-lockout
+// or bandwidth cell counts as its list's second item unless it shows the first (an empty cell
+// too).
+struct ChannelSwitches {
+    bool highPower = false;
+    bool busyLockout = false;
+    bool wide = false;
+};
+ChannelSwitches EncodedSwitches(const Setup& setup, int row);
+// Whether the encoder puts channel row `row` in the scan list: its scan cell shows the list's
+// second item and the channel is in use.
+bool InScanList(const Setup& setup, int row);
+
 // Decodes the records of channel rows first..last from `records` (16 bytes each), columns 1-7
 // (and 8 for an empty channel) and their ChannelFlags; list cells are written in `cells`.
 void SetGrid(Setup& setup, Language cells, int first, int last,

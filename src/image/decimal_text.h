@@ -18,6 +18,13 @@ bool IsPlainDecimal(std::string_view text);
 // a plain decimal number gives an empty text.
 std::string RoundDecimal(std::string_view plain, int decimals);
 
+// The exact sum and difference of two plain decimal numbers, as a plain decimal number with as
+// many decimals as the longer of the two fractions has, a difference below zero with "-" in front:
+// "435.125" + "5" gives "440.125", "5" - "435.125" gives "-430.125". Anything that is not a plain
+// decimal number gives an empty text.
+std::string AddDecimal(std::string_view a, std::string_view b);
+std::string SubtractDecimal(std::string_view a, std::string_view b);
+
 // `value` with exactly `decimals` digits after a point, whatever the process's locale says.
 std::string FixedText(double value, int decimals);
 

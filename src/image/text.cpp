@@ -1,5 +1,6 @@
 #include "image/text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -132,6 +133,20 @@ bool FitsField(std::string_view utf8, std::size_t fieldBytes) {
         utf8.remove_prefix(c.length);
     }
     return true;
+}
+
+std::string ShownText(std::string_view utf8, std::size_t maxChars) {
+    constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+    constexpr std::string_view kEllipsis = "\xE2\x80\xA6";     // U+2026
+    std::string shown;
+    shown.reserve(std::min(utf8.size(), 4 * maxChars + kEllipsis.size()));
+    for (std::size_t count = 0; !utf8.empty(); ++count) {
+        if (count == maxChars) return shown += kEllipsis;
+        const Decoded c = DecodeUtf8(utf8);
+        shown += c.valid ? utf8.substr(0, c.length) : kReplacement;
+        utf8.remove_prefix(c.length);
+    }
+    return shown;
 }
 
 std::string Latin1Char(std::uint8_t byte) {

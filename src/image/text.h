@@ -48,6 +48,11 @@ std::string Latin1Char(std::uint8_t byte);
 // Number of characters (code points) in a UTF-8 text.
 std::size_t CharCount(std::string_view utf8);
 
+// A text from outside (a cell of a file) made fit to show in a message: a broken UTF-8 sequence
+// becomes U+FFFD, and a text of more than `maxChars` characters is cut to that many followed by
+// "…".
+std::string ShownText(std::string_view utf8, std::size_t maxChars);
+
 // The text without blanks at either end.
 std::string_view TrimBlanks(std::string_view text);
 

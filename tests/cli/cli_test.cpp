@@ -17,7 +17,9 @@
 #include <vector>
 
 #include "image/image_codec.h"
+#include "rules/channels/grid_rules.h"
 #include "rules/program/dat_file.h"
+#include "rules/program/decode_image.h"
 #include "rules/program/startup.h"
 #include "sim/pty_server.h"
 #include "support/scripted_host.h"
@@ -128,8 +130,9 @@ TEST_F(Cli, UsageErrorsExitWithTwoAndHelpWithZero) {
     EXPECT_EQ(Run("read out.DAT").exitCode, 2) << "--port is required";
     EXPECT_EQ(Run("simulate --band 6").exitCode, 2);
     EXPECT_EQ(Run("simulate --fault melt").exitCode, 2);
-    for (const char* command : {"--help", "new --help", "resave --help", "show --help",
-                                "read --help", "write --help", "simulate --help"}) {
+    for (const char* command :
+         {"--help", "new --help", "resave --help", "show --help", "import-csv --help",
+          "export-csv --help", "read --help", "write --help", "simulate --help"}) {
         const Result result = Run(command);
         EXPECT_EQ(result.exitCode, 0) << command;
         EXPECT_NE(result.out.find("Usage"), std::string::npos) << command;
@@ -211,6 +214,7 @@ TEST_F(Cli, AStandardOutputThatCannotBeWrittenFailsTheCommand) {
         int exitCode;
     } cases[] = {
         {"show " + sample, 1},
+        {"export-csv " + sample + " " + (dir / "plan.csv").string(), 1},
         {"--version", 1},
         {"show --help", 1},
         {"new " + (dir / "new.DAT").string(), 0},  // prints nothing
@@ -235,6 +239,200 @@ TEST_F(Cli, AStandardOutputThatCannotBeWrittenFailsTheCommand) {
     EXPECT_EQ(simulate.exitCode, 1);
     EXPECT_NE(simulate.err.find("qv7100-cli: cannot write to standard output"), std::string::npos)
         << simulate.err;
+}
+
+// Channel plans: CSV files in, set-ups out, and back.
+class CliPlans : public Cli {
+  protected:
+    // The header the radio programming tools write.
+    static constexpr const char* kHeader =
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+        "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
+
+    fs::path Write(const std::string& name, const std::string& text) const {
+        std::ofstream(dir / name, std::ios::binary) << text;
+        return dir / name;
+    }
+    fs::path WriteSetup(const std::string& name, const qv::Setup& setup) const {
+        const ImageBytes image = EncodeImage(setup);
+        return Write(name, std::string(kDatSignature) + std::string(image.begin(), image.end()));
+    }
+    // The set-up of a *.DAT file, cells in English.
+    static ProgramState Opened(const fs::path& path) {
+        test::ScriptedHost host;
+        ProgramState state = StartupState(host, 1);
+        ImageBytes image;
+        EXPECT_TRUE(ReadDatFile(path, image).ok()) << path;
+        DecodeImageBytes(image, state, host);
+        return state;
+    }
+};
+
+TEST_F(CliPlans, ImportFillsChannelsFromTheFirstEmptyOneOrTheOneGiven) {
+    const std::string sample = SampleFile().string();  // channels 1 and 33, band 450-490MHz
+    const std::string plan =
+        Write("plan.csv", std::string(kHeader) +
+                              "1,Rpt,458.650000,-,5.000000,TSQL,88.5,71.9,023,NN,023,Tone->Tone,"
+                              "NFM,12.50,S,Low,,,,,\r\n"
+                              "2,Simplex,459.0123,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,"
+                              "5.00,,High,,,,,\r\n")
+            .string();
+    const std::string out = (dir / "out.DAT").string();
+    const struct {
+        std::string options;
+        std::string printed;
+        int first;
+    } cases[] = {
+        {"", "Imported 2 rows of " + plan + " into channels 2-3; wrote " + out + "\n", 2},
+        {" --from-channel 33",
+         "Imported 2 rows of " + plan + " into channels 33-34 (replaced: 33); wrote " + out + "\n",
+         33},
+        {" --from-channel=48",
+         "Imported 1 row of " + plan + " into channel 48; wrote " + out + "\n", 48},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options);
+        fs::remove(out);
+        const Result result = Run("import-csv " + sample + " " + plan + " " + out + c.options);
+        EXPECT_EQ(result.out, c.printed);
+        const ProgramState state = Opened(out);
+        EXPECT_EQ(state.Grid1[c.first], (std::array<std::string, kGridColumns>{
+                                            ChannelLabel(c.first), "458.65000", "71.9", "453.65000",
+                                            "71.9", "Low", "Off", "Narrow", "No"}));
+        if (c.first < 48) {
+            EXPECT_EQ(result.exitCode, 0) << result.err;
+            EXPECT_EQ(result.err, "");
+            EXPECT_EQ(state.Grid1[c.first + 1][kColRxFrequency], "459.01000");
+        } else {
+            EXPECT_EQ(result.exitCode, 1);
+            EXPECT_EQ(result.err, "qv7100-cli: " + plan +
+                                      ":3: Location \"2\": past the last channel (48)\n"
+                                      "qv7100-cli: 1 row of " +
+                                      plan + " not imported\n");
+        }
+        EXPECT_EQ(state.Grid1[1][kColRxFrequency], "455.12500") << "channel 1 stays";
+        EXPECT_EQ(state.Combo1, 1) << "the band stays";
+    }
+}
+
+// Every row that is not imported is named with its line, its Location and why; what could be
+// imported is written all the same.
+TEST_F(CliPlans, ImportNamesEverySkippedRowAndExitsWithOne) {
+    const std::string plan = Write("plan.csv",
+                                   "Location;Frequency;Duplex;Offset;Mode;Comment\n"
+                                   "A1;458,650;-;5;NFM;\"two\nlines\"\n"
+                                   "A2;445,000;;;FM;\n"
+                                   "A3;459,000;off;;FM;\n"
+                                   ";459,100;;;AM;\n"
+                                   "A5;459,200;;;FM;\n")
+                                 .string();
+    const std::string out = (dir / "out.DAT").string();
+    const Result result = Run("import-csv " + SampleFile().string() + " " + plan + " " + out);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "Imported 2 rows of " + plan + " into channels 2-3; wrote " + out + "\n");
+    EXPECT_EQ(result.err,
+              "qv7100-cli: " + plan +
+                  ":4: Location \"A2\": receive frequency 445.000 MHz is outside the band "
+                  "450-490MHz\n"
+                  "qv7100-cli: " +
+                  plan +
+                  ":5: Location \"A3\": receive only (Duplex off): this radio has no receive-only "
+                  "channels\n"
+                  "qv7100-cli: " +
+                  plan +
+                  ":6: Mode \"AM\" is neither NFM (narrow) nor FM (wide)\n"
+                  "qv7100-cli: 3 rows of " +
+                  plan + " not imported\n");
+    const ProgramState state = Opened(out);
+    EXPECT_EQ(state.Grid1[2][kColTxFrequency], "453.65000");
+    EXPECT_EQ(state.Grid1[3][kColRxFrequency], "459.20000");
+}
+
+TEST_F(CliPlans, AFileThatIsNoPlanWritesNothing) {
+    const std::string sample = SampleFile().string();
+    const std::string out = (dir / "out.DAT").string();
+    const struct {
+        std::string plan;
+        std::string says;
+    } cases[] = {
+        {Write("names.csv", "Location,Name\n1,x\n").string(),
+         "names.csv: the header row has no column Frequency; nothing was imported and " + out +
+             " was not written"},
+        {Write("empty.csv", "").string(), "the file has no header row"},
+        {(dir / "missing.csv").string(), "missing.csv: The file could not be read"},
+        {dir.string(), "could not be read; nothing was loaded. (it is a directory)"},
+    };
+    for (const auto& c : cases) {
+        const Result result = Run("import-csv " + sample + " " + c.plan + " " + out);
+        EXPECT_EQ(result.exitCode, 1) << c.plan;
+        EXPECT_NE(result.err.find(c.says), std::string::npos) << result.err;
+        EXPECT_FALSE(fs::exists(out)) << c.plan;
+    }
+    const std::string plan = Write("plan.csv", "Frequency,Mode\n455,FM\n").string();
+    for (const char* option :
+         {" --from-channel 0", " --from-channel 49", " --from-channel x", " --from-channel", ""}) {
+        const std::string arguments = std::string("import-csv ") + sample + " " + plan +
+                                      (*option != '\0' ? " " + out + option : "");
+        EXPECT_EQ(Run(arguments).exitCode, 2) << arguments;
+        EXPECT_FALSE(fs::exists(out)) << arguments;
+    }
+}
+
+TEST_F(CliPlans, ExportWritesThePlanAndNotesWhatItDoesNotCarry) {
+    const std::string plan = (dir / "plan.csv").string();
+    const std::string sample = SampleFile().string();
+    const Result result = Run("export-csv " + sample + " " + plan);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "Exported 2 channels of " + sample + " to " + plan + "\n");
+    EXPECT_EQ(result.err,
+              "qv7100-cli: note: channel 33 (G3- 01): busy lockout (Forbid) is on, which the CSV "
+              "format does not carry: an import sets it off\n");
+    EXPECT_EQ(Read(plan),
+              std::string(kHeader) +
+                  "1,G1-01,455.125000,+,0.875000,Cross,88.5,67.0,023,NN,023,DTCS->Tone,FM,5.00,,"
+                  "High,,,,,\r\n"
+                  "33,G3- 01,489.995000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,S,Low,"
+                  ",,,,\r\n");
+
+    // A channel the file cannot hold at all fails the command; the others are written.
+    test::ScriptedHost host;
+    ProgramState state = StartupState(host, 1);
+    state.Grid1[2] = {"G1-02", "4A5.12500", "Off",  "435.12500", "Off",
+                      "Hight", "Off",       "Wide", "Have"};
+    state.Grid1[3] = {"G1-03", "435.15000", "Off",  "435.15000", "Off",
+                      "Hight", "Off",       "Wide", "Have"};
+    const Result damaged =
+        Run("export-csv " + WriteSetup("damaged.DAT", state).string() + " " + plan);
+    EXPECT_EQ(damaged.exitCode, 1);
+    EXPECT_EQ(damaged.err,
+              "qv7100-cli: channel 2 (G1-02): left out: the frequency \"4A5.12500\" is not a "
+              "number\n"
+              "qv7100-cli: channels left out of " +
+                  plan + "\n");
+    EXPECT_NE(Read(plan).find("\r\n3,G1-03,435.150000,"), std::string::npos);
+}
+
+// What one tool exports, the other imports: the same set-up, byte for byte.
+TEST_F(CliPlans, AnExportedPlanImportsIntoTheSameSetup) {
+    test::ScriptedHost host;
+    ProgramState state = StartupState(host, 1);
+    state.Combo1 = state.BandIndex = 5;  // 600-620MHz
+    state.Grid1[1] = {"G1-01", "610.00625", "D754I",  "605.00625", "D023N",
+                      "Low",   "Off",       "Narrow", "No"};
+    state.Grid1[2] = {"G1-02", "619.99500", "Off",  "619.99500", "254.1",
+                      "Hight", "Off",       "Wide", "Have"};
+    state.Grid1[3] = {"G1-03", "600.00000", "67.0", "612.50000", "100.0",
+                      "Hight", "Off",       "Wide", "Have"};
+    const std::string original = WriteSetup("original.DAT", state).string();
+    ClearGrid(state);
+    const std::string emptied = WriteSetup("emptied.DAT", state).string();
+    const std::string plan = (dir / "plan.csv").string();
+    const std::string back = (dir / "back.DAT").string();
+
+    ASSERT_EQ(Run("export-csv " + original + " " + plan).exitCode, 0);
+    const Result result = Run("import-csv " + emptied + " " + plan + " " + back);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(Read(back), Read(original));
 }
 
 class CliWithRadio : public Cli {

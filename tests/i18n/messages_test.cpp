@@ -88,6 +88,33 @@ TEST(Messages, UnstorableCharactersAreNamedInBothLanguages) {
     }
 }
 
+TEST(PlanMessages, EveryReasonHasBothWordingsWithItsValuesFilledIn) {
+    constexpr int kCount = static_cast<int>(PlanMessageId::ToneChangedOnImport) + 1;
+    for (int i = 0; i < kCount; ++i) {
+        const auto id = static_cast<PlanMessageId>(i);
+        const std::string chinese = PlanMessage(id, Language::Chinese, "<one>", "<two>");
+        const std::string english = PlanMessage(id, Language::English, "<one>", "<two>");
+        EXPECT_FALSE(chinese.empty()) << i;
+        EXPECT_NE(chinese, english) << i;
+        // Each wording takes the same values, and no placeholder is left over.
+        for (const char* value : {"<one>", "<two>"}) {
+            EXPECT_EQ(chinese.find(value) == std::string::npos,
+                      english.find(value) == std::string::npos)
+                << i << ": " << chinese << " / " << english;
+        }
+        EXPECT_EQ(english.find('%'), std::string::npos) << english;
+        EXPECT_EQ(chinese.find('%'), std::string::npos) << chinese;
+    }
+    EXPECT_EQ(
+        PlanMessage(PlanMessageId::ReceiveOutOfBand, Language::English, "480.000000", "400-470MHz"),
+        "receive frequency 480.000000 MHz is outside the band 400-470MHz");
+    EXPECT_EQ(PlanMessage(PlanMessageId::ToneNotInList, Language::Chinese, "rToneFreq", "199.5"),
+              "rToneFreq“199.5”不在本机的亚音频列表中");
+    // A value that holds a placeholder of its own is shown as it is.
+    EXPECT_EQ(PlanMessage(PlanMessageId::NotAFrequency, Language::English, "%2", "x"),
+              "%2 \"x\" is not a frequency in MHz");
+}
+
 TEST(MsgBoxStyle, DecodesTheStylesTheToolUses) {
     struct Case {
         int style;

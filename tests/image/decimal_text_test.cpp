@@ -50,6 +50,37 @@ TEST(RoundDecimal, RoundsHalfAwayFromZeroOnTheTypedDigits) {
     }
 }
 
+// A transmit frequency is the receive one plus or minus an offset, digit by digit: a double would
+// turn 438.650000 - 7.600000 into 431.04999..., which the grid would round differently.
+TEST(AddAndSubtractDecimal, AreExactOnTheDigits) {
+    const struct {
+        const char* a;
+        const char* b;
+        const char* sum;
+        const char* difference;
+    } cases[] = {
+        {"438.650000", "7.600000", "446.250000", "431.050000"},
+        {"435.125", "5", "440.125", "430.125"},
+        {"5", "435.125", "440.125", "-430.125"},
+        {"435.0000049999999999", "0.0000000000000001", "435.0000050000000000",
+         "435.0000049999999998"},
+        {"999.9", "0.1", "1000.0", "999.8"},
+        {".5", ".25", "0.75", "0.25"},
+        {"435.", "0", "435", "435"},
+        {"0007", "3", "10", "4"},
+        {"1", "1", "2", "0"},
+        {"0.001", "0.002", "0.003", "-0.001"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(AddDecimal(c.a, c.b), c.sum) << c.a << " + " << c.b;
+        EXPECT_EQ(SubtractDecimal(c.a, c.b), c.difference) << c.a << " - " << c.b;
+    }
+    for (const char* bad : {"", "-1", "4,5", "1e3", " 1"}) {
+        EXPECT_EQ(AddDecimal(bad, "1"), "") << bad;
+        EXPECT_EQ(SubtractDecimal("1", bad), "") << bad;
+    }
+}
+
 TEST(FixedText, WritesAPointWhateverTheLocale) {
     const test::DecimalCommaLocale locale;
     ASSERT_TRUE(locale.Active()) << test::kDecimalCommaLocale

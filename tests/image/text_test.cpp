@@ -136,6 +136,28 @@ TEST(SplitStorable, KeepsWhatTheRadioStoresAndNamesEveryOtherCharacterOnce) {
     }
 }
 
+TEST(ShownText, MendsBrokenSequencesAndCutsLongTexts) {
+    const struct {
+        std::string text;
+        std::size_t maxChars;
+        std::string shown;
+    } cases[] = {
+        {"G1-01", 40, "G1-01"},
+        {"\xE4\xB8\xAD\xE7\xBB\xA7", 40, "\xE4\xB8\xAD\xE7\xBB\xA7"},  // 中继 stays
+        {"a\xFF"
+         "b",
+         40,
+         "a\xEF\xBF\xBD"
+         "b"},                             // a stray byte: U+FFFD
+        {"\xC1\x81", 40, "\xEF\xBF\xBD"},  // an overlong "A": one broken sequence
+        {"abcdef", 3, "abc\xE2\x80\xA6"},  // cut, with "…"
+        {"abc", 3, "abc"},
+        {"\xE4\xB8\xAD\xE7\xBB\xA7\xE5\x8F\xB0", 2, "\xE4\xB8\xAD\xE7\xBB\xA7\xE2\x80\xA6"},
+        {"", 3, ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ShownText(c.text, c.maxChars), c.shown) << c.text;
+}
+
 TEST(Status, SuccessCarriesNoMessage) {
     EXPECT_TRUE(Status::Ok().ok());
     EXPECT_FALSE(Status::Ok().message().has_value());

@@ -130,7 +130,7 @@ bash_completion() {
     local work
     work=$(mktemp -d)
     mkdir "$work/radios"
-    touch "$work/shop.DAT" "$work/spare.dat" "$work/notes.txt"
+    touch "$work/shop.DAT" "$work/spare.dat" "$work/notes.txt" "$work/plan.csv" "$work/pool.CSV"
     local offered
     offered=$(complete_line qv7100-cli "" | sort | tr '\n' ' ')
     local expected
@@ -156,6 +156,12 @@ bash_completion() {
         "write --port COM1 $work/s|$work/shop.DAT $work/spare.dat"
         "simulate --image $work/sh|$work/shop.DAT"
         "resave $work/shop.DAT $work/n|"
+        "import-csv $work/s|$work/shop.DAT $work/spare.dat"
+        "import-csv $work/shop.DAT $work/p|$work/plan.csv $work/pool.CSV"
+        "import-csv $work/shop.DAT $work/plan.csv $work/s|$work/shop.DAT $work/spare.dat"
+        "import-csv --from-channel 3 $work/shop.DAT $work/pl|$work/plan.csv"
+        "import-csv --from-channel 4|4 40 41 42 43 44 45 46 47 48"
+        "export-csv $work/shop.DAT $work/p|$work/plan.csv $work/pool.CSV"
     )
     local case typed wanted
     for case in "${cases[@]}"; do

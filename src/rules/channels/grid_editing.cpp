@@ -16,19 +16,19 @@ namespace {
 constexpr int kFrequencyDecimals = 5;
 constexpr int kToneDecimals = 1;
 
-// What a channel typed into an empty row starts with, besides its transmit frequency.
+// What a channel typed into an empty row starts with, besides its transmit frequency: the item
+// position of each list cell.
 struct NewChannelDefault {
     int column;
-    ListId list;
     int position;
 };
 constexpr NewChannelDefault kNewChannelDefaults[] = {
-    {kColRxTone, ListId::Tone, 0},              // off
-    {kColTxTone, ListId::Tone, 0},              // off
-    {kColPower, ListId::Power, 1},              // high
-    {kColBusyLockout, ListId::BusyLockout, 0},  // off
-    {kColBandwidth, ListId::Bandwidth, 1},      // wide
-    {kColScan, ListId::ScanAdd, 1},             // in the scan list
+    {kColRxTone, 0},       // off
+    {kColTxTone, 0},       // off
+    {kColPower, 1},        // high
+    {kColBusyLockout, 0},  // off
+    {kColBandwidth, 1},    // wide
+    {kColScan, 1},         // in the scan list
 };
 
 bool IsChannelRow(int row) {
@@ -51,21 +51,44 @@ const GridList* Combo5List(int column) {
     return nullptr;
 }
 
-// The cell text of item `position` of `list` in the language the grid's lists show.
-std::string CellItem(const ProgramState& state, ListId list, int position) {
-    return std::string(ListItem(list, position, CaptionLanguage(state.LanguageIsEnglish)));
-}
-
-void StartNewChannel(ProgramState& state, int row) {
-    auto& cells = state.Grid1[row];
-    cells[kColTxFrequency] = cells[kColRxFrequency];
-    for (const NewChannelDefault& item : kNewChannelDefaults) {
-        cells[item.column] = CellItem(state, item.list, item.position);
-        state.ChannelFlags[row][item.column] = item.position;
+// The list a list-valued cell takes its items from, or nothing for a column without one.
+const GridList* CellList(int column) {
+    for (const GridList& list : kToneColumns) {
+        if (list.column == column) return &list;
     }
+    return Combo5List(column);
 }
 
 }  // namespace
+
+FrequencyEntry EnterFrequency(const Setup& setup, std::string_view text) {
+    const std::string_view typed = TrimBlanks(text);
+    if (!IsPlainDecimal(typed)) return {FrequencyOutcome::NotANumber, {}};
+    const double mhz = Val(typed);
+    if (mhz < setup.BandLowMHz() || mhz >= setup.BandHighMHz()) {
+        return {FrequencyOutcome::OutOfBand, {}};
+    }
+    const std::string rounded = RoundDecimal(typed, kFrequencyDecimals);
+    return {FrequencyOutcome::Landed, FixedText(SnapFrequency(rounded), kFrequencyDecimals)};
+}
+
+void StartNewChannel(Setup& setup, int row, Language cells) {
+    if (!IsChannelRow(row)) return;
+    setup.Grid1[row][kColTxFrequency] = setup.Grid1[row][kColRxFrequency];
+    for (const NewChannelDefault& item : kNewChannelDefaults) {
+        (void)SetListCell(setup, row, item.column, item.position, cells);
+    }
+}
+
+bool SetListCell(Setup& setup, int row, int column, int position, Language cells) {
+    const GridList* list = CellList(column);
+    if (!IsChannelRow(row) || list == nullptr) return false;
+    std::string item(ListItem(list->list, position, cells));
+    if (item.empty()) return false;
+    setup.Grid1[row][column] = std::move(item);
+    setup.ChannelFlags[row][column] = position;
+    return true;
+}
 
 CellEditor EditorOfColumn(int column) {
     if (IsFrequencyColumn(column)) return CellEditor::Frequency;
@@ -107,29 +130,25 @@ FrequencyCommit CommitFrequency(ProgramState& state, Host& host, const GridEdit&
         ClearNO(state, row);
         return {StatePart::Grid};
     }
-    const std::string_view typed = TrimBlanks(text);
-    if (!IsPlainDecimal(typed)) return {};
-    const double mhz = Val(typed);
-    if (mhz < state.BandLowMHz() || mhz >= state.BandHighMHz()) {
+    const FrequencyEntry entry = EnterFrequency(state, text);
+    if (entry.outcome == FrequencyOutcome::NotANumber) return {};
+    if (entry.outcome == FrequencyOutcome::OutOfBand) {
         const Language language = MessageLanguage(state.LanguageIsEnglish);
         (void)host.LocalMsgBox(std::string(MessageText(MessageId::OutOfBand, language)), kStyleOk,
                                "");
         return {{}, true};
     }
-    const std::string rounded = RoundDecimal(typed, kFrequencyDecimals);
-    state.Grid1[row][column] = FixedText(SnapFrequency(rounded), kFrequencyDecimals);
+    state.Grid1[row][column] = entry.cell;
     if (column == kColRxFrequency && state.Grid1[row][kColTxFrequency].empty()) {
-        StartNewChannel(state, row);
+        StartNewChannel(state, row, CaptionLanguage(state.LanguageIsEnglish));
     }
     return {StatePart::Grid};
 }
 
 Changes ChooseTone(ProgramState& state, const GridEdit& edit, int position) {
-    if (!IsChannelRow(edit.EditRow) || !IsToneColumn(edit.EditCol)) return {};
-    std::string item = CellItem(state, ListId::Tone, position);
-    if (item.empty()) return {};
-    state.Grid1[edit.EditRow][edit.EditCol] = std::move(item);
-    state.ChannelFlags[edit.EditRow][edit.EditCol] = position;
+    if (!IsToneColumn(edit.EditCol)) return {};
+    const Language cells = CaptionLanguage(state.LanguageIsEnglish);
+    if (!SetListCell(state, edit.EditRow, edit.EditCol, position, cells)) return {};
     return StatePart::Grid;
 }
 
@@ -146,13 +165,9 @@ Changes CommitTypedTone(Setup& setup, const GridEdit& edit, std::string_view tex
 }
 
 Changes ChooseListItem(ProgramState& state, const GridEdit& edit, int position) {
-    if (!IsChannelRow(edit.EditRow)) return {};
-    const GridList* list = Combo5List(edit.EditCol);
-    if (list == nullptr) return {};
-    std::string item = CellItem(state, list->list, position);
-    if (item.empty()) return {};
-    state.Grid1[edit.EditRow][edit.EditCol] = std::move(item);
-    state.ChannelFlags[edit.EditRow][edit.EditCol] = position;
+    if (Combo5List(edit.EditCol) == nullptr) return {};
+    const Language cells = CaptionLanguage(state.LanguageIsEnglish);
+    if (!SetListCell(state, edit.EditRow, edit.EditCol, position, cells)) return {};
     return StatePart::Grid;
 }
 

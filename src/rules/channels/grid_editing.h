@@ -3,8 +3,10 @@
 // editor, picks an item or leaves an editor; each rule returns what it changed.
 #pragma once
 
+#include <string>
 #include <string_view>
 
+#include "i18n/language.h"
 #include "state/changes.h"
 #include "state/host.h"
 #include "state/program_state.h"
@@ -50,6 +52,31 @@ CellEditor OpenCellEditor(const Setup& setup, GridEdit& edit, int row, int colum
 // The item an opening list editor shows: for a tone cell the position of its text in the tone
 // list (-1 for a typed tone the list does not have), for columns 5 to 8 ChannelFlags.
 int OpeningPosition(const Setup& setup, const GridEdit& edit);
+
+// What the frequency editor makes of a typed frequency: blanks around it dropped, a plain decimal
+// number in the band shown (lower limit included, upper excluded), rounded to five decimals and
+// moved onto the channel raster. Whatever else lands a frequency in a cell goes through it too.
+enum class FrequencyOutcome {
+    Landed,      // `cell` is the text the cell gets
+    NotANumber,  // not a plain decimal number (an empty text included)
+    OutOfBand,   // a number outside the band shown
+};
+struct FrequencyEntry {
+    FrequencyOutcome outcome = FrequencyOutcome::NotANumber;
+    std::string cell;
+};
+FrequencyEntry EnterFrequency(const Setup& setup, std::string_view text);
+
+// The cells and ChannelFlags a channel typed into an empty row starts with, once its receive
+// frequency is in: the same transmit frequency, no tones, high power, busy lockout off, wide, in
+// the scan list. List cells are written in `cells`.
+void StartNewChannel(Setup& setup, int row, Language cells);
+
+// Item `position` of the list of cell (row, column) chosen, as its editor's list commits it: the
+// cell shows the item in `cells` and ChannelFlags keeps the position. The tone columns take the
+// tone list, columns 5 to 8 the list of Combo5(column). False, and nothing changed, when the
+// column has no list or the list no such item.
+bool SetListCell(Setup& setup, int row, int column, int position, Language cells);
 
 // The frequency editor lost the focus with `text`. An empty receive frequency deletes the
 // channel; an empty transmit frequency, a text that is not a plain decimal number (surrounding

@@ -4,15 +4,17 @@
 
 namespace qv {
 
-void SetGridRowLabels(Setup& setup) {
+std::string ChannelLabel(int row) {
+    if (row < 1 || row > kChannelCount) return {};
     // The prefixes of groups 2 and 3 end in a blank; that of group 1 does not.
     static constexpr const char* kGroupPrefix[] = {"G1-", "G2- ", "G3- "};
-    for (int row = 1; row <= kChannelCount; ++row) {
-        char label[16];
-        std::snprintf(label, sizeof label, "%s%02d", kGroupPrefix[(row - 1) / 16],
-                      (row - 1) % 16 + 1);
-        setup.Grid1[row][0] = label;
-    }
+    char label[16];
+    std::snprintf(label, sizeof label, "%s%02d", kGroupPrefix[(row - 1) / 16], (row - 1) % 16 + 1);
+    return label;
+}
+
+void SetGridRowLabels(Setup& setup) {
+    for (int row = 1; row <= kChannelCount; ++row) setup.Grid1[row][0] = ChannelLabel(row);
 }
 
 void ClearNO(Setup& setup, int row) {

@@ -1,6 +1,8 @@
 // Whole-row operations on the channel grid.
 #pragma once
 
+#include <string>
+
 #include "i18n/language.h"
 #include "i18n/list_items.h"
 #include "state/program_state.h"
@@ -21,6 +23,8 @@ inline constexpr GridList kCombo5Columns[] = {{kColPower, ListId::Power},
 
 // Row labels of column 0: "G1-01".."G1-16", "G2- 01".."G2- 16", "G3- 01".."G3- 16".
 void SetGridRowLabels(Setup& setup);
+// The label of channel `row` (1..48); empty for any other row.
+std::string ChannelLabel(int row);
 
 // Empties channel `row`: its cells and its ChannelFlags.
 void ClearNO(Setup& setup, int row);

@@ -1,0 +1,150 @@
+// import-csv and export-csv: channel plans, the CSV files the radio programming tools exchange.
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/console_host.h"
+#include "cli/standard_output.h"
+#include "cli/terminal_text.h"
+#include "rules/channels/grid_rules.h"
+#include "rules/plans/channel_plan_export.h"
+#include "rules/plans/channel_plan_import.h"
+#include "rules/plans/plan_file.h"
+#include "rules/program/file_commands.h"
+#include "rules/program/startup.h"
+
+namespace qv::cli {
+namespace {
+
+constexpr int kEnglish = 1;
+constexpr Language kMessages = Language::English;
+
+void Check(const Status& status, const std::string& path) {
+    if (!status.ok()) throw CommandFailed(path + ": " + status.Describe(kMessages));
+}
+
+ProgramState OpenSetup(const std::string& path) {
+    ConsoleHost host;
+    ProgramState state = StartupState(host, kEnglish);
+    Check(OpenSetupFile(path, state, host), path);
+    return state;
+}
+
+std::string Plural(std::size_t count, const std::string& word) {
+    return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
+}
+
+// "3", "3-14" or "3-5, 9": channels as a person reads them.
+std::string ChannelList(const std::vector<int>& channels) {
+    std::string text;
+    for (std::size_t k = 0; k < channels.size();) {
+        std::size_t last = k;
+        while (last + 1 < channels.size() && channels[last + 1] == channels[last] + 1) ++last;
+        if (!text.empty()) text += ", ";
+        text += std::to_string(channels[k]);
+        if (last > k) text += "-" + std::to_string(channels[last]);
+        k = last + 1;
+    }
+    return text;
+}
+
+// "plan.csv:5: Location "7": Mode "AM" is ...", as compilers name a place in a file.
+std::string SkippedRowLine(const std::string& plan, const SkippedPlanRow& row) {
+    std::string line = plan + ":" + std::to_string(row.line) + ": ";
+    if (!row.location.empty()) line += "Location " + Quoted(row.location) + ": ";
+    return line + EscapeControls(Describe(row.reason, kMessages));
+}
+
+void ImportCsv(const std::string& in, const std::string& plan, const std::string& out,
+               std::optional<int> fromChannel) {
+    ProgramState state = OpenSetup(in);
+    std::string csv;
+    Check(ReadPlanFile(plan, csv), plan);
+    const int first = fromChannel.value_or(FirstEmptyChannel(state));
+    const ChannelPlanImport imported =
+        ImportChannelPlan(state, csv, first, CaptionLanguage(state.LanguageIsEnglish));
+    if (imported.refused) {
+        throw CommandFailed(plan + ": " + EscapeControls(Describe(*imported.refused, kMessages)) +
+                            "; nothing was imported and " + out + " was not written");
+    }
+    static_cast<Setup&>(state) = imported.setup;
+    Check(SaveSetupFile(out, state), out);
+
+    std::string summary = "Imported " + Plural(imported.filled.size(), "row") + " of " + plan;
+    if (!imported.filled.empty()) {
+        summary += " into channel" + std::string(imported.filled.size() == 1 ? " " : "s ") +
+                   ChannelList(imported.filled);
+    }
+    if (!imported.replaced.empty()) {
+        summary += " (replaced: " + ChannelList(imported.replaced) + ")";
+    }
+    PrintToStandardOutput(summary + "; wrote " + out + "\n");
+    if (imported.skipped.empty()) return;
+    std::string reason;
+    for (const SkippedPlanRow& row : imported.skipped) reason += SkippedRowLine(plan, row) + "\n";
+    throw CommandFailed(reason + Plural(imported.skipped.size(), "row") + " of " + plan +
+                        " not imported");
+}
+
+void ExportCsv(const std::string& in, const std::string& plan) {
+    const ProgramState state = OpenSetup(in);
+    const ChannelPlanExport exported = ExportChannelPlan(state);
+    Check(WritePlanFile(plan, exported.csv), plan);
+    PrintToStandardOutput("Exported " + Plural(exported.channels.size(), "channel") + " of " + in +
+                          " to " + plan + "\n");
+    std::string leftOut;
+    for (const ChannelPlanExportNote& note : exported.notes) {
+        const std::string line = "channel " + std::to_string(note.channel) + " (" +
+                                 ChannelLabel(note.channel) +
+                                 "): " + EscapeControls(Describe(note, kMessages));
+        const bool written = std::find(exported.channels.begin(), exported.channels.end(),
+                                       note.channel) != exported.channels.end();
+        // A channel the file lacks is a failure; what an import of it would change is a note.
+        if (written) {
+            std::fprintf(stderr, "qv7100-cli: note: %s\n", line.c_str());
+        } else {
+            leftOut += line + "\n";
+        }
+    }
+    if (!leftOut.empty()) throw CommandFailed(leftOut + "channels left out of " + plan);
+}
+
+}  // namespace
+
+void AddPlanCommands(CLI::App& app, Action& run) {
+    static std::string in, plan, out;
+    static std::optional<int> fromChannel;
+
+    auto* importCsv = app.add_subcommand(
+        "import-csv",
+        "Import a channel plan (CSV, as the radio programming tools exchange them) into a set-up");
+    importCsv->add_option("IN", in, "The *.DAT set-up to import into")->required();
+    importCsv->add_option("PLAN", plan, "The CSV file to import")->required();
+    importCsv->add_option("OUT", out, "The *.DAT file to write")->required();
+    importCsv
+        ->add_option("--from-channel", fromChannel,
+                     "Fill channels from N (1..48) on; the default is the first empty channel")
+        ->check(CLI::Range(1, kChannelCount))
+        ->type_name("N");
+    importCsv->footer(
+        "Rows fill channels one after the other; a row that cannot be imported as it stands takes "
+        "no channel and is listed with its line, its Location and the reason on standard error. "
+        "OUT is written with what could be imported; the exit status is 1 when a row was not "
+        "imported.");
+    importCsv->callback([&run] { run = [] { ImportCsv(in, plan, out, fromChannel); }; });
+
+    auto* exportCsv = app.add_subcommand(
+        "export-csv", "Export the channels of a set-up as a channel plan (CSV) for other tools");
+    exportCsv->add_option("IN", in, "The *.DAT set-up to export")->required();
+    exportCsv->add_option("PLAN", plan, "The CSV file to write")->required();
+    exportCsv->footer(
+        "Notes on standard error name the channels an import of the file would not give back the "
+        "same (busy lockout, which the format lacks; a frequency off the channel raster). The "
+        "exit status is 1 when a channel had to be left out.");
+    exportCsv->callback([&run] { run = [] { ExportCsv(in, plan); }; });
+}
+
+}  // namespace qv::cli
