@@ -30,6 +30,12 @@ constexpr MessageRow kMessages[] = {
     {MessageId::CommunicationError, "通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！",
      "Communication error, please check the intercom model, fault, attachment and computer serial "
      "choice!"},
+    {MessageId::PortMissing, "本机没有串口 %1：请插好写频线，或选择其它串口。",
+     "There is no serial port %1 on this computer: plug in the programming cable, or choose "
+     "another port."},
+    {MessageId::PortNotSerial, "无法打开 %1：它不是串口设备。请选择写频线所接的串口。",
+     "The program cannot open %1: it is not a serial device. Choose the port the programming "
+     "cable is plugged into."},
     {MessageId::OutOfBand, "超出频段范围", "Beyond the frequency range"},
     {MessageId::BandChangeQuestion, "改变频段将清除频道列表，确定吗？",
      "Change frequency channel list will remove, sure?"},
@@ -122,9 +128,31 @@ std::string_view MessageText(MessageId id, Language language) {
     return In(kMessages[index], language);
 }
 
+std::string FormatMessage(MessageId id, Language language,
+                          std::initializer_list<std::string_view> values) {
+    const std::string_view text = MessageText(id, language);
+    std::string formatted;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const std::size_t number =
+            text[at] == '%' && at + 1 < text.size() && text[at + 1] >= '1' && text[at + 1] <= '9'
+                ? static_cast<std::size_t>(text[at + 1] - '0')
+                : 0;
+        if (number == 0 || number > values.size()) {
+            formatted += text[at];
+            continue;
+        }
+        formatted += values.begin()[number - 1];
+        ++at;
+    }
+    return formatted;
+}
+
 std::string PortBusyMessage(int port, Language language) {
-    return Frame(kPortBusyHead[Slot(language)], std::to_string(port),
-                 kPortBusyTail[Slot(language)]);
+    return PortBusyMessage(std::to_string(port), language);
+}
+
+std::string PortBusyMessage(std::string_view port, Language language) {
+    return Frame(kPortBusyHead[Slot(language)], port, kPortBusyTail[Slot(language)]);
 }
 
 std::string PortPermissionMessage(std::string_view device, Language language) {

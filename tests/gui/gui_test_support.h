@@ -38,6 +38,7 @@ struct SeenBox {
     QStringList buttons;  // captions, left to right as added
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int defaultButtonId = 0;
+    QString details;  // the informative text under the message
 };
 
 // Answers message boxes as they open: each with the next identifier of `answers` (1 OK ... 7 No),
@@ -59,7 +60,7 @@ class MessageBoxHand : public QObject {
         // A box answered once is marked: the next box may be made at the same address.
         if (box == nullptr || !box->isVisible() || box->property("qvAnswered").toBool()) return;
         box->setProperty("qvAnswered", true);
-        SeenBox seen{box->text(), box->windowTitle(), {}, box->icon(), 0};
+        SeenBox seen{box->text(), box->windowTitle(), {}, box->icon(), 0, box->informativeText()};
         QAbstractButton* chosen = nullptr;
         const int wanted = next_ < answers_.size() ? answers_[next_] : 0;
         ++next_;

@@ -63,9 +63,16 @@ int EscapeAnswer(const std::vector<int>& buttons) {
 }  // namespace
 
 int LocalMessageBox::LocalMsgBox(const std::string& text, int style, const std::string& title) {
+    return LocalMsgBoxWithDetails(text, "", style, title);
+}
+
+int LocalMessageBox::LocalMsgBoxWithDetails(const std::string& text, const std::string& details,
+                                            int style, const std::string& title) {
     const MsgBoxLayout layout = DecodeMsgBoxStyle(style);
     QMessageBox box(owner_);
     box.setText(QString::fromStdString(text));
+    // Beneath the message, in the box's smaller print.
+    if (!details.empty()) box.setInformativeText(QString::fromStdString(details));
     box.setWindowTitle(QString::fromUtf8(MsgBoxTitle(title).data(),
                                          static_cast<qsizetype>(MsgBoxTitle(title).size())));
     box.setIcon(IconOf(layout.icon));

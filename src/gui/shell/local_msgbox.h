@@ -22,6 +22,9 @@ class LocalMessageBox : public Host {
     // without a button (Escape, the close box) answers with its Cancel or No button, or with its
     // only button.
     int LocalMsgBox(const std::string& text, int style, const std::string& title) override;
+    // The details as the box's informative text, under the message.
+    int LocalMsgBoxWithDetails(const std::string& text, const std::string& details, int style,
+                               const std::string& title) override;
 
     // Each button carries its identifier in this property, so tests and automation find it.
     static constexpr const char* kButtonIdProperty = "qvButtonId";

@@ -110,7 +110,10 @@ void TransferEngine::Start(char mode) {
     if (running_) return;
     host_.OpenCom();
     if (!host_.IsPortOpen()) {
-        host_.LocalMsgBox(MessageFor(host_, MessageId::PortNotOpen), kStyleOkInformation, "");
+        host_.LocalMsgBoxWithDetails(MessageFor(host_, MessageId::PortNotOpen),
+                                     PortOpenMessage(host_.PortOpenFailure(), host_.TransferPort(),
+                                                     MessageLanguage(host_.LanguageIsEnglish())),
+                                     kStyleOkInformation, "");
         host_.TransferFinished(TransferOutcome::PortNotOpen);
         return;
     }

@@ -1,8 +1,18 @@
 // Reading and writing a virtual radio from the main window, and the port menu.
+#include <pty.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QSerialPort>
 #include <QToolBar>
+
+#include <array>
+#include <cstdlib>
+#include <optional>
+#include <string>
 
 #include "gui/gui_test_support.h"
 #include "i18n/msgbox.h"
@@ -120,12 +130,110 @@ TEST_F(Transfers, PortMenuMarksTheOpenedPortAndExplainsAMissingOne) {
     qunsetenv("QV7100_COM2");
     ASSERT_EQ(hand.Seen().size(), 1u);
     EXPECT_EQ(hand.Seen()[0].text,
-              QStringLiteral("串行端口2已被其它程序使用，请选择其它串口或关掉其程序."));
+              QStringLiteral("本机没有串口 COM2 (/dev/qv7100-no-such-device)：请插好写频线，"
+                             "或选择其它串口。"));
     EXPECT_FALSE(Action("mnucom1")->isChecked());
     EXPECT_FALSE(Action("mnucom2")->isChecked());
     EXPECT_EQ(State().CommPortNumber, 1) << "the saved port stays";
     window->close();
     EXPECT_EQ(ReadParameterFile(folder / kParameterFileName).port, 1);
+}
+
+// A pseudo-terminal line whose device nobody but root may open.
+class ForbiddenLine {
+  public:
+    ForbiddenLine() {
+        std::array<char, 128> name{};
+        if (::openpty(&master_, &slave_, name.data(), nullptr, nullptr) != 0) return;
+        device_ = name.data();
+        ::chmod(device_.c_str(), 0);
+    }
+    ~ForbiddenLine() {
+        if (master_ >= 0) ::close(master_);
+        if (slave_ >= 0) ::close(slave_);
+    }
+    ForbiddenLine(const ForbiddenLine&) = delete;
+    ForbiddenLine& operator=(const ForbiddenLine&) = delete;
+    const std::string& Device() const { return device_; }
+
+  private:
+    int master_ = -1;
+    int slave_ = -1;
+    std::string device_;
+};
+
+// While it lives, a test that runs as root runs as the user "nobody" (root may open every
+// device); the saved user stays root, so that root comes back.
+class AsOrdinaryUser {
+  public:
+    AsOrdinaryUser() {
+        if (::geteuid() != 0 || ::setresgid(kNobody, kNobody, 0) != 0) return;
+        groupDropped_ = true;
+        userDropped_ = ::setresuid(kNobody, kNobody, 0) == 0;
+    }
+    ~AsOrdinaryUser() {
+        if (userDropped_ && ::setresuid(0, 0, 0) != 0) std::abort();
+        if (groupDropped_ && ::setresgid(0, 0, 0) != 0) std::abort();
+    }
+    AsOrdinaryUser(const AsOrdinaryUser&) = delete;
+    AsOrdinaryUser& operator=(const AsOrdinaryUser&) = delete;
+
+  private:
+    static constexpr uid_t kNobody = 65534;
+    bool groupDropped_ = false;
+    bool userDropped_ = false;
+};
+
+// Why COM1 will not open, said alike by the port menu and, under their own message, by Read and
+// Write: no such port, no permission, or another program holds it.
+TEST_F(Transfers, APortThatWillNotOpenIsExplainedByTheMenuAndByReadAndWrite) {
+    Start(Parameters{0, 0, 1});
+    ForbiddenLine forbidden;
+    ASSERT_FALSE(forbidden.Device().empty());
+    std::array<int, 2> held{-1, -1};
+    std::array<char, 128> heldName{};
+    ASSERT_EQ(::openpty(&held[0], &held[1], heldName.data(), nullptr, nullptr), 0);
+    QSerialPort otherProgram(QString::fromLocal8Bit(heldName.data()));
+    ASSERT_TRUE(otherProgram.open(QIODevice::ReadWrite));
+
+    const struct {
+        const char* name;
+        std::string device;
+        bool asOrdinaryUser;
+        QString says;  // words of the diagnosis
+    } cases[] = {
+        {"missing", "/dev/qv7100-no-such-device", false, "There is no serial port COM1"},
+        {"no permission", forbidden.Device(), true, "'dialout' group"},
+        {"held by another program", heldName.data(), false,
+         "Serial port 1 has been other programs use"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        qputenv("QV7100_COM1", QByteArray::fromStdString(c.device));
+        MessageBoxHand hand({kIdOk, kIdOk, kIdOk});
+        {
+            std::optional<AsOrdinaryUser> user;
+            if (c.asOrdinaryUser) user.emplace();
+            Action("mnucom1")->trigger();
+            Action("mnureadFre")->trigger();
+            ToolbarAction(6)->trigger();
+        }
+        ASSERT_EQ(hand.Seen().size(), 3u);
+        const QString diagnosis = hand.Seen()[0].text;
+        EXPECT_TRUE(diagnosis.contains(c.says)) << diagnosis.toStdString();
+        EXPECT_TRUE(hand.Seen()[0].details.isEmpty());
+        for (const test::SeenBox& transfer : {hand.Seen()[1], hand.Seen()[2]}) {
+            EXPECT_EQ(transfer.text,
+                      QStringLiteral("Communication port not open, please first selection menu "
+                                     "'communication port' to open its serial ports!"));
+            EXPECT_EQ(transfer.details, diagnosis);
+            EXPECT_EQ(transfer.icon, QMessageBox::Information);
+        }
+        EXPECT_FALSE(Action("mnucom1")->isChecked());
+        EXPECT_TRUE(Action("mnureadFre")->isEnabled());
+    }
+    ::close(held[0]);
+    ::close(held[1]);
 }
 
 }  // namespace

@@ -58,10 +58,13 @@ class RecordingLinkHost : public LinkHost {
         std::string text;
         int style;
         std::string title;
+        std::string details;  // shown under the text
     };
 
     // --- the script ---
     bool portOpensOnOpenCom = true;
+    PortOpenError portOpenFailure = PortOpenError::NotFound;  // when it does not open
+    PortName transferPort = {1, "/dev/ttyUSB0"};
     int languageIsEnglish = 1;
     bool calibrationUnlocked = false;
     int bandListPosition = 0;
@@ -101,6 +104,10 @@ class RecordingLinkHost : public LinkHost {
         portOpen = portOpensOnOpenCom;
     }
     bool IsPortOpen() const override { return portOpen; }
+    PortName TransferPort() const override { return transferPort; }
+    PortOpenError PortOpenFailure() const override {
+        return portOpen ? PortOpenError::None : portOpenFailure;
+    }
     void ClosePort() override {
         actions.push_back("ClosePort");
         portOpen = false;
@@ -146,8 +153,12 @@ class RecordingLinkHost : public LinkHost {
         progressVisible = false;
     }
     int LocalMsgBox(const std::string& text, int style, const std::string& title) override {
+        return LocalMsgBoxWithDetails(text, "", style, title);
+    }
+    int LocalMsgBoxWithDetails(const std::string& text, const std::string& details, int style,
+                               const std::string& title) override {
         actions.push_back("LocalMsgBox");
-        messageBoxes.push_back({text, style, title});
+        messageBoxes.push_back({text, style, title, details});
         int answer = 1;
         if (!answers.empty()) {
             answer = answers.front();
