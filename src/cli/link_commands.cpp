@@ -12,7 +12,6 @@
 #include "cli/commands.h"
 #include "cli/console_host.h"
 #include "cli/console_view.h"
-#include "cli/failure_text.h"
 #include "cli/standard_output.h"
 #include "image/image_codec.h"
 #include "link/qt/serial_port.h"
@@ -96,7 +95,8 @@ std::string LastMessage(const ConsoleHost& host) {
 std::string TransferFailed(const std::string& what, const ConsoleHost& host,
                            const TransferResult& result, bool write, const SerialPort& port) {
     std::string text = what + " failed: " + LastMessage(host);
-    const std::string details = FailureDetails(result.failure, write, port.DeviceName());
+    const std::string details =
+        FailureDetails(result.failure, write, port.DeviceName(), Language::English);
     if (!details.empty()) text += "\n" + details;
     return text;
 }

@@ -21,6 +21,21 @@ enum class MessageId {
     CommunicationError,  // the reply watchdog expired
     PortMissing,         // %1: no such serial port on this computer
     PortNotSerial,       // %1: the device is no serial port
+    // Why a transfer failed, after the name of its port (FailureOnPort): the details of the
+    // communication error. %1 is the read request or write frame the radio stopped at.
+    FailureOnPort,  // %1 the port, %2 what went wrong
+    FailureNoAnswer,
+    FailureNoIdentification,
+    FailureOtherModel,
+    FailureSilentAfterIdentification,
+    FailureNoReplyToReadRequest,
+    FailureNoReplyToWriteFrame,
+    FailureIncompleteImage,
+    FailureImageRefused,
+    FailureCableGone,
+    FailureCableGoneAtReadRequest,
+    FailureCableGoneAtWriteFrame,
+    MayBeHalfWritten,  // after a write that had sent data
     // Channel grid and band.
     OutOfBand,
     BandChangeQuestion,

@@ -310,7 +310,11 @@ void TransferEngine::EndWithCommunicationError(FailureKind kind) {
     SetTimer1(false);
     SetStatusVisible(false);
     SetTimer2(false);
-    host_.LocalMsgBox(MessageFor(host_, MessageId::CommunicationError), kStyleOkStop, "");
+    host_.LocalMsgBoxWithDetails(
+        MessageFor(host_, MessageId::CommunicationError),
+        FailureDetails(vars_.Failure, vars_.TransferMode == 'W', PortLabel(host_.TransferPort()),
+                       MessageLanguage(host_.LanguageIsEnglish())),
+        kStyleOkStop, "");
     host_.SetTransferControlsEnabled(true);
     host_.HideProgress();
     vars_.TxBytes = {p::kEndOfProgramming};

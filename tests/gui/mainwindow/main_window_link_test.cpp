@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "gui/gui_test_support.h"
 #include "i18n/msgbox.h"
@@ -115,6 +116,55 @@ TEST_F(Transfers, ASilentRadioEndsInTheCommunicationError) {
     EXPECT_EQ(hand.Seen()[0].icon, QMessageBox::Critical);
     EXPECT_TRUE(Find<QToolBar>("Toolbar1")->isEnabled());
     EXPECT_TRUE(State().Grid1[2][kColRxFrequency].empty());
+}
+
+// Under the communication error, in the window's language: the port, what went wrong and where,
+// and after a write that had sent data, that the radio should be written again.
+TEST_F(Transfers, AFailedTransferSaysWhyUnderTheCommunicationError) {
+    Start();
+    const struct {
+        const char* language;  // the menu item that chooses it
+        RadioFault fault;
+        bool write;
+        std::string details;  // after "COM1 (device)" and the colon
+    } cases[] = {
+        {"mnuChinese",
+         {RadioFaultKind::Silent, 0},
+         false,
+         "：对讲机对联机信号没有应答：对讲机开机了吗？写频线插好了吗？"},
+        {"mnuChinese",
+         {RadioFaultKind::WrongModel, 0},
+         true,
+         "：应答的是其他型号的对讲机，不是 QV-7100"},
+        {"mnuEnglish",
+         {RadioFaultKind::NoReplyToBlock, 30},
+         true,
+         ": the radio gave no valid answer to write frame 30\n"
+         "the radio may now hold a mix of its old and the new set-up: write it again"},
+        {"mnuEnglish",
+         {RadioFaultKind::CablePulled, 7},
+         false,
+         ": the serial device went away (cable or adapter unplugged?) at read request 7"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.details);
+        Action(c.language)->trigger();
+        StartRadio(RadioImage(), 0, c.fault);
+        MessageBoxHand hand({kIdOk});
+        Action(c.write ? "mnuwriteFre" : "mnureadFre")->trigger();
+        ASSERT_TRUE(TransferDone());
+        ASSERT_EQ(hand.Seen().size(), 1u);
+        const bool english = std::string_view(c.language) == "mnuEnglish";
+        EXPECT_EQ(
+            hand.Seen()[0].text,
+            english ? QStringLiteral("Communication error, please check the intercom model, "
+                                     "fault, attachment and computer serial choice!")
+                    : QStringLiteral("通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"));
+        EXPECT_EQ(hand.Seen()[0].details.toStdString(),
+                  "COM1 (" + radio->DevicePath() + ")" + c.details);
+        EXPECT_EQ(hand.Seen()[0].icon, QMessageBox::Critical);
+        radio->Stop();
+    }
 }
 
 TEST_F(Transfers, PortMenuMarksTheOpenedPortAndExplainsAMissingOne) {
