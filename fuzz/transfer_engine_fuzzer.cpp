@@ -44,6 +44,7 @@ class FuzzHost : public qv::LinkHost {
     void ShowProgress(int, int) override {}
     void SetProgressValue(int) override {}
     void HideProgress() override {}
+    void CloseMessageBox() override {}
     int LocalMsgBoxWithDetails(const std::string& text, const std::string&, int style,
                                const std::string& title) override {
         return LocalMsgBox(text, style, title);

@@ -30,6 +30,9 @@ constexpr MessageRow kMessages[] = {
     {MessageId::CommunicationError, "通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！",
      "Communication error, please check the intercom model, fault, attachment and computer serial "
      "choice!"},
+    {MessageId::RadioStoppedWaiting, "您回答之前，对讲机已等待超时，写频已中断。请重新写频。",
+     "The radio stopped waiting before the question was answered; the write was broken off. "
+     "Write the radio again."},
     {MessageId::PortMissing, "本机没有串口 %1：请插好写频线，或选择其它串口。",
      "There is no serial port %1 on this computer: plug in the programming cable, or choose "
      "another port."},

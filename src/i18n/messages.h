@@ -17,10 +17,11 @@ enum class MessageId {
     Communicating,  // status label while a transfer runs
     ReadSuccess,
     WriteSuccess,
-    BandMismatch,        // question before writing to a radio of another band
-    CommunicationError,  // the reply watchdog expired
-    PortMissing,         // %1: no such serial port on this computer
-    PortNotSerial,       // %1: the device is no serial port
+    BandMismatch,         // question before writing to a radio of another band
+    CommunicationError,   // the reply watchdog expired
+    RadioStoppedWaiting,  // the watchdog expired while the band question was open
+    PortMissing,          // %1: no such serial port on this computer
+    PortNotSerial,        // %1: the device is no serial port
     // Why a transfer failed, after the name of its port (FailureOnPort): the details of the
     // communication error. %1 is the read request or write frame the radio stopped at.
     FailureOnPort,  // %1 the port, %2 what went wrong

@@ -19,6 +19,10 @@ class Host {
                                        int style, const std::string& title) {
         return LocalMsgBox(details.empty() ? text : text + "\n" + details, style, title);
     }
+    // Closes the box that the innermost LocalMsgBox call still shows, as its Escape key would (a
+    // question answers No), so that the call returns. A host whose boxes are answered at once
+    // never has one to close.
+    virtual void CloseMessageBox() {}
 };
 
 }  // namespace qv

@@ -96,10 +96,16 @@ int LocalMessageBox::LocalMsgBoxWithDetails(const std::string& text, const std::
             qobject_cast<QPushButton*>(buttons[static_cast<std::size_t>(layout.defaultButton)])) {
         box.setDefaultButton(defaultButton);
     }
+    open_.push_back(&box);
     box.exec();
+    open_.pop_back();
     QAbstractButton* clicked = box.clickedButton();
     if (clicked == nullptr) return EscapeAnswer(layout.buttons);
     return clicked->property(kButtonIdProperty).toInt();
+}
+
+void LocalMessageBox::CloseMessageBox() {
+    if (!open_.empty()) open_.back()->reject();
 }
 
 }  // namespace qv

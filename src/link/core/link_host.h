@@ -64,6 +64,10 @@ class LinkHost : public TransferView {
     // With `details` under the text, as Host::LocalMsgBoxWithDetails.
     virtual int LocalMsgBoxWithDetails(const std::string& text, const std::string& details,
                                        int style, const std::string& title) = 0;
+    // Closes the box that the innermost LocalMsgBox call still shows, as Host::CloseMessageBox.
+    // The engine closes its band question with it when the transfer ends under the question:
+    // ticks and bytes reach the engine inside that call, and nothing else opens a box there.
+    virtual void CloseMessageBox() = 0;
     virtual int LanguageIsEnglish() const = 0;
     virtual bool CalibrationUnlocked() const = 0;
     // The memory image of the current set-up.

@@ -88,6 +88,7 @@ class TransferEngine {
     int blocksSent_ = 0;   // read requests or write frames of this transfer
     bool handshakeAcknowledged_ = false;
     bool interpreting_ = false;
+    bool questionOpen_ = false;  // the band question of a write waits for its answer
     bool timer1Running_ = false;
     bool timer2Running_ = false;
 };

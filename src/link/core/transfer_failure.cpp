@@ -2,8 +2,6 @@
 
 #include <optional>
 
-#include "i18n/messages.h"
-
 namespace qv {
 namespace {
 
@@ -43,14 +41,21 @@ std::optional<MessageId> ReasonOf(const TransferFailure& failure, bool write) {
 
 }  // namespace
 
+MessageId FailureMessage(FailureKind kind) {
+    // The communication error would send the user looking for a fault in the radio or the cable.
+    return kind == FailureKind::AnswerTooLate ? MessageId::RadioStoppedWaiting
+                                              : MessageId::CommunicationError;
+}
+
 std::string FailureDetails(const TransferFailure& failure, bool write, std::string_view port,
                            Language language) {
-    const std::optional<MessageId> reason = ReasonOf(failure, write);
-    if (!reason) return "";
-    const std::string what = FormatMessage(*reason, language, {std::to_string(failure.block)});
-    std::string details = FormatMessage(MessageId::FailureOnPort, language, {port, what});
+    std::string details;
+    if (const std::optional<MessageId> reason = ReasonOf(failure, write)) {
+        const std::string what = FormatMessage(*reason, language, {std::to_string(failure.block)});
+        details = FormatMessage(MessageId::FailureOnPort, language, {port, what});
+    }
     if (write && failure.block > 0) {
-        details += "\n";
+        if (!details.empty()) details += "\n";
         details += MessageText(MessageId::MayBeHalfWritten, language);
     }
     return details;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "i18n/language.h"
+#include "i18n/messages.h"
 
 namespace qv {
 
@@ -20,6 +21,7 @@ enum class FailureKind {
     IncompleteImage,   // a read ended with a block missing
     ImageRefused,      // the decoder refused the read image
     CableGone,         // the serial device went away under the transfer
+    AnswerTooLate,     // the radio stopped waiting while the band question of a write was open
 };
 
 struct TransferFailure {
@@ -31,9 +33,14 @@ struct TransferFailure {
     friend bool operator==(const TransferFailure&, const TransferFailure&) = default;
 };
 
+// The message that tells the user the transfer failed: the communication error, or, when the
+// radio stopped waiting for the band question's answer, that it did and the write should be done
+// again.
+MessageId FailureMessage(FailureKind kind);
+
 // "/dev/ttyUSB0: the radio gave no valid answer to write frame 30" in `language`, the port named
-// by `port`; after a write that had sent data, a second line saying the radio should be written
-// again. Empty when nothing was recorded.
+// by `port`; after a write that had sent data, a line saying the radio should be written again.
+// Empty when there is nothing to add to the message.
 std::string FailureDetails(const TransferFailure& failure, bool write, std::string_view port,
                            Language language);
 

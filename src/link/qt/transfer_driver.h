@@ -55,6 +55,7 @@ class TransferDriver : public QObject, public LinkHost {
                                const std::string& title) override {
         return host_.LocalMsgBoxWithDetails(text, details, style, title);
     }
+    void CloseMessageBox() override { host_.CloseMessageBox(); }
     int LanguageIsEnglish() const override { return state_.LanguageIsEnglish; }
     bool CalibrationUnlocked() const override { return state_.CalibrationUnlocked; }
     ImageBytes EncodeImage() override;

@@ -93,6 +93,35 @@ TEST_F(Transfers, WriteToARadioOfAnotherBandAsksOnce) {
     EXPECT_EQ(record.memory[0x10 + 0x1AD], written[0x1AD]) << "the set-up's band code";
 }
 
+// The watchdog keeps running while the band question is open. When it ends the write first, the
+// question closes before the next message opens, and that message says to write again; the
+// next write, answered at once, goes through.
+TEST_F(Transfers, AQuestionLeftOpenTooLongClosesAndTheWriteIsToBeDoneAgain) {
+    Start(Parameters{0, 0, 1});
+    StartRadio(RadioImage(), 2);
+    MessageBoxHand hand({MessageBoxHand::Late(kIdYes), kIdOk});
+    ToolbarAction(6)->trigger();
+    ASSERT_TRUE(TransferDone());
+    ASSERT_EQ(hand.Seen().size(), 2u);
+    EXPECT_EQ(hand.Seen()[0].text,
+              QStringLiteral("Frequency band with discrepancies, do you wish to continue?"));
+    EXPECT_EQ(hand.Seen()[1].text,
+              QStringLiteral("The radio stopped waiting before the question was answered; the "
+                             "write was broken off. Write the radio again."));
+    EXPECT_EQ(hand.Seen()[1].icon, QMessageBox::Critical);
+    EXPECT_FALSE(hand.Seen()[1].overAnotherBox) << "the question was closed first";
+    EXPECT_EQ(hand.LateAnswers(), 0) << "no question was left to answer";
+    EXPECT_TRUE(radio->Snapshot().blocksWritten.empty());
+    EXPECT_TRUE(Action("mnuwriteFre")->isEnabled());
+
+    hand.Answer(kIdYes);
+    ToolbarAction(6)->trigger();
+    ASSERT_TRUE(TransferDone());
+    ASSERT_EQ(hand.Seen().size(), 3u);
+    EXPECT_EQ(hand.Seen()[2].text, hand.Seen()[0].text);
+    EXPECT_EQ(radio->Snapshot().blocksWritten.size(), 88u);
+}
+
 TEST_F(Transfers, AClosedPortIsExplainedAndNothingElseHappens) {
     Start(Parameters{0, 0, 1});
     qputenv("QV7100_COM1", "/dev/qv7100-no-such-device");

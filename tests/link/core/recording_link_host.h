@@ -164,8 +164,16 @@ class RecordingLinkHost : public LinkHost {
             answer = answers.front();
             answers.pop_front();
         }
+        openBoxesClosed_.push_back(false);
         RunOnce(insideMessageBox);
-        return answer;
+        const bool closed = openBoxesClosed_.back();
+        openBoxesClosed_.pop_back();
+        // Closed under the user's hand, the box answers as its Escape key would.
+        return closed ? kAnswerNo : answer;
+    }
+    void CloseMessageBox() override {
+        actions.push_back("CloseMessageBox");
+        if (!openBoxesClosed_.empty()) openBoxesClosed_.back() = true;
     }
     int LanguageIsEnglish() const override { return languageIsEnglish; }
     bool CalibrationUnlocked() const override { return calibrationUnlocked; }
@@ -190,6 +198,7 @@ class RecordingLinkHost : public LinkHost {
     }
 
   private:
+    std::vector<bool> openBoxesClosed_;  // the boxes open now, innermost last: closed by the engine
     static void RunOnce(std::function<void()>& callback) {
         if (!callback) return;
         const std::function<void()> run = std::exchange(callback, nullptr);

@@ -145,6 +145,9 @@ TEST(FailureReason, TheCommunicationErrorSaysWhyUnderItsMessage) {
         EXPECT_EQ(rig.host.messageBoxes[0].text,
                   MessageText(MessageId::CommunicationError, MessageLanguage(c.languageIsEnglish)));
         EXPECT_EQ(rig.host.messageBoxes[0].details, c.details);
+        EXPECT_EQ(std::count(rig.host.actions.begin(), rig.host.actions.end(), "CloseMessageBox"),
+                  0)
+            << "no question was open";
     }
 }
 
@@ -212,6 +215,12 @@ TEST(FailureDetails, TellWhatWentWrongAndWhereInBothLanguages) {
          true,
          Language::Chinese,
          "COM2：在第 41 个写频数据包时串口设备断开了（写频线或 USB 适配器被拔掉了？）\n"
+         "对讲机里现在可能新旧设置混杂，请重新写频"},
+        // The message says it all; only a write that had sent data has more to say.
+        {{FailureKind::AnswerTooLate, 0}, true, Language::English, ""},
+        {{FailureKind::AnswerTooLate, 10},
+         true,
+         Language::Chinese,
          "对讲机里现在可能新旧设置混杂，请重新写频"},
         {{FailureKind::None, 0}, true, Language::Chinese, ""},
     };
