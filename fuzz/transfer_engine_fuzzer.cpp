@@ -29,6 +29,8 @@ class FuzzHost : public qv::LinkHost {
 
     void OpenCom() override { portOpen = (Next() & 7) != 0; }
     bool IsPortOpen() const override { return portOpen; }
+    qv::PortName TransferPort() const override { return {1, "/dev/ttyUSB0"}; }
+    qv::PortOpenError PortOpenFailure() const override { return qv::PortOpenError::NotFound; }
     void ClosePort() override { portOpen = false; }
     void WriteBytes(std::span<const std::uint8_t>) override {
         if (!portOpen) std::abort();
@@ -42,6 +44,11 @@ class FuzzHost : public qv::LinkHost {
     void ShowProgress(int, int) override {}
     void SetProgressValue(int) override {}
     void HideProgress() override {}
+    void CloseMessageBox() override {}
+    int LocalMsgBoxWithDetails(const std::string& text, const std::string&, int style,
+                               const std::string& title) override {
+        return LocalMsgBox(text, style, title);
+    }
     int LocalMsgBox(const std::string&, int, const std::string&) override {
         const std::uint8_t choice = Next();
         // The box's own event loop: ticks and bytes may arrive before the answer.

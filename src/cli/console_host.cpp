@@ -10,6 +10,11 @@
 namespace qv::cli {
 
 int ConsoleHost::LocalMsgBox(const std::string& text, int style, const std::string& title) {
+    return LocalMsgBoxWithDetails(text, "", style, title);
+}
+
+int ConsoleHost::LocalMsgBoxWithDetails(const std::string& text, const std::string& details,
+                                        int style, const std::string& title) {
     messages_.push_back(text);
     const MsgBoxLayout layout = DecodeMsgBoxStyle(style);
     const auto has = [&](int id) {
@@ -25,6 +30,7 @@ int ConsoleHost::LocalMsgBox(const std::string& text, int style, const std::stri
                  answer == kIdYes  ? " -> Yes"
                  : answer == kIdNo ? " -> No"
                                    : "");
+    if (!details.empty()) std::fprintf(stderr, "%s\n", details.c_str());
     return answer;
 }
 

@@ -32,6 +32,9 @@ class ConsoleHost : public Host {
     }
 
     int LocalMsgBox(const std::string& text, int style, const std::string& title) override;
+    // The details are printed after the message; Messages() keeps the message alone.
+    int LocalMsgBoxWithDetails(const std::string& text, const std::string& details, int style,
+                               const std::string& title) override;
 
     // Every message shown so far, in order.
     const std::vector<std::string>& Messages() const { return messages_; }

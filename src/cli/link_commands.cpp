@@ -12,7 +12,6 @@
 #include "cli/commands.h"
 #include "cli/console_host.h"
 #include "cli/console_view.h"
-#include "cli/failure_text.h"
 #include "cli/standard_output.h"
 #include "image/image_codec.h"
 #include "link/qt/serial_port.h"
@@ -45,19 +44,17 @@ void UsePort(const std::string& device, ProgramState& state, SerialPort& port) {
     }
 }
 
+// Why the port did not open, as the program's window says it, after the system's own words.
 std::string PortFailure(const SerialPort& port) {
-    if (port.LastOpenError() == PortOpenError::NotSerial) {
-        // The system's words for it ("Inappropriate ioctl for device") tell a dealer nothing.
-        return "cannot open " + port.DeviceName() + ": it is not a serial device";
+    const std::string diagnosis =
+        PortOpenMessage(port.LastOpenError(), port.Name(), Language::English);
+    // The system's words for a device that is no serial port ("Inappropriate ioctl for device")
+    // tell a dealer nothing.
+    if (port.LastOpenError() == PortOpenError::NotSerial || port.LastErrorText().isEmpty()) {
+        return diagnosis;
     }
-    std::string reason = "cannot open the serial port " + port.DeviceName();
-    if (!port.LastErrorText().isEmpty()) reason += ": " + port.LastErrorText().toStdString();
-    if (port.LastOpenError() == PortOpenError::NoPermission) {
-        reason += ". " + PortPermissionMessage(port.DeviceName(), Language::English);
-    } else if (port.LastOpenError() == PortOpenError::Busy) {
-        reason += " (is another program using it?)";
-    }
-    return reason;
+    return "cannot open the serial port " + PortLabel(port.Name()) + ": " +
+           port.LastErrorText().toStdString() + "\n" + diagnosis;
 }
 
 struct TransferResult {
@@ -98,7 +95,8 @@ std::string LastMessage(const ConsoleHost& host) {
 std::string TransferFailed(const std::string& what, const ConsoleHost& host,
                            const TransferResult& result, bool write, const SerialPort& port) {
     std::string text = what + " failed: " + LastMessage(host);
-    const std::string details = FailureDetails(result.failure, write, port.DeviceName());
+    const std::string details =
+        FailureDetails(result.failure, write, port.DeviceName(), Language::English);
     if (!details.empty()) text += "\n" + details;
     return text;
 }

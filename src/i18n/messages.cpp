@@ -30,6 +30,42 @@ constexpr MessageRow kMessages[] = {
     {MessageId::CommunicationError, "通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！",
      "Communication error, please check the intercom model, fault, attachment and computer serial "
      "choice!"},
+    {MessageId::RadioStoppedWaiting, "您回答之前，对讲机已等待超时，写频已中断。请重新写频。",
+     "The radio stopped waiting before the question was answered; the write was broken off. "
+     "Write the radio again."},
+    {MessageId::PortMissing, "本机没有串口 %1：请插好写频线，或选择其它串口。",
+     "There is no serial port %1 on this computer: plug in the programming cable, or choose "
+     "another port."},
+    {MessageId::PortNotSerial, "无法打开 %1：它不是串口设备。请选择写频线所接的串口。",
+     "The program cannot open %1: it is not a serial device. Choose the port the programming "
+     "cable is plugged into."},
+    {MessageId::FailureOnPort, "%1：%2", "%1: %2"},
+    {MessageId::FailureNoAnswer, "对讲机对联机信号没有应答：对讲机开机了吗？写频线插好了吗？",
+     "no answer to the handshake: is the radio switched on and the cable plugged in?"},
+    {MessageId::FailureNoIdentification, "对讲机应答了联机信号，但没有报告机型",
+     "the radio answered the handshake but did not identify itself"},
+    {MessageId::FailureOtherModel, "应答的是其他型号的对讲机，不是 QV-7100",
+     "another model answered: its identification is not a QV-7100's"},
+    {MessageId::FailureSilentAfterIdentification, "对讲机报告机型后就不再应答",
+     "the radio stopped answering after identifying itself"},
+    {MessageId::FailureNoReplyToReadRequest, "对讲机对第 %1 个读频请求没有正确应答",
+     "the radio gave no valid answer to read request %1"},
+    {MessageId::FailureNoReplyToWriteFrame, "对讲机对第 %1 个写频数据包没有正确应答",
+     "the radio gave no valid answer to write frame %1"},
+    {MessageId::FailureIncompleteImage, "对讲机漏发了一块数据，读到的数据不完整",
+     "the radio left out a block: its memory arrived incomplete"},
+    {MessageId::FailureImageRefused, "读到的对讲机数据无法识别",
+     "the radio's memory could not be decoded"},
+    {MessageId::FailureCableGone, "串口设备断开了（写频线或 USB 适配器被拔掉了？）",
+     "the serial device went away (cable or adapter unplugged?)"},
+    {MessageId::FailureCableGoneAtReadRequest,
+     "在第 %1 个读频请求时串口设备断开了（写频线或 USB 适配器被拔掉了？）",
+     "the serial device went away (cable or adapter unplugged?) at read request %1"},
+    {MessageId::FailureCableGoneAtWriteFrame,
+     "在第 %1 个写频数据包时串口设备断开了（写频线或 USB 适配器被拔掉了？）",
+     "the serial device went away (cable or adapter unplugged?) at write frame %1"},
+    {MessageId::MayBeHalfWritten, "对讲机里现在可能新旧设置混杂，请重新写频",
+     "the radio may now hold a mix of its old and the new set-up: write it again"},
     {MessageId::OutOfBand, "超出频段范围", "Beyond the frequency range"},
     {MessageId::BandChangeQuestion, "改变频段将清除频道列表，确定吗？",
      "Change frequency channel list will remove, sure?"},
@@ -200,9 +236,31 @@ std::string_view MessageText(MessageId id, Language language) {
     return In(kMessages[index], language);
 }
 
+std::string FormatMessage(MessageId id, Language language,
+                          std::initializer_list<std::string_view> values) {
+    const std::string_view text = MessageText(id, language);
+    std::string formatted;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const std::size_t number =
+            text[at] == '%' && at + 1 < text.size() && text[at + 1] >= '1' && text[at + 1] <= '9'
+                ? static_cast<std::size_t>(text[at + 1] - '0')
+                : 0;
+        if (number == 0 || number > values.size()) {
+            formatted += text[at];
+            continue;
+        }
+        formatted += values.begin()[number - 1];
+        ++at;
+    }
+    return formatted;
+}
+
 std::string PortBusyMessage(int port, Language language) {
-    return Frame(kPortBusyHead[Slot(language)], std::to_string(port),
-                 kPortBusyTail[Slot(language)]);
+    return PortBusyMessage(std::to_string(port), language);
+}
+
+std::string PortBusyMessage(std::string_view port, Language language) {
+    return Frame(kPortBusyHead[Slot(language)], port, kPortBusyTail[Slot(language)]);
 }
 
 std::string PortPermissionMessage(std::string_view device, Language language) {

@@ -1,7 +1,9 @@
 // Every message text of the tool, Chinese and English, as one table. Callers pick the wording by
-// MessageLanguage(LanguageIsEnglish); a few messages have one wording used in both languages.
+// MessageLanguage(LanguageIsEnglish); a few messages have one wording used in both languages. A
+// message with %1 (and %2) names a value that FormatMessage puts in its place.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -15,8 +17,26 @@ enum class MessageId {
     Communicating,  // status label while a transfer runs
     ReadSuccess,
     WriteSuccess,
-    BandMismatch,        // question before writing to a radio of another band
-    CommunicationError,  // the reply watchdog expired
+    BandMismatch,         // question before writing to a radio of another band
+    CommunicationError,   // the reply watchdog expired
+    RadioStoppedWaiting,  // the watchdog expired while the band question was open
+    PortMissing,          // %1: no such serial port on this computer
+    PortNotSerial,        // %1: the device is no serial port
+    // Why a transfer failed, after the name of its port (FailureOnPort): the details of the
+    // communication error. %1 is the read request or write frame the radio stopped at.
+    FailureOnPort,  // %1 the port, %2 what went wrong
+    FailureNoAnswer,
+    FailureNoIdentification,
+    FailureOtherModel,
+    FailureSilentAfterIdentification,
+    FailureNoReplyToReadRequest,
+    FailureNoReplyToWriteFrame,
+    FailureIncompleteImage,
+    FailureImageRefused,
+    FailureCableGone,
+    FailureCableGoneAtReadRequest,
+    FailureCableGoneAtWriteFrame,
+    MayBeHalfWritten,  // after a write that had sent data
     // Channel grid and band.
     OutOfBand,
     BandChangeQuestion,
@@ -48,8 +68,15 @@ enum class MessageId {
 
 std::string_view MessageText(MessageId id, Language language);
 
+// The message with %1, %2, ... replaced by the values in order; a number beyond them stays as it
+// is.
+std::string FormatMessage(MessageId id, Language language,
+                          std::initializer_list<std::string_view> values);
+
 // "Serial port N has been other programs use, ..." for port N (1..8).
 std::string PortBusyMessage(int port, Language language);
+// The same message for a port named otherwise (a device path).
+std::string PortBusyMessage(std::string_view port, Language language);
 
 // A port the system refuses for lack of permission, with how to get it (the dialout group on
 // Linux). `device` is the device path.

@@ -611,6 +611,10 @@ TEST_F(CliWithRadio, AMissingPortIsExplained) {
         Run("read --port /dev/qv7100-nothing-here " + (dir / "read.DAT").string());
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("/dev/qv7100-nothing-here"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("There is no serial port /dev/qv7100-nothing-here on this computer"),
+              std::string::npos)
+        << result.err;
+    EXPECT_EQ(result.err.find("other programs"), std::string::npos) << result.err;
 }
 
 TEST_F(CliWithRadio, ReadRefusesAnOutputItCannotSaveBeforeTalkingToTheRadio) {

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -38,6 +39,8 @@ struct SeenBox {
     QStringList buttons;  // captions, left to right as added
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int defaultButtonId = 0;
+    QString details;              // the informative text under the message
+    bool overAnotherBox = false;  // another message box was showing when it opened
 };
 
 // Answers message boxes as they open: each with the next identifier of `answers` (1 OK ... 7 No),
@@ -50,16 +53,25 @@ class MessageBoxHand : public QObject {
         connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
         timer_.start();
     }
+    // An answer given late: the box is left open until a later box has been answered, and then,
+    // if it still shows, gets button `id`, as from a user who answers after the program moved on.
+    static constexpr int Late(int id) { return -id; }
+
     void Answer(int id) { answers_.push_back(id); }
     const std::vector<SeenBox>& Seen() const { return seen_; }
+    // Late answers given to boxes that still showed.
+    int LateAnswers() const { return lateAnswers_; }
 
   private:
     void Poll() {
+        AnswerLateBox();
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         // A box answered once is marked: the next box may be made at the same address.
         if (box == nullptr || !box->isVisible() || box->property("qvAnswered").toBool()) return;
         box->setProperty("qvAnswered", true);
-        SeenBox seen{box->text(), box->windowTitle(), {}, box->icon(), 0};
+        SeenBox seen{
+            box->text(),         box->windowTitle(), {}, box->icon(), 0, box->informativeText(),
+            AnotherBoxShows(box)};
         QAbstractButton* chosen = nullptr;
         const int wanted = next_ < answers_.size() ? answers_[next_] : 0;
         ++next_;
@@ -72,12 +84,43 @@ class MessageBoxHand : public QObject {
             if (id == wanted || (wanted == 0 && chosen == nullptr)) chosen = button;
         }
         seen_.push_back(seen);
+        if (wanted < 0) {
+            lateBox_ = box;
+            lateId_ = -wanted;
+            laterAnswered_ = false;
+            return;
+        }
         if (chosen != nullptr) QMetaObject::invokeMethod(chosen, "click", Qt::QueuedConnection);
+        laterAnswered_ = true;
+    }
+
+    void AnswerLateBox() {
+        if (lateBox_ == nullptr || !laterAnswered_) return;
+        QMessageBox* box = lateBox_;
+        lateBox_ = nullptr;
+        if (!box->isVisible()) return;
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->property("qvButtonId").toInt() != lateId_) continue;
+            ++lateAnswers_;
+            QMetaObject::invokeMethod(button, "click", Qt::QueuedConnection);
+        }
+    }
+
+    static bool AnotherBoxShows(const QMessageBox* box) {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* other = qobject_cast<QMessageBox*>(window);
+            if (other != nullptr && other != box && other->isVisible()) return true;
+        }
+        return false;
     }
 
     std::vector<int> answers_;
     std::size_t next_ = 0;
     std::vector<SeenBox> seen_;
+    QPointer<QMessageBox> lateBox_;
+    int lateId_ = 0;
+    bool laterAnswered_ = false;
+    int lateAnswers_ = 0;
     QTimer timer_;
 };
 

@@ -93,6 +93,7 @@ std::set<std::string> Messages(Language language) {
         texts.insert(PortBusyMessage(port, language));
     }
     texts.insert(PortPermissionMessage("/dev/ttyUSB0", language));
+    texts.insert(FormatMessage(MessageId::PortMissing, language, {"COM1 (/dev/ttyUSB0)"}));
     return texts;
 }
 

@@ -64,6 +64,16 @@ TEST(Messages, PortBusyNamesThePort) {
     }
 }
 
+TEST(Messages, FormattingPutsTheValuesWhereTheMessageNamesThem) {
+    EXPECT_EQ(FormatMessage(MessageId::PortMissing, Language::Chinese, {"COM3"}),
+              "本机没有串口 COM3：请插好写频线，或选择其它串口。");
+    EXPECT_EQ(FormatMessage(MessageId::PortMissing, Language::English, {}),
+              MessageText(MessageId::PortMissing, Language::English))
+        << "a value that was not given leaves its place as it is";
+    EXPECT_EQ(FormatMessage(MessageId::ReadSuccess, Language::English, {"unused"}),
+              "Read frequency success!");
+}
+
 TEST(Messages, PortPermissionNamesTheDeviceAndTheGroup) {
     for (Language language : {Language::Chinese, Language::English}) {
         const std::string text = PortPermissionMessage("/dev/ttyUSB0", language);

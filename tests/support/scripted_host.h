@@ -14,6 +14,7 @@ struct ShownMessage {
     std::string text;
     int style;
     std::string title;
+    std::string details;  // shown under the text
 };
 
 class ScriptedHost : public Host {
@@ -22,7 +23,11 @@ class ScriptedHost : public Host {
     std::deque<int> answers;
 
     int LocalMsgBox(const std::string& text, int style, const std::string& title) override {
-        shown.push_back({text, style, title});
+        return LocalMsgBoxWithDetails(text, "", style, title);
+    }
+    int LocalMsgBoxWithDetails(const std::string& text, const std::string& details, int style,
+                               const std::string& title) override {
+        shown.push_back({text, style, title, details});
         if (answers.empty()) return 1;
         const int answer = answers.front();
         answers.pop_front();

@@ -63,9 +63,16 @@ int EscapeAnswer(const std::vector<int>& buttons) {
 }  // namespace
 
 int LocalMessageBox::LocalMsgBox(const std::string& text, int style, const std::string& title) {
+    return LocalMsgBoxWithDetails(text, "", style, title);
+}
+
+int LocalMessageBox::LocalMsgBoxWithDetails(const std::string& text, const std::string& details,
+                                            int style, const std::string& title) {
     const MsgBoxLayout layout = DecodeMsgBoxStyle(style);
     QMessageBox box(owner_);
     box.setText(QString::fromStdString(text));
+    // Beneath the message, in the box's smaller print.
+    if (!details.empty()) box.setInformativeText(QString::fromStdString(details));
     box.setWindowTitle(QString::fromUtf8(MsgBoxTitle(title).data(),
                                          static_cast<qsizetype>(MsgBoxTitle(title).size())));
     box.setIcon(IconOf(layout.icon));
@@ -89,10 +96,16 @@ int LocalMessageBox::LocalMsgBox(const std::string& text, int style, const std::
             qobject_cast<QPushButton*>(buttons[static_cast<std::size_t>(layout.defaultButton)])) {
         box.setDefaultButton(defaultButton);
     }
+    open_.push_back(&box);
     box.exec();
+    open_.pop_back();
     QAbstractButton* clicked = box.clickedButton();
     if (clicked == nullptr) return EscapeAnswer(layout.buttons);
     return clicked->property(kButtonIdProperty).toInt();
+}
+
+void LocalMessageBox::CloseMessageBox() {
+    if (!open_.empty()) open_.back()->reject();
 }
 
 }  // namespace qv

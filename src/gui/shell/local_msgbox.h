@@ -3,8 +3,11 @@
 // a dialog asks. Timers and serial events keep arriving while it is open.
 #pragma once
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
+
+#include <vector>
 
 #include "state/host.h"
 #include "state/program_state.h"
@@ -22,6 +25,12 @@ class LocalMessageBox : public Host {
     // without a button (Escape, the close box) answers with its Cancel or No button, or with its
     // only button.
     int LocalMsgBox(const std::string& text, int style, const std::string& title) override;
+    // The details as the box's informative text, under the message.
+    int LocalMsgBoxWithDetails(const std::string& text, const std::string& details, int style,
+                               const std::string& title) override;
+    // Closes the innermost box still open; its LocalMsgBox call returns once the event loop gets
+    // back to it, with the answer of a box closed without a button.
+    void CloseMessageBox() override;
 
     // Each button carries its identifier in this property, so tests and automation find it.
     static constexpr const char* kButtonIdProperty = "qvButtonId";
@@ -29,6 +38,7 @@ class LocalMessageBox : public Host {
   private:
     const Session& session_;
     QPointer<QWidget> owner_;
+    std::vector<QMessageBox*> open_;  // the boxes shown, innermost last
 };
 
 }  // namespace qv

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "image/memory_image.h"
+#include "link/core/port_problem.h"
 
 namespace qv {
 
@@ -47,6 +48,10 @@ class LinkHost : public TransferView {
     // IsPortOpen().
     virtual void OpenCom() = 0;
     virtual bool IsPortOpen() const = 0;
+    // The port OpenCom opens, as messages name it.
+    virtual PortName TransferPort() const = 0;
+    // Why the last OpenCom left the port closed.
+    virtual PortOpenError PortOpenFailure() const = 0;
     virtual void ClosePort() = 0;
     virtual void WriteBytes(std::span<const std::uint8_t> bytes) = 0;
 
@@ -56,6 +61,13 @@ class LinkHost : public TransferView {
 
     // --- program state ---
     virtual int LocalMsgBox(const std::string& text, int style, const std::string& title) = 0;
+    // With `details` under the text, as Host::LocalMsgBoxWithDetails.
+    virtual int LocalMsgBoxWithDetails(const std::string& text, const std::string& details,
+                                       int style, const std::string& title) = 0;
+    // Closes the box that the innermost LocalMsgBox call still shows, as Host::CloseMessageBox.
+    // The engine closes its band question with it when the transfer ends under the question:
+    // ticks and bytes reach the engine inside that call, and nothing else opens a box there.
+    virtual void CloseMessageBox() = 0;
     virtual int LanguageIsEnglish() const = 0;
     virtual bool CalibrationUnlocked() const = 0;
     // The memory image of the current set-up.

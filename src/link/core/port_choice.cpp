@@ -1,7 +1,6 @@
 #include "link/core/port_choice.h"
 
 #include "i18n/language.h"
-#include "i18n/messages.h"
 #include "i18n/msgbox.h"
 #include "link/core/port_mapping.h"
 
@@ -19,11 +18,9 @@ void ChoosePort(ProgramState& state, Host& host, PortControl& serial, int port) 
         state.mnucomChecked[port] = true;
         state.CommPortNumber = port;
     } else {
-        const Language language = MessageLanguage(state.LanguageIsEnglish);
-        const std::string text = serial.LastOpenError() == PortOpenError::NoPermission
-                                     ? PortPermissionMessage(serial.DeviceName(), language)
-                                     : PortBusyMessage(port, language);
-        host.LocalMsgBox(text, kStyleOkInformation, "");
+        host.LocalMsgBox(PortOpenMessage(serial.LastOpenError(), {port, serial.DeviceName()},
+                                         MessageLanguage(state.LanguageIsEnglish)),
+                         kStyleOkInformation, "");
     }
     serial.ApplyCommTimeouts(kProgrammingTimeouts);
 }

@@ -1,22 +1,15 @@
 // Choosing the serial port from the menu (COM1..COM8): the check marks, the saved port number and
-// the message when the port cannot be opened.
+// the message that says why the port cannot be opened.
 #pragma once
 
 #include <string>
 
 #include "link/core/line_settings.h"
+#include "link/core/port_problem.h"
 #include "state/host.h"
 #include "state/program_state.h"
 
 namespace qv {
-
-enum class PortOpenError {
-    None,
-    Busy,          // held by another program
-    NoPermission,  // the system refuses this user the device
-    NotFound,      // no such device
-    NotSerial,     // a file, a folder or a device that is no serial port
-};
 
 // The serial port as the rules see it; the Qt port implements it.
 class PortControl {

@@ -81,13 +81,14 @@ int NextWriteAddress(int address, bool calibrationUnlocked) {
     return address;
 }
 
-// Sets the flag for as long as the receive handler runs, also when a host call throws.
-class InterpretingScope {
+// Sets the flag for as long as a call runs (the receive handler, the band question), also when a
+// host call throws.
+class FlagScope {
   public:
-    explicit InterpretingScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~InterpretingScope() { flag_ = false; }
-    InterpretingScope(const InterpretingScope&) = delete;
-    InterpretingScope& operator=(const InterpretingScope&) = delete;
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
 
   private:
     bool& flag_;
@@ -110,7 +111,10 @@ void TransferEngine::Start(char mode) {
     if (running_) return;
     host_.OpenCom();
     if (!host_.IsPortOpen()) {
-        host_.LocalMsgBox(MessageFor(host_, MessageId::PortNotOpen), kStyleOkInformation, "");
+        host_.LocalMsgBoxWithDetails(MessageFor(host_, MessageId::PortNotOpen),
+                                     PortOpenMessage(host_.PortOpenFailure(), host_.TransferPort(),
+                                                     MessageLanguage(host_.LanguageIsEnglish())),
+                                     kStyleOkInformation, "");
         host_.TransferFinished(TransferOutcome::PortNotOpen);
         return;
     }
@@ -142,7 +146,7 @@ void TransferEngine::OnBytesReceived(std::span<const std::uint8_t> bytes) {
     // Bytes delivered by an event loop running inside one of our own host calls (the band
     // question, decoding) wait until that call has returned.
     if (interpreting_) return;
-    const InterpretingScope scope(interpreting_);
+    const FlagScope scope(interpreting_);
     if (vars_.HandshakePending == 1) {
         HandleHandshakeReply();
     } else if (vars_.TransferMode == 'W') {
@@ -190,10 +194,14 @@ void TransferEngine::HandleWriteReply() {
         // Taking the list's band first asks the question once per write, not once per block.
         vars_.RadioBand = bandPosition;
         const unsigned serial = serial_;
-        const int answer = host_.LocalMsgBox(MessageFor(host_, MessageId::BandMismatch),
-                                             kStyleYesNoInformation, "");
-        // The watchdog keeps running while the question is open; an answer to a write it has
-        // already ended changes nothing.
+        int answer = kIdNo;
+        {
+            const FlagScope asking(questionOpen_);
+            answer = host_.LocalMsgBox(MessageFor(host_, MessageId::BandMismatch),
+                                       kStyleYesNoInformation, "");
+        }
+        // The watchdog keeps running while the question is open; a write it has ended closed the
+        // question, and nothing is left to answer.
         if (!StillRunning(serial)) return;
         if (answer == kIdNo) {
             DeclineWrite();
@@ -307,7 +315,16 @@ void TransferEngine::EndWithCommunicationError(FailureKind kind) {
     SetTimer1(false);
     SetStatusVisible(false);
     SetTimer2(false);
-    host_.LocalMsgBox(MessageFor(host_, MessageId::CommunicationError), kStyleOkStop, "");
+    // A question left open would outlive its transfer, and its answer would change nothing.
+    if (questionOpen_) {
+        questionOpen_ = false;
+        host_.CloseMessageBox();
+    }
+    host_.LocalMsgBoxWithDetails(
+        MessageFor(host_, FailureMessage(kind)),
+        FailureDetails(vars_.Failure, vars_.TransferMode == 'W', PortLabel(host_.TransferPort()),
+                       MessageLanguage(host_.LanguageIsEnglish())),
+        kStyleOkStop, "");
     host_.SetTransferControlsEnabled(true);
     host_.HideProgress();
     vars_.TxBytes = {p::kEndOfProgramming};
@@ -325,7 +342,7 @@ void TransferEngine::OnTimer1Tick() {
     if (!timer1Running_) return;  // a tick that was already queued when the timer stopped
     ++vars_.ReplyTicks;
     if (vars_.ReplyTicks < kWatchdogLimit) return;
-    EndWithCommunicationError(StalledKind());
+    EndWithCommunicationError(questionOpen_ ? FailureKind::AnswerTooLate : StalledKind());
 }
 
 FailureKind TransferEngine::StalledKind() const {

@@ -9,30 +9,9 @@
 #include "i18n/messages.h"
 #include "image/memory_image.h"
 #include "link/core/link_host.h"
+#include "link/core/transfer_failure.h"
 
 namespace qv {
-
-// Why a transfer ended with the communication error, as far as the tool can tell from where it
-// stood. The user sees the same message for all of them; the command line tells them apart.
-enum class FailureKind {
-    None,              // the last transfer did not end with the communication error
-    NoAnswer,          // nothing came back to the handshake
-    NoIdentification,  // the handshake was answered, but no identification followed
-    OtherModel,        // an identification's worth of bytes came that is not this model's
-    NoReplyToBlock,    // no valid reply to a read request or write frame
-    IncompleteImage,   // a read ended with a block missing
-    ImageRefused,      // the decoder refused the read image
-    CableGone,         // the serial device went away under the transfer
-};
-
-struct TransferFailure {
-    FailureKind kind = FailureKind::None;
-    // Read requests or write frames sent when the transfer gave up, counted from 1: the block it
-    // was waiting on. 0 while nothing past the identification was sent.
-    int block = 0;
-
-    friend bool operator==(const TransferFailure&, const TransferFailure&) = default;
-};
 
 // The link's variables, kept between transfers.
 struct LinkVariables {
@@ -109,6 +88,7 @@ class TransferEngine {
     int blocksSent_ = 0;   // read requests or write frames of this transfer
     bool handshakeAcknowledged_ = false;
     bool interpreting_ = false;
+    bool questionOpen_ = false;  // the band question of a write waits for its answer
     bool timer1Running_ = false;
     bool timer2Running_ = false;
 };

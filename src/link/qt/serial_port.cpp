@@ -101,6 +101,10 @@ QString SerialPort::Device() const {
     return deviceOverride_.isEmpty() ? DeviceForComPort(portNumber_) : deviceOverride_;
 }
 
+PortName SerialPort::Name() const {
+    return {deviceOverride_.isEmpty() ? portNumber_ : 0, DeviceName()};
+}
+
 void SerialPort::Reopen(int port) {
     Close();
     if (port >= 1 && port <= kPortCount) portNumber_ = port;

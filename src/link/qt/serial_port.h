@@ -32,6 +32,8 @@ class SerialPort : public QObject, public PortControl {
     bool IsOpen() const override { return port_.isOpen(); }
     PortOpenError LastOpenError() const override { return lastOpenError_; }
     std::string DeviceName() const override { return Device().toStdString(); }
+    // The port as messages name it: the number in force, or the device given by its path.
+    PortName Name() const;
     void ApplyCommTimeouts(const CommTimeouts& timeouts) override;
 
     // What the system said when the port last failed to open.

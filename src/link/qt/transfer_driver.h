@@ -40,6 +40,8 @@ class TransferDriver : public QObject, public LinkHost {
     // LinkHost: port and timers.
     void OpenCom() override;
     bool IsPortOpen() const override { return port_.IsOpen(); }
+    PortName TransferPort() const override { return port_.Name(); }
+    PortOpenError PortOpenFailure() const override { return port_.LastOpenError(); }
     void ClosePort() override { port_.Close(); }
     void WriteBytes(std::span<const std::uint8_t> bytes) override { port_.Write(bytes); }
     void SetTimer1Running(bool running) override;
@@ -49,6 +51,11 @@ class TransferDriver : public QObject, public LinkHost {
     int LocalMsgBox(const std::string& text, int style, const std::string& title) override {
         return host_.LocalMsgBox(text, style, title);
     }
+    int LocalMsgBoxWithDetails(const std::string& text, const std::string& details, int style,
+                               const std::string& title) override {
+        return host_.LocalMsgBoxWithDetails(text, details, style, title);
+    }
+    void CloseMessageBox() override { host_.CloseMessageBox(); }
     int LanguageIsEnglish() const override { return state_.LanguageIsEnglish; }
     bool CalibrationUnlocked() const override { return state_.CalibrationUnlocked; }
     ImageBytes EncodeImage() override;

@@ -1,8 +1,19 @@
 // Reading and writing a virtual radio from the main window, and the port menu.
+#include <pty.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QSerialPort>
 #include <QToolBar>
+
+#include <array>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "gui/gui_test_support.h"
 #include "i18n/msgbox.h"
@@ -82,6 +93,35 @@ TEST_F(Transfers, WriteToARadioOfAnotherBandAsksOnce) {
     EXPECT_EQ(record.memory[0x10 + 0x1AD], written[0x1AD]) << "the set-up's band code";
 }
 
+// The watchdog keeps running while the band question is open. When it ends the write first, the
+// question closes before the next message opens, and that message says to write again; the
+// next write, answered at once, goes through.
+TEST_F(Transfers, AQuestionLeftOpenTooLongClosesAndTheWriteIsToBeDoneAgain) {
+    Start(Parameters{0, 0, 1});
+    StartRadio(RadioImage(), 2);
+    MessageBoxHand hand({MessageBoxHand::Late(kIdYes), kIdOk});
+    ToolbarAction(6)->trigger();
+    ASSERT_TRUE(TransferDone());
+    ASSERT_EQ(hand.Seen().size(), 2u);
+    EXPECT_EQ(hand.Seen()[0].text,
+              QStringLiteral("Frequency band with discrepancies, do you wish to continue?"));
+    EXPECT_EQ(hand.Seen()[1].text,
+              QStringLiteral("The radio stopped waiting before the question was answered; the "
+                             "write was broken off. Write the radio again."));
+    EXPECT_EQ(hand.Seen()[1].icon, QMessageBox::Critical);
+    EXPECT_FALSE(hand.Seen()[1].overAnotherBox) << "the question was closed first";
+    EXPECT_EQ(hand.LateAnswers(), 0) << "no question was left to answer";
+    EXPECT_TRUE(radio->Snapshot().blocksWritten.empty());
+    EXPECT_TRUE(Action("mnuwriteFre")->isEnabled());
+
+    hand.Answer(kIdYes);
+    ToolbarAction(6)->trigger();
+    ASSERT_TRUE(TransferDone());
+    ASSERT_EQ(hand.Seen().size(), 3u);
+    EXPECT_EQ(hand.Seen()[2].text, hand.Seen()[0].text);
+    EXPECT_EQ(radio->Snapshot().blocksWritten.size(), 88u);
+}
+
 TEST_F(Transfers, AClosedPortIsExplainedAndNothingElseHappens) {
     Start(Parameters{0, 0, 1});
     qputenv("QV7100_COM1", "/dev/qv7100-no-such-device");
@@ -107,6 +147,55 @@ TEST_F(Transfers, ASilentRadioEndsInTheCommunicationError) {
     EXPECT_TRUE(State().Grid1[2][kColRxFrequency].empty());
 }
 
+// Under the communication error, in the window's language: the port, what went wrong and where,
+// and after a write that had sent data, that the radio should be written again.
+TEST_F(Transfers, AFailedTransferSaysWhyUnderTheCommunicationError) {
+    Start();
+    const struct {
+        const char* language;  // the menu item that chooses it
+        RadioFault fault;
+        bool write;
+        std::string details;  // after "COM1 (device)" and the colon
+    } cases[] = {
+        {"mnuChinese",
+         {RadioFaultKind::Silent, 0},
+         false,
+         "：对讲机对联机信号没有应答：对讲机开机了吗？写频线插好了吗？"},
+        {"mnuChinese",
+         {RadioFaultKind::WrongModel, 0},
+         true,
+         "：应答的是其他型号的对讲机，不是 QV-7100"},
+        {"mnuEnglish",
+         {RadioFaultKind::NoReplyToBlock, 30},
+         true,
+         ": the radio gave no valid answer to write frame 30\n"
+         "the radio may now hold a mix of its old and the new set-up: write it again"},
+        {"mnuEnglish",
+         {RadioFaultKind::CablePulled, 7},
+         false,
+         ": the serial device went away (cable or adapter unplugged?) at read request 7"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.details);
+        Action(c.language)->trigger();
+        StartRadio(RadioImage(), 0, c.fault);
+        MessageBoxHand hand({kIdOk});
+        Action(c.write ? "mnuwriteFre" : "mnureadFre")->trigger();
+        ASSERT_TRUE(TransferDone());
+        ASSERT_EQ(hand.Seen().size(), 1u);
+        const bool english = std::string_view(c.language) == "mnuEnglish";
+        EXPECT_EQ(
+            hand.Seen()[0].text,
+            english ? QStringLiteral("Communication error, please check the intercom model, "
+                                     "fault, attachment and computer serial choice!")
+                    : QStringLiteral("通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"));
+        EXPECT_EQ(hand.Seen()[0].details.toStdString(),
+                  "COM1 (" + radio->DevicePath() + ")" + c.details);
+        EXPECT_EQ(hand.Seen()[0].icon, QMessageBox::Critical);
+        radio->Stop();
+    }
+}
+
 TEST_F(Transfers, PortMenuMarksTheOpenedPortAndExplainsAMissingOne) {
     Start();
     StartRadio(RadioImage(), 0);
@@ -120,12 +209,110 @@ TEST_F(Transfers, PortMenuMarksTheOpenedPortAndExplainsAMissingOne) {
     qunsetenv("QV7100_COM2");
     ASSERT_EQ(hand.Seen().size(), 1u);
     EXPECT_EQ(hand.Seen()[0].text,
-              QStringLiteral("串行端口2已被其它程序使用，请选择其它串口或关掉其程序."));
+              QStringLiteral("本机没有串口 COM2 (/dev/qv7100-no-such-device)：请插好写频线，"
+                             "或选择其它串口。"));
     EXPECT_FALSE(Action("mnucom1")->isChecked());
     EXPECT_FALSE(Action("mnucom2")->isChecked());
     EXPECT_EQ(State().CommPortNumber, 1) << "the saved port stays";
     window->close();
     EXPECT_EQ(ReadParameterFile(folder / kParameterFileName).port, 1);
+}
+
+// A pseudo-terminal line whose device nobody but root may open.
+class ForbiddenLine {
+  public:
+    ForbiddenLine() {
+        std::array<char, 128> name{};
+        if (::openpty(&master_, &slave_, name.data(), nullptr, nullptr) != 0) return;
+        device_ = name.data();
+        ::chmod(device_.c_str(), 0);
+    }
+    ~ForbiddenLine() {
+        if (master_ >= 0) ::close(master_);
+        if (slave_ >= 0) ::close(slave_);
+    }
+    ForbiddenLine(const ForbiddenLine&) = delete;
+    ForbiddenLine& operator=(const ForbiddenLine&) = delete;
+    const std::string& Device() const { return device_; }
+
+  private:
+    int master_ = -1;
+    int slave_ = -1;
+    std::string device_;
+};
+
+// While it lives, a test that runs as root runs as the user "nobody" (root may open every
+// device); the saved user stays root, so that root comes back.
+class AsOrdinaryUser {
+  public:
+    AsOrdinaryUser() {
+        if (::geteuid() != 0 || ::setresgid(kNobody, kNobody, 0) != 0) return;
+        groupDropped_ = true;
+        userDropped_ = ::setresuid(kNobody, kNobody, 0) == 0;
+    }
+    ~AsOrdinaryUser() {
+        if (userDropped_ && ::setresuid(0, 0, 0) != 0) std::abort();
+        if (groupDropped_ && ::setresgid(0, 0, 0) != 0) std::abort();
+    }
+    AsOrdinaryUser(const AsOrdinaryUser&) = delete;
+    AsOrdinaryUser& operator=(const AsOrdinaryUser&) = delete;
+
+  private:
+    static constexpr uid_t kNobody = 65534;
+    bool groupDropped_ = false;
+    bool userDropped_ = false;
+};
+
+// Why COM1 will not open, said alike by the port menu and, under their own message, by Read and
+// Write: no such port, no permission, or another program holds it.
+TEST_F(Transfers, APortThatWillNotOpenIsExplainedByTheMenuAndByReadAndWrite) {
+    Start(Parameters{0, 0, 1});
+    ForbiddenLine forbidden;
+    ASSERT_FALSE(forbidden.Device().empty());
+    std::array<int, 2> held{-1, -1};
+    std::array<char, 128> heldName{};
+    ASSERT_EQ(::openpty(&held[0], &held[1], heldName.data(), nullptr, nullptr), 0);
+    QSerialPort otherProgram(QString::fromLocal8Bit(heldName.data()));
+    ASSERT_TRUE(otherProgram.open(QIODevice::ReadWrite));
+
+    const struct {
+        const char* name;
+        std::string device;
+        bool asOrdinaryUser;
+        QString says;  // words of the diagnosis
+    } cases[] = {
+        {"missing", "/dev/qv7100-no-such-device", false, "There is no serial port COM1"},
+        {"no permission", forbidden.Device(), true, "'dialout' group"},
+        {"held by another program", heldName.data(), false,
+         "Serial port 1 has been other programs use"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        qputenv("QV7100_COM1", QByteArray::fromStdString(c.device));
+        MessageBoxHand hand({kIdOk, kIdOk, kIdOk});
+        {
+            std::optional<AsOrdinaryUser> user;
+            if (c.asOrdinaryUser) user.emplace();
+            Action("mnucom1")->trigger();
+            Action("mnureadFre")->trigger();
+            ToolbarAction(6)->trigger();
+        }
+        ASSERT_EQ(hand.Seen().size(), 3u);
+        const QString diagnosis = hand.Seen()[0].text;
+        EXPECT_TRUE(diagnosis.contains(c.says)) << diagnosis.toStdString();
+        EXPECT_TRUE(hand.Seen()[0].details.isEmpty());
+        for (const test::SeenBox& transfer : {hand.Seen()[1], hand.Seen()[2]}) {
+            EXPECT_EQ(transfer.text,
+                      QStringLiteral("Communication port not open, please first selection menu "
+                                     "'communication port' to open its serial ports!"));
+            EXPECT_EQ(transfer.details, diagnosis);
+            EXPECT_EQ(transfer.icon, QMessageBox::Information);
+        }
+        EXPECT_FALSE(Action("mnucom1")->isChecked());
+        EXPECT_TRUE(Action("mnureadFre")->isEnabled());
+    }
+    ::close(held[0]);
+    ::close(held[1]);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <string_view>
 
 #include "i18n/messages.h"
 #include "link/core/port_choice.h"
@@ -111,6 +112,72 @@ TEST_F(PortMenu, APortRefusedForPermissionsSaysHowToGetThem) {
     ASSERT_EQ(host.shown.size(), 1u);
     EXPECT_EQ(host.shown[0].text, PortPermissionMessage("/dev/ttyUSB1", Language::English));
     EXPECT_NE(host.shown[0].text.find("dialout"), std::string::npos);
+}
+
+// Every reason a port stays closed has its own message: only a port another program holds is
+// called busy.
+TEST_F(PortMenu, EachReasonAPortStaysClosedHasItsOwnMessage) {
+    const struct {
+        PortOpenError error;
+        int languageIsEnglish;
+        std::string_view text;
+    } cases[] = {
+        {PortOpenError::NotFound, 1,
+         "There is no serial port COM4 (/dev/ttyUSB4) on this computer: plug in the programming "
+         "cable, or choose another port."},
+        {PortOpenError::NotFound, 0,
+         "本机没有串口 COM4 (/dev/ttyUSB4)：请插好写频线，或选择其它串口。"},
+        {PortOpenError::NoPermission, 1,
+         "You have no permission to use the serial port /dev/ttyUSB4. On Linux, add yourself to "
+         "the 'dialout' group (sudo usermod -aG dialout $USER) and log in again."},
+        {PortOpenError::NoPermission, 0,
+         "您没有使用串口 /dev/ttyUSB4 的权限。在 Linux 上，请把自己加入 'dialout' 组（sudo usermod "
+         "-aG dialout $USER），然后重新登录。"},
+        {PortOpenError::Busy, 1,
+         "Serial port 4 has been other programs use, please choose other serial or turn off its "
+         "program."},
+        {PortOpenError::Busy, 0, "串行端口4已被其它程序使用，请选择其它串口或关掉其程序."},
+        {PortOpenError::NotSerial, 1,
+         "The program cannot open COM4 (/dev/ttyUSB4): it is not a serial device. Choose the port "
+         "the programming cable is plugged into."},
+        {PortOpenError::NotSerial, 0,
+         "无法打开 COM4 (/dev/ttyUSB4)：它不是串口设备。请选择写频线所接的串口。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        host.shown.clear();
+        state.LanguageIsEnglish = c.languageIsEnglish;
+        port.failing[4] = c.error;
+        ChoosePort(state, host, port, 4);
+        ASSERT_EQ(host.shown.size(), 1u);
+        EXPECT_EQ(host.shown[0].text, c.text);
+        EXPECT_EQ(host.shown[0].style, 64);
+    }
+}
+
+TEST(PortProblem, APortIsNamedByItsMenuNumberAndItsDevice) {
+    const struct {
+        PortName port;
+        std::string_view label;
+    } cases[] = {
+        {{2, "/dev/ttyUSB1"}, "COM2 (/dev/ttyUSB1)"},
+        {{2, ""}, "COM2"},                  // the system has no second device
+        {{3, "COM3"}, "COM3"},              // Windows: the number is the device
+        {{0, "/dev/pts/4"}, "/dev/pts/4"},  // a device given by its path
+    };
+    for (const auto& c : cases) EXPECT_EQ(PortLabel(c.port), c.label);
+}
+
+// A device given by its path, as the command line takes it, is named by its path, also where
+// the menu's ports are named by number.
+TEST(PortProblem, ADeviceGivenByPathIsNamedByIt) {
+    const PortName device = {0, "/dev/pts/4"};
+    EXPECT_EQ(PortOpenMessage(PortOpenError::Busy, device, Language::English),
+              "Serial port /dev/pts/4 has been other programs use, please choose other serial or "
+              "turn off its program.");
+    EXPECT_EQ(PortOpenMessage(PortOpenError::NotSerial, device, Language::English),
+              "The program cannot open /dev/pts/4: it is not a serial device. Choose the port the "
+              "programming cable is plugged into.");
 }
 
 }  // namespace

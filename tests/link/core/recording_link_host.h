@@ -58,10 +58,13 @@ class RecordingLinkHost : public LinkHost {
         std::string text;
         int style;
         std::string title;
+        std::string details;  // shown under the text
     };
 
     // --- the script ---
     bool portOpensOnOpenCom = true;
+    PortOpenError portOpenFailure = PortOpenError::NotFound;  // when it does not open
+    PortName transferPort = {1, "/dev/ttyUSB0"};
     int languageIsEnglish = 1;
     bool calibrationUnlocked = false;
     int bandListPosition = 0;
@@ -101,6 +104,10 @@ class RecordingLinkHost : public LinkHost {
         portOpen = portOpensOnOpenCom;
     }
     bool IsPortOpen() const override { return portOpen; }
+    PortName TransferPort() const override { return transferPort; }
+    PortOpenError PortOpenFailure() const override {
+        return portOpen ? PortOpenError::None : portOpenFailure;
+    }
     void ClosePort() override {
         actions.push_back("ClosePort");
         portOpen = false;
@@ -146,15 +153,27 @@ class RecordingLinkHost : public LinkHost {
         progressVisible = false;
     }
     int LocalMsgBox(const std::string& text, int style, const std::string& title) override {
+        return LocalMsgBoxWithDetails(text, "", style, title);
+    }
+    int LocalMsgBoxWithDetails(const std::string& text, const std::string& details, int style,
+                               const std::string& title) override {
         actions.push_back("LocalMsgBox");
-        messageBoxes.push_back({text, style, title});
+        messageBoxes.push_back({text, style, title, details});
         int answer = 1;
         if (!answers.empty()) {
             answer = answers.front();
             answers.pop_front();
         }
+        openBoxesClosed_.push_back(false);
         RunOnce(insideMessageBox);
-        return answer;
+        const bool closed = openBoxesClosed_.back();
+        openBoxesClosed_.pop_back();
+        // Closed under the user's hand, the box answers as its Escape key would.
+        return closed ? kAnswerNo : answer;
+    }
+    void CloseMessageBox() override {
+        actions.push_back("CloseMessageBox");
+        if (!openBoxesClosed_.empty()) openBoxesClosed_.back() = true;
     }
     int LanguageIsEnglish() const override { return languageIsEnglish; }
     bool CalibrationUnlocked() const override { return calibrationUnlocked; }
@@ -179,6 +198,7 @@ class RecordingLinkHost : public LinkHost {
     }
 
   private:
+    std::vector<bool> openBoxesClosed_;  // the boxes open now, innermost last: closed by the engine
     static void RunOnce(std::function<void()>& callback) {
         if (!callback) return;
         const std::function<void()> run = std::exchange(callback, nullptr);

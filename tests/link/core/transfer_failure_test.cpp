@@ -6,6 +6,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "i18n/messages.h"
@@ -102,6 +103,130 @@ TEST(FailureReason, TheWatchdogRecordsWhatTheTransferWaitedFor) {
         rig.TickTimer1(6);
         ASSERT_EQ(rig.host.outcomes, std::vector{TransferOutcome::CommunicationError});
         EXPECT_EQ(rig.engine.Variables().Failure, c.expected);
+        ASSERT_EQ(rig.host.messageBoxes.size(), 1u);
+        EXPECT_EQ(rig.host.messageBoxes[0].text,
+                  MessageText(MessageId::CommunicationError, Language::English));
+        EXPECT_EQ(rig.host.messageBoxes[0].details,
+                  FailureDetails(c.expected, c.write, "COM1 (/dev/ttyUSB0)", Language::English));
+    }
+}
+
+// Under the communication error, the port and what went wrong, in the language of the messages;
+// after a write that had sent data, that the radio should be written again.
+TEST(FailureReason, TheCommunicationErrorSaysWhyUnderItsMessage) {
+    const struct {
+        int languageIsEnglish;
+        bool write;
+        std::function<void(LinkRig&)> script;
+        std::string details;
+    } cases[] = {
+        {0, false, [](LinkRig& rig) { rig.replyInstead[Hex(kHandshake)] = {}; },
+         "COM1 (/dev/ttyUSB0)：对讲机对联机信号没有应答：对讲机开机了吗？写频线插好了吗？"},
+        {0, true,
+         [](LinkRig& rig) { rig.replyInstead[Hex(WriteFrame(kThirtiethWriteAddress))] = {}; },
+         "COM1 (/dev/ttyUSB0)：对讲机对第 30 个写频数据包没有正确应答\n"
+         "对讲机里现在可能新旧设置混杂，请重新写频"},
+        {1, true,
+         [](LinkRig& rig) { rig.replyInstead[Hex(WriteFrame(kThirtiethWriteAddress))] = {}; },
+         "COM1 (/dev/ttyUSB0): the radio gave no valid answer to write frame 30\n"
+         "the radio may now hold a mix of its old and the new set-up: write it again"},
+        {2, false, [](LinkRig& rig) { rig.replyInstead[Hex(ReadRequest(0x0090))] = {}; },
+         "COM1 (/dev/ttyUSB0): the radio gave no valid answer to read request 3"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.details);
+        LinkRig rig;
+        rig.host.languageIsEnglish = c.languageIsEnglish;
+        c.script(rig);
+        c.write ? rig.engine.StartWrite() : rig.engine.StartRead();
+        rig.RunRadio();
+        rig.TickTimer1(6);
+        ASSERT_EQ(rig.host.messageBoxes.size(), 1u);
+        EXPECT_EQ(rig.host.messageBoxes[0].text,
+                  MessageText(MessageId::CommunicationError, MessageLanguage(c.languageIsEnglish)));
+        EXPECT_EQ(rig.host.messageBoxes[0].details, c.details);
+        EXPECT_EQ(std::count(rig.host.actions.begin(), rig.host.actions.end(), "CloseMessageBox"),
+                  0)
+            << "no question was open";
+    }
+}
+
+// Every way a transfer fails, told in both languages after the name of its port.
+TEST(FailureDetails, TellWhatWentWrongAndWhereInBothLanguages) {
+    const struct {
+        TransferFailure failure;
+        bool write;
+        Language language;
+        std::string_view details;
+    } cases[] = {
+        {{FailureKind::NoAnswer, 0},
+         true,
+         Language::Chinese,
+         "COM2：对讲机对联机信号没有应答：对讲机开机了吗？写频线插好了吗？"},
+        {{FailureKind::NoIdentification, 0},
+         false,
+         Language::Chinese,
+         "COM2：对讲机应答了联机信号，但没有报告机型"},
+        {{FailureKind::OtherModel, 0},
+         true,
+         Language::Chinese,
+         "COM2：应答的是其他型号的对讲机，不是 QV-7100"},
+        {{FailureKind::OtherModel, 0},
+         false,
+         Language::English,
+         "COM2: another model answered: its identification is not a QV-7100's"},
+        {{FailureKind::NoReplyToBlock, 0},
+         true,
+         Language::Chinese,
+         "COM2：对讲机报告机型后就不再应答"},
+        {{FailureKind::NoReplyToBlock, 0},
+         true,
+         Language::English,
+         "COM2: the radio stopped answering after identifying itself"},
+        {{FailureKind::NoReplyToBlock, 5},
+         false,
+         Language::Chinese,
+         "COM2：对讲机对第 5 个读频请求没有正确应答"},
+        {{FailureKind::IncompleteImage, 24},
+         false,
+         Language::Chinese,
+         "COM2：对讲机漏发了一块数据，读到的数据不完整"},
+        {{FailureKind::IncompleteImage, 24},
+         false,
+         Language::English,
+         "COM2: the radio left out a block: its memory arrived incomplete"},
+        {{FailureKind::ImageRefused, 24},
+         false,
+         Language::Chinese,
+         "COM2：读到的对讲机数据无法识别"},
+        {{FailureKind::ImageRefused, 24},
+         false,
+         Language::English,
+         "COM2: the radio's memory could not be decoded"},
+        {{FailureKind::CableGone, 0},
+         false,
+         Language::Chinese,
+         "COM2：串口设备断开了（写频线或 USB 适配器被拔掉了？）"},
+        {{FailureKind::CableGone, 7},
+         false,
+         Language::Chinese,
+         "COM2：在第 7 个读频请求时串口设备断开了（写频线或 USB 适配器被拔掉了？）"},
+        {{FailureKind::CableGone, 41},
+         true,
+         Language::Chinese,
+         "COM2：在第 41 个写频数据包时串口设备断开了（写频线或 USB 适配器被拔掉了？）\n"
+         "对讲机里现在可能新旧设置混杂，请重新写频"},
+        // The message says it all; only a write that had sent data has more to say.
+        {{FailureKind::AnswerTooLate, 0}, true, Language::English, ""},
+        {{FailureKind::AnswerTooLate, 10},
+         true,
+         Language::Chinese,
+         "对讲机里现在可能新旧设置混杂，请重新写频"},
+        {{FailureKind::None, 0}, true, Language::Chinese, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.details);
+        EXPECT_EQ(FailureDetails(c.failure, c.write, "COM2", c.language), c.details);
     }
 }
 

@@ -55,6 +55,35 @@ TEST(TransferStart, WithoutAnOpenPortOnlyTheMessageAppears) {
     }
 }
 
+// Under the message, why the port stayed closed, as the port menu would say it.
+TEST(TransferStart, WithoutAnOpenPortTheMessageSaysWhy) {
+    const struct {
+        PortOpenError error;
+        int languageIsEnglish;
+        Language language;
+    } cases[] = {
+        {PortOpenError::NotFound, 1, Language::English},
+        {PortOpenError::NoPermission, 0, Language::Chinese},
+        {PortOpenError::Busy, 1, Language::English},
+        {PortOpenError::NotSerial, 0, Language::Chinese},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.error));
+        LinkRig rig;
+        rig.host.portOpensOnOpenCom = false;
+        rig.host.portOpenFailure = c.error;
+        rig.host.transferPort = {3, "/dev/ttyUSB2"};
+        rig.host.languageIsEnglish = c.languageIsEnglish;
+        rig.engine.StartWrite();
+
+        ASSERT_EQ(rig.host.messageBoxes.size(), 1u);
+        EXPECT_EQ(rig.host.messageBoxes[0].text, MessageText(MessageId::PortNotOpen, c.language));
+        EXPECT_EQ(rig.host.messageBoxes[0].details,
+                  PortOpenMessage(c.error, {3, "/dev/ttyUSB2"}, c.language));
+        EXPECT_EQ(rig.host.outcomes, std::vector{TransferOutcome::PortNotOpen});
+    }
+}
+
 TEST(Handshake, OnlyALoneAcknowledgementIsAnsweredWithTheIdentificationRequest) {
     const struct {
         Bytes reply;

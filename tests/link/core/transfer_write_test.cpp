@@ -1,6 +1,7 @@
 // Writing the radio: the frames and the addresses left out, and the band question.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -153,6 +154,100 @@ TEST(WriteTransfer, AnAnswerAfterTheWatchdogEndedTheWriteChangesNothing) {
         EXPECT_EQ(Hex(vars.TxBytes), Hex(kEnd));
         EXPECT_EQ(vars.BlockAddress, 0x0010);
         EXPECT_EQ(rig.host.actions.back(), "TransferFinished");
+    }
+}
+
+// A write that ends while its band question is open closes the question first: the next message
+// never opens over a question whose answer would change nothing. After the watchdog it says that
+// the radio stopped waiting; after a lost port, the communication error with the cable's details.
+TEST(WriteTransfer, AWriteEndingUnderItsQuestionClosesTheQuestionFirst) {
+    const struct {
+        const char* name;
+        int languageIsEnglish;
+        int framesBeforeQuestion;  // write frames acknowledged before the band list changes
+        bool portLost;             // the cable goes before the watchdog expires
+        std::string text;
+        std::string details;
+        TransferFailure failure;
+    } cases[] = {
+        {"watchdog at the first acknowledgement",
+         1,
+         0,
+         false,
+         "The radio stopped waiting before the question was answered; the write was broken off. "
+         "Write the radio again.",
+         "",
+         {FailureKind::AnswerTooLate, 0}},
+        {"watchdog, in Chinese",
+         0,
+         0,
+         false,
+         "您回答之前，对讲机已等待超时，写频已中断。请重新写频。",
+         "",
+         {FailureKind::AnswerTooLate, 0}},
+        {"watchdog after ten frames",
+         1,
+         10,
+         false,
+         "The radio stopped waiting before the question was answered; the write was broken off. "
+         "Write the radio again.",
+         "the radio may now hold a mix of its old and the new set-up: write it again",
+         {FailureKind::AnswerTooLate, 10}},
+        {"cable pulled",
+         1,
+         0,
+         true,
+         "Communication error, please check the intercom model, fault, attachment and computer "
+         "serial choice!",
+         "COM1 (/dev/ttyUSB0): the serial device went away (cable or adapter unplugged?)",
+         {FailureKind::CableGone, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        LinkRig rig;
+        rig.host.languageIsEnglish = c.languageIsEnglish;
+        const auto endUnderTheQuestion = [&] {
+            if (c.portLost) {
+                rig.host.portOpen = false;
+                rig.engine.OnPortLost();
+            } else {
+                rig.TickTimer1(6);
+            }
+        };
+        if (c.framesBeforeQuestion == 0) {
+            rig.host.bandListPosition = 1;
+            rig.host.insideMessageBox = endUnderTheQuestion;
+            rig.engine.StartWrite();
+            rig.RunRadio();
+        } else {
+            // The user picks another band while the write runs.
+            rig.replyInstead[Hex(WriteFrame(0x0010 + (c.framesBeforeQuestion - 1) * 16))] = {};
+            rig.engine.StartWrite();
+            rig.RunRadio();
+            rig.host.bandListPosition = 1;
+            rig.host.insideMessageBox = endUnderTheQuestion;
+            rig.Receive(kAck);
+        }
+
+        ASSERT_EQ(rig.host.messageBoxes.size(), 2u);
+        EXPECT_EQ(rig.host.messageBoxes[0].text,
+                  MessageText(MessageId::BandMismatch, MessageLanguage(c.languageIsEnglish)));
+        EXPECT_EQ(rig.host.messageBoxes[1].text, c.text);
+        EXPECT_EQ(rig.host.messageBoxes[1].details, c.details);
+        EXPECT_EQ(rig.host.messageBoxes[1].style, 16);
+        const std::vector<std::string>& actions = rig.host.actions;
+        const auto question = std::find(actions.begin(), actions.end(), "LocalMsgBox");
+        const auto closed = std::find(question, actions.end(), "CloseMessageBox");
+        ASSERT_NE(closed, actions.end());
+        EXPECT_EQ(std::find(question + 1, closed, "LocalMsgBox"), closed)
+            << "the question is closed before the next message opens";
+        EXPECT_EQ(std::count(actions.begin(), actions.end(), "CloseMessageBox"), 1);
+        EXPECT_EQ(rig.engine.Variables().Failure.kind, c.failure.kind);
+        EXPECT_EQ(rig.engine.Variables().Failure.block, c.failure.block);
+        EXPECT_EQ(rig.host.outcomes, std::vector{TransferOutcome::CommunicationError});
+        EXPECT_EQ(rig.host.writesToClosedPort, 0);
+        EXPECT_TRUE(rig.host.controlsEnabled);
+        EXPECT_FALSE(rig.engine.IsRunning());
     }
 }
 

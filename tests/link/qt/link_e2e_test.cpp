@@ -187,6 +187,9 @@ TEST_F(LinkEndToEnd, APortHeldByAnotherProgramIsReportedAndNothingIsSent) {
     EXPECT_EQ(Run(false), TransferOutcome::PortNotOpen);
     ASSERT_EQ(host.shown.size(), 1u);
     EXPECT_EQ(host.shown[0].text, MessageText(MessageId::PortNotOpen, Language::English));
+    EXPECT_EQ(host.shown[0].details,
+              "Serial port 1 has been other programs use, please choose other serial or turn off "
+              "its program.");
     EXPECT_EQ(host.shown[0].style, 64);
     EXPECT_EQ(port.LastOpenError(), PortOpenError::Busy);
     EXPECT_EQ(radio->Snapshot().sessions, 0);
@@ -198,6 +201,10 @@ TEST_F(LinkEndToEnd, AMissingDeviceIsReported) {
     state.CommPortNumber = 2;
     EXPECT_EQ(Run(false), TransferOutcome::PortNotOpen);
     EXPECT_EQ(port.LastOpenError(), PortOpenError::NotFound);
+    ASSERT_EQ(host.shown.size(), 1u);
+    EXPECT_EQ(host.shown[0].details,
+              "There is no serial port COM2 (/dev/qv7100-no-such-device) on this computer: plug in "
+              "the programming cable, or choose another port.");
 }
 
 // The port menu: a port another program holds gets the port-busy message and keeps the saved

@@ -1,0 +1,35 @@
+// A serial port as the user is told about it: the name a message gives it, and why it did not open.
+// The port menu, a read or write that finds its port closed, and the command line say the same.
+#pragma once
+
+#include <string>
+
+#include "i18n/language.h"
+
+namespace qv {
+
+enum class PortOpenError {
+    None,
+    Busy,          // held by another program
+    NoPermission,  // the system refuses this user the device
+    NotFound,      // no such device
+    NotSerial,     // a file, a folder or a device that is no serial port
+};
+
+// What names a port: its number in the port menu and its device.
+struct PortName {
+    int number = 0;      // 1..8 for COM1..COM8; 0 for a device given by its path
+    std::string device;  // empty when the system has no device for the number
+
+    friend bool operator==(const PortName&, const PortName&) = default;
+};
+
+// "COM2 (/dev/ttyUSB1)", "COM2" when it has no device (or is the device itself, on Windows), and
+// the device alone for a device given by its path.
+std::string PortLabel(const PortName& port);
+
+// Why `port` did not open, in `language`: no such port, no permission (with how to get it), held
+// by another program, not a serial device.
+std::string PortOpenMessage(PortOpenError error, const PortName& port, Language language);
+
+}  // namespace qv
