@@ -122,6 +122,13 @@ std::string_view MessageText(MessageId id, Language language) {
     return In(kMessages[index], language);
 }
 
+std::optional<MessageId> MessageOfText(std::string_view text) {
+    for (const MessageRow& row : kMessages) {
+        if (row.chinese == text || row.english == text) return row.id;
+    }
+    return std::nullopt;
+}
+
 std::string PortBusyMessage(int port, Language language) {
     return Frame(kPortBusyHead[Slot(language)], std::to_string(port),
                  kPortBusyTail[Slot(language)]);

@@ -2,6 +2,7 @@
 // MessageLanguage(LanguageIsEnglish); a few messages have one wording used in both languages.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,10 @@ enum class MessageId {
 };
 
 std::string_view MessageText(MessageId id, Language language);
+
+// The message whose wording, in either language, is exactly `text`; none for any other text. A
+// window that shows a message's text finds it again to show it in the other language.
+std::optional<MessageId> MessageOfText(std::string_view text);
 
 // "Serial port N has been other programs use, ..." for port N (1..8).
 std::string PortBusyMessage(int port, Language language);

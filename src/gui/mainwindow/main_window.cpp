@@ -104,7 +104,6 @@ void MainWindow::BuildCommands() {
         menu->setObjectName(ToQString(name));
         menus[name] = menu;
     }
-    programmingMenu_ = menus.at("mnupro");
     portMenu_ = menus.at("mnucom");
     for (const CommandRow& row : kCommands) {
         QMenu* menu = row.menu.empty() ? nullptr : menus.at(row.menu);
@@ -262,6 +261,9 @@ void MainWindow::ApplyLanguage() {
     for (const WindowId window : kCaptionWindows) {
         if (window != WindowId::Form1) dialogs_.at(window)->ApplyLanguage(language);
     }
+    if (statusMessage_) {
+        status_->setText(ToQString(MessageText(*statusMessage_, MessageLanguage(flag))));
+    }
     // Captions of the other language may be wider: widen the window rather than clip them.
     if (isVisible() && !isMaximized() && !isFullScreen() && width() < sizeHint().width()) {
         const int screenWidth = screen() != nullptr ? screen()->availableGeometry().width() : 0;
@@ -285,6 +287,8 @@ void MainWindow::RefreshLock() {
     frame1_->setEnabled(state_.Frame1Enabled);
     frame2_->setEnabled(state_.Frame2Enabled);
     grid_->setEnabled(state_.Grid1Enabled);
+    // A transfer holds its controls back over the lock.
+    if (transferRunning_) HoldTransferControls();
 }
 
 void MainWindow::RefreshPortMenu() {
