@@ -58,7 +58,8 @@ class MainWindow : public QMainWindow, public TransferView {
     void BuildCentralWidget();
     void BuildStatusBar();
     void CreateDialogs();
-    void SizeToShowTheChannels();
+    // The window's size at start-up in the language shown.
+    QSize SizeToShowTheChannels() const;
 
     // Showing the state.
     void Refresh(Changes changes);
