@@ -224,6 +224,29 @@ TEST_F(GuiTest, ControlsAreNamedForScreenReaders) {
     EXPECT_EQ(Find<QComboBox>("Combo4")->accessibleName(), QStringLiteral("发射超时预警"));
 }
 
+TEST_F(GuiTest, SettingsWindowsAndTheAboutBoxAreAnnouncedAsDialogsByTheirTitles) {
+    Start();
+    const auto expectDialogs = [&](Language language) {
+        for (const WindowId id : kCaptionWindows) {
+            if (id == WindowId::Form1) continue;
+            QWidget& dialog = window->Dialog(id);
+            const std::string_view name = WindowName(id);
+            const QString title =
+                ToQString(Caption(id, name, CaptionProperty::WindowTitle, 0, language));
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&dialog);
+            ASSERT_NE(accessible, nullptr) << name;
+            EXPECT_EQ(accessible->role(), QAccessible::Dialog) << name;
+            EXPECT_EQ(accessible->text(QAccessible::Name), title) << name;
+            EXPECT_FALSE(title.isEmpty()) << name;
+        }
+    };
+    expectDialogs(Language::Chinese);
+    Action("mnuEnglish")->trigger();
+    expectDialogs(Language::English);
+    Action("mnuChinese")->trigger();
+    expectDialogs(Language::Chinese);
+}
+
 // What a screen reader calls the toolbar's buttons (by key; the hidden service button too), the
 // menus and their visible items (by control name).
 struct AccessibleNames {
