@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need (a CJK font, so the Chinese
-# captions show on a fresh machine); packages already there are skipped. Further package names
-# given as arguments are installed the same way (scripts/package.sh names its packaging tools).
+# captions show on a fresh machine, and Qt's own Chinese texts for the file dialogs and standard
+# buttons); packages already there are skipped. Further package names given as arguments are
+# installed the same way (scripts/package.sh names its packaging tools).
 set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-serialport-dev libgl-dev
+    qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev
     librsvg2-bin                          # draws the icon's pictures from its SVG

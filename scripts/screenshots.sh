@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of the main window, in Chinese and in English, after reading the
 # demo radio: a release build of the program on a private X server (Xvfb), a virtual radio on
-# COM1, Ctrl+R typed into the window. Writes docs/screenshots/main-window-{zh,en}.png.
+# COM1, Ctrl+R typed into the window. Writes docs/screenshots/main-window-{zh,en}.png. Then, with
+# the keys a user would press, the language is switched (Languages menu) and the edit lock put
+# on (Settings menu): main-window-zh-to-en.png, main-window-en-to-zh.png and
+# main-window-locked.png show the window after that.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -31,6 +34,10 @@ Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 sleep 0.5
 mkdir -p docs/screenshots
+# One key at a time, each given time to open its menu or take effect.
+keys() { for key in "$@"; do DISPLAY=$display xdotool key --clearmodifiers "$key"; sleep 0.5; done; }
+shoot() { DISPLAY=$display import -window "$window" "docs/screenshots/$1.png"; shots+=("docs/screenshots/$1.png"); }
+shots=()
 for language in zh en; do
     flag=0
     [ "$language" = en ] && flag=1
@@ -40,10 +47,20 @@ for language in zh en; do
     window=$(DISPLAY=$display xdotool search --sync --onlyvisible --name 'QV-7100' | head -n 1)
     DISPLAY=$display xdotool windowmove "$window" 0 0 windowfocus --sync "$window"
     sleep 0.5
-    DISPLAY=$display xdotool key --clearmodifiers ctrl+r
+    keys ctrl+r
     sleep 3  # the read, and the two seconds its result blinks
-    DISPLAY=$display import -window "$window" "docs/screenshots/main-window-$language.png"
+    shoot "main-window-$language"
+    # Languages menu (Alt+L): Chinese is its first item, English its second.
+    if [ "$language" = zh ]; then
+        keys alt+l Down Return
+        shoot main-window-zh-to-en
+    else
+        keys alt+l Return
+        shoot main-window-en-to-zh
+        keys alt+s l  # Settings menu, Lock
+        shoot main-window-locked
+    fi
     kill "$app"
     wait "$app" 2>/dev/null || true
 done
-echo "docs/screenshots/main-window-zh.png docs/screenshots/main-window-en.png"
+echo "${shots[*]}"

@@ -255,6 +255,13 @@ std::string FormatMessage(MessageId id, Language language,
     return formatted;
 }
 
+std::optional<MessageId> MessageOfText(std::string_view text) {
+    for (const MessageRow& row : kMessages) {
+        if (row.chinese == text || row.english == text) return row.id;
+    }
+    return std::nullopt;
+}
+
 std::string PortBusyMessage(int port, Language language) {
     return PortBusyMessage(std::to_string(port), language);
 }

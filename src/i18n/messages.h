@@ -4,6 +4,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -72,6 +73,10 @@ std::string_view MessageText(MessageId id, Language language);
 // is.
 std::string FormatMessage(MessageId id, Language language,
                           std::initializer_list<std::string_view> values);
+
+// The message whose wording, in either language, is exactly `text`; none for any other text. A
+// window that shows a message's text finds it again to show it in the other language.
+std::optional<MessageId> MessageOfText(std::string_view text);
 
 // "Serial port N has been other programs use, ..." for port N (1..8).
 std::string PortBusyMessage(int port, Language language);

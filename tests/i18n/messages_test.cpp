@@ -32,6 +32,17 @@ TEST(Messages, EveryMessageHasItsWordings) {
     }
 }
 
+TEST(Messages, AWordingFindsItsMessageAgainInEitherLanguage) {
+    for (int i = 0; i < kMessageCount; ++i) {
+        const auto id = static_cast<MessageId>(i);
+        for (const Language language : {Language::Chinese, Language::English}) {
+            EXPECT_EQ(MessageOfText(MessageText(id, language)), id) << "message " << i;
+        }
+    }
+    EXPECT_EQ(MessageOfText("读频成功"), std::nullopt) << "only the whole wording";
+    EXPECT_EQ(MessageOfText(""), std::nullopt);
+}
+
 TEST(Messages, WordingsKeepTheirOwnSpelling) {
     struct Case {
         MessageId id;

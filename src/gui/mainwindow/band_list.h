@@ -1,4 +1,5 @@
-// The band list Combo1: opening it makes the band shown the one the next change is judged against.
+// The band list Combo1: tells when the user opens it, so the list opens on the band the channels
+// belong to.
 #pragma once
 
 #include <QComboBox>

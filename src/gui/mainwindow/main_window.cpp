@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,8 +18,6 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 #include "gui/dialogs/about_window.h"
 #include "gui/dialogs/calibration_window.h"
@@ -42,6 +41,9 @@
 
 namespace qv {
 namespace {
+
+// How deep the window's layouts nest: a list in a frame, in the side column, in the window.
+constexpr int kLayoutLevels = 4;
 
 QLabel* LabelFor(const std::string_view name, QWidget* buddy) {
     auto* label = new QLabel;
@@ -70,18 +72,18 @@ MainWindow::MainWindow(Program& program)
     ApplyFixedCaptions(*this, WindowId::Form1);
     ApplyCaptionTable(*this, WindowId::Form1, CaptionLanguage(state_.LanguageIsEnglish));
     Refresh(Changes::WholeSetup() | StatePart::Lock | StatePart::Ports | StatePart::Calibration);
-    SizeToShowTheChannels();
+    resize(SizeToShowTheChannels());
     grid_->setFocus();
 }
 
-void MainWindow::SizeToShowTheChannels() {
+QSize MainWindow::SizeToShowTheChannels() const {
     // Every column and as many channel rows as the screen allows; never larger than the screen,
     // where the grid scrolls instead.
     QSize size = sizeHint();
     if (const QScreen* screen = this->screen()) {
         size = size.boundedTo(screen->availableGeometry().size() * 0.95);
     }
-    resize(size);
+    return size;
 }
 
 MainWindow::~MainWindow() {
@@ -104,7 +106,6 @@ void MainWindow::BuildCommands() {
         menu->setObjectName(ToQString(name));
         menus[name] = menu;
     }
-    programmingMenu_ = menus.at("mnupro");
     portMenu_ = menus.at("mnucom");
     for (const CommandRow& row : kCommands) {
         QMenu* menu = row.menu.empty() ? nullptr : menus.at(row.menu);
@@ -182,7 +183,7 @@ void MainWindow::BuildCentralWidget() {
     auto* settingsLayout = new QGridLayout(frame2_);
     for (std::size_t k = 0; k < kSettingsLists.size(); ++k) {
         const SettingsList& row = kSettingsLists[k];
-        auto* combo = new QComboBox;
+        auto* combo = new FittingList;
         combo->setObjectName(ToQString(row.list));
         FillList(*combo, row.items, language);
         connect(combo, &QComboBox::activated, this, [this, &row](int position) {
@@ -203,9 +204,14 @@ void MainWindow::BuildCentralWidget() {
     side->addWidget(frame1_);
     side->addWidget(frame2_);
     side->addStretch(1);
+    // The grid is as wide as its columns and no wider; its width counts the vertical scroll bar,
+    // which is therefore always there, so that no strip is left blank beside the last column.
+    // A window wider than that widens the frames.
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    grid_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Expanding);
     auto* top = new QHBoxLayout;
-    top->addWidget(grid_, 1);
-    top->addLayout(side);
+    top->addWidget(grid_);
+    top->addLayout(side, 1);
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(top, 1);
@@ -262,11 +268,19 @@ void MainWindow::ApplyLanguage() {
     for (const WindowId window : kCaptionWindows) {
         if (window != WindowId::Form1) dialogs_.at(window)->ApplyLanguage(language);
     }
-    // Captions of the other language may be wider: widen the window rather than clip them.
-    if (isVisible() && !isMaximized() && !isFullScreen() && width() < sizeHint().width()) {
-        const int screenWidth = screen() != nullptr ? screen()->availableGeometry().width() : 0;
-        resize(screenWidth > 0 ? std::min(sizeHint().width(), screenWidth) : sizeHint().width(),
-               height());
+    if (statusMessage_) {
+        status_->setText(ToQString(MessageText(*statusMessage_, MessageLanguage(flag))));
+    }
+    // The captions of the other language are wider or narrower: the window takes the width a
+    // start in this language gives it, neither clipping them nor leaving a strip beside the
+    // grid. The height stays as the user has it.
+    if (isVisible() && !isMaximized() && !isFullScreen()) {
+        // The new captions' sizes pass up the layouts one level per round (the lists, the
+        // frames, the window); done now, the window's size is not taken from the old ones.
+        for (int level = 0; level < kLayoutLevels; ++level) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        }
+        resize(SizeToShowTheChannels().width(), height());
     }
 }
 
@@ -285,6 +299,8 @@ void MainWindow::RefreshLock() {
     frame1_->setEnabled(state_.Frame1Enabled);
     frame2_->setEnabled(state_.Frame2Enabled);
     grid_->setEnabled(state_.Grid1Enabled);
+    // A transfer holds its controls back over the lock.
+    if (transferRunning_) HoldTransferControls();
 }
 
 void MainWindow::RefreshPortMenu() {

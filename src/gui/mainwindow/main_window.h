@@ -8,11 +8,13 @@
 
 #include <array>
 #include <map>
+#include <optional>
 
 #include "gui/mainwindow/channel_grid_model.h"
 #include "gui/mainwindow/command_table.h"
 #include "gui/shell/dialog_window.h"
 #include "gui/shell/program.h"
+#include "i18n/messages.h"
 #include "link/qt/serial_port.h"
 #include "link/qt/transfer_driver.h"
 #include "state/status.h"
@@ -56,7 +58,8 @@ class MainWindow : public QMainWindow, public TransferView {
     void BuildCentralWidget();
     void BuildStatusBar();
     void CreateDialogs();
-    void SizeToShowTheChannels();
+    // The window's size at start-up in the language shown.
+    QSize SizeToShowTheChannels() const;
 
     // Showing the state.
     void Refresh(Changes changes);
@@ -64,6 +67,8 @@ class MainWindow : public QMainWindow, public TransferView {
     void RefreshBandFrame();
     void RefreshSettingsFrame();
     void RefreshLock();
+    // Disables what waits while a transfer runs, or gives it back.
+    void HoldTransferControls();
     void RefreshPortMenu();
     void RefreshPortStatusTips();
 
@@ -102,12 +107,14 @@ class MainWindow : public QMainWindow, public TransferView {
     QLabel* status_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QToolBar* toolbar_ = nullptr;
-    QMenu* programmingMenu_ = nullptr;
     QMenu* portMenu_ = nullptr;
     std::map<Command, QAction*> actions_;  // every command but the port items
     std::array<QAction*, 9> portItems_{};  // index 0 unused
     std::map<WindowId, DialogWindow*> dialogs_;
     bool toldSettingsNotKept_ = false;
+    bool transferRunning_ = false;  // from the controls' disabling until they come back
+    // The message the status label shows, to show it again in another language.
+    std::optional<MessageId> statusMessage_;
 };
 
 }  // namespace qv

@@ -17,16 +17,19 @@
 #include "gui/shell/captions.h"
 #include "gui/shell/web_link.h"
 #include "i18n/msgbox.h"
+#include "image/image_codec.h"
 #include "link/core/port_choice.h"
 #include "rules/channels/band_rules.h"
 #include "rules/channels/lock_rules.h"
 #include "rules/dialogs/service_access.h"
 #include "rules/dialogs/time_of_day.h"
+#include "rules/program/dat_file.h"
 #include "rules/program/decode_image.h"
 #include "rules/program/file_commands.h"
 #include "rules/program/language_rules.h"
 #include "rules/program/parameter_file.h"
 #include "rules/program/safe_save.h"
+#include "rules/program/transfer_holds.h"
 
 namespace qv {
 namespace {
@@ -36,6 +39,18 @@ const QString kDatFilter = QStringLiteral("QV-7100(*.DAT)");
 
 std::filesystem::path LocalPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// A menu by its item in the menu bar, a command by its action (the menu item, its toolbar button
+// and its keys together), any other control as a widget.
+void SetControlEnabled(QObject& control, bool enabled) {
+    if (auto* menu = qobject_cast<QMenu*>(&control)) {
+        menu->menuAction()->setEnabled(enabled);
+    } else if (auto* action = qobject_cast<QAction*>(&control)) {
+        action->setEnabled(enabled);
+    } else if (auto* widget = qobject_cast<QWidget*>(&control)) {
+        widget->setEnabled(enabled);
+    }
 }
 
 }  // namespace
@@ -124,6 +139,9 @@ void MainWindow::OpenSetup() {
 }
 
 void MainWindow::SaveSetup() {
+    // The set-up as shown when Save is chosen: a read that ends while the dialog is open must not
+    // put the radio's set-up into the file instead.
+    const ImageBytes shown = EncodeImage(state_);
     for (;;) {
         QFileDialog dialog(this);
         dialog.setObjectName(QStringLiteral("CommonDialog1"));
@@ -136,7 +154,7 @@ void MainWindow::SaveSetup() {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
         const QString file = QFileInfo(dialog.selectedFiles().front()).absoluteFilePath();
         if (QFileInfo::exists(file) && !ConfirmOverwrite(state_, program_.MessageBox())) continue;
-        const Status saved = SaveSetupFile(LocalPath(file), state_);
+        const Status saved = WriteDatFile(LocalPath(file), shown);
         if (!saved.ok()) {
             ShowMessage(saved);
             return;
@@ -189,12 +207,20 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // --- what a transfer shows ---
 
 void MainWindow::SetTransferControlsEnabled(bool enabled) {
-    // New, Open and Save share their action with the File menu, which stays usable: their buttons
-    // wait with the whole toolbar. Read and write wait everywhere, their shortcuts too.
-    toolbar_->setEnabled(enabled);
-    programmingMenu_->menuAction()->setEnabled(enabled);
-    Action(Command::Read)->setEnabled(enabled);
-    Action(Command::Write)->setEnabled(enabled);
+    transferRunning_ = !enabled;
+    HoldTransferControls();
+    // Given back, the controls the lock disables are again as the lock has them.
+    if (enabled) RefreshLock();
+}
+
+void MainWindow::HoldTransferControls() {
+    for (const TransferHold& hold : kTransferHolds) {
+        QWidget& window =
+            hold.window == WindowId::Form1 ? static_cast<QWidget&>(*this) : Dialog(hold.window);
+        for (QObject* control : ControlsNamed(window, ToQString(hold.control))) {
+            SetControlEnabled(*control, !transferRunning_);
+        }
+    }
 }
 
 void MainWindow::EnableBandFrameAndFocus() {
@@ -203,6 +229,7 @@ void MainWindow::EnableBandFrameAndFocus() {
 }
 
 void MainWindow::SetStatusText(const std::string& text) {
+    statusMessage_ = MessageOfText(text);
     status_->setText(ToQString(text));
 }
 

@@ -138,6 +138,15 @@ void NameControlsAfterTheirLabels(QWidget& root) {
 
 }  // namespace
 
+QList<QObject*> ControlsNamed(QWidget& root, const QString& name) {
+    QList<QObject*> found;
+    if (root.objectName() == name) found << &root;
+    for (QObject* object : root.findChildren<QObject*>(name)) {
+        if (BelongsTo(root, object)) found << object;
+    }
+    return found;
+}
+
 QString WithoutAccelerator(const QString& caption) {
     QString text = caption;
     text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));

@@ -28,6 +28,10 @@ void ApplyCaptionTable(QWidget& root, WindowId window, Language language);
 // The texts of `window` that read the same in both languages; once, when the window is made.
 void ApplyFixedCaptions(QWidget& root, WindowId window);
 
+// The controls named `name` in `root`'s window (`root` itself included), not those of another
+// window that lies under it.
+QList<QObject*> ControlsNamed(QWidget& root, const QString& name);
+
 // A caption without its "&" accelerator marks, for accessible names.
 QString WithoutAccelerator(const QString& caption);
 

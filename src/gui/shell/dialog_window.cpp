@@ -1,5 +1,7 @@
 #include "gui/shell/dialog_window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -11,9 +13,24 @@
 #include "gui/shell/captions.h"
 
 namespace qv {
+namespace {
+
+// A screen reader would take a plain widget for a filler; these windows are dialogs.
+QAccessibleInterface* DialogAccessibility(const QString& className, QObject* object) {
+    (void)className;
+    auto* dialog = qobject_cast<DialogWindow*>(object);
+    return dialog != nullptr ? new QAccessibleWidget(dialog, QAccessible::Dialog) : nullptr;
+}
+
+}  // namespace
 
 DialogWindow::DialogWindow(Program& program, WindowId window, QWidget* owner)
     : QWidget(owner, Qt::Window), program_(program), window_(window) {
+    static const bool accessibilityInstalled = [] {
+        QAccessible::installFactory(DialogAccessibility);
+        return true;
+    }();
+    (void)accessibilityInstalled;
     setObjectName(ToQString(WindowName(window)));
     connect(&program_, &Program::StateChanged, this, [this](Changes changes) { Refresh(changes); });
 }
@@ -26,6 +43,8 @@ void DialogWindow::ShowWindow() {
 
 void DialogWindow::ApplyLanguage(Language language) {
     ApplyCaptionTable(*this, window_, language);
+    // Announced by its title, in the language shown.
+    setAccessibleName(WithoutAccelerator(windowTitle()));
 }
 
 void DialogWindow::FinishCreation() {

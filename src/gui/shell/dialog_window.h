@@ -1,6 +1,7 @@
 // A settings dialog of the program: created once at start-up, afterwards only shown and hidden.
 // It is a window of its own, without an owner, so the main window stays usable while it is open;
-// its close box only hides it, unless the program is ending.
+// its close box only hides it, unless the program is ending. A screen reader announces it as a
+// dialog, by its title.
 #pragma once
 
 #include <QWidget>
@@ -9,8 +10,8 @@
 
 class QHBoxLayout;
 
-#include "i18n/captions.h"
 #include "gui/shell/program.h"
+#include "i18n/captions.h"
 
 namespace qv {
 

@@ -18,4 +18,15 @@ void ShowListPosition(QComboBox& combo, int position);
 // scroll bar; a long list (the 261 tones) can then be looked over at a glance.
 void ShowAsManyItemsAsFit(QComboBox& combo);
 
+// A drop-down list as wide as its widest item in the language shown: after a language switch it
+// neither clips the longer texts nor keeps the room of the longer ones. (QComboBox keeps the
+// first minimum size it computed, also when its items are relabelled.)
+class FittingList : public QComboBox {
+  public:
+    explicit FittingList(QWidget* parent = nullptr) : QComboBox(parent) {
+        setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
 }  // namespace qv

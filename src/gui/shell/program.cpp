@@ -48,9 +48,11 @@ ProgramPaths LocateProgramPaths() {
 Program::Program(ProgramPaths paths) : paths_(std::move(paths)), messageBox_(state_) {
     const Parameters stored = ReadParameterFile(LocalPath(paths_.parameterFile));
     state_ = StartupState(messageBox_, stored);
+    qtTexts_.Follow(state_.LanguageIsEnglish);
 }
 
 void Program::Changed(Changes changes) {
+    if (changes.Has(StatePart::Language)) qtTexts_.Follow(state_.LanguageIsEnglish);
     if (!changes.Empty()) emit StateChanged(changes);
 }
 

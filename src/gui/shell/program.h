@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "gui/shell/local_msgbox.h"
+#include "gui/shell/qt_texts.h"
 #include "state/changes.h"
 #include "state/program_state.h"
 
@@ -40,7 +41,7 @@ class Program : public QObject {
     LocalMessageBox& MessageBox() { return messageBox_; }
     const ProgramPaths& Paths() const { return paths_; }
 
-    // Tells every window what changed.
+    // Tells every window what changed; Qt's own texts follow a language switch first.
     void Changed(Changes changes);
 
     // True once the program's own exit has begun: the dialogs then close instead of hiding.
@@ -54,6 +55,7 @@ class Program : public QObject {
     ProgramState state_;
     ProgramPaths paths_;
     LocalMessageBox messageBox_;
+    QtTexts qtTexts_;
     bool exiting_ = false;
 };
 

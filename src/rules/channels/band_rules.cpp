@@ -10,7 +10,7 @@ namespace qv {
 
 Changes SelectBandPosition(ProgramState& state, Host& host, int position) {
     if (!IsBandPosition(position)) return {};
-    // The limits follow Combo1, also when the question below is declined.
+    // The list shows the chosen band while the question is open; its limits follow it.
     state.Combo1 = position;
     if (position == state.BandIndex) return StatePart::Band;
     const Language language = MessageLanguage(state.LanguageIsEnglish);
@@ -18,7 +18,13 @@ Changes SelectBandPosition(ProgramState& state, Host& host, int position) {
         host.LocalMsgBox(std::string(MessageText(MessageId::BandChangeQuestion, language)),
                          kStyleOkCancelQuestionSystemModal,
                          std::string(MessageText(MessageId::BandChangeTitle, language)));
-    if (answer != kIdOk) return StatePart::Band;
+    if (answer != kIdOk) {
+        // Declined: the list goes back to the band whose channels are in the table, and its limits
+        // with it. A band shown over channels of another band would be saved and written with
+        // them, and would refuse the table's own frequencies in the grid.
+        state.Combo1 = state.BandIndex;
+        return StatePart::Band;
+    }
     ClearGrid(state);
     state.BandIndex = position;
     return StatePart::Band | StatePart::Grid;
@@ -31,7 +37,11 @@ Changes ForceBand(ProgramState& state, Host& host, int position) {
 }
 
 Changes OpenBandList(Setup& setup) {
-    setup.BandIndex = setup.Combo1;
+    // Outside a question the list already shows BandIndex. Should they ever part, the list is
+    // the one to follow: moving BandIndex here would put the channels into another band
+    // without clearing them.
+    if (setup.Combo1 == setup.BandIndex) return {};
+    setup.Combo1 = setup.BandIndex;
     return StatePart::Band;
 }
 

@@ -4,18 +4,10 @@
 #include <array>
 #include <cerrno>
 #include <fstream>
-#include <system_error>
 
 #include "rules/program/safe_save.h"
 
 namespace qv {
-namespace {
-
-std::string SystemReason(int error) {
-    return std::generic_category().message(error);
-}
-
-}  // namespace
 
 Status ParseDatFile(std::span<const std::uint8_t> content, ImageBytes& image) {
     const bool signed_ =
@@ -24,7 +16,7 @@ Status ParseDatFile(std::span<const std::uint8_t> content, ImageBytes& image) {
                    [](char c, std::uint8_t b) { return static_cast<std::uint8_t>(c) == b; });
     if (!signed_) return Status::Refused(MessageId::WrongFileType);
     if (content.size() < kDatFileBytes) {
-        return Status::Refused(MessageId::FileTooShort, std::to_string(content.size()) + " bytes");
+        return Status::Refused(MessageId::FileTooShort, Detail::ByteCount(content.size()));
     }
     std::copy_n(content.begin() + kDatSignature.size(), kImageBytes, image.begin());
     return Status::Ok();
@@ -32,10 +24,11 @@ Status ParseDatFile(std::span<const std::uint8_t> content, ImageBytes& image) {
 
 Status ReadDatFile(const std::filesystem::path& path, ImageBytes& image) {
     std::ifstream file(path, std::ios::binary);
-    if (!file) return Status::Refused(MessageId::FileUnreadable, SystemReason(errno));
+    if (!file) return Status::Refused(MessageId::FileUnreadable, Detail::SystemError({}, errno));
     std::array<std::uint8_t, kDatFileBytes> content{};
     file.read(reinterpret_cast<char*>(content.data()), content.size());
-    if (file.bad()) return Status::Refused(MessageId::FileUnreadable, SystemReason(errno));
+    if (file.bad())
+        return Status::Refused(MessageId::FileUnreadable, Detail::SystemError({}, errno));
     const auto length = static_cast<std::size_t>(file.gcount());
     return ParseDatFile(std::span(content).first(length), image);
 }

@@ -20,7 +20,9 @@ Status WriteParameterFile(const std::filesystem::path& path, const Parameters& p
     const std::uint8_t bytes[] = {parameters.lock, parameters.port, parameters.language};
     const Status written = ReplaceFileContents(path, bytes);
     if (written.ok()) return written;
-    return Status::Refused(MessageId::SettingsNotKept, written.Describe(Language::English));
+    // Where and why, in the reader's language; the refusal's own message would repeat what this
+    // one says.
+    return Status::Refused(MessageId::SettingsNotKept, written.Details());
 }
 
 void ApplyParameters(Session& session, const Parameters& parameters) {

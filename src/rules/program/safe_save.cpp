@@ -8,7 +8,6 @@
 #include <optional>
 #include <random>
 #include <string>
-#include <string_view>
 #include <system_error>
 
 namespace qv {
@@ -41,38 +40,34 @@ constexpr Refusal kFileRefusals[] = {
     {EROFS, MessageId::SaveFileNotWritable},
 };
 
-// What stands at a name that is not a regular file, in the words of the refusal's detail.
+// What stands at a name that is not a regular file.
 struct Kind {
     mode_t type;
-    std::string_view words;
+    FileKind kind;
 };
 
 constexpr Kind kKinds[] = {
-    {S_IFDIR, "is a directory"},        {S_IFIFO, "is a named pipe"},
-    {S_IFCHR, "is a character device"}, {S_IFBLK, "is a block device"},
-    {S_IFSOCK, "is a socket"},
+    {S_IFDIR, FileKind::Directory},       {S_IFIFO, FileKind::NamedPipe},
+    {S_IFCHR, FileKind::CharacterDevice}, {S_IFBLK, FileKind::BlockDevice},
+    {S_IFSOCK, FileKind::Socket},
 };
-
-Status Refuse(MessageId message, const fs::path& path, std::string_view reason) {
-    return Status::Refused(message, path.string() + ": " + std::string(reason));
-}
 
 Status RefuseError(std::span<const Refusal> refusals, const fs::path& path, int error) {
     MessageId message = MessageId::FileUnwritable;
     for (const Refusal& refusal : refusals) {
         if (refusal.error == error) message = refusal.message;
     }
-    return Refuse(message, path, std::generic_category().message(error));
+    return Status::Refused(message, Detail::SystemError(path.string(), error));
 }
 
 Status RefuseKind(const fs::path& path, mode_t mode) {
-    std::string_view words = "is not a regular file";
+    FileKind found = FileKind::Other;
     for (const Kind& kind : kKinds) {
-        if ((mode & S_IFMT) == kind.type) words = kind.words;
+        if ((mode & S_IFMT) == kind.type) found = kind.kind;
     }
     const MessageId message =
         S_ISDIR(mode) ? MessageId::SaveTargetIsFolder : MessageId::SaveTargetNotAFile;
-    return Refuse(message, path, words);
+    return Status::Refused(message, Detail::Kind(path.string(), found));
 }
 
 // Where a save puts its bytes.
@@ -94,7 +89,7 @@ Status FollowLinks(const fs::path& path, fs::path& file) {
         }
         std::error_code error;
         const fs::path next = fs::read_symlink(current, error);
-        if (error) return Refuse(MessageId::FileUnwritable, current, error.message());
+        if (error) return RefuseError({}, current, error.value());
         current = next.is_absolute() ? next : current.parent_path() / next;
     }
     return RefuseError({}, path, ELOOP);

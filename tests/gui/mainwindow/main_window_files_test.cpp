@@ -1,6 +1,10 @@
 // The file commands of the main window with the real file dialog: New, Open, Save.
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QMenu>
 #include <QTableView>
 
 #include <fstream>
@@ -134,6 +138,81 @@ TEST_F(FileCommands, AFailedSaveKeepsTheTitleAndSaysWhy) {
         << hand.Seen()[0].text.toStdString();
     EXPECT_EQ(hand.Seen()[0].icon, QMessageBox::Critical);
     EXPECT_EQ(window->windowTitle(), title);
+}
+
+TEST_F(FileCommands, FailuresSayWhyInChineseToo) {
+    Start();
+    std::ofstream(folder / "short.DAT", std::ios::binary) << Contents(SampleFile()).substr(0, 700);
+    {
+        FileDialogHand files({Name(folder / "short.DAT")});
+        MessageBoxHand hand({kIdOk});
+        Action("mnuOpen")->trigger();
+        ASSERT_EQ(hand.Seen().size(), 1u);
+        EXPECT_TRUE(hand.Seen()[0].text.endsWith(QStringLiteral("未载入任何内容。（700 字节）")))
+            << hand.Seen()[0].text.toStdString();
+    }
+    FileDialogHand files({Name(folder / "missing" / "x.DAT")});
+    MessageBoxHand hand({kIdOk});
+    Action("mnuAssave")->trigger();
+    ASSERT_EQ(hand.Seen().size(), 1u);
+    EXPECT_TRUE(hand.Seen()[0].text.endsWith(QStringLiteral("：没有那个文件或文件夹）")))
+        << hand.Seen()[0].text.toStdString();
+}
+
+// The texts of the buttons of the file dialog that the toolbar's Open button opens; the dialog
+// is then cancelled.
+QStringList OpenDialogButtons(QToolBar& toolbar, QAction& open) {
+    QStringList texts;
+    QTimer hand;
+    hand.setInterval(5);
+    QObject::connect(&hand, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) return;
+        hand.stop();
+        for (QAbstractButton* button :
+             dialog->findChild<QDialogButtonBox*>()->findChildren<QAbstractButton*>()) {
+            texts << button->text();
+        }
+        QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+    });
+    hand.start();
+    QWidget* button = toolbar.widgetForAction(&open);
+    QTest::mousePress(button, Qt::LeftButton);
+    QTest::mouseRelease(button, Qt::LeftButton);
+    return texts;
+}
+
+// The items of a line edit's context menu, without their shortcuts.
+QStringList ContextMenuOf(QLineEdit& edit) {
+    std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    QStringList items;
+    for (QAction* action : menu->actions())
+        items << action->text().section(QLatin1Char('\t'), 0, 0);
+    return items;
+}
+
+TEST_F(FileCommands, QtsOwnTextsFollowTheLanguage) {
+    const QString translation =
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_zh_CN.qm");
+    if (!QFileInfo::exists(translation)) {
+        GTEST_SKIP() << "Qt's Chinese translation " << translation.toStdString()
+                     << " is missing: scripts/install-deps.sh installs qt6-translations-l10n";
+    }
+    Start();
+    auto* toolbar = Find<QToolBar>("Toolbar1");
+    // A text box of the program: the embedded information's first line.
+    QLineEdit& edit = *window->Dialog(WindowId::Form7).findChild<QLineEdit*>();
+    EXPECT_TRUE(OpenDialogButtons(*toolbar, *ToolbarAction(2)).contains(QStringLiteral("取消")));
+    EXPECT_TRUE(ContextMenuOf(edit).contains(QStringLiteral("复制(&C)")))
+        << ContextMenuOf(edit).join(QLatin1Char('|')).toStdString();
+
+    Action("mnuEnglish")->trigger();
+    EXPECT_TRUE(OpenDialogButtons(*toolbar, *ToolbarAction(2)).contains(QStringLiteral("Cancel")));
+    EXPECT_TRUE(ContextMenuOf(edit).contains(QStringLiteral("&Copy")))
+        << ContextMenuOf(edit).join(QLatin1Char('|')).toStdString();
+
+    Action("mnuChinese")->trigger();
+    EXPECT_TRUE(OpenDialogButtons(*toolbar, *ToolbarAction(2)).contains(QStringLiteral("取消")));
 }
 
 TEST_F(FileCommands, NewAsksAndEmptiesTheChannels) {

@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QSerialPort>
 #include <QToolBar>
@@ -18,6 +20,7 @@
 #include "gui/gui_test_support.h"
 #include "i18n/msgbox.h"
 #include "image/image_codec.h"
+#include "rules/program/dat_file.h"
 
 namespace qv {
 namespace {
@@ -42,6 +45,14 @@ class Transfers : public GuiTest {
         radioSetup.Combo1 = radioSetup.BandIndex = 5;
         return EncodeImage(radioSetup);
     }
+    // The button toolbar button `number` (1-based) shows.
+    QWidget* ToolbarButton(int number) {
+        return Find<QToolBar>("Toolbar1")->widgetForAction(ToolbarAction(number));
+    }
+    void Press(QWidget* widget) {
+        QTest::mousePress(widget, Qt::LeftButton);
+        QTest::mouseRelease(widget, Qt::LeftButton);
+    }
 };
 
 TEST_F(Transfers, ReadShowsTheRadioEverywhereAndGivesTheControlsBack) {
@@ -49,7 +60,9 @@ TEST_F(Transfers, ReadShowsTheRadioEverywhereAndGivesTheControlsBack) {
     StartRadio(RadioImage(), 5);
     MessageBoxHand hand;
     Action("mnureadFre")->trigger();
-    EXPECT_FALSE(Find<QToolBar>("Toolbar1")->isEnabled()) << "the toolbar waits for the radio";
+    for (const int button : {1, 2, 5, 6}) {
+        EXPECT_FALSE(ToolbarButton(button)->isEnabled()) << button << " waits for the radio";
+    }
     EXPECT_FALSE(Action("mnureadFre")->isEnabled());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Driver().Engine().IsRunning(); }, 10000));
     EXPECT_EQ(Find<QLabel>("Label")->text(), QStringLiteral("读频成功！"));
@@ -58,9 +71,94 @@ TEST_F(Transfers, ReadShowsTheRadioEverywhereAndGivesTheControlsBack) {
     EXPECT_EQ(Find<QComboBox>("Combo1")->currentText(), QStringLiteral("600-620MHz"));
     ASSERT_TRUE(TransferDone());
     EXPECT_TRUE(Find<QToolBar>("Toolbar1")->isEnabled());
+    for (const int button : {1, 2, 3, 5, 6}) EXPECT_TRUE(ToolbarButton(button)->isEnabled());
     EXPECT_TRUE(Action("mnureadFre")->isEnabled());
     EXPECT_FALSE(Find<QLabel>("Label")->isVisible());
     EXPECT_TRUE(hand.Seen().empty());
+}
+
+// What a user can reach while a read runs: nothing that changes the set-up, and Save, which keeps
+// the set-up shown when it was chosen even when the read ends while its dialog is open.
+TEST_F(Transfers, WhileAReadRunsTheSetUpWaitsAndSaveKeepsWhatWasShown) {
+    Start();
+    State().Grid1[1][kColRxFrequency] = "435.00000";
+    const ImageBytes shown = EncodeImage(State());
+    StartRadio(RadioImage(), 5);
+    MessageBoxHand hand;
+    Press(ToolbarButton(5));
+    ASSERT_TRUE(window->Driver().Engine().IsRunning());
+
+    for (const char* action : {"mnuNew", "mnuOpen", "mnureadFre", "mnuwriteFre"}) {
+        EXPECT_FALSE(Action(action)->isEnabled()) << action;
+    }
+    EXPECT_FALSE(Find<QMenu>("mnupro")->menuAction()->isEnabled());
+    for (const char* control : {"Combo1", "Frame2", "Grid1"}) {
+        EXPECT_FALSE(Find<QWidget>(control)->isEnabled()) << control;
+    }
+    for (const WindowId dialog :
+         {WindowId::Form2, WindowId::Form4, WindowId::Form5, WindowId::Form6, WindowId::Form7}) {
+        EXPECT_FALSE(Find<QPushButton>("Command1", &window->Dialog(dialog))->isEnabled())
+            << WindowName(dialog);
+    }
+    EXPECT_TRUE(Action("mnuAssave")->isEnabled());
+    EXPECT_TRUE(ToolbarButton(3)->isEnabled());
+
+    // The lock taken and given back mid-read hands back nothing the read holds.
+    Action("mnulock")->trigger();
+    Action("mnulock")->trigger();
+    EXPECT_FALSE(Find<QWidget>("Grid1")->isEnabled());
+    EXPECT_FALSE(Find<QWidget>("Frame2")->isEnabled());
+
+    {  // Open pressed mid-read opens nothing.
+        test::FileDialogHand none({});
+        Press(ToolbarButton(2));
+        EXPECT_EQ(none.Opened(), 0);
+    }
+
+    // Save chosen mid-read; its dialog is answered once the read has ended.
+    const std::filesystem::path path = folder / "shown.DAT";
+    QTimer lateHand;
+    lateHand.setInterval(5);
+    QObject::connect(&lateHand, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || window->Driver().Engine().IsRunning()) return;
+        lateHand.stop();
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->selectAll();
+        QTest::keyClicks(name, QString::fromStdString(path.string()));
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    });
+    lateHand.start();
+    Press(ToolbarButton(3));
+    EXPECT_EQ(State().Grid1[2][kColRxFrequency], "610.00000") << "the read ended meanwhile";
+    ImageBytes saved{};
+    ASSERT_TRUE(ReadDatFile(path, saved).ok());
+    EXPECT_EQ(saved, shown);
+
+    ASSERT_TRUE(TransferDone());
+    for (const char* action : {"mnuNew", "mnuOpen", "mnureadFre", "mnuwriteFre"}) {
+        EXPECT_TRUE(Action(action)->isEnabled()) << action;
+    }
+    for (const char* control : {"Combo1", "Frame2", "Grid1"}) {
+        EXPECT_TRUE(Find<QWidget>(control)->isEnabled()) << control;
+    }
+    EXPECT_TRUE(Find<QPushButton>("Command1", &window->Dialog(WindowId::Form5))->isEnabled());
+    EXPECT_TRUE(hand.Seen().empty());
+}
+
+TEST_F(Transfers, TheStatusTextFollowsALanguageSwitchMidTransfer) {
+    Start();
+    StartRadio(RadioImage(), 5);
+    Action("mnureadFre")->trigger();
+    auto* status = Find<QLabel>("Label");
+    EXPECT_EQ(status->text(), QStringLiteral("正在通信,请稍后……"));
+    Action("mnuEnglish")->trigger();
+    EXPECT_EQ(status->text(), QStringLiteral("Is communication, please later……"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Driver().Engine().IsRunning(); }, 10000));
+    EXPECT_EQ(status->text(), QStringLiteral("Read frequency success!"));
+    Action("mnuChinese")->trigger();
+    EXPECT_EQ(status->text(), QStringLiteral("读频成功！"));
+    ASSERT_TRUE(TransferDone());
 }
 
 TEST_F(Transfers, AReadWhileLockedFillsTheDisabledGridAndFreesTheBandList) {

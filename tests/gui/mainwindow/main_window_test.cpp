@@ -1,5 +1,6 @@
 // The main window as a user meets it: start-up, captions in both languages, menus, toolbar,
 // band question, lock, settings frame.
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -19,6 +20,10 @@
 #include "gui/gui_test_support.h"
 #include "gui/shell/web_link.h"
 #include "i18n/msgbox.h"
+#include "rules/program/dat_file.h"
+#include "rules/program/decode_image.h"
+#include "rules/program/startup.h"
+#include "support/scripted_host.h"
 
 namespace qv {
 namespace {
@@ -134,6 +139,53 @@ TEST_F(GuiTest, ChangingTheBandAsksAndOkClearsTheChannels) {
     EXPECT_EQ(State().BandLowMHz(), 450);
 }
 
+// Presses and releases the left button on item `position` of a combo box's open list.
+void ChooseFromOpenList(QComboBox& combo, int position) {
+    combo.showPopup();
+    QAbstractItemView* list = combo.view();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->isVisible(); }, 2000));
+    const QPoint item = list->visualRect(list->model()->index(position, 0)).center();
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, item);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, item);
+}
+
+TEST_F(GuiTest, CancellingTheBandQuestionKeepsTheTablesBandShownEnforcedAndSaved) {
+    Start();
+    State().Grid1[1][kColRxFrequency] = "435.00000";
+    auto* combo = Find<QComboBox>("Combo1");
+    MessageBoxHand hand({kIdCancel, kIdCancel, kIdCancel});
+    combo->setFocus();
+    // The arrow keys with the list closed: each step asks, and Cancel goes back each time.
+    for (const std::size_t asked : {1u, 2u}) {
+        QTest::keyClick(combo, Qt::Key_Down);
+        ASSERT_EQ(hand.Seen().size(), asked);
+        EXPECT_EQ(combo->currentText(), QStringLiteral("400-470MHz")) << asked;
+        EXPECT_EQ(State().Combo1, 0) << asked;
+        EXPECT_EQ(State().BandLowMHz(), 400) << asked;
+        EXPECT_EQ(State().BandHighMHz(), 470) << asked;
+    }
+    // The open list, 370-390MHz pressed and released.
+    ChooseFromOpenList(*combo, 3);
+    ASSERT_EQ(hand.Seen().size(), 3u);
+    EXPECT_EQ(combo->currentText(), QStringLiteral("400-470MHz"));
+    EXPECT_EQ(State().BandIndex, 0);
+    EXPECT_EQ(State().Grid1[1][kColRxFrequency], "435.00000");
+
+    const std::filesystem::path path = folder / "after-cancel.DAT";
+    test::FileDialogHand files({QString::fromStdString(path.string())});
+    QWidget* save = Find<QToolBar>("Toolbar1")->widgetForAction(ToolbarAction(3));
+    QTest::mousePress(save, Qt::LeftButton);
+    QTest::mouseRelease(save, Qt::LeftButton);
+    ImageBytes image{};
+    ASSERT_TRUE(ReadDatFile(path, image).ok());
+    test::ScriptedHost quiet;
+    ProgramState saved = StartupState(quiet);
+    saved.Combo1 = saved.BandIndex = 5;
+    (void)DecodeImageBytes(image, saved, quiet);
+    EXPECT_EQ(saved.BandIndex, 0) << "the file holds the band of its channels";
+    EXPECT_EQ(saved.Grid1[1][kColRxFrequency], "435.00000");
+}
+
 TEST_F(GuiTest, LockDisablesTheFramesAndTheGridAndSurvivesARestart) {
     Start();
     Action("mnulock")->trigger();
@@ -170,6 +222,29 @@ TEST_F(GuiTest, ControlsAreNamedForScreenReaders) {
     EXPECT_EQ(Find<QComboBox>("Combo4")->accessibleName(), QStringLiteral("Time-out Warn"));
     Action("mnuChinese")->trigger();
     EXPECT_EQ(Find<QComboBox>("Combo4")->accessibleName(), QStringLiteral("发射超时预警"));
+}
+
+TEST_F(GuiTest, SettingsWindowsAndTheAboutBoxAreAnnouncedAsDialogsByTheirTitles) {
+    Start();
+    const auto expectDialogs = [&](Language language) {
+        for (const WindowId id : kCaptionWindows) {
+            if (id == WindowId::Form1) continue;
+            QWidget& dialog = window->Dialog(id);
+            const std::string_view name = WindowName(id);
+            const QString title =
+                ToQString(Caption(id, name, CaptionProperty::WindowTitle, 0, language));
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&dialog);
+            ASSERT_NE(accessible, nullptr) << name;
+            EXPECT_EQ(accessible->role(), QAccessible::Dialog) << name;
+            EXPECT_EQ(accessible->text(QAccessible::Name), title) << name;
+            EXPECT_FALSE(title.isEmpty()) << name;
+        }
+    };
+    expectDialogs(Language::Chinese);
+    Action("mnuEnglish")->trigger();
+    expectDialogs(Language::English);
+    Action("mnuChinese")->trigger();
+    expectDialogs(Language::Chinese);
 }
 
 // What a screen reader calls the toolbar's buttons (by key; the hidden service button too), the

@@ -21,19 +21,19 @@ class BandQuestion : public test::StartedProgram {
     }
 };
 
-TEST_F(BandQuestion, OkClearsTheTableAndCancelKeepsItWhileTheLimitsFollowTheShownBand) {
+TEST_F(BandQuestion, OkClearsTheTableAndCancelKeepsItWithTheTablesBand) {
     const struct {
         const char* what;
         int choose;
         int answer;  // 0: no question expected
         bool cleared;
-        int bandIndex;
+        int bandIndex;  // the list shows it too
         int low, high;
         Changes changes;
     } cases[] = {
         {"the band already shown", 0, 0, false, 0, 400, 470, StatePart::Band},
         {"OK", 1, kIdOk, true, 1, 450, 490, StatePart::Band | StatePart::Grid},
-        {"Cancel", 1, kIdCancel, false, 0, 450, 490, StatePart::Band},
+        {"Cancel", 1, kIdCancel, false, 0, 400, 470, StatePart::Band},
         {"a position the list does not have", 6, 0, false, 0, 400, 470, {}},
     };
     for (const auto& c : cases) {
@@ -44,6 +44,7 @@ TEST_F(BandQuestion, OkClearsTheTableAndCancelKeepsItWhileTheLimitsFollowTheShow
         EXPECT_EQ(state.Grid1[1][kColRxFrequency].empty(), c.cleared) << c.what;
         EXPECT_EQ(state.ChannelFlags[1][kColPower], c.cleared ? 0 : 1) << c.what;
         EXPECT_EQ(state.BandIndex, c.bandIndex) << c.what;
+        EXPECT_EQ(state.Combo1, c.bandIndex) << c.what;
         EXPECT_EQ(state.BandLowMHz(), c.low) << c.what;
         EXPECT_EQ(state.BandHighMHz(), c.high) << c.what;
         EXPECT_EQ(changes, c.changes) << c.what;
@@ -65,17 +66,32 @@ TEST_F(BandQuestion, AsksWithOkAndCancelCancelFirstSystemModal) {
     }
 }
 
-TEST_F(BandQuestion, OpeningTheListJudgesTheNextChangeAgainstTheBandShown) {
+TEST_F(BandQuestion, EveryChangeIsJudgedAgainstTheTablesBandAndOpeningTheListMovesNothing) {
     host.answers = {kIdCancel};
-    (void)SelectBandPosition(state, host, 1);  // declined: 450-490 shown, table of 400-470
-    EXPECT_EQ(OpenBandList(state), Changes(StatePart::Band));
-    EXPECT_EQ(state.BandIndex, 1);
+    (void)SelectBandPosition(state, host, 1);  // declined: back on 400-470, the table's band
+    EXPECT_EQ(OpenBandList(state), Changes());
+    EXPECT_EQ(state.BandIndex, 0);
+    EXPECT_EQ(state.Combo1, 0);
+
+    // The arrow keys through the closed list: each step asks, and each Cancel goes back.
+    for (const int step : {1, 1, 2}) {
+        host.shown.clear();
+        host.answers = {kIdCancel};
+        (void)SelectBandPosition(state, host, step);
+        EXPECT_EQ(host.shown.size(), 1u) << "step to " << step;
+        EXPECT_EQ(state.Combo1, 0) << "step to " << step;
+    }
     host.shown.clear();
-    (void)SelectBandPosition(state, host, 1);
-    EXPECT_TRUE(host.shown.empty()) << "the band shown asks nothing";
-    host.answers = {kIdCancel};
     (void)SelectBandPosition(state, host, 0);
-    EXPECT_EQ(host.shown.size(), 1u) << "returning to the table's band asks again";
+    EXPECT_TRUE(host.shown.empty()) << "the table's own band asks nothing";
+    EXPECT_FALSE(state.Grid1[1][kColRxFrequency].empty());
+}
+
+TEST_F(BandQuestion, OpeningAListThatShowsAnotherBandPutsItBackOnTheTablesBand) {
+    state.Combo1 = 3;  // never left so by the program; BandIndex must not follow it
+    EXPECT_EQ(OpenBandList(state), Changes(StatePart::Band));
+    EXPECT_EQ(state.Combo1, 0);
+    EXPECT_EQ(state.BandIndex, 0);
     EXPECT_FALSE(state.Grid1[1][kColRxFrequency].empty());
 }
 

@@ -102,6 +102,40 @@ TEST_F(DatFile, RefusedFilesChangeNothing) {
     EXPECT_EQ(OpenSetupFile(dir / "missing.DAT", state, host).message(), MessageId::FileUnreadable);
 }
 
+TEST_F(DatFile, RefusalsSayWhyInTheReadersLanguage) {
+    Write(dir / "short.DAT", SampleFile().substr(0, 100));
+    fs::create_directories(dir / "folder.DAT");
+    const std::string missing = (dir / "missing").string();
+    const std::string folder = (dir / "folder.DAT").string();
+    const struct {
+        const char* what;
+        Status status;
+        std::string chinese;
+        std::string english;
+    } cases[] = {
+        {"a short file", OpenSetupFile(dir / "short.DAT", state, host),
+         "文件太短，不是 QV-7100 的设置文件（*.DAT 文件应有 1525 字节），未载入任何内容。（100 "
+         "字节）",
+         "The file is too short to be a QV-7100 set-up (a *.DAT file has 1525 bytes); nothing was "
+         "loaded. (100 bytes)"},
+        {"a missing file", OpenSetupFile(dir / "missing.DAT", state, host),
+         "无法读取该文件，未载入任何内容。（没有那个文件或文件夹）",
+         "The file could not be read; nothing was loaded. (No such file or directory)"},
+        {"a missing folder", SaveSetupFile(dir / "missing" / "x.DAT", state),
+         "要保存到的文件夹不存在，未作任何更改。（" + missing + "：没有那个文件或文件夹）",
+         "The folder to save into does not exist; nothing was changed. (" + missing +
+             ": No such file or directory)"},
+        {"a folder", SaveSetupFile(dir / "folder.DAT", state),
+         "该名称是一个文件夹，不是文件，未作任何更改。（" + folder + "：是一个文件夹）",
+         "The name is a directory, not a file; nothing was changed. (" + folder +
+             ": is a directory)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.status.Describe(Language::Chinese), c.chinese) << c.what;
+        EXPECT_EQ(c.status.Describe(Language::English), c.english) << c.what;
+    }
+}
+
 TEST_F(DatFile, ExtraBytesAfterTheImageAreIgnored) {
     const fs::path path = dir / "long.DAT";
     Write(path, SampleFile() + "trailing bytes");
