@@ -79,6 +79,11 @@ constexpr MessageRow kMessages[] = {
     Single(MessageId::PriorityNeedsChannelTitle, "提示"),
     Single(MessageId::PriorityChannelEmpty, "不可选择空信道，请重新选择！"),
     Single(MessageId::DtmfCodeTooLong, "存储器只能存储16位！"),
+    {MessageId::TestFrequencyOutOfField,
+     "测试频率以三位整数、小数点和五位小数保存：请输入 100 至 999.99999 MHz "
+     "之间的频率。该格保留原值。",
+     "A test frequency is held as three digits, a point and five decimals: type a frequency from "
+     "100 to 999.99999 MHz. The cell keeps what it held."},
     {MessageId::ImageTooShort, "存储器映像不完整（少于 1520 字节），未作任何更改。",
      "The memory image is incomplete (fewer than 1520 bytes); nothing was changed."},
     {MessageId::FileTooShort,

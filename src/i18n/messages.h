@@ -52,6 +52,8 @@ enum class MessageId {
     PriorityNeedsChannelTitle,
     PriorityChannelEmpty,
     DtmfCodeTooLong,
+    // Test-frequency dialog.
+    TestFrequencyOutOfField,  // a typed test frequency the image cannot hold
     // Damaged input, refused before anything changes.
     ImageTooShort,   // an image with fewer than 1520 bytes
     FileTooShort,    // a *.DAT file shorter than 1525 bytes

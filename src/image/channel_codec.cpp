@@ -1,8 +1,10 @@
 #include "image/channel_codec.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "i18n/list_items.h"
 #include "image/hex.h"
@@ -61,6 +63,39 @@ void SetFlagCell(Setup& setup, Language cells, int row, int column, ListId list,
     setup.ChannelFlags[row][column] = position;
 }
 
+// The digits of a frequency field, hundreds of megahertz first.
+constexpr std::size_t kWholeDigits = 3;
+constexpr std::size_t kFractionDigits = 5;
+using FrequencyDigits = std::array<std::uint8_t, kWholeDigits + kFractionDigits>;
+
+// The digits of a frequency text placed by its point; nothing for a text the field cannot hold. A
+// text of the full form "ddd.ddddd" may hold hexadecimal digits: a read copies every nibble as it
+// stands, and a write gives it back so.
+std::optional<FrequencyDigits> DigitsOfFrequency(std::string_view text) {
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    if (whole.size() > kWholeDigits || fraction.size() > kFractionDigits ||
+        whole.size() + fraction.size() == 0) {
+        return std::nullopt;
+    }
+    const bool fullForm = whole.size() == kWholeDigits && fraction.size() == kFractionDigits;
+    const int digitLimit = fullForm ? 16 : 10;
+    // The whole megahertz end at the point, the decimals start there.
+    FrequencyDigits digits{};
+    std::size_t at = kWholeDigits - whole.size();
+    for (const std::string_view part : {whole, fraction}) {
+        for (const char c : part) {
+            const int value = HexDigitValue(c);
+            if (value < 0 || value >= digitLimit) return std::nullopt;
+            digits[at++] = static_cast<std::uint8_t>(value);
+        }
+        at = kWholeDigits;
+    }
+    return digits;
+}
+
 }  // namespace
 
 bool IsBlankFrequency(std::span<const std::uint8_t, 4> bytes) {
@@ -77,22 +112,17 @@ std::string FrequencyText(std::span<const std::uint8_t, 4> bytes) {
 }
 
 void PutFrequency(std::string_view text, std::span<std::uint8_t, 4> bytes) {
-    if (text.empty()) {
-        std::fill(bytes.begin(), bytes.end(), std::uint8_t{0xFF});
-        return;
-    }
-    // Digit positions of "ddd.ddddd" (1-based 1-3 and 5-9); a cell of another form still gives
-    // four bytes, a missing digit counting as 0.
-    auto digit = [&](std::size_t position) {
-        return position <= text.size() ? std::max(0, HexDigitValue(text[position - 1])) : 0;
+    std::fill(bytes.begin(), bytes.end(), std::uint8_t{0xFF});
+    const std::optional<FrequencyDigits> digits = DigitsOfFrequency(text);
+    // A text the field cannot hold goes as no frequency rather than as other digits.
+    if (!digits) return;
+    auto pair = [&](std::size_t high) {
+        return static_cast<std::uint8_t>((*digits)[high] << 4 | (*digits)[high + 1]);
     };
-    auto pair = [&](std::size_t high, std::size_t low) {
-        return static_cast<std::uint8_t>(digit(high) << 4 | digit(low));
-    };
-    bytes[0] = pair(8, 9);
-    bytes[1] = pair(6, 7);
-    bytes[2] = pair(3, 5);
-    bytes[3] = pair(1, 2);
+    bytes[0] = pair(6);
+    bytes[1] = pair(4);
+    bytes[2] = pair(2);
+    bytes[3] = pair(0);
 }
 
 std::string ToneText(std::uint16_t word) {

@@ -16,7 +16,10 @@ inline constexpr std::size_t kChannelRecordBytes = 16;
 // Four packed-BCD bytes, little-endian, in tens of hertz, as "ddd.ddddd" (digits copied as they
 // stand). The caller handles FF FF FF FF, which means no frequency.
 std::string FrequencyText(std::span<const std::uint8_t, 4> bytes);
-// The reverse: an empty text gives FF FF FF FF.
+// The reverse, the digits placed by the point: up to three before it and up to five after it, so
+// "50.1" goes as 050.10000 (and the full form "ddd.ddddd" as FrequencyText gives it, hexadecimal
+// digits included). An empty text gives FF FF FF FF (no frequency), and so does a text the field
+// cannot hold ("1000.00000", "abc"): no frequency rather than digits the text does not show.
 void PutFrequency(std::string_view text, std::span<std::uint8_t, 4> bytes);
 bool IsBlankFrequency(std::span<const std::uint8_t, 4> bytes);
 

@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "image/memory_image.h"
 #include "image/image_test_support.h"
+#include "image/memory_image.h"
 
 namespace qv {
 namespace {
@@ -123,12 +123,12 @@ TEST_F(ChannelRecord, EncodesTheSameBytesInEitherLanguage) {
 }
 
 TEST_F(ChannelRecord, MalformedCellsStillGiveSixteenBytes) {
-    // A missing or non-hexadecimal digit counts as 0, a tone beyond the word is held at 0xFFFE, a
-    // DCS digit past 7 is cut to the code's nine bits, and a list cell that is not the first item
-    // counts as the second.
+    // A frequency's digits are placed by its point and one the field cannot hold is no frequency,
+    // a tone beyond the word is held at 0xFFFE, a DCS digit past 7 is cut to the code's nine bits,
+    // and a list cell that is not the first item counts as the second.
     EXPECT_EQ(EncodeRow(state, {"4", "9999999", "abc.defghij", "D9N", "?", "?", "?", "?"}),
-              "00000040"
-              "00EFCDAB"
+              "00004000"
+              "FFFFFFFF"
               "FEFF"
               "4028"
               "F8F0FCFF");

@@ -392,6 +392,36 @@ TEST_F(DecodeImageTest, TestChannelsAndEmbeddedInformation) {
     EXPECT_EQ(state.Form7.Text2, "ABC");
 }
 
+// A held test frequency of another form than the grid gives (one typed before the grid checked
+// what it takes, say) goes with the digits it shows or as no frequency, never with other digits.
+TEST_F(DecodeImageTest, HeldTestFrequenciesOfAnyFormKeepTheirDigits) {
+    const struct {
+        const char* held;
+        const char* bytes;    // the receive field of test channel 1
+        const char* decoded;  // what reading the field back gives
+    } cases[] = {
+        {"435.12500", "00255143", "435.12500"},
+        {"435.1", "00005143", "435.10000"},
+        {"50.00000", "00000005", "050.00000"},  // not 500.00000
+        {"0.00000", "00000000", "000.00000"},
+        {"4A5.1250B", "0B25514A", "4A5.1250B"},  // digits a read gave, as they stood
+        {"1000.00000", "FFFFFFFF", ""},          // not 100.00000
+        {"435.123456", "FFFFFFFF", ""},
+        {"abc", "FFFFFFFF", ""},
+        {"4A5.1", "FFFFFFFF", ""},  // a hexadecimal digit only where a read puts one
+        {"43 5.1", "FFFFFFFF", ""},
+        {".", "FFFFFFFF", ""},
+        {"", "FFFFFFFF", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.held);
+        state.TestFrequencyTable[0][0] = c.held;
+        EXPECT_EQ(EncodedAt(0x270, 4), c.bytes);
+        Decode(EncodeImage(state));
+        EXPECT_EQ(state.TestFrequencyTable[0][0], c.decoded);
+    }
+}
+
 TEST_F(DecodeImageTest, PowerLevelsAreTakenAsTheyAre) {
     ImageBytes image = StartupImageWith(0x173, "FF");
     Poke(image, 0x178, "00");

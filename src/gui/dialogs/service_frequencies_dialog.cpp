@@ -3,8 +3,6 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include <utility>
-
 #include "rules/dialogs/service_frequencies_rules.h"
 
 namespace qv {
@@ -12,7 +10,8 @@ namespace qv {
 ServiceFrequenciesDialog::ServiceFrequenciesDialog(Program& program)
     : DialogWindow(program, WindowId::Form4),
       model_(ServiceFrequencyCells(program.State(), [this](int row, int column, std::string text) {
-          program_.Changed(EditTestFrequency(program_.State(), row, column, std::move(text)));
+          program_.Changed(
+              EditTestFrequency(program_.State(), program_.MessageBox(), row, column, text));
       })) {
     grid_ = new ServiceFrequenciesGrid(model_);
     grid_->setCurrentIndex(model_.index(0, kTestRxColumn));

@@ -2,6 +2,10 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
+#include "gui/shell/legible_colour.h"
+
 namespace qv {
 namespace {
 
@@ -13,17 +17,39 @@ QPalette::ColorGroup GroupOf(const QStyleOptionViewItem& option) {
     return (option.state & QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
 }
 
+// More backgrounds and palettes than a grid shows: an unexpected flood empties the store.
+constexpr std::size_t kMostLegibleTexts = 64;
+
+Rgb ToRgb(const QColor& colour) {
+    return {colour.red(), colour.green(), colour.blue()};
+}
+
+// A little above what legible text needs, so that a style's shaded header background, darker here
+// and lighter there than its palette colour, still leaves enough.
+constexpr double kLockedTextContrast = kLegibleContrast + 0.5;
+
 }  // namespace
+
+QColor LockedTextColour(const QColor& background, const QColor& disabled, const QColor& enabled) {
+    const Rgb text = LegibleDisabledText(ToRgb(disabled), ToRgb(enabled), ToRgb(background),
+                                         kLockedTextContrast);
+    return QColor(text.red, text.green, text.blue);
+}
 
 void ChannelGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                 const QModelIndex& index) const {
     const QPalette::ColorGroup group = GroupOf(option);
     const bool selected = (option.state & QStyle::State_Selected) != 0;
+    // The colour under the text: the selection's, the group's, or the view's own.
+    QColor under = option.palette.color(group, QPalette::Base);
     if (selected) {
         painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+        under = option.palette.color(group, QPalette::Highlight);
     } else if (const QVariant background = index.data(Qt::BackgroundRole);
                background.canConvert<QBrush>()) {
-        painter->fillRect(option.rect, background.value<QBrush>());
+        const QBrush brush = background.value<QBrush>();
+        painter->fillRect(option.rect, brush);
+        under = brush.color();
     }
 
     const QString text = index.data(Qt::DisplayRole).toString();
@@ -37,8 +63,11 @@ void ChannelGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
         painter->save();
         if (!fits) painter->setClipRect(option.rect);
         painter->setFont(option.font);
-        painter->setPen(
-            option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        const QPalette::ColorRole ink = selected ? QPalette::HighlightedText : QPalette::Text;
+        painter->setPen(group == QPalette::Disabled
+                            ? DisabledTextOn(under, option.palette.color(QPalette::Disabled, ink),
+                                             option.palette.color(QPalette::Active, ink))
+                            : option.palette.color(group, ink));
         painter->drawStaticText(at, glyphs);
         painter->restore();
     }
@@ -53,6 +82,20 @@ void ChannelGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
         if (style != nullptr)
             style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
     }
+}
+
+QColor ChannelGridDelegate::DisabledTextOn(const QColor& background, const QColor& disabled,
+                                           const QColor& enabled) const {
+    const LegibleText key{background.rgb(), disabled.rgb(), enabled.rgb(), {}};
+    const auto found = std::find_if(legibleTexts_.begin(), legibleTexts_.end(), [&](const auto& t) {
+        return t.background == key.background && t.disabled == key.disabled &&
+               t.enabled == key.enabled;
+    });
+    if (found != legibleTexts_.end()) return found->text;
+    if (legibleTexts_.size() > kMostLegibleTexts) legibleTexts_.clear();
+    legibleTexts_.push_back(key);
+    legibleTexts_.back().text = LockedTextColour(background, disabled, enabled);
+    return legibleTexts_.back().text;
 }
 
 const QStaticText& ChannelGridDelegate::LaidOut(const QString& text, const QFont& font) const {

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 
+#include "gui/mainwindow/channel_grid_delegate.h"
 #include "gui/shell/twips.h"
 
 namespace qv {
@@ -42,6 +43,7 @@ ChannelGridView::ChannelGridView(ChannelGridModel& model, QWidget* parent) : QTa
     connect(verticalHeader(), &QHeaderView::sectionResized, this,
             &ChannelGridView::updateEditorGeometries);
     ApplyGeometry();
+    KeepHeaderLegible();
     // The keyboard starts on the first channel's receive frequency.
     setCurrentIndex(model.index(ChannelGridModel::RowOfChannel(1), kColRxFrequency));
 }
@@ -65,6 +67,18 @@ void ChannelGridView::changeEvent(QEvent* event) {
     QTableView::changeEvent(event);
     // Another font: the captions may need wider columns.
     if (event->type() == QEvent::FontChange) ApplyGeometry();
+    if (event->type() == QEvent::PaletteChange) KeepHeaderLegible();
+}
+
+void ChannelGridView::KeepHeaderLegible() {
+    // The cells see to their own texts (the delegate); the header row is the style's to paint.
+    const QPalette& own = palette();
+    QPalette header = horizontalHeader()->palette();
+    header.setColor(QPalette::Disabled, QPalette::ButtonText,
+                    LockedTextColour(own.color(QPalette::Disabled, QPalette::Button),
+                                     own.color(QPalette::Disabled, QPalette::ButtonText),
+                                     own.color(QPalette::Active, QPalette::ButtonText)));
+    horizontalHeader()->setPalette(header);
 }
 
 void ChannelGridView::mousePressEvent(QMouseEvent* event) {

@@ -5,7 +5,7 @@
 // once, and tells when that button is up again; Enter asks for the editor of the current cell; a
 // right press only takes the focus; the arrow keys move between cells and never open an editor. The
 // label column is never the keyboard's current cell. An open editor lies over its cell when the
-// grid scrolls or a column or row changes size.
+// grid scrolls or a column or row changes size. Locked, it keeps every text legible.
 #pragma once
 
 #include <QTableView>
@@ -46,6 +46,8 @@ class ChannelGridView : public QTableView {
 
   private:
     void ApplyGeometry();
+    // A locked grid's header captions stay legible on the header's colour, as its cells do.
+    void KeepHeaderLegible();
 
     // Between a left press that asked for an editor and its release: the press chose one cell,
     // and moving the mouse drags out no range and moves to no other cell.

@@ -4,6 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "i18n/messages.h"
+#include "i18n/msgbox.h"
+#include "image/decimal_text.h"
 #include "image/frequency_raster.h"
 #include "image/held_controls.h"
 #include "image/text.h"
@@ -44,20 +47,36 @@ std::string TxTestFrequency(std::string_view typed) {
     return FiveDecimals(v - StepRemainder(step, v));
 }
 
+bool IsTestFrequency(std::string_view typed) {
+    const std::string_view number = TrimBlanks(typed);
+    if (!IsPlainDecimal(number)) return false;
+    const double mhz = Val(number);
+    return mhz >= kLowestTestMHz && mhz <= kHighestTestMHz;
+}
+
 bool TestFrequencyCellEditable(const Setup& setup, int row, int column) {
     if (row < 1 || row > kTestChannels) return false;
     if (column == kTestRxColumn) return true;
     return column == kTestTxColumn && !setup.Form4.mfgrid1[row][kTestRxColumn].empty();
 }
 
-Changes EditTestFrequency(Setup& setup, int row, int column, std::string_view text) {
-    if (!TestFrequencyCellEditable(setup, row, column)) return {};
-    auto& cells = setup.Form4.mfgrid1[row];
+Changes EditTestFrequency(ProgramState& state, Host& host, int row, int column,
+                          std::string_view text) {
+    if (!TestFrequencyCellEditable(state, row, column)) return {};
+    const std::string_view typed = TrimBlanks(text);
+    if (!typed.empty() && !IsTestFrequency(typed)) {
+        // Rastered, such a number would be saved with other digits than the cell shows.
+        const Language language = MessageLanguage(state.LanguageIsEnglish);
+        (void)host.LocalMsgBox(
+            std::string(MessageText(MessageId::TestFrequencyOutOfField, language)), kStyleOk, "");
+        return {};
+    }
+    auto& cells = state.Form4.mfgrid1[row];
     if (column == kTestRxColumn) {
-        cells[kTestRxColumn] = text.empty() ? std::string() : RxTestFrequency(text);
+        cells[kTestRxColumn] = typed.empty() ? std::string() : RxTestFrequency(typed);
         cells[kTestTxColumn] = cells[kTestRxColumn];
     } else {
-        cells[kTestTxColumn] = text.empty() ? cells[kTestRxColumn] : TxTestFrequency(text);
+        cells[kTestTxColumn] = typed.empty() ? cells[kTestRxColumn] : TxTestFrequency(typed);
     }
     return StatePart::Form4;
 }

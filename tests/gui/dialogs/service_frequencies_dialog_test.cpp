@@ -5,6 +5,8 @@
 #include <QTableView>
 
 #include "gui/dialogs/dialog_test_support.h"
+#include "i18n/messages.h"
+#include "i18n/msgbox.h"
 #include "support/decimal_comma_locale.h"
 
 namespace qv {
@@ -37,8 +39,9 @@ class ServiceFrequenciesDialogTest : public test::DialogTest {
         return QTest::qWaitFor([this] { return Editor() == nullptr; });
     }
     void ClickCell(int row, int column) {
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                          grid->visualRect(Cell(row, column)).center());
+        const QPoint at = grid->visualRect(Cell(row, column)).center();
+        QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, at);
     }
     // Clicks a cell, types `text` over what it held and presses Enter, as a user would.
     void TypeInto(int row, int column, const QString& text) {
@@ -193,6 +196,38 @@ TEST_F(ServiceFrequenciesDialogTest, CancelKeepsTheEditsShownAndOkStoresThem) {
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(State().TestFrequencyTable[0][6], "435.01000");
     EXPECT_EQ(State().TestFrequencyTable[1][6], "435.00500");
+}
+
+TEST_F(ServiceFrequenciesDialogTest, FrequenciesTheImageCannotHoldAreRefusedWithAMessage) {
+    Start(Parameters{0, 0, 1});
+    OpenDialog();
+    TypeInto(2, kRx, "435.0123");
+    const struct {
+        int column;
+        const char* typed;
+        Language language;
+    } cases[] = {
+        {kRx, "50", Language::English},
+        {kRx, "1000", Language::English},
+        {kTx, "abc", Language::English},
+        {kTx, "99.99999", Language::Chinese},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        if (c.language == Language::Chinese) Action("mnuChinese")->trigger();
+        test::MessageBoxHand hand({kIdOk});
+        TypeInto(2, c.column, QString::fromLatin1(c.typed));
+        ASSERT_EQ(hand.Seen().size(), 1u) << "one message, answered with OK";
+        EXPECT_EQ(hand.Seen()[0].text.toStdString(),
+                  MessageText(MessageId::TestFrequencyOutOfField, c.language));
+        EXPECT_EQ(Text(2, kRx), QStringLiteral("435.01000")) << "the cells keep their texts";
+        EXPECT_EQ(Text(2, kTx), QStringLiteral("435.01000"));
+    }
+    TypeInto(2, kTx, " 999.99999 ");
+    EXPECT_EQ(Text(2, kTx), QStringLiteral("999.99500"));
+    Click(dialog, "Command1");
+    EXPECT_EQ(State().TestFrequencyTable[0][1], "435.01000");
+    EXPECT_EQ(State().TestFrequencyTable[1][1], "999.99500");
 }
 
 TEST_F(ServiceFrequenciesDialogTest, NumbersIgnoreALocaleWithADecimalComma) {

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "i18n/messages.h"
 #include "image/image_test_support.h"
 #include "support/decimal_comma_locale.h"
 
@@ -58,7 +59,7 @@ class TestFrequencyGrid : public test::StartedProgram {
   protected:
     std::array<std::string, 3>& Row(int row) { return state.Form4.mfgrid1[row]; }
     Changes Type(int row, int column, std::string_view text) {
-        return EditTestFrequency(state, row, column, text);
+        return EditTestFrequency(state, host, row, column, text);
     }
 };
 
@@ -136,6 +137,91 @@ TEST_F(TestFrequencyGrid, OkStoresTheGridAndTheImageCarriesIt) {
     EXPECT_EQ(state.TestFrequencyTable[1][0], "435.00500");
     EXPECT_EQ(state.TestFrequencyTable[0][1], "");
     EXPECT_EQ(EncodedAt(0x270, 8), "0010504300055043");
+}
+
+// What a typed text does to a row that holds 435.01000 / 436.00000: nullptr where it is refused.
+struct TypedCase {
+    std::string typed;
+    const char* rxTyped;  // column 1 after typing into column 1 (column 2 follows it)
+    const char* txTyped;  // column 2 after typing into column 2
+};
+
+const TypedCase kTypedCases[] = {
+    {"50", nullptr, nullptr},  // would be saved as 500.00000
+    {"99.99999", nullptr, nullptr},
+    {"100", "100.00000", "100.00000"},
+    {"999.99999", "999.99500", "999.99500"},
+    {"1000", nullptr, nullptr},  // would be saved as 100.00000
+    {"abc", nullptr, nullptr},   // would be 0.00000
+    {"", "", "435.01000"},       // emptied: receive empties the row, transmit copies receive
+    {"   ", "", "435.01000"},    // blanks only look empty, and count so
+    {" 435.1 ", "435.10000", "435.10000"},
+    {"435,1", nullptr, nullptr},  // a comma is no decimal point here
+    {"435.0123 MHz", nullptr, nullptr},
+    {"-435", nullptr, nullptr},
+    {"4.35e2", nullptr, nullptr},
+    {std::string(400, '9'), nullptr, nullptr},
+};
+
+class TypedTestFrequency : public TestFrequencyGrid {
+  protected:
+    static constexpr int kRow = 5;
+
+    // Every case into either column of a fresh row, in `language`.
+    void ExpectTypedCases(int languageIsEnglish) {
+        for (const TypedCase& c : kTypedCases) {
+            SCOPED_TRACE("typed \"" + c.typed.substr(0, 20) + "\"");
+            ExpectTyped(kTestRxColumn, c.typed, c.rxTyped, languageIsEnglish);
+            ExpectTyped(kTestTxColumn, c.typed, c.txTyped, languageIsEnglish);
+        }
+    }
+
+  private:
+    void ExpectTyped(int column, const std::string& typed, const char* expected,
+                     int languageIsEnglish) {
+        SCOPED_TRACE(column == kTestRxColumn ? "receive column" : "transmit column");
+        state = StartupState(host);
+        state.LanguageIsEnglish = languageIsEnglish;
+        Type(kRow, kTestRxColumn, "435.0123");
+        Type(kRow, kTestTxColumn, "436");
+        host.shown.clear();
+        const std::array<std::string, 3> before = Row(kRow);
+
+        const Changes changes = Type(kRow, column, typed);
+        if (expected == nullptr) {
+            EXPECT_TRUE(changes.Empty());
+            EXPECT_EQ(Row(kRow), before) << "the cell keeps its text";
+            ASSERT_EQ(host.shown.size(), 1u) << "a refusal says why";
+            const Language language = MessageLanguage(languageIsEnglish);
+            EXPECT_EQ(host.shown[0].text,
+                      MessageText(MessageId::TestFrequencyOutOfField, language));
+            return;
+        }
+        EXPECT_EQ(changes, Changes(StatePart::Form4));
+        EXPECT_TRUE(host.shown.empty());
+        EXPECT_EQ(Row(kRow)[column], expected);
+        const int other = column == kTestRxColumn ? kTestTxColumn : kTestRxColumn;
+        // The transmit frequency follows a typed receive frequency; the receive one stays.
+        EXPECT_EQ(Row(kRow)[other], column == kTestRxColumn ? expected : "435.01000");
+
+        // What the cells show is what the image carries.
+        StoreTestFrequencies(state);
+        const qv::Setup decoded = DecodeSetup(EncodeImage(state), state, Language::Chinese).setup;
+        EXPECT_EQ(decoded.TestFrequencyTable[0][kRow - 1], Row(kRow)[kTestRxColumn]);
+        EXPECT_EQ(decoded.TestFrequencyTable[1][kRow - 1], Row(kRow)[kTestTxColumn]);
+    }
+};
+
+TEST_F(TypedTestFrequency, OnlyFrequenciesTheImageHoldsAreTakenAndRefusalsSaySo) {
+    ExpectTypedCases(0);
+    ExpectTypedCases(1);
+}
+
+TEST_F(TypedTestFrequency, IgnoreALocaleWithADecimalComma) {
+    const test::DecimalCommaLocale locale;
+    ASSERT_TRUE(locale.Active()) << test::kDecimalCommaLocale
+                                 << " is missing; scripts/install-deps.sh generates it";
+    ExpectTypedCases(1);
 }
 
 // The first and the last test channel, as far as the image: a receive frequency typed into the
