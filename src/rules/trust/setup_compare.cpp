@@ -78,36 +78,40 @@ BothLanguages NamedValuesOf(const ImageBytes& image) {
             NamedValues(DecodeSetup(image, Setup{}, Language::English).setup, Language::English)};
 }
 
-// The differing values, a channel in use on one side only as one difference for the channel:
-// its cells, here or in a later region (the scan list), are not told again.
+// The values a region changes (`patched`, the expected image with the region's bytes from the
+// radio) told with the values of the whole comparison (`actual`), a channel in use on one side
+// only as one difference for the channel: its cells, here or in a later region (the scan list),
+// are not told again.
 struct RegionDifferences {
     std::vector<SetupDifference> found;
-    bool anyValueDiffers = false;  // also one already told for its whole channel
+    // A value the region changes differs in the whole comparison too (also one already told for
+    // its whole channel).
+    bool covered = false;
 };
 
-RegionDifferences Differences(const BothLanguages& expected, const BothLanguages& actual,
-                              std::set<int>& wholeChannels) {
+RegionDifferences Differences(const BothLanguages& expected, const BothLanguages& patched,
+                              const BothLanguages& actual, std::set<int>& wholeChannels) {
     RegionDifferences result;
-    std::vector<SetupDifference>& found = result.found;
-    const std::size_t count = std::min(expected.english.size(), actual.english.size());
-    for (std::size_t i = 0; i < count; ++i) {
+    const auto differ = [&expected](const BothLanguages& other, std::size_t i) {
+        return expected.english[i].value != other.english[i].value ||
+               expected.chinese[i].value != other.chinese[i].value;
+    };
+    const std::string empty = TrustText(TrustTextId::Empty, Language::English);
+    for (std::size_t i = 0; i < expected.english.size(); ++i) {
+        if (!differ(patched, i) || !differ(actual, i)) continue;
+        result.covered = true;
         const NamedValue& wrote = expected.english[i];
         const NamedValue& holds = actual.english[i];
-        const bool differs =
-            wrote.value != holds.value || expected.chinese[i].value != actual.chinese[i].value;
-        if (!differs) continue;
-        result.anyValueDiffers = true;
         if (wrote.wholeChannel) {
             // Only when one side is empty does the channel as a whole say it best.
-            const std::string empty = TrustText(TrustTextId::Empty, Language::English);
             if (wrote.value != empty && holds.value != empty) continue;
             wholeChannels.insert(wrote.channel);
         } else if (wholeChannels.contains(wrote.channel)) {
             continue;
         }
-        found.push_back({{expected.chinese[i].name, wrote.name},
-                         {expected.chinese[i].value, wrote.value},
-                         {actual.chinese[i].value, holds.value}});
+        result.found.push_back({{expected.chinese[i].name, wrote.name},
+                                {expected.chinese[i].value, wrote.value},
+                                {actual.chinese[i].value, holds.value}});
     }
     return result;
 }
@@ -145,6 +149,20 @@ SetupDifference RawDifference(const ImageBytes& expected, const ImageBytes& actu
             {holds, holds}};
 }
 
+// Whether the region's bytes change what a window shows of `actual`: bytes that only count beside
+// other fields (the scan flags of channels in use on one side only) are told with those fields.
+bool ShowsOnTheOtherSide(const ImageBytes& expected, const ImageBytes& actual,
+                         const Region& region) {
+    ImageBytes patched = actual;
+    for (const ImageRange& span : region.spans) {
+        const auto from = static_cast<std::ptrdiff_t>(span.first);
+        std::copy_n(expected.begin() + from, span.count, patched.begin() + from);
+    }
+    const BothLanguages shown = NamedValuesOf(actual);
+    std::set<int> none;
+    return Differences(shown, NamedValuesOf(patched), NamedValuesOf(patched), none).covered;
+}
+
 }  // namespace
 
 std::vector<SetupDifference> CompareImages(const ImageBytes& expected, const ImageBytes& actual,
@@ -152,6 +170,7 @@ std::vector<SetupDifference> CompareImages(const ImageBytes& expected, const Ima
     const ImageBytes compared = KeepWrittenBytes(actual, expected, calibrationUnlocked);
     if (compared == expected) return {};
     const BothLanguages wrote = NamedValuesOf(expected);
+    const BothLanguages holds = NamedValuesOf(compared);
     std::vector<SetupDifference> differences;
     std::set<std::string> named;
     std::set<int> wholeChannels;
@@ -167,8 +186,9 @@ std::vector<SetupDifference> CompareImages(const ImageBytes& expected, const Ima
             std::copy_n(compared.begin() + from, span.count, patched.begin() + from);
         }
         if (!differs) continue;
-        const RegionDifferences told = Differences(wrote, NamedValuesOf(patched), wholeChannels);
-        if (!told.anyValueDiffers) {
+        const RegionDifferences told =
+            Differences(wrote, NamedValuesOf(patched), holds, wholeChannels);
+        if (!told.covered && !ShowsOnTheOtherSide(expected, compared, region)) {
             for (const ImageRange& span : region.spans) {
                 if (!SameBytes(expected, compared, span)) {
                     differences.push_back(RawDifference(expected, compared, span));

@@ -84,6 +84,13 @@ TEST(CompareImages, NamesEachDifferenceAsTheWindowsShowIt) {
          }),
          false,
          {{"channel G3- 16", "455.12500 67.0 455.12500 D023N Hight Off Wide Have", "(empty)"}}},
+        {"a channel only the radio has, in the scan list",
+         SampleChanged([](qv::Setup& s) {
+             s.Grid1[5] = {s.Grid1[5][0], "455.12500", "67.0", "455.12500", "D023N",
+                           "Hight",       "Off",       "Wide", "Have"};
+         }),
+         false,
+         {{"channel G1-05", "(empty)", "455.12500 67.0 455.12500 D023N Hight Off Wide Have"}}},
         {"embedded information",
          SampleChanged([](qv::Setup& s) { s.EmbeddedInfo[0] = "SHOP 13"; }),
          false,
