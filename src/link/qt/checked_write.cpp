@@ -31,6 +31,7 @@ void CheckedWrite::Start(const CheckedWriteOptions& options) {
 
 void CheckedWrite::RunStep(CheckedWriteStep step) {
     result_.step = step;
+    if (stepStarted_) stepStarted_(step);
     switch (step) {
         case CheckedWriteStep::BackupRead:
         case CheckedWriteStep::VerifyRead:
@@ -60,14 +61,17 @@ void CheckedWrite::TransferFinished(TransferOutcome outcome) {
 
 void CheckedWrite::StepEnded(TransferOutcome outcome) {
     const LinkVariables& vars = driver_.Engine().Variables();
-    result_.radioBand = vars.IdentifiedBand;
+    // A port that did not open left the variables of the transfer before.
+    result_.radioIdentified = outcome != TransferOutcome::PortNotOpen && vars.HandshakePending == 0;
+    if (result_.radioIdentified) result_.radioBand = vars.IdentifiedBand;
     result_.failure = vars.Failure;
     switch (result_.step) {
         case CheckedWriteStep::BackupRead:
             if (outcome != TransferOutcome::ReadComplete) return End(outcome);
             result_.before = FirstImageBytes(driver_.Engine().CapturedImage());
             if (backups_ != nullptr) {
-                backups_->Keep(*result_.before, result_.radioBand, BackupKind::BeforeWrite);
+                result_.beforeBackup =
+                    backups_->Keep(*result_.before, result_.radioBand, BackupKind::BeforeWrite);
             }
             return RunStep(CheckedWriteStep::Write);
         case CheckedWriteStep::Write:

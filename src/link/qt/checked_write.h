@@ -6,6 +6,7 @@
 
 #include <QObject>
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -31,10 +32,12 @@ struct CheckedWriteResult {
     // How the last step ended: WriteComplete or ReadComplete when every step completed.
     TransferOutcome outcome = TransferOutcome::CommunicationError;
     CheckedWriteStep step = CheckedWriteStep::Write;  // the last step that ran
-    int radioBand = 0;                                // as the radio identified itself
-    TransferFailure failure;                          // why the last step failed
-    std::optional<ImageBytes> before;                 // the radio's memory before the write
-    std::optional<ImageBytes> written;                // what the write sent, once it completed
+    bool radioIdentified = false;      // the radio identified itself in the last step
+    int radioBand = 0;                 // as the radio identified itself
+    TransferFailure failure;           // why the last step failed
+    std::optional<ImageBytes> before;  // the radio's memory before the write
+    std::optional<std::filesystem::path> beforeBackup;  // where it was kept
+    std::optional<ImageBytes> written;                  // what the write sent, once it completed
     bool calibrationWritten = false;
     std::optional<ImageBytes> readBack;  // the radio's memory after the write
     std::vector<SetupDifference> differences;
@@ -62,6 +65,11 @@ class CheckedWrite : public QObject, public TransferView {
     // Called once the run is over, after the view was told.
     void SetFinishedHandler(std::function<void(const CheckedWriteResult&)> handler) {
         finished_ = std::move(handler);
+    }
+
+    // Called as each step starts, before its first byte is sent.
+    void SetStepHandler(std::function<void(CheckedWriteStep)> handler) {
+        stepStarted_ = std::move(handler);
     }
 
     // Does nothing while a run is going on.
@@ -95,6 +103,7 @@ class CheckedWrite : public QObject, public TransferView {
     CheckedWriteResult result_;
     bool running_ = false;
     std::function<void(const CheckedWriteResult&)> finished_;
+    std::function<void(CheckedWriteStep)> stepStarted_;
 };
 
 }  // namespace qv
