@@ -203,6 +203,11 @@ std::vector<SetupDifference> CompareImages(const ImageBytes& expected, const Ima
     return differences;
 }
 
+std::vector<SetupDifference> CompareSetupWithRadio(const Setup& shown, const ImageBytes& radio,
+                                                   bool calibrationUnlocked) {
+    return CompareImages(EncodeImage(shown), radio, calibrationUnlocked);
+}
+
 std::string DescribeDifference(const SetupDifference& difference, DifferenceWording wording,
                                Language language) {
     const TrustTextId id = wording == DifferenceWording::Verify ? TrustTextId::WroteButRadioHolds

@@ -41,6 +41,11 @@ struct SetupDifference {
 std::vector<SetupDifference> CompareImages(const ImageBytes& expected, const ImageBytes& actual,
                                            bool calibrationUnlocked);
 
+// The shown set-up against a radio's memory (the first 1520 bytes a capture read brought), as
+// CompareImages compares the image the shown set-up would write: what a write of it would change.
+std::vector<SetupDifference> CompareSetupWithRadio(const Setup& shown, const ImageBytes& radio,
+                                                   bool calibrationUnlocked);
+
 // How a difference is told.
 enum class DifferenceWording {
     Verify,   // "...: wrote D023N, radio holds 67.0"

@@ -164,6 +164,16 @@ TEST(CompareImages, ABlockTheRadioDidNotStoreIsFoundAndNamed) {
     EXPECT_EQ(found[0].actual.english, "(empty)");
 }
 
+TEST(CompareSetupWithRadio, WhatAWriteOfTheShownSetupWouldChange) {
+    qv::Setup shown = SampleSetup();
+    shown.Grid1[21][kColTxTone] = "67.0";
+    const std::vector<SetupDifference> found = CompareSetupWithRadio(shown, SampleImage(), false);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(DescribeDifference(found[0], DifferenceWording::Compare, Language::English),
+              "channel G2- 05, TX QT/DQT: shown 67.0, radio holds D023N");
+    EXPECT_TRUE(CompareSetupWithRadio(SampleSetup(), SampleImage(), true).empty());
+}
+
 TEST(DescribeDifference, InTheLanguageOfTheReader) {
     const std::vector<SetupDifference> found =
         CompareImages(SampleImage(),
