@@ -136,6 +136,10 @@ void AddTrustCommands(CLI::App& app, Action& run) {
         "Compare two set-ups field by field: each of A and B is a *.DAT file or --port DEVICE (a "
         "radio, read for the comparison). Exit 0 when they are equal, 1 when not");
     diff->allow_extras();
+    diff->footer(
+        "A and B, in this order: a *.DAT file, or --port DEVICE (a device path or COM1..COM8).\n"
+        "  qv7100-cli diff shop.DAT --port COM1\n"
+        "  qv7100-cli diff --port /dev/ttyUSB0 --port /dev/ttyUSB1");
     diff->add_flag("--unlock-calibration", calibration,
                    "Compare the power calibration too (a write leaves it out unless calibration "
                    "access is open)");
