@@ -18,6 +18,9 @@ class ConsoleView : public TransferView {
     std::optional<TransferOutcome> Outcome() const { return outcome_; }
     const std::string& StatusText() const { return statusText_; }
 
+    // Names the transfer on the lines drawn from now on ("Verifying").
+    void SetVerb(std::string verb) { verb_ = std::move(verb); }
+
     // Ends the progress line so that other text can follow on a line of its own; the next update
     // draws the line again below it.
     void BreakLine();

@@ -1,25 +1,32 @@
 // read, write and simulate: the radio link from the command line.
 #include <QCoreApplication>
+#include <QEventLoop>
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <optional>
-#include <regex>
 #include <string>
 
 #include "cli/commands.h"
 #include "cli/console_host.h"
 #include "cli/console_view.h"
+#include "cli/fleet_write.h"
+#include "cli/link_session.h"
 #include "cli/standard_output.h"
+#include "i18n/trust_texts.h"
 #include "image/image_codec.h"
+#include "link/qt/checked_write.h"
 #include "link/qt/serial_port.h"
 #include "link/qt/transfer_driver.h"
 #include "rules/program/dat_file.h"
 #include "rules/program/file_commands.h"
 #include "rules/program/safe_save.h"
 #include "rules/program/startup.h"
+#include "rules/trust/backups.h"
+#include "rules/trust/setup_compare.h"
 #include "sim/pty_server.h"
 #include "sim/radio_fault.h"
 #include "state/bands.h"
@@ -28,63 +35,34 @@ namespace qv::cli {
 namespace {
 
 constexpr int kEnglish = 1;
-
-std::string BandName(int position) {
-    return std::string(BandAt(position).listText);
-}
-
-// --port takes COM1..COM8, resolved as the program's port menu does, or a device path.
-void UsePort(const std::string& device, ProgramState& state, SerialPort& port) {
-    static const std::regex kComPort("COM([1-8])", std::regex::icase);
-    std::smatch match;
-    if (std::regex_match(device, match, kComPort)) {
-        state.CommPortNumber = std::stoi(match[1]);
-    } else {
-        port.SetDeviceOverride(QString::fromStdString(device));
-    }
-}
-
-// Why the port did not open, as the program's window says it, after the system's own words.
-std::string PortFailure(const SerialPort& port) {
-    const std::string diagnosis =
-        PortOpenMessage(port.LastOpenError(), port.Name(), Language::English);
-    // The system's words for a device that is no serial port ("Inappropriate ioctl for device")
-    // tell a dealer nothing.
-    if (port.LastOpenError() == PortOpenError::NotSerial || port.LastErrorText().isEmpty()) {
-        return diagnosis;
-    }
-    return "cannot open the serial port " + PortLabel(port.Name()) + ": " +
-           port.LastErrorText().toStdString() + "\n" + diagnosis;
-}
+// Differences listed on standard error before the rest are only counted.
+constexpr std::size_t kDifferencesListed = 20;
 
 struct TransferResult {
     TransferOutcome outcome;
     int identifiedBand;       // the band the radio reported
     TransferFailure failure;  // why it ended with the communication error
+    ImageBytes image{};       // what a complete read brought
 };
 
-// Runs one transfer to its end and gives how it ended.
-TransferResult RunTransfer(ProgramState& state, ConsoleHost& host, SerialPort& port,
-                           const std::string& verb, bool write) {
-    int argc = 1;
-    char name[] = "qv7100-cli";
-    char* argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
-    ConsoleView view(verb, [&app] {
-        QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
+// Runs one read to its end and gives how it ended.
+TransferResult RunRead(ProgramState& state, ConsoleHost& host, SerialPort& port) {
+    Application();
+    QEventLoop loop;
+    ConsoleView view("Reading", [&loop] {
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
     host.SetBeforeAsking([&view] { view.BreakLine(); });
     TransferDriver driver(state, host, port, view);
-    if (write) {
-        driver.StartWrite();
-    } else {
-        driver.StartRead();
-    }
-    if (!view.Outcome()) app.exec();
+    driver.StartRead();
+    if (!view.Outcome()) loop.exec();
     host.SetBeforeAsking(nullptr);
     const LinkVariables& vars = driver.Engine().Variables();
-    return {view.Outcome().value_or(TransferOutcome::CommunicationError), vars.IdentifiedBand,
-            vars.Failure};
+    TransferResult result{view.Outcome().value_or(TransferOutcome::CommunicationError),
+                          vars.IdentifiedBand, vars.Failure};
+    std::copy_n(vars.ReadImage.begin(), std::min(vars.ReadImage.size(), result.image.size()),
+                result.image.begin());
+    return result;
 }
 
 std::string LastMessage(const ConsoleHost& host) {
@@ -93,10 +71,10 @@ std::string LastMessage(const ConsoleHost& host) {
 
 // The message the program shows, then the device and what went wrong on a line of their own.
 std::string TransferFailed(const std::string& what, const ConsoleHost& host,
-                           const TransferResult& result, bool write, const SerialPort& port) {
+                           const TransferFailure& failure, bool write, const SerialPort& port) {
     std::string text = what + " failed: " + LastMessage(host);
     const std::string details =
-        FailureDetails(result.failure, write, port.DeviceName(), Language::English);
+        FailureDetails(failure, write, port.DeviceName(), Language::English);
     if (!details.empty()) text += "\n" + details;
     return text;
 }
@@ -109,6 +87,11 @@ std::string WriteDeclined(const ConsoleHost& host, int radioBand, int setupBand)
            " (--yes writes it anyway)";
 }
 
+BackupKeeper Keeper() {
+    return BackupKeeper(
+        BackupsFolder(), [](const std::string& text) { Note(text); }, Language::English);
+}
+
 void Read(const std::string& device, const std::string& out) {
     // A read takes the radio's time; a file that cannot be saved is known before the port opens.
     if (const Status target = CheckSaveTarget(out); !target.ok()) {
@@ -119,19 +102,18 @@ void Read(const std::string& device, const std::string& out) {
     ProgramState state = StartupState(host, kEnglish);
     SerialPort port;
     UsePort(device, state, port);
-    const TransferResult result = RunTransfer(state, host, port, "Reading", false);
+    const TransferResult result = RunRead(state, host, port);
     switch (result.outcome) {
         case TransferOutcome::ReadComplete:
             break;
         case TransferOutcome::PortNotOpen:
             throw CommandFailed(PortFailure(port));
         default:
-            throw CommandFailed(TransferFailed("read", host, result, false, port));
+            throw CommandFailed(TransferFailed("read", host, result.failure, false, port));
     }
     // Messages of the decoder (the priority rules) are worth knowing; the read itself succeeded.
-    for (const std::string& message : host.Messages()) {
-        std::fprintf(stderr, "qv7100-cli: note: %s\n", message.c_str());
-    }
+    for (const std::string& message : host.Messages()) Note(message);
+    Keeper().Keep(result.image, result.identifiedBand, BackupKind::Read);
     if (const Status saved = SaveSetupFile(out, state); !saved.ok()) {
         throw CommandFailed(out + ": " + saved.Describe(Language::English));
     }
@@ -139,10 +121,23 @@ void Read(const std::string& device, const std::string& out) {
                           port.DeviceName() + " into " + out + "\n");
 }
 
-void Write(const std::string& device, const std::string& in, bool answerYes,
-           bool unlockCalibration) {
+const char* StepVerb(CheckedWriteStep step) {
+    switch (step) {
+        case CheckedWriteStep::BackupRead:
+            return "Backing up";
+        case CheckedWriteStep::Write:
+            return "Writing";
+        case CheckedWriteStep::VerifyRead:
+            return "Verifying";
+    }
+    return "";
+}
+
+// Writes `in` (its set-up, or with `asIs` its bytes as they are) into the radio on `device`.
+void Write(const std::string& device, const std::string& in, const WriteChoices& choices,
+           bool asIs) {
     // Nobody can answer a question on standard input that is not a terminal (a script, a pipe).
-    ConsoleHost host(answerYes                ? Questions::AnswerYes
+    ConsoleHost host(choices.answerYes        ? Questions::AnswerYes
                      : ::isatty(STDIN_FILENO) ? Questions::AskOnTerminal
                                               : Questions::AnswerNo);
     host.SetQuiet(true);
@@ -150,23 +145,70 @@ void Write(const std::string& device, const std::string& in, bool answerYes,
     if (const Status opened = OpenSetupFile(in, state, host); !opened.ok()) {
         throw CommandFailed(in + ": " + opened.Describe(Language::English));
     }
-    if (unlockCalibration) state.CalibrationUnlocked = true;
+    CheckedWriteOptions options;
+    options.backupFirst = choices.backupFirst;
+    options.verify = choices.verify;
+    if (asIs) {
+        ImageBytes image{};
+        if (const Status read = ReadDatFile(in, image); !read.ok()) {
+            throw CommandFailed(in + ": " + read.Describe(Language::English));
+        }
+        options.image = image;
+    }
+    if (choices.unlockCalibration) state.CalibrationUnlocked = true;
     SerialPort port;
     UsePort(device, state, port);
-    const TransferResult result = RunTransfer(state, host, port, "Writing", true);
-    switch (result.outcome) {
-        case TransferOutcome::WriteComplete:
-            PrintToStandardOutput("Wrote " + in + " into the radio on " + port.DeviceName() +
-                                  (unlockCalibration ? " (with the power calibration)" : "") +
-                                  "\n");
-            return;
-        case TransferOutcome::PortNotOpen:
-            throw CommandFailed(PortFailure(port));
-        case TransferOutcome::WriteDeclined:
-            throw CommandFailed(WriteDeclined(host, result.identifiedBand, state.Combo1));
-        default:
-            throw CommandFailed(TransferFailed("write", host, result, true, port));
+
+    Application();
+    BackupKeeper keeper = Keeper();
+    QEventLoop loop;
+    ConsoleView view("Writing", nullptr);
+    host.SetBeforeAsking([&view] { view.BreakLine(); });
+    CheckedWrite run(state, host, port, view, &keeper);
+    run.SetStepHandler([&view](CheckedWriteStep step) {
+        view.BreakLine();
+        view.SetVerb(StepVerb(step));
+    });
+    run.SetFinishedHandler([&loop](const CheckedWriteResult&) {
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    run.Start(options);
+    if (run.IsRunning()) loop.exec();
+    host.SetBeforeAsking(nullptr);
+    const CheckedWriteResult& result = run.Result();
+
+    if (result.beforeBackup) {
+        Note("the radio's memory before the write is kept in " + result.beforeBackup->string());
     }
+    if (result.outcome == TransferOutcome::PortNotOpen) throw CommandFailed(PortFailure(port));
+    if (!result.WriteCompleted()) {
+        if (result.step == CheckedWriteStep::BackupRead) {
+            throw CommandFailed(TransferFailed("reading the radio before the write", host,
+                                               result.failure, false, port) +
+                                "\nnothing was written");
+        }
+        if (result.outcome == TransferOutcome::WriteDeclined) {
+            throw CommandFailed(WriteDeclined(host, result.radioBand, state.Combo1));
+        }
+        throw CommandFailed(TransferFailed("write", host, result.failure, true, port));
+    }
+    PrintToStandardOutput("Wrote " + in + " into the radio on " + port.DeviceName() +
+                          (choices.unlockCalibration ? " (with the power calibration)" : "") +
+                          "\n");
+    if (!choices.verify) return;
+    if (!result.Completed()) {
+        throw CommandFailed(
+            TransferFailed("reading the radio back", host, result.failure, false, port) +
+            "\nthe write completed, but what the radio holds is not known");
+    }
+    if (!result.differences.empty()) {
+        throw CommandFailed(TrustText(TrustTextId::VerifyFailed, Language::English,
+                                      {std::to_string(result.differences.size())}) +
+                            "\n" +
+                            DescribeDifferences(result.differences, DifferenceWording::Verify,
+                                                Language::English, kDifferencesListed));
+    }
+    PrintToStandardOutput(TrustText(TrustTextId::VerifyPassed, Language::English) + "\n");
 }
 
 void Simulate(int band, const std::string& imageFile, const std::string& faultName, bool paced) {
@@ -211,12 +253,25 @@ void Simulate(int band, const std::string& imageFile, const std::string& faultNa
 
 void AddLinkCommands(CLI::App& app, Action& run) {
     static std::string device, in, out, imageFile, fault = "none";
-    static bool answerYes = false, unlockCalibration = false, paced = false;
+    static std::vector<std::string> devices;
+    static WriteChoices choices;
+    static bool paced = false;
     static int band = 0;
     const std::string portHelp = "Serial device path, or COM1..COM8 (QV7100_COMn names the device)";
     // An empty --port would quietly fall back to COM1's device.
     const auto portNamed = [](const std::string& text) {
         return text.empty() ? std::string("a device path or COM1..COM8 is needed") : std::string();
+    };
+    const auto writeFlags = [](CLI::App* command) {
+        command->add_flag("--yes", choices.answerYes,
+                          "Answer Yes when the radio's band differs from the set-up's");
+        command->add_flag("--unlock-calibration", choices.unlockCalibration,
+                          "Open calibration access: the power calibration block is written too");
+        command->add_flag("--verify", choices.verify,
+                          "Read the radio back and compare it with what was written; exit 1 "
+                          "with the differences when they differ");
+        command->add_flag("--backup-first", choices.backupFirst,
+                          "Read the radio into a backup before writing it");
     };
 
     auto* read = app.add_subcommand("read", "Read a radio into a *.DAT set-up");
@@ -224,14 +279,32 @@ void AddLinkCommands(CLI::App& app, Action& run) {
     read->add_option("OUT", out, "The *.DAT file to write")->required();
     read->callback([&run] { run = [] { Read(device, out); }; });
 
-    auto* write = app.add_subcommand("write", "Write a *.DAT set-up into a radio");
-    write->add_option("--port", device, portHelp)->required()->check(portNamed);
+    auto* write = app.add_subcommand(
+        "write", "Write a *.DAT set-up into a radio, or into several at once (one --port each)");
+    // Each --port takes one device: the word after it is the set-up, not another port.
+    write->add_option("--port", devices, portHelp + "; give it once per radio")
+        ->required()
+        ->allow_extra_args(false)
+        ->check(portNamed);
     write->add_option("IN", in, "The *.DAT file to write into the radio")->required();
-    write->add_flag("--yes", answerYes,
-                    "Answer Yes when the radio's band differs from the set-up's");
-    write->add_flag("--unlock-calibration", unlockCalibration,
-                    "Open calibration access: the power calibration block is written too");
-    write->callback([&run] { run = [] { Write(device, in, answerYes, unlockCalibration); }; });
+    writeFlags(write);
+    write->callback([&run] {
+        run = [] {
+            if (devices.size() == 1) {
+                Write(devices.front(), in, choices, false);
+            } else {
+                FleetWrite(devices, in, choices);
+            }
+        };
+    });
+
+    auto* restore = app.add_subcommand(
+        "restore", "Write a *.DAT file (a backup) into a radio byte for byte, as it is");
+    restore->add_option("--port", device, portHelp)->required()->check(portNamed);
+    restore->add_option("IN", in, "The *.DAT file, e.g. a backup from 'qv7100-cli backups'")
+        ->required();
+    writeFlags(restore);
+    restore->callback([&run] { run = [] { Write(device, in, choices, true); }; });
 
     std::string faults = "How the radio misbehaves:";
     for (const RadioFaultHelp& line : RadioFaultHelpLines()) {

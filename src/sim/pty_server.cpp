@@ -162,7 +162,6 @@ void PtyServer::CloseAll() {
 
 void PtyServer::Run() {
     std::array<std::uint8_t, 512> buffer{};
-    Nanoseconds frameStart = 0;
     while (!stopping_) {
         std::array<pollfd, 2> watched = {{{master_, POLLIN, 0}, {wakeRead_, POLLIN, 0}}};
         if (poll(watched.data(), watched.size(), -1) < 0) {
@@ -179,14 +178,16 @@ void PtyServer::Run() {
         }
         const Nanoseconds arrival = Now();
         for (ssize_t i = 0; i < count; ++i) {
+            // On a paced line the tool's bytes come one after the other at the line's rate, also
+            // when the tool handed over several at once: byte i is in once its last bit is.
+            inputFreeAt_ = std::max(arrival, inputFreeAt_) + WireTime(1);
             std::vector<RadioReply> replies;
             {
                 const std::lock_guard lock(radioMutex_);
-                if (!radio_.MidFrame()) frameStart = arrival;
                 replies = radio_.Receive(std::span(&buffer[static_cast<std::size_t>(i)], 1));
             }
             for (const RadioReply& reply : replies) {
-                if (!Deliver(reply, frameStart)) return;
+                if (!Deliver(reply, inputFreeAt_)) return;
                 if (reply.hangUpAfter) {
                     WaitUntilDrained();
                     HangUp();
@@ -197,7 +198,7 @@ void PtyServer::Run() {
     }
 }
 
-bool PtyServer::Deliver(const RadioReply& reply, Nanoseconds frameStart) {
+bool PtyServer::Deliver(const RadioReply& reply, Nanoseconds frameEnd) {
     const std::span<const std::uint8_t> bytes = reply.bytes;
     if (!paced_) {
         if (!reply.byteByByte) return WriteAll(bytes);
@@ -206,9 +207,9 @@ bool PtyServer::Deliver(const RadioReply& reply, Nanoseconds frameStart) {
         }
         return true;
     }
-    // The reply starts once the tool's frame is fully on the wire and the radio's previous
-    // reply is out; byte k is in the tool's hands when its last bit is.
-    const Nanoseconds start = std::max(frameStart + WireTime(reply.frameLength), lineFreeAt_);
+    // The reply starts once the tool's frame has fully come in and the radio's previous reply is
+    // out; byte k is in the tool's hands when its last bit is.
+    const Nanoseconds start = std::max(frameEnd, lineFreeAt_);
     for (std::size_t k = 0; k < bytes.size(); ++k) {
         if (!Pause(start + WireTime(k + 1)) || !WriteAll(bytes.subspan(k, 1))) return false;
     }

@@ -17,9 +17,10 @@ namespace qv {
 
 class PtyServer {
   public:
-    // With `paced`, bytes take the time they would on a 9600-baud 8N1 line: a reply starts once
-    // the frame it answers would have been fully on the wire, and its bytes follow one by one at
-    // that rate. Without, replies go out at once.
+    // With `paced`, bytes take the time they would on a 9600-baud 8N1 line both ways: the tool's
+    // bytes come in one after the other at that rate, a reply starts once the last byte of the
+    // frame it answers has come in, and its bytes follow one by one at that rate. Without,
+    // replies go out at once.
     PtyServer(VirtualRadio radio, bool paced);
     ~PtyServer();
     PtyServer(const PtyServer&) = delete;
@@ -49,7 +50,7 @@ class PtyServer {
     using Nanoseconds = std::int64_t;  // on the monotonic clock
 
     void Run();
-    bool Deliver(const RadioReply& reply, Nanoseconds frameStart);
+    bool Deliver(const RadioReply& reply, Nanoseconds frameEnd);
     bool WriteAll(std::span<const std::uint8_t> bytes);
     bool Pause(Nanoseconds deadline);
     void WaitUntilDrained();
@@ -66,7 +67,8 @@ class PtyServer {
     int wakeWrite_ = -1;
     bool started_ = false;
     std::atomic<bool> stopping_{false};
-    Nanoseconds lineFreeAt_ = 0;  // when the last paced reply is fully on the wire
+    Nanoseconds lineFreeAt_ = 0;   // when the last paced reply is fully on the wire
+    Nanoseconds inputFreeAt_ = 0;  // when the tool's last byte has fully come in
     std::thread worker_;
 };
 

@@ -16,7 +16,7 @@ struct FaultSpelling {
     RadioFaultHelp help;
 };
 
-constexpr std::array<FaultSpelling, 9> kSpellings = {{
+constexpr std::array<FaultSpelling, 10> kSpellings = {{
     {RadioFaultKind::None,
      "none",
      kNoBlock,
@@ -51,6 +51,10 @@ constexpr std::array<FaultSpelling, 9> kSpellings = {{
      "cable-pulled",
      1,
      {"cable-pulled:N", "hangs up the line after answering block N"}},
+    {RadioFaultKind::DropsBlock,
+     "drop-block",
+     1,
+     {"drop-block:N", "acknowledges write block N without storing it"}},
 }};
 
 constexpr std::array<RadioFaultHelp, kSpellings.size()> HelpLines() {

@@ -19,6 +19,7 @@ enum class RadioFaultKind {
     GarbageAfterAck,  // the acknowledgement after block N (0: handshake) has a 0x00 behind
     SplitReplies,     // every reply is delivered one byte at a time
     CablePulled,      // the line goes dead after block N is answered
+    DropsBlock,       // write block N is acknowledged but not stored
 };
 
 // `block` counts the read requests or write frames of a session from 1; only the kinds that name
@@ -37,8 +38,8 @@ struct RadioFaultHelp {
 };
 
 // Parses "none", "silent", "wrong-model", "wrong-id-length", "no-reply:N", "wrong-address:N",
-// "garbage-after-ack:N", "split" or "cable-pulled:N". N is a decimal number from 1, or from 0 for
-// garbage-after-ack. Anything else gives nothing.
+// "garbage-after-ack:N", "split", "cable-pulled:N" or "drop-block:N". N is a decimal number from 1,
+// or from 0 for garbage-after-ack. Anything else gives nothing.
 std::optional<RadioFault> ParseRadioFault(std::string_view text);
 
 // The name ParseRadioFault accepts for `fault` ("no-reply:5").

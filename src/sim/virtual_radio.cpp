@@ -165,6 +165,8 @@ void VirtualRadio::HandleFrame(std::span<const std::uint8_t> frame,
                 if (FaultAt(RadioFaultKind::NoReplyToBlock, block)) return;
                 if (FaultAt(RadioFaultKind::WrongAddressForBlock, block)) {
                     reply.bytes = {kNak};
+                } else if (FaultAt(RadioFaultKind::DropsBlock, block)) {
+                    reply.bytes = {kAck};  // and the memory stays as it was
                 } else {
                     // Only an acknowledged block is stored.
                     const auto data = frame.subspan(kFrameHeaderLength);

@@ -34,7 +34,7 @@ struct RadioRecord {
 // The radio's answer to one frame from the tool.
 struct RadioReply {
     std::vector<std::uint8_t> bytes;
-    std::size_t frameLength = 0;  // bytes of the frame that was answered, for line pacing
+    std::size_t frameLength = 0;  // bytes of the frame that was answered
     bool byteByByte = false;      // deliver each byte in a write of its own
     bool hangUpAfter = false;     // the line goes dead once the bytes are out
 };

@@ -45,6 +45,8 @@ class Cli : public ::testing::Test {
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
+        // Reads and writes keep backups: in a folder of the test, never in the user's own.
+        ::setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
     }
     void TearDown() override { fs::remove_all(dir); }
 

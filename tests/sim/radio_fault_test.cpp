@@ -26,6 +26,7 @@ TEST(RadioFaultNames, ParseEveryKindAndPrintBack) {
         {"garbage-after-ack:88", {Kind::GarbageAfterAck, 88}},
         {"split", {Kind::SplitReplies, 0}},
         {"cable-pulled:12", {Kind::CablePulled, 12}},
+        {"drop-block:61", {Kind::DropsBlock, 61}},
     };
     for (const Spelling& c : cases) {
         SCOPED_TRACE(c.text);
@@ -44,6 +45,8 @@ TEST(RadioFaultNames, RejectMalformedNames) {
         "no-reply:",             // ... and must have digits
         "no-reply:0",            // blocks count from 1
         "cable-pulled:0",        //
+        "drop-block:0",          //
+        "drop-block",            //
         "wrong-address:-3",      // no sign
         "no-reply:+3",           //
         "no-reply:3x",           // digits only
@@ -64,7 +67,7 @@ TEST(RadioFaultNames, RejectMalformedNames) {
 // Every help line shows a usage that the parser takes, once N is filled in.
 TEST(RadioFaultNames, HelpCoversEveryKindWithUsableUsage) {
     const auto lines = RadioFaultHelpLines();
-    ASSERT_EQ(lines.size(), static_cast<std::size_t>(Kind::CablePulled) + 1);
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(Kind::DropsBlock) + 1);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         std::string usage(lines[i].usage);
         SCOPED_TRACE(usage);

@@ -343,5 +343,25 @@ TEST(VirtualRadio, KeepsMemoryOfRefusedWrites) {
     }
 }
 
+// The radio that says it stored a block and did not: the tool hears an acknowledgement as for any
+// other block, and only a read-back can tell.
+TEST(VirtualRadio, ADroppedBlockIsAcknowledgedButNotStored) {
+    VirtualRadio healthy(Filled(1520, 0x44), 0);
+    VirtualRadio dropping(Filled(1520, 0x44), 0, RadioFault{Kind::DropsBlock, 2});
+    const Bytes session = WriteSession({0x0010, 0x0020, 0x0030});
+    EXPECT_EQ(Summaries(dropping.Receive(session)), Summaries(healthy.Receive(session)));
+    const auto& before = healthy.Record().memory;
+    const auto& after = dropping.Record().memory;
+    EXPECT_EQ(Bytes(after.begin() + 0x10, after.begin() + 0x20),
+              Bytes(before.begin() + 0x10, before.begin() + 0x20));
+    const Bytes image = Filled(1520, 0x44);
+    // Address 0x0020 is image byte 0x10.
+    EXPECT_EQ(Bytes(after.begin() + 0x20, after.begin() + 0x30),
+              Bytes(image.begin() + 0x10, image.begin() + 0x20));
+    EXPECT_EQ(Bytes(before.begin() + 0x20, before.begin() + 0x30), Filled(16, 0x80));
+    EXPECT_EQ(Bytes(after.begin() + 0x30, after.begin() + 0x40),
+              Bytes(before.begin() + 0x30, before.begin() + 0x40));
+}
+
 }  // namespace
 }  // namespace qv

@@ -101,10 +101,19 @@ std::string MessageFor(const LinkHost& host, MessageId id) {
 }  // namespace
 
 void TransferEngine::StartRead() {
+    if (running_) return;
+    capturing_ = false;
     Start('R');
 }
 void TransferEngine::StartWrite() {
+    if (running_) return;
+    capturing_ = false;
     Start('W');
+}
+void TransferEngine::StartCapture() {
+    if (running_) return;
+    capturing_ = true;
+    Start('R');
 }
 
 void TransferEngine::Start(char mode) {
@@ -265,6 +274,10 @@ void TransferEngine::CompleteRead() {
     // Every byte is in: nothing is left for the watchdog to wait for. Decoding may show a message
     // (the priority rules), and the user may take longer than the watchdog to close it.
     SetTimer1(false);
+    if (capturing_) {
+        EndWithSuccess(MessageId::ReadSuccess, TransferOutcome::ReadComplete);
+        return;
+    }
     const unsigned serial = serial_;
     const bool decoded = host_.DecodeImage(vars_.ReadImage);
     if (!StillRunning(serial)) return;

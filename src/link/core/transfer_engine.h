@@ -42,9 +42,13 @@ class TransferEngine {
   public:
     explicit TransferEngine(LinkHost& host) : host_(host) {}
 
-    // Both do nothing while a transfer is running.
+    // All three do nothing while a transfer is running.
     void StartRead();
     void StartWrite();
+    // A read that only keeps what it brought: nothing is decoded and the band stays as it is, so
+    // the shown set-up does not change. It ends as a read does (ReadComplete), and the bytes are
+    // then in CapturedImage(). Verify after write and comparisons with a radio read this way.
+    void StartCapture();
     void OnBytesReceived(std::span<const std::uint8_t> bytes);
     void OnTimer1Tick();
     void OnTimer2Tick();
@@ -53,6 +57,8 @@ class TransferEngine {
     void OnPortLost();
 
     const LinkVariables& Variables() const { return vars_; }
+    // What the last capture brought (1536 bytes after a complete one).
+    const std::vector<std::uint8_t>& CapturedImage() const { return vars_.ReadImage; }
     // From a successful start until the host is told how the transfer ended.
     bool IsRunning() const { return running_; }
 
@@ -89,6 +95,7 @@ class TransferEngine {
     bool handshakeAcknowledged_ = false;
     bool interpreting_ = false;
     bool questionOpen_ = false;  // the band question of a write waits for its answer
+    bool capturing_ = false;     // the read running is a capture
     bool timer1Running_ = false;
     bool timer2Running_ = false;
 };

@@ -41,6 +41,7 @@ void TransferDriver::SetTimer2Running(bool running) {
 }
 
 ImageBytes TransferDriver::EncodeImage() {
+    if (imageToWrite_) return *imageToWrite_;
     return qv::EncodeImage(state_);
 }
 

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 #include "link/core/link_host.h"
 #include "link/core/transfer_engine.h"
@@ -34,7 +35,21 @@ class TransferDriver : public QObject, public LinkHost {
     }
 
     void StartRead() { engine_.StartRead(); }
-    void StartWrite() { engine_.StartWrite(); }
+    // Writes the image of the program's set-up.
+    void StartWrite() {
+        if (engine_.IsRunning()) return;
+        imageToWrite_.reset();
+        engine_.StartWrite();
+    }
+    // Writes `image` as it is, not the set-up's image: a backup goes back byte for byte, also
+    // where the set-up has no field for its bytes.
+    void StartWriteOf(const ImageBytes& image) {
+        if (engine_.IsRunning()) return;
+        imageToWrite_ = image;
+        engine_.StartWrite();
+    }
+    // Reads the radio without changing the program's set-up (TransferEngine::StartCapture).
+    void StartCapture() { engine_.StartCapture(); }
     const TransferEngine& Engine() const { return engine_; }
 
     // LinkHost: port and timers.
@@ -83,6 +98,7 @@ class TransferDriver : public QObject, public LinkHost {
     QTimer timer1_;
     QTimer timer2_;
     std::function<void(Changes)> stateChanged_;
+    std::optional<ImageBytes> imageToWrite_;
     TransferEngine engine_{*this};
 };
 

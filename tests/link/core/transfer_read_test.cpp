@@ -31,6 +31,32 @@ std::ptrdiff_t PositionOf(const std::vector<std::string>& actions, const std::st
     return std::find(actions.begin(), actions.end(), action) - actions.begin();
 }
 
+// Verify and compare read the radio without touching the shown set-up: the same exchange and the
+// same end as a read, but nothing is decoded and no band is selected.
+TEST(ReadTransfer, ACaptureReadsTheSameWayAndChangesNothingShown) {
+    LinkRig read;
+    read.engine.StartRead();
+    read.RunRadio();
+    LinkRig capture;
+    capture.engine.StartCapture();
+    capture.RunRadio();
+
+    EXPECT_EQ(capture.host.WrittenHex(), read.host.WrittenHex());
+    EXPECT_EQ(capture.engine.CapturedImage(), ExpectedReadImage());
+    EXPECT_TRUE(capture.host.decodedImages.empty());
+    EXPECT_TRUE(capture.host.selectedBands.empty());
+    EXPECT_EQ(capture.host.outcomes, std::vector{TransferOutcome::ReadComplete});
+    EXPECT_EQ(capture.host.statusText, read.host.statusText);
+    EXPECT_FALSE(capture.host.portOpen);
+    EXPECT_TRUE(capture.engine.Variables().LingerActive);
+
+    // A read after a capture decodes again.
+    capture.IgnoreWrittenFrames();
+    capture.engine.StartRead();
+    capture.RunRadio();
+    EXPECT_EQ(capture.host.decodedImages.size(), 1u);
+}
+
 TEST(ReadTransfer, FullReadSendsTheRequestsAndDecodesWhatCameBack) {
     LinkRig rig;
     rig.radioBandByte = 53;  // band 4

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "i18n/messages.h"
+#include "image/written_bytes.h"
 #include "link/core/link_rig.h"
 
 namespace qv::test {
@@ -53,6 +54,29 @@ TEST(WriteTransfer, FullWriteSendsEveryBlockButThoseTheRadioKeeps) {
         EXPECT_FALSE(rig.host.timer1Running);
         EXPECT_TRUE(rig.host.messageBoxes.empty());
         EXPECT_EQ(rig.host.outcomes, std::vector{TransferOutcome::WriteComplete});
+    }
+}
+
+// Verify and compare look only at the bytes a write sends: the image ranges they take for it must
+// be those the frames carry.
+TEST(WriteTransfer, TheFramesCarryExactlyTheWrittenRanges) {
+    for (const bool calibrationUnlocked : {false, true}) {
+        SCOPED_TRACE(calibrationUnlocked);
+        LinkRig rig;
+        rig.host.calibrationUnlocked = calibrationUnlocked;
+        rig.engine.StartWrite();
+        rig.RunRadio();
+        std::vector<bool> sent(kImageBytes, false);
+        for (const Bytes& frame : rig.host.writes) {
+            if (frame.size() != 20 || frame[0] != 'W') continue;
+            const int first = (frame[1] << 8 | frame[2]) - 0x0010;
+            for (int k = 0; k < frame[3]; ++k) sent.at(static_cast<std::size_t>(first + k)) = true;
+        }
+        std::vector<bool> ranges(kImageBytes, false);
+        for (const ImageRange& range : WrittenRanges(calibrationUnlocked)) {
+            for (std::size_t k = range.first; k < range.end(); ++k) ranges.at(k) = true;
+        }
+        EXPECT_EQ(sent, ranges);
     }
 }
 

@@ -1,0 +1,102 @@
+#include "cli/link_session.h"
+
+#include <QEventLoop>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <regex>
+
+#include "cli/commands.h"
+#include "cli/console_host.h"
+#include "cli/console_view.h"
+#include "link/core/port_problem.h"
+#include "link/qt/transfer_driver.h"
+#include "rules/program/startup.h"
+#include "rules/trust/backups.h"
+#include "state/bands.h"
+
+namespace qv::cli {
+
+QCoreApplication& Application() {
+    static int argc = 1;
+    static char name[] = "qv7100-cli";
+    static char* argv[] = {name, nullptr};
+    // Never destroyed: at exit, Qt's own globals may already be gone.
+    static QCoreApplication* const app = new QCoreApplication(argc, argv);
+    return *app;
+}
+
+void UsePort(const std::string& device, ProgramState& state, SerialPort& port) {
+    static const std::regex kComPort("COM([1-8])", std::regex::icase);
+    std::smatch match;
+    if (std::regex_match(device, match, kComPort)) {
+        state.CommPortNumber = std::stoi(match[1]);
+    } else {
+        port.SetDeviceOverride(QString::fromStdString(device));
+    }
+}
+
+std::string PortFailure(const SerialPort& port) {
+    const std::string diagnosis =
+        PortOpenMessage(port.LastOpenError(), port.Name(), Language::English);
+    // The system's words for a device that is no serial port ("Inappropriate ioctl for device")
+    // tell a dealer nothing.
+    if (port.LastOpenError() == PortOpenError::NotSerial || port.LastErrorText().isEmpty()) {
+        return diagnosis;
+    }
+    return "cannot open the serial port " + PortLabel(port.Name()) + ": " +
+           port.LastErrorText().toStdString() + "\n" + diagnosis;
+}
+
+std::string BandName(int position) {
+    return std::string(BandAt(position).listText);
+}
+
+std::filesystem::path BackupsFolder() {
+    return BackupFolder([](const std::string& variable) -> std::optional<std::string> {
+        const char* value = std::getenv(variable.c_str());
+        return value == nullptr ? std::nullopt : std::optional<std::string>(value);
+    });
+}
+
+void Note(const std::string& text) {
+    std::fprintf(stderr, "qv7100-cli: note: %s\n", text.c_str());
+}
+
+ImageBytes CaptureRadio(const std::string& device, int* radioBand) {
+    Application();
+    ConsoleHost host;
+    host.SetQuiet(true);
+    ProgramState state = StartupState(host, 1);
+    SerialPort port;
+    UsePort(device, state, port);
+    QEventLoop loop;
+    ConsoleView view("Reading " + device, [&loop] {
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    TransferDriver driver(state, host, port, view);
+    driver.StartCapture();
+    if (!view.Outcome()) loop.exec();
+    switch (view.Outcome().value_or(TransferOutcome::CommunicationError)) {
+        case TransferOutcome::ReadComplete:
+            break;
+        case TransferOutcome::PortNotOpen:
+            throw CommandFailed(PortFailure(port));
+        default: {
+            std::string text = "read failed: " + host.Messages().back();
+            const std::string details = FailureDetails(driver.Engine().Variables().Failure, false,
+                                                       port.DeviceName(), Language::English);
+            if (!details.empty()) text += "\n" + details;
+            throw CommandFailed(text);
+        }
+    }
+    if (radioBand != nullptr) *radioBand = driver.Engine().Variables().IdentifiedBand;
+    const std::vector<std::uint8_t>& read = driver.Engine().CapturedImage();
+    ImageBytes image{};
+    std::copy_n(read.begin(), std::min(read.size(), image.size()), image.begin());
+    return image;
+}
+
+}  // namespace qv::cli

@@ -1,0 +1,84 @@
+// The texts of verify, backups, comparisons and fleet writes, one row per text.
+#include "i18n/trust_texts.h"
+
+#include <cstddef>
+#include <iterator>
+
+namespace qv {
+namespace {
+
+struct TrustTextRow {
+    TrustTextId id;
+    std::string_view chinese;
+    std::string_view english;
+};
+
+// One row per TrustTextId, in the order of the enumeration.
+constexpr TrustTextRow kTexts[] = {
+    {TrustTextId::Channel, "信道 %1", "channel %1"},
+    {TrustTextId::ChannelField, "信道 %1，%2", "channel %1, %2"},
+    {TrustTextId::ReceiveTone, "接收亚音频", "RX QT/DQT"},
+    {TrustTextId::TransmitTone, "发射亚音频", "TX QT/DQT"},
+    {TrustTextId::DtmfCode, "DTMF 码 %1", "DTMF code %1"},
+    {TrustTextId::TestChannelField, "测试信道 %1，%2", "test channel %1, %2"},
+    {TrustTextId::EmbeddedLine, "嵌入信息，第 %1 行", "embedded information, line %1"},
+    {TrustTextId::RadioMemory, "对讲机内存 %1", "radio memory %1"},
+    {TrustTextId::Empty, "（空）", "(empty)"},
+    {TrustTextId::Checked, "选中", "checked"},
+    {TrustTextId::NotChecked, "未选中", "not checked"},
+    {TrustTextId::WroteButRadioHolds, "%1：写入 %2，对讲机中为 %3", "%1: wrote %2, radio holds %3"},
+    {TrustTextId::ShownButRadioHolds, "%1：显示 %2，对讲机中为 %3", "%1: shown %2, radio holds %3"},
+    {TrustTextId::OneHasOtherHas, "%1：%2 中为 %3，%4 中为 %5", "%1: %2 has %3, %4 has %5"},
+    {TrustTextId::MoreDifferences, "……另有 %1 处不同", "... and %1 more differences"},
+    {TrustTextId::VerifyPassed, "校验通过：对讲机中的数据与写入的一致。",
+     "Verified: the radio holds what was written."},
+    {TrustTextId::VerifyFailed, "校验失败：对讲机中有 %1 处与写入的不同。",
+     "Verify failed: the radio holds %1 differences from what was written."},
+    {TrustTextId::BackupKindRead, "读频", "read"},
+    {TrustTextId::BackupKindBeforeWrite, "写频前", "before write"},
+    {TrustTextId::BackupKindWritten, "写入后", "written"},
+    {TrustTextId::BackupDamaged, "已损坏", "damaged"},
+    {TrustTextId::BackupNotSaved, "无法保存备份 %1：%2", "The backup %1 could not be saved: %2"},
+    {TrustTextId::FleetWritten, "已写入", "written"},
+    {TrustTextId::FleetSkippedOtherBand, "已跳过：对讲机为 %1 频段",
+     "skipped: the radio is a %1 radio"},
+    {TrustTextId::FleetFailed, "失败：%1", "failed: %1"},
+    {TrustTextId::FleetVerified, "一致", "verified"},
+    {TrustTextId::FleetDiffers, "%1 处不同", "%1 differences"},
+    {TrustTextId::FleetNotVerified, "未校验", "not verified"},
+};
+
+constexpr bool InEnumOrder() {
+    for (std::size_t i = 0; i < std::size(kTexts); ++i) {
+        if (static_cast<std::size_t>(kTexts[i].id) != i) return false;
+    }
+    return static_cast<std::size_t>(TrustTextId::FleetNotVerified) + 1 == std::size(kTexts);
+}
+static_assert(InEnumOrder(), "kTexts must hold one row per TrustTextId, in enumeration order");
+
+}  // namespace
+
+std::string TrustText(TrustTextId id, Language language,
+                      std::initializer_list<std::string_view> values) {
+    const auto index = static_cast<std::size_t>(id);
+    if (index >= std::size(kTexts)) return {};
+    const std::string_view text =
+        language == Language::English ? kTexts[index].english : kTexts[index].chinese;
+    // In one pass, so that a value holding "%2" stays as it is.
+    std::string filled;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const std::size_t number =
+            text[at] == '%' && at + 1 < text.size() && text[at + 1] >= '1' && text[at + 1] <= '9'
+                ? static_cast<std::size_t>(text[at + 1] - '0')
+                : 0;
+        if (number == 0 || number > values.size()) {
+            filled += text[at];
+            continue;
+        }
+        filled += values.begin()[number - 1];
+        ++at;
+    }
+    return filled;
+}
+
+}  // namespace qv

@@ -1,0 +1,269 @@
+// qv7100-cli's verify, backups, restore, diff and fleet write, run as a user runs them, against
+// virtual radios on pseudo-terminals.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "image/image_codec.h"
+#include "rules/program/dat_file.h"
+#include "rules/program/startup.h"
+#include "sim/pty_server.h"
+#include "support/scripted_host.h"
+
+namespace qv {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+class CliTrust : public ::testing::Test {
+  protected:
+    fs::path dir;
+    std::vector<std::unique_ptr<PtyServer>> radios;
+
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("qv-cli-trust-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        // Backups go to a folder of the test, never to the user's own.
+        ::setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
+    }
+    void TearDown() override {
+        for (const auto& radio : radios) radio->Stop();
+        fs::remove_all(dir);
+    }
+
+    static std::string Read(const fs::path& path) {
+        std::ifstream file(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), {}};
+    }
+
+    Result Run(const std::string& arguments) const {
+        const std::string command = std::string(QV7100_CLI) + " " + arguments + " </dev/null >" +
+                                    (dir / "out").string() + " 2>" + (dir / "err").string();
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Read(dir / "out"), Read(dir / "err")};
+    }
+
+    // A set-up in band 0 with channels 1 and 33 and, with `withChannel21`, channel G2- 05.
+    static ProgramState Setup(bool withChannel21, const std::string& line1 = "Dealer 42") {
+        test::ScriptedHost host;
+        ProgramState state = StartupState(host, 1);
+        state.Grid1[1] = {"G1-01", "455.12500", "67.0", "456.00000", "D023N",
+                          "Hight", "Off",       "Wide", "Have"};
+        state.Grid1[33] = {"G3- 01", "459.99500", "Off",    "459.99500", "Off",
+                           "Low",    "Carrow",    "Narrow", "No"};
+        if (withChannel21) {
+            state.Grid1[21] = {"G2- 05", "462.56250", "D023N",  "467.56250", "D023N",
+                               "Low",    "Off",       "Narrow", "No"};
+        }
+        state.EmbeddedInfo[0] = state.Form7.Text1 = line1;
+        return state;
+    }
+
+    fs::path SetupFile(const std::string& name, const ProgramState& state) const {
+        const ImageBytes image = EncodeImage(state);
+        std::ofstream(dir / name, std::ios::binary)
+            << kDatSignature << std::string(image.begin(), image.end());
+        return dir / name;
+    }
+
+    // A virtual radio holding `image`; its device path.
+    std::string StartRadio(const ImageBytes& image, int band, const std::string& fault = "none") {
+        radios.push_back(
+            std::make_unique<PtyServer>(VirtualRadio(image, band, *ParseRadioFault(fault)), false));
+        EXPECT_TRUE(radios.back()->Start(nullptr));
+        return radios.back()->DevicePath();
+    }
+
+    std::vector<std::string> OutputLines(const std::string& text) const {
+        std::vector<std::string> lines;
+        std::size_t from = 0;
+        for (std::size_t end; (end = text.find('\n', from)) != std::string::npos; from = end + 1) {
+            lines.push_back(text.substr(from, end - from));
+        }
+        return lines;
+    }
+};
+
+TEST_F(CliTrust, WriteVerifyNamesWhatTheRadioDidNotStore) {
+    const fs::path file = SetupFile("shop.DAT", Setup(true));
+    const struct {
+        const char* fault;
+        int exitCode;
+        std::vector<std::string> told;
+    } cases[] = {
+        {"none", 0, {"Verified: the radio holds what was written."}},
+        // Write frame 61 carries radio addresses 0x0440..0x044F: channel G2- 05.
+        {"drop-block:61",
+         1,
+         {"qv7100-cli: Verify failed: the radio holds 1 differences from what was written.",
+          "qv7100-cli: channel G2- 05: wrote 462.56250 D023N 467.56250 D023N Low Off Narrow No, "
+          "radio holds (empty)"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fault);
+        const std::string port = StartRadio(EncodeImage(Setup(false)), 0, c.fault);
+        const Result result = Run("write --verify --port " + port + " " + file.string());
+        EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
+        EXPECT_TRUE(Contains(result.out, "Wrote " + file.string()));
+        for (const std::string& line : c.told) {
+            EXPECT_TRUE(Contains(result.out + result.err, line + "\n")) << result.out << result.err;
+        }
+    }
+}
+
+TEST_F(CliTrust, AFleetWritesEveryRadioItCanAndTellsEachOne) {
+    const ProgramState setup = Setup(true);
+    const fs::path file = SetupFile("fleet.DAT", setup);
+    const ImageBytes old = EncodeImage(Setup(false, "old"));
+    const std::string healthy1 = StartRadio(old, 0);
+    const std::string silent = StartRadio(old, 0, "silent");
+    const std::string otherBand = StartRadio(old, 1);
+    const std::string healthy2 = StartRadio(old, 0);
+
+    for (const bool yes : {false, true}) {
+        SCOPED_TRACE(yes);
+        const Result result = Run(std::string("write --verify ") + (yes ? "--yes " : "") +
+                                  "--port " + healthy1 + " --port " + silent + " --port " +
+                                  otherBand + " --port " + healthy2 + " " + file.string());
+        EXPECT_EQ(result.exitCode, 1) << "the silent radio was not written";
+        const std::vector<std::string> table = OutputLines(result.out);
+        ASSERT_EQ(table.size(), 5u) << result.out;
+        EXPECT_TRUE(table[0].starts_with("Port")) << table[0];
+        const auto row = [&](std::size_t i, const std::string& port,
+                             const std::vector<std::string>& words) {
+            SCOPED_TRACE(table[i]);
+            EXPECT_TRUE(table[i].starts_with(port + " "));
+            for (const std::string& word : words) EXPECT_TRUE(Contains(table[i], word));
+        };
+        row(1, healthy1, {"400-470MHz", "written", "verified"});
+        row(2, silent, {"failed: no answer to the handshake"});
+        if (yes) {
+            row(3, otherBand, {"450-490MHz", "written", "verified"});
+        } else {
+            row(3, otherBand, {"450-490MHz", "skipped: the radio is a 450-490MHz radio"});
+        }
+        row(4, healthy2, {"400-470MHz", "written", "verified"});
+        EXPECT_TRUE(Contains(result.err, "qv7100-cli: 1 of 4 radios were not written") ||
+                    Contains(result.err, "qv7100-cli: 2 of 4 radios were not written"))
+            << result.err;
+    }
+    const ImageBytes written = EncodeImage(setup);
+    for (std::size_t i : {0u, 2u, 3u}) {
+        const RadioRecord record = radios[i]->Snapshot();
+        EXPECT_TRUE(
+            std::equal(written.begin(), written.begin() + 0x170, record.ImagePart().begin()))
+            << "radio " << i;
+    }
+    EXPECT_TRUE(radios[1]->Snapshot().blocksWritten.empty());
+}
+
+TEST_F(CliTrust, ABackupMadeBeforeAWriteRestoresTheRadioByteForByte) {
+    ImageBytes old = EncodeImage(Setup(false, "before"));
+    // Bytes the set-up has no field for: the written half of the password field, a filler byte.
+    for (std::size_t k = 0x1B0; k < 0x1B8; ++k) old[k] = static_cast<std::uint8_t>('0' + k % 10);
+    old[0x10F] = 0x3C;
+    const std::string port = StartRadio(old, 0);
+    const auto original = radios[0]->Snapshot().memory;
+
+    const Result written = Run("write --backup-first --port " + port + " " +
+                               SetupFile("new.DAT", Setup(true, "after")).string());
+    ASSERT_EQ(written.exitCode, 0) << written.err;
+    EXPECT_NE(radios[0]->Snapshot().memory, original);
+    const std::string note = "the radio's memory before the write is kept in ";
+    const std::size_t at = written.err.find(note);
+    ASSERT_NE(at, std::string::npos) << written.err;
+    const std::string backup =
+        written.err.substr(at + note.size(), written.err.find('\n', at) - at - note.size());
+    EXPECT_TRUE(Contains(backup, "_400-470MHz_before-write.DAT")) << backup;
+
+    const Result listed = Run("backups");
+    ASSERT_EQ(listed.exitCode, 0) << listed.err;
+    EXPECT_TRUE(Contains(listed.out, "before write")) << listed.out;
+    EXPECT_TRUE(Contains(listed.out, "\"before\"")) << listed.out;
+    EXPECT_TRUE(Contains(listed.out, "\"after\"")) << "the written one" << listed.out;
+
+    const Result restored = Run("restore --verify --port " + port + " " + backup);
+    ASSERT_EQ(restored.exitCode, 0) << restored.err;
+    EXPECT_EQ(radios[0]->Snapshot().memory, original);
+}
+
+TEST_F(CliTrust, EveryReadKeepsABackupAndADamagedOneIsListed) {
+    const std::string port = StartRadio(EncodeImage(Setup(true, "kept")), 0);
+    ASSERT_EQ(Run("read --port " + port + " " + (dir / "read.DAT").string()).exitCode, 0);
+    const fs::path folder = dir / "data" / "qv7100" / "backups";
+    std::ofstream(folder / "2020-01-01_00-00-00_400-470MHz_read.DAT") << "PLQ82 but short";
+    const Result listed = Run("backups");
+    ASSERT_EQ(listed.exitCode, 0) << listed.err;
+    const std::vector<std::string> lines = OutputLines(listed.out);
+    ASSERT_EQ(lines.size(), 4u) << listed.out;
+    EXPECT_TRUE(Contains(lines[2], "read") && Contains(lines[2], "3") &&
+                Contains(lines[2], "\"kept\""))
+        << lines[2];
+    EXPECT_TRUE(Contains(lines[3], "damaged")) << lines[3];
+}
+
+TEST_F(CliTrust, ABackupThatCannotBeSavedIsToldOnceAndTheReadGoesOn) {
+    std::ofstream(dir / "data") << "a file where the data folder should be";
+    const std::string port = StartRadio(EncodeImage(Setup(true)), 0);
+    const Result read = Run("read --port " + port + " " + (dir / "read.DAT").string());
+    EXPECT_EQ(read.exitCode, 0) << read.err;
+    EXPECT_TRUE(fs::exists(dir / "read.DAT"));
+    EXPECT_TRUE(Contains(read.err, "qv7100-cli: note: The backup ")) << read.err;
+    const Result write =
+        Run("write --backup-first --verify --port " + port + " " + (dir / "read.DAT").string());
+    EXPECT_EQ(write.exitCode, 0) << write.err;
+    EXPECT_EQ(OutputLines(write.err).size(), 1u) << "told once: " << write.err;
+}
+
+TEST_F(CliTrust, DiffComparesFilesAndRadiosFieldByField) {
+    const fs::path a = SetupFile("a.DAT", Setup(true));
+    const fs::path b = SetupFile("b.DAT", Setup(false));
+    const std::string same = StartRadio(EncodeImage(Setup(true)), 0);
+    const std::string other = StartRadio(EncodeImage(Setup(false)), 0);
+    const struct {
+        std::string arguments;
+        int exitCode;
+        std::string told;
+    } cases[] = {
+        {a.string() + " " + a.string(), 0, "hold the same set-up"},
+        {a.string() + " " + b.string(), 1, "channel G2- 05: " + a.string() + " has 462.56250"},
+        {a.string() + " --port " + same, 0, "hold the same set-up"},
+        {"--port " + same + " " + b.string(), 1, "channel G2- 05: " + same + " has 462.56250"},
+        {"--port " + same + " --port=" + other, 1, "has (empty)"},
+        {a.string(), 2, "diff compares two set-ups"},
+        {a.string() + " " + (dir / "missing.DAT").string(), 1, "missing.DAT"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const Result result = Run("diff " + c.arguments);
+        EXPECT_EQ(result.exitCode == 0, c.exitCode == 0) << result.err;
+        if (c.exitCode != 2) {
+            EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
+        }
+        EXPECT_TRUE(Contains(result.out + result.err, c.told)) << result.out << result.err;
+    }
+}
+
+}  // namespace
+}  // namespace qv
