@@ -44,7 +44,6 @@ constexpr DesktopTextRow kDesktopTexts[] = {
      "an empty channel takes its receive frequency first"},
     {DesktopText::PastePastLastChannel, "超出最后一个信道（48）", "past the last channel (48)"},
     {DesktopText::PastePastLastColumn, "超出最后一列", "past the last column"},
-    {DesktopText::PasteEmpty, "空白", "empty"},
     {DesktopText::PasteMore, "……另有 %1 个", "... and %1 more"},
     {DesktopText::PrintTitle, "QV-7100 信道表", "QV-7100 channel plan"},
     {DesktopText::PrintFile, "文件：%1", "File: %1"},

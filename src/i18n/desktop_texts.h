@@ -41,7 +41,6 @@ enum class DesktopText {
     PasteEmptyChannel,
     PastePastLastChannel,
     PastePastLastColumn,
-    PasteEmpty,
     PasteMore,  // %1 how many more
     // The printed sheet.
     PrintTitle,

@@ -41,9 +41,8 @@ CellResult PasteFrequency(Setup& setup, int row, int column, const std::string& 
                           Language cells) {
     if (text.empty()) {
         // As typing: emptying the receive frequency deletes the channel; the transmit frequency
-        // cannot be taken away.
-        if (column != kColRxFrequency) return Refused(PasteRefusal::Empty);
-        ClearNO(setup, row);
+        // cannot be taken away, and an empty cell of a table leaves it as it is.
+        if (column == kColRxFrequency) ClearNO(setup, row);
         return {true};
     }
     const FrequencyEntry entry = EnterFrequency(setup, text);
@@ -58,7 +57,7 @@ CellResult PasteFrequency(Setup& setup, int row, int column, const std::string& 
 
 CellResult PasteListItem(Setup& setup, int row, const GridList& list, const std::string& text,
                          Language cells) {
-    if (text.empty()) return Refused(PasteRefusal::Empty);
+    if (text.empty()) return {true};  // an empty cell of a table leaves the cell as it is
     const int position = FindListItem(list.list, text);
     if (position >= 0 && SetListCell(setup, row, list.column, position, cells)) return {true};
     if (list.list == ListId::Tone) {
@@ -179,7 +178,6 @@ std::string DescribeRefusal(const RefusedCell& refused, Language language) {
         {PasteRefusal::EmptyChannel, DesktopText::PasteEmptyChannel},
         {PasteRefusal::PastLastChannel, DesktopText::PastePastLastChannel},
         {PasteRefusal::PastLastColumn, DesktopText::PastePastLastColumn},
-        {PasteRefusal::Empty, DesktopText::PasteEmpty},
     };
     const GridCell& at = refused.cell;
     const std::string channel =

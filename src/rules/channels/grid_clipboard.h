@@ -36,7 +36,6 @@ enum class PasteRefusal {
     EmptyChannel,     // a cell other than the receive frequency of a channel not in use
     PastLastChannel,  // below channel 48
     PastLastColumn,   // right of the scan column
-    Empty,            // an empty text where typing cannot empty the cell
 };
 
 struct RefusedCell {
