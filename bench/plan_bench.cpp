@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "plan_of_48_rows.h"
 #include "rules/plans/channel_plan_export.h"
 #include "rules/plans/channel_plan_import.h"
 #include "rules/plans/csv_reader.h"
@@ -14,33 +15,10 @@
 
 namespace {
 
-// 48 rows in every tone mode and duplex kind, the way the other tools write them.
-std::string PlanOf48Rows() {
-    static const char* const kTones[] = {
-        ",88.5,88.5,023,NN,023,Tone->Tone",       "Tone,88.5,88.5,023,NN,023,Tone->Tone",
-        "TSQL,88.5,100.0,023,NN,023,Tone->Tone",  "DTCS,88.5,88.5,754,RN,023,Tone->Tone",
-        "Cross,151.4,88.5,023,NR,032,Tone->DTCS", "Cross,88.5,186.2,246,RN,023,DTCS->Tone",
-    };
-    static const char* const kDuplex[] = {",0.000000", "+,5.000000", "-,7.600000",
-                                          "split,401.012500"};
-    std::string csv =
-        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
-        "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
-    for (int row = 1; row <= qv::kChannelCount; ++row) {
-        const int kilohertz = 440000 + 125 * row;
-        csv += std::to_string(row) + ",Ch " + std::to_string(row) + "," +
-               std::to_string(kilohertz / 1000) + "." +
-               std::to_string(kilohertz % 1000 + 1000).substr(1) + "000," + kDuplex[row % 4] + "," +
-               kTones[row % 6] + "," + (row % 2 ? "FM" : "NFM") + ",12.50," + (row % 5 ? "" : "S") +
-               "," + (row % 3 ? "High" : "Low") + ",Roof antenna,,,,\r\n";
-    }
-    return csv;
-}
-
 void BM_ImportPlanOf48Rows(benchmark::State& bench) {
     qv::test::QuietHost host;
     const qv::ProgramState state = qv::StartupState(host);
-    const std::string csv = PlanOf48Rows();
+    const std::string csv = qv::bench::PlanOf48Rows();
     for (auto _ : bench) {
         qv::ChannelPlanImport imported =
             qv::ImportChannelPlan(state, csv, 1, qv::Language::Chinese);
@@ -51,7 +29,7 @@ void BM_ImportPlanOf48Rows(benchmark::State& bench) {
 BENCHMARK(BM_ImportPlanOf48Rows);
 
 void BM_ReadPlanOf48RowsAsCsv(benchmark::State& bench) {
-    const std::string csv = PlanOf48Rows();
+    const std::string csv = qv::bench::PlanOf48Rows();
     for (auto _ : bench) {
         qv::CsvReader reader(csv, ',');
         qv::CsvRecord record;
@@ -66,7 +44,7 @@ void BM_ExportPlanOf48Channels(benchmark::State& bench) {
     qv::test::QuietHost host;
     const qv::ProgramState started = qv::StartupState(host);
     const qv::Setup state =
-        qv::ImportChannelPlan(started, PlanOf48Rows(), 1, qv::Language::Chinese).setup;
+        qv::ImportChannelPlan(started, qv::bench::PlanOf48Rows(), 1, qv::Language::Chinese).setup;
     for (auto _ : bench) {
         qv::ChannelPlanExport exported = qv::ExportChannelPlan(state);
         if (!exported.notes.empty()) bench.SkipWithError("the export has notes");

@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev   # qt6-base-dev: Widgets, PrintSupport
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev
     librsvg2-bin                          # draws the icon's pictures from its SVG

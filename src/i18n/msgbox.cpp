@@ -18,13 +18,15 @@ constexpr int kSystemModal = 0x1000;
 
 // Buttons by the low four bits of the style.
 const std::vector<int>& ButtonsOf(int code) {
-    static const std::array<std::vector<int>, 6> kButtonSets = {{
+    static const std::array<std::vector<int>, 8> kButtonSets = {{
         {kIdOk},
         {kIdOk, kIdCancel},
         {kIdAbort, kIdRetry, kIdIgnore},
         {kIdYes, kIdNo, kIdCancel},
         {kIdYes, kIdNo},
         {kIdRetry, kIdCancel},
+        {kIdOk},  // cancel, try again, continue: a set the tool never asks for
+        {kIdSave, kIdDiscard, kIdCancel},
     }};
     if (code < 0 || static_cast<std::size_t>(code) >= kButtonSets.size()) return kButtonSets[0];
     return kButtonSets[static_cast<std::size_t>(code)];
@@ -46,10 +48,15 @@ struct ButtonCaptions {
 };
 
 constexpr ButtonCaptions kButtonCaptions[] = {
-    {kIdOk, {"确定", "OK", "確定"}},       {kIdCancel, {"取消", "Cancel", "取消"}},
-    {kIdYes, {"是", "Yes", "是"}},         {kIdNo, {"否", "No", "否"}},
-    {kIdAbort, {"放弃", "Abort", "放棄"}}, {kIdIgnore, {"忽略", "Ignore", "忽略"}},
+    {kIdOk, {"确定", "OK", "確定"}},
+    {kIdCancel, {"取消", "Cancel", "取消"}},
+    {kIdYes, {"是", "Yes", "是"}},
+    {kIdNo, {"否", "No", "否"}},
+    {kIdAbort, {"放弃", "Abort", "放棄"}},
+    {kIdIgnore, {"忽略", "Ignore", "忽略"}},
     {kIdRetry, {"重试", "Retry", "重試"}},
+    {kIdSave, {"保存", "Save", "儲存"}},
+    {kIdDiscard, {"不保存", "Discard", "不儲存"}},
 };
 
 }  // namespace

@@ -15,6 +15,9 @@ inline constexpr int kStyleOkInformation = 64;                  // OK, informati
 inline constexpr int kStyleYesNoInformation = 68;               // Yes and No, information icon
 inline constexpr int kStyleOkCancelExclamation = 305;           // Cancel is the default
 inline constexpr int kStyleOkCancelQuestionSystemModal = 4385;  // Cancel is the default
+// Save, Discard and Cancel with the exclamation icon, Save the default: the question before a
+// command replaces a set-up whose changes are not saved. (Button code 7 is the tool's own.)
+inline constexpr int kStyleSaveDiscardCancelExclamation = 0x37;
 
 // Identifiers of the buttons; LocalMsgBox returns the one that closed the box.
 inline constexpr int kIdOk = 1;
@@ -24,6 +27,8 @@ inline constexpr int kIdRetry = 4;
 inline constexpr int kIdIgnore = 5;
 inline constexpr int kIdYes = 6;
 inline constexpr int kIdNo = 7;
+inline constexpr int kIdSave = 20;
+inline constexpr int kIdDiscard = 21;
 
 enum class MsgBoxIcon { None, Stop, Question, Exclamation, Information };
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "i18n/captions.h"
+#include "i18n/desktop_texts.h"
 #include "i18n/messages.h"
 #include "i18n/msgbox.h"
 #include "link/core/port_mapping.h"
@@ -78,9 +79,12 @@ std::set<std::string> Captions(Language language) {
         }
     }
     for (const Band& band : kBands) texts.insert(std::string(band.listText));
-    for (int id = kIdOk; id <= kIdNo; ++id) {
+    for (const int id :
+         {kIdOk, kIdCancel, kIdAbort, kIdRetry, kIdIgnore, kIdYes, kIdNo, kIdSave, kIdDiscard}) {
         texts.insert(std::string(MsgBoxButtonText(id, static_cast<int>(language))));
     }
+    // The import window's own captions.
+    texts.insert(Shown(DesktopTextOf(DesktopText::ImportFromChannel, language)));
     return texts;
 }
 
@@ -94,6 +98,9 @@ std::set<std::string> Messages(Language language) {
     }
     texts.insert(PortPermissionMessage("/dev/ttyUSB0", language));
     texts.insert(FormatMessage(MessageId::PortMissing, language, {"COM1 (/dev/ttyUSB0)"}));
+    for (int id = 0; id <= static_cast<int>(DesktopText::PdfFilter); ++id) {
+        texts.insert(Shown(DesktopTextOf(static_cast<DesktopText>(id), language)));
+    }
     return texts;
 }
 

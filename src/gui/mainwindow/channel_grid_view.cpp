@@ -30,7 +30,8 @@ ChannelGridView::ChannelGridView(ChannelGridModel& model, QWidget* parent) : QTa
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);  // a header selects no column
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Shift and Ctrl with a press or an arrow key take in more cells, to copy them.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
@@ -89,6 +90,8 @@ void ChannelGridView::mousePressEvent(QMouseEvent* event) {
     }
     QTableView::mousePressEvent(event);
     if (event->button() != Qt::LeftButton) return;
+    // A press that takes in more cells opens no editor.
+    if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) return;
     const QModelIndex pressed = indexAt(event->position().toPoint());
     if (!pressed.isValid()) return;
     pressHeld_ = true;

@@ -2,9 +2,10 @@
 // centred cells, the label column and header row that never scroll out of reach.
 //
 // The grid starts no edit by itself. A left press selects one cell and asks for its editor at
-// once, and tells when that button is up again; Enter asks for the editor of the current cell; a
-// right press only takes the focus; the arrow keys move between cells and never open an editor. The
-// label column is never the keyboard's current cell. An open editor lies over its cell when the
+// once, and tells when that button is up again; with Shift or Ctrl it only takes in more cells
+// (Shift and the arrow keys too), which Copy copies; Enter asks for the editor of the current cell;
+// a right press only takes the focus; the arrow keys move between cells and never open an editor.
+// The label column is never the keyboard's current cell. An open editor lies over its cell when the
 // grid scrolls or a column or row changes size. Locked, it keeps every text legible.
 #pragma once
 

@@ -15,7 +15,15 @@ enum class Command {
     New,
     Open,
     Save,
+    ImportChannels,
+    ExportChannels,
+    Print,
+    ExportPdf,
     Quit,
+    Undo,
+    Redo,
+    Copy,
+    Paste,
     Read,
     Write,
     OptionalFunctions,
@@ -44,20 +52,41 @@ struct CommandRow {
     Command command = Command::Separator;
     ToolbarPlace button = {};
     std::string_view shortcut = {};
-    int port = 0;  // for the port items
+    std::string_view alternateShortcut = {};  // a second key that does the same
+    int port = 0;                             // for the port items
     bool checkable = false;
     bool visible = true;  // at start
 };
 
-inline constexpr std::array<std::string_view, 6> kMenus = {"mnuFile", "mnupro",      "mnuset",
-                                                           "mnucom",  "mnuLanguage", "mnuhelp"};
+inline constexpr std::array<std::string_view, 7> kMenus = {
+    "mnuFile", "mnuEdit", "mnupro", "mnuset", "mnucom", "mnuLanguage", "mnuhelp"};
 
 inline constexpr CommandRow kCommands[] = {
     {.menu = "mnuFile", .name = "mnuNew", .command = Command::New, .button = {1, "new"}},
     {.menu = "mnuFile", .name = "mnuOpen", .command = Command::Open, .button = {2, "open"}},
     {.menu = "mnuFile", .name = "mnuAssave", .command = Command::Save, .button = {3, "save"}},
     {.menu = "mnuFile"},
+    {.menu = "mnuFile", .name = "mnuImportCsv", .command = Command::ImportChannels},
+    {.menu = "mnuFile", .name = "mnuExportCsv", .command = Command::ExportChannels},
+    {.menu = "mnuFile"},
+    {.menu = "mnuFile", .name = "mnuPrint", .command = Command::Print, .shortcut = "Ctrl+P"},
+    {.menu = "mnuFile", .name = "mnuExportPdf", .command = Command::ExportPdf},
+    {.menu = "mnuFile"},
     {.menu = "mnuFile", .name = "mnuQuit", .command = Command::Quit},
+    {.menu = "mnuEdit",
+     .name = "mnuUndo",
+     .command = Command::Undo,
+     .button = {9, "undo"},
+     .shortcut = "Ctrl+Z"},
+    {.menu = "mnuEdit",
+     .name = "mnuRedo",
+     .command = Command::Redo,
+     .button = {10, "redo"},
+     .shortcut = "Ctrl+Y",
+     .alternateShortcut = "Ctrl+Shift+Z"},
+    {.menu = "mnuEdit"},
+    {.menu = "mnuEdit", .name = "mnuCopy", .command = Command::Copy, .shortcut = "Ctrl+C"},
+    {.menu = "mnuEdit", .name = "mnuPaste", .command = Command::Paste, .shortcut = "Ctrl+V"},
     {.menu = "mnupro",
      .name = "mnureadFre",
      .command = Command::Read,
@@ -100,9 +129,9 @@ inline constexpr CommandRow kCommands[] = {
      .visible = false},
 };
 
-// The toolbar's buttons are numbered 1 to kToolbarButtons; a number that no command holds (4) is a
-// separator.
-inline constexpr int kToolbarButtons = 7;
+// The toolbar's buttons are numbered 1 to kToolbarButtons; a number that no command holds (4, 8) is
+// a separator.
+inline constexpr int kToolbarButtons = 10;
 
 // The command on toolbar button `number`; none for a separator.
 constexpr const CommandRow* ToolbarButton(int number) {

@@ -17,6 +17,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "gui/dialogs/about_window.h"
@@ -37,6 +38,7 @@
 #include "link/core/port_mapping.h"
 #include "rules/channels/band_rules.h"
 #include "rules/channels/settings_frame.h"
+#include "rules/program/unsaved_changes.h"
 #include "state/bands.h"
 
 namespace qv {
@@ -63,6 +65,10 @@ MainWindow::MainWindow(Program& program)
     program_.MessageBox().SetOwner(this);
     driver_.SetStateChangedHandler([this](Changes changes) { program_.Changed(changes); });
     connect(&program_, &Program::StateChanged, this, &MainWindow::Refresh);
+    connect(&program_.History(), &SetupHistory::Moved, this, [this] {
+        RefreshTitle();
+        RefreshEditCommands();
+    });
 
     BuildCommands();
     BuildToolbar();
@@ -71,6 +77,7 @@ MainWindow::MainWindow(Program& program)
     CreateDialogs();
     ApplyFixedCaptions(*this, WindowId::Form1);
     ApplyCaptionTable(*this, WindowId::Form1, CaptionLanguage(state_.LanguageIsEnglish));
+    RefreshTitle();
     Refresh(Changes::WholeSetup() | StatePart::Lock | StatePart::Ports | StatePart::Calibration);
     resize(SizeToShowTheChannels());
     grid_->setFocus();
@@ -125,7 +132,11 @@ QAction* MainWindow::MakeAction(const CommandRow& row) {
     action->setObjectName(ToQString(row.name));
     action->setCheckable(row.checkable);
     action->setVisible(row.visible);
-    if (!row.shortcut.empty()) action->setShortcut(QKeySequence(ToQString(row.shortcut)));
+    QList<QKeySequence> keys;
+    for (const std::string_view key : {row.shortcut, row.alternateShortcut}) {
+        if (!key.empty()) keys << QKeySequence(ToQString(key));
+    }
+    action->setShortcuts(keys);
     connect(action, &QAction::triggered, this, [this, &row] { Run(row); });
     if (row.command == Command::Port) {
         portItems_[static_cast<std::size_t>(row.port)] = action;
@@ -265,6 +276,7 @@ void MainWindow::ApplyLanguage() {
     if (flag != 0 && flag != 1) return;
     const Language language = CaptionLanguage(flag);
     ApplyCaptionTable(*this, WindowId::Form1, language);
+    RefreshTitle();
     for (const WindowId window : kCaptionWindows) {
         if (window != WindowId::Form1) dialogs_.at(window)->ApplyLanguage(language);
     }
@@ -301,6 +313,23 @@ void MainWindow::RefreshLock() {
     grid_->setEnabled(state_.Grid1Enabled);
     // A transfer holds its controls back over the lock.
     if (transferRunning_) HoldTransferControls();
+    RefreshEditCommands();
+}
+
+void MainWindow::RefreshTitle() {
+    const SetupHistory& history = program_.History();
+    const std::string_view caption =
+        Caption(WindowId::Form1, WindowName(WindowId::Form1), CaptionProperty::WindowTitle, 0,
+                CaptionLanguage(state_.LanguageIsEnglish));
+    setWindowTitle(ToQString(MainWindowTitle(caption, history.File(), history.Modified())));
+}
+
+void MainWindow::RefreshEditCommands() {
+    QUndoStack& steps = program_.History().Stack();
+    Action(Command::Undo)->setEnabled(!transferRunning_ && steps.canUndo());
+    Action(Command::Redo)->setEnabled(!transferRunning_ && steps.canRedo());
+    // Pasting is typing: the lock and a transfer hold it as they hold the grid.
+    Action(Command::Paste)->setEnabled(!transferRunning_ && state_.Grid1Enabled);
 }
 
 void MainWindow::RefreshPortMenu() {

@@ -77,7 +77,28 @@ class MainWindow : public QMainWindow, public TransferView {
     QAction* Action(Command command) const { return actions_.at(command); }
     void NewSetup();
     void OpenSetup();
-    void SaveSetup();
+    // True when the set-up was saved.
+    bool SaveSetup();
+    // Before a command replaces the set-up: true when it may, the changes not saved having been
+    // saved or given up; false when the user cancelled.
+    bool MayReplaceSetup();
+    void StartTransfer(bool read);
+    void RefreshTitle();
+    // Undo, Redo and Paste as the history, the lock and a transfer allow.
+    void RefreshEditCommands();
+
+    // Edit menu (main_window_edit.cpp).
+    void CopySelectedCells();
+    void PasteIntoGrid();
+
+    // Channel plans and the printed page (main_window_plans.cpp).
+    void ImportChannels();
+    void ExportChannels();
+    void PrintSetup();
+    void ExportPdf();
+    // A file name chosen in a save dialog with `filter` and `suffix`, asked about when it exists;
+    // empty when the user cancelled.
+    QString ChooseFileToWrite(const QString& filter, const QString& suffix);
     void ShowMessage(const Status& status);
     void ChooseBand(int position);
     void ChooseLanguageCommand(bool english);
@@ -113,6 +134,7 @@ class MainWindow : public QMainWindow, public TransferView {
     std::map<WindowId, DialogWindow*> dialogs_;
     bool toldSettingsNotKept_ = false;
     bool transferRunning_ = false;  // from the controls' disabling until they come back
+    bool transferGroup_ = false;    // a transfer's changes are being gathered into one step
     // The message the status label shows, to show it again in another language.
     std::optional<MessageId> statusMessage_;
 };

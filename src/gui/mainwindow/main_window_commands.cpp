@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QToolBar>
+#include <QUndoStack>
 
 #include "gui/mainwindow/band_list.h"
 #include "gui/mainwindow/channel_grid_view.h"
@@ -30,6 +31,7 @@
 #include "rules/program/parameter_file.h"
 #include "rules/program/safe_save.h"
 #include "rules/program/transfer_holds.h"
+#include "rules/program/unsaved_changes.h"
 
 namespace qv {
 namespace {
@@ -66,14 +68,38 @@ void MainWindow::Run(const CommandRow& row) {
         case Command::Save:
             SaveSetup();
             break;
+        case Command::ImportChannels:
+            ImportChannels();
+            break;
+        case Command::ExportChannels:
+            ExportChannels();
+            break;
+        case Command::Print:
+            PrintSetup();
+            break;
+        case Command::ExportPdf:
+            ExportPdf();
+            break;
         case Command::Quit:
             close();
             break;
+        case Command::Undo:
+            program_.History().Stack().undo();
+            break;
+        case Command::Redo:
+            program_.History().Stack().redo();
+            break;
+        case Command::Copy:
+            CopySelectedCells();
+            break;
+        case Command::Paste:
+            PasteIntoGrid();
+            break;
         case Command::Read:
-            driver_.StartRead();
+            if (MayReplaceSetup()) StartTransfer(true);
             break;
         case Command::Write:
-            driver_.StartWrite();
+            StartTransfer(false);
             break;
         case Command::OptionalFunctions:
             Dialog(WindowId::Form5).ShowWindow();
@@ -118,10 +144,40 @@ void MainWindow::Run(const CommandRow& row) {
 }
 
 void MainWindow::NewSetup() {
-    program_.Changed(NewCommand(state_, program_.MessageBox()));
+    if (!MayReplaceSetup()) return;
+    const Changes changes = NewCommand(state_, program_.MessageBox());
+    if (changes.Empty()) return;
+    program_.Changed(changes);
+    program_.History().MarkUnchanged({});
+}
+
+bool MainWindow::MayReplaceSetup() {
+    if (!program_.History().Modified()) return true;
+    switch (AskToKeepChanges(state_, program_.MessageBox())) {
+        case KeepChanges::Save:
+            return SaveSetup();
+        case KeepChanges::Discard:
+            return true;
+        case KeepChanges::Cancel:
+            break;
+    }
+    return false;
+}
+
+void MainWindow::StartTransfer(bool read) {
+    if (driver_.Engine().IsRunning()) return;
+    // What a read brings (the image, then the radio's band) is one step.
+    program_.History().BeginGroup();
+    transferGroup_ = true;
+    if (read) {
+        driver_.StartRead();
+    } else {
+        driver_.StartWrite();
+    }
 }
 
 void MainWindow::OpenSetup() {
+    if (!MayReplaceSetup()) return;
     QFileDialog dialog(this);
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -136,12 +192,15 @@ void MainWindow::OpenSetup() {
         return;
     }
     program_.Changed(kDecodedImageChanges);
+    program_.History().MarkUnchanged(
+        QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()).toStdString());
 }
 
-void MainWindow::SaveSetup() {
+bool MainWindow::SaveSetup() {
     // The set-up as shown when Save is chosen: a read that ends while the dialog is open must not
     // put the radio's set-up into the file instead.
     const ImageBytes shown = EncodeImage(state_);
+    const int shownStep = program_.History().Stack().index();
     for (;;) {
         QFileDialog dialog(this);
         dialog.setObjectName(QStringLiteral("CommonDialog1"));
@@ -151,16 +210,19 @@ void MainWindow::SaveSetup() {
         dialog.setDefaultSuffix(QStringLiteral("DAT"));
         // The program asks its own question, in its own language, and No returns to the dialog.
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
         const QString file = QFileInfo(dialog.selectedFiles().front()).absoluteFilePath();
         if (QFileInfo::exists(file) && !ConfirmOverwrite(state_, program_.MessageBox())) continue;
         const Status saved = WriteDatFile(LocalPath(file), shown);
         if (!saved.ok()) {
             ShowMessage(saved);
-            return;
+            return false;
         }
-        setWindowTitle(ToQString(SavedWindowTitle(QDir::toNativeSeparators(file).toStdString())));
-        return;
+        // The file holds the set-up shown, unless another came meanwhile.
+        if (program_.History().Stack().index() == shownStep) {
+            program_.History().MarkUnchanged(QDir::toNativeSeparators(file).toStdString());
+        }
+        return true;
     }
 }
 
@@ -193,6 +255,10 @@ void MainWindow::CheckSettingsCanBeKept() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!program_.Exiting() && !MayReplaceSetup()) {
+        event->ignore();
+        return;
+    }
     const Status written =
         WriteParameterFile(LocalPath(program_.Paths().parameterFile), ParametersOf(state_));
     if (!written.ok() && !toldSettingsNotKept_) {
@@ -221,6 +287,7 @@ void MainWindow::HoldTransferControls() {
             SetControlEnabled(*control, !transferRunning_);
         }
     }
+    RefreshEditCommands();
 }
 
 void MainWindow::EnableBandFrameAndFocus() {
@@ -252,7 +319,11 @@ void MainWindow::HideProgress() {
 }
 
 void MainWindow::TransferFinished(TransferOutcome outcome) {
-    (void)outcome;
+    if (!transferGroup_) return;
+    transferGroup_ = false;
+    program_.History().EndGroup();
+    // The set-up read came from the radio, from no file, and is the radio's as it stands.
+    if (outcome == TransferOutcome::ReadComplete) program_.History().MarkUnchanged({});
 }
 
 }  // namespace qv

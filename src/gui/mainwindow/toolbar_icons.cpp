@@ -132,6 +132,31 @@ void DrawKey(QPainter& p) {
         {{15, 16}, {28, 27}, {25, 30}, {22, 27}, {20, 29}, {18, 27}, {19, 25}, {13, 19}}));
 }
 
+// A curved arrow turning back over a sheet's line of text: Undo points left, Redo (mirrored)
+// right.
+void DrawTurnArrow(QPainter& p) {
+    QPainterPath curve;
+    curve.moveTo(9, 12);
+    curve.cubicTo(16, 5, 29, 8, 27, 18);
+    curve.cubicTo(26, 24, 20, 27, 14, 27);
+    p.setPen(QPen(kArrow, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(curve);
+    p.setPen(Outline(1.2));
+    p.setBrush(kArrow);
+    p.drawPolygon(QPolygonF({{3, 15}, {12, 5}, {14, 17}}));
+}
+
+void DrawUndo(QPainter& p) {
+    DrawTurnArrow(p);
+}
+
+void DrawRedo(QPainter& p) {
+    p.translate(kGrid, 0);
+    p.scale(-1, 1);
+    DrawTurnArrow(p);
+}
+
 using Drawing = void (*)(QPainter&);
 
 constexpr struct {
@@ -140,6 +165,7 @@ constexpr struct {
 } kDrawings[] = {
     {Command::New, DrawSheet}, {Command::Open, DrawFolder}, {Command::Save, DrawDisk},
     {Command::Read, DrawRead}, {Command::Write, DrawWrite}, {Command::Relock, DrawKey},
+    {Command::Undo, DrawUndo}, {Command::Redo, DrawRedo},
 };
 
 Drawing DrawingOf(Command command) {

@@ -19,7 +19,7 @@ struct ButtonKind {
 
 // Qt's own button of each identifier: with no caption of ours (a language flag other than 0, 1
 // and 2) it keeps Qt's text.
-constexpr std::array<ButtonKind, 7> kButtonKinds = {{
+constexpr std::array<ButtonKind, 9> kButtonKinds = {{
     {kIdOk, QMessageBox::Ok},
     {kIdCancel, QMessageBox::Cancel},
     {kIdAbort, QMessageBox::Abort},
@@ -27,6 +27,8 @@ constexpr std::array<ButtonKind, 7> kButtonKinds = {{
     {kIdIgnore, QMessageBox::Ignore},
     {kIdYes, QMessageBox::Yes},
     {kIdNo, QMessageBox::No},
+    {kIdSave, QMessageBox::Save},
+    {kIdDiscard, QMessageBox::Discard},
 }};
 
 QMessageBox::StandardButton StandardButtonOf(int id) {

@@ -49,11 +49,14 @@ Program::Program(ProgramPaths paths) : paths_(std::move(paths)), messageBox_(sta
     const Parameters stored = ReadParameterFile(LocalPath(paths_.parameterFile));
     state_ = StartupState(messageBox_, stored);
     qtTexts_.Follow(state_.LanguageIsEnglish);
+    history_ =
+        std::make_unique<SetupHistory>(state_, [this](Changes changes) { Changed(changes); });
 }
 
 void Program::Changed(Changes changes) {
     if (changes.Has(StatePart::Language)) qtTexts_.Follow(state_.LanguageIsEnglish);
     if (!changes.Empty()) emit StateChanged(changes);
+    history_->Notice(changes);
 }
 
 }  // namespace qv

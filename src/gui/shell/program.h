@@ -6,8 +6,11 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 #include "gui/shell/local_msgbox.h"
 #include "gui/shell/qt_texts.h"
+#include "gui/shell/setup_history.h"
 #include "state/changes.h"
 #include "state/program_state.h"
 
@@ -40,8 +43,11 @@ class Program : public QObject {
     const ProgramState& State() const { return state_; }
     LocalMessageBox& MessageBox() { return messageBox_; }
     const ProgramPaths& Paths() const { return paths_; }
+    // The steps Undo and Redo walk, the file the set-up came from and whether it changed since.
+    SetupHistory& History() { return *history_; }
 
-    // Tells every window what changed; Qt's own texts follow a language switch first.
+    // Tells every window what changed; Qt's own texts follow a language switch first. A change of
+    // the set-up becomes a step of the history.
     void Changed(Changes changes);
 
     // True once the program's own exit has begun: the dialogs then close instead of hiding.
@@ -56,6 +62,7 @@ class Program : public QObject {
     ProgramPaths paths_;
     LocalMessageBox messageBox_;
     QtTexts qtTexts_;
+    std::unique_ptr<SetupHistory> history_;  // from the set-up the program starts with
     bool exiting_ = false;
 };
 

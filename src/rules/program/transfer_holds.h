@@ -5,7 +5,7 @@
 //
 // Not held: Save, which changes nothing and saves the set-up as shown when it is chosen (a user
 // who started a read by mistake can still keep what was on the screen); the lock, the ports, the
-// languages, help, About and Quit.
+// languages, help, About and Quit; Copy, Export channels, Print and Export PDF, which only read it.
 #pragma once
 
 #include <string_view>
@@ -22,6 +22,11 @@ struct TransferHold {
 inline constexpr TransferHold kTransferHolds[] = {
     {WindowId::Form1, "mnuNew"},
     {WindowId::Form1, "mnuOpen"},
+    {WindowId::Form1, "mnuImportCsv"},
+    // Undo, Redo and Paste also wait; the main window holds them with what else decides them.
+    {WindowId::Form1, "mnuUndo"},
+    {WindowId::Form1, "mnuRedo"},
+    {WindowId::Form1, "mnuPaste"},
     {WindowId::Form1, "mnureadFre"},
     {WindowId::Form1, "mnuwriteFre"},
     // The Programming menu: reading, writing and the settings dialogs.

@@ -393,7 +393,8 @@ TEST_F(GridEditors, NewEmptiesTheShownChannelsAndAConfirmedBandChangeTheirFlagsT
     Start();
     PutSample(1);
     PutSample(48);
-    MessageBoxHand hand({kIdOk, kIdOk});
+    // The channels put in are changes not saved: New asks about them first, then warns.
+    MessageBoxHand hand({kIdDiscard, kIdOk, kIdOk});
     Action("mnuNew")->trigger();
     EXPECT_TRUE(Shown(1, 1).isEmpty());
     EXPECT_TRUE(Shown(48, 5).isEmpty());
@@ -404,7 +405,7 @@ TEST_F(GridEditors, NewEmptiesTheShownChannelsAndAConfirmedBandChangeTheirFlagsT
     auto* band = Find<QComboBox>("Combo1");
     band->setFocus();
     QTest::keyClick(band, Qt::Key_Down);
-    ASSERT_EQ(hand.Seen().size(), 2u);
+    ASSERT_EQ(hand.Seen().size(), 3u);
     EXPECT_TRUE(Shown(2, 1).isEmpty());
     EXPECT_EQ(State().ChannelFlags[2], Flags{});
     EXPECT_EQ(State().ChannelFlags[48], Flags{}) << "a band change clears every channel's flags";
@@ -415,7 +416,7 @@ TEST_F(GridEditors, NewEmptiesTheShownChannelsAndAConfirmedBandChangeTheirFlagsT
     Type(QStringLiteral("455"));
     Key(Qt::Key_Return);
     EXPECT_EQ(Shown(3, 1), QStringLiteral("455.00000"));
-    EXPECT_EQ(hand.Seen().size(), 2u);
+    EXPECT_EQ(hand.Seen().size(), 3u);
 }
 
 TEST_F(GridEditors, EveryCellTellsAScreenReaderItsColumnAndChannel) {

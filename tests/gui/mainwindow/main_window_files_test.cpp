@@ -53,17 +53,17 @@ class FileCommands : public GuiTest {
     }
 };
 
-TEST_F(FileCommands, OpenLoadsTheFileIntoEveryWindowWithoutChangingTheTitle) {
+TEST_F(FileCommands, OpenLoadsTheFileIntoEveryWindowAndTheTitleNamesIt) {
     Start();
-    const QString title = window->windowTitle();
-    FileDialogHand files({Name(SampleFile())});
+    const std::filesystem::path sample = SampleFile();
+    FileDialogHand files({Name(sample)});
     Action("mnuOpen")->trigger();
     EXPECT_EQ(files.Opened(), 1);
     EXPECT_EQ(State().Grid1[3][kColRxFrequency], "455.12500");
     EXPECT_EQ(Find<QTableView>("Grid1")->model()->index(2, 1).data().toString(),
               QStringLiteral("455.12500"));
     EXPECT_EQ(Find<QComboBox>("Combo1")->currentText(), QStringLiteral("450-490MHz"));
-    EXPECT_EQ(window->windowTitle(), title);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("QV-7100-") + Name(sample));
 }
 
 TEST_F(FileCommands, DamagedFilesAreExplainedAndChangeNothing) {

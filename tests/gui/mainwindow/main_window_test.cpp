@@ -63,7 +63,10 @@ TEST_F(GuiTest, FirstStartIsChineseUnlockedWithTheDefaults) {
 TEST_F(GuiTest, MenusAndToolbarInTheirOrder) {
     Start();
     EXPECT_EQ(MenuNames(Find<QMenu>("mnuFile")),
-              QStringList({"mnuNew", "mnuOpen", "mnuAssave", "-", "mnuQuit"}));
+              QStringList({"mnuNew", "mnuOpen", "mnuAssave", "-", "mnuImportCsv", "mnuExportCsv",
+                           "-", "mnuPrint", "mnuExportPdf", "-", "mnuQuit"}));
+    EXPECT_EQ(MenuNames(Find<QMenu>("mnuEdit")),
+              QStringList({"mnuUndo", "mnuRedo", "-", "mnuCopy", "mnuPaste"}));
     EXPECT_EQ(MenuNames(Find<QMenu>("mnupro")),
               QStringList({"mnureadFre", "mnuwriteFre", "-", "mnudtmf", "Key_enactment", "mnusetin",
                            "mnudebug", "mnutestfre"}));
@@ -73,6 +76,11 @@ TEST_F(GuiTest, MenusAndToolbarInTheirOrder) {
     EXPECT_EQ(Action("mnucom3")->text(), QStringLiteral("COM3(&3)"));
     EXPECT_EQ(Action("mnureadFre")->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
     EXPECT_EQ(Action("mnuwriteFre")->shortcut(), QKeySequence(QStringLiteral("Ctrl+W")));
+    EXPECT_EQ(Action("mnuUndo")->shortcuts(),
+              QList<QKeySequence>({QKeySequence::fromString("Ctrl+Z")}));
+    EXPECT_EQ(Action("mnuRedo")->shortcuts(),
+              QList<QKeySequence>(
+                  {QKeySequence::fromString("Ctrl+Y"), QKeySequence::fromString("Ctrl+Shift+Z")}));
     EXPECT_FALSE(Action("mnumainhelp")->isVisible());
     EXPECT_TRUE(Action("mnulock")->isCheckable());
 
@@ -81,7 +89,8 @@ TEST_F(GuiTest, MenusAndToolbarInTheirOrder) {
         keys << (action->isSeparator() ? QStringLiteral("-")
                                        : action->property("qvKey").toString());
     }
-    EXPECT_EQ(keys, QStringList({"new", "open", "save", "-", "read", "write", "TAnMa"}));
+    EXPECT_EQ(keys, QStringList({"new", "open", "save", "-", "read", "write", "TAnMa", "-", "undo",
+                                 "redo"}));
     EXPECT_FALSE(Action("Toolbar1Button7")->isVisible());
     EXPECT_EQ(ToolbarAction(5)->toolTip(), QStringLiteral("读频"));
 }
@@ -292,8 +301,8 @@ TEST_F(GuiTest, ToolbarButtonsAndMenuItemsAreNamedInEitherLanguage) {
     Action("mnuChinese")->trigger();
     const AccessibleNames chineseAgain = NamesOf(*window);
 
-    EXPECT_EQ(chinese.buttons.size(), 6u);
-    EXPECT_EQ(chinese.menuItems.size(), 6u + 23u) << "the menus and their visible items";
+    EXPECT_EQ(chinese.buttons.size(), 8u);
+    EXPECT_EQ(chinese.menuItems.size(), 7u + 31u) << "the menus and their visible items";
     for (const AccessibleNames* names : {&chinese, &english, &chineseAgain}) {
         for (const auto& [key, name] : names->buttons)
             EXPECT_FALSE(name.isEmpty()) << key.toStdString();

@@ -1,0 +1,127 @@
+#include "gui/mainwindow/plan_import_window.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <utility>
+
+#include "gui/shell/captions.h"
+#include "i18n/desktop_texts.h"
+#include "i18n/msgbox.h"
+#include "rules/plans/import_summary.h"
+
+namespace qv {
+namespace {
+
+QString Text(DesktopText id, Language language) {
+    return ToQString(DesktopTextOf(id, language));
+}
+
+enum SkippedColumn { kLineColumn, kLocationColumn, kReasonColumn, kSkippedColumns };
+
+}  // namespace
+
+PlanImportWindow::PlanImportWindow(const Setup& setup, std::string csv, const QString& file,
+                                   Language language, QWidget* parent)
+    : QDialog(parent), setup_(setup), csv_(std::move(csv)), language_(language) {
+    setObjectName(QStringLiteral("frmImportPlan"));
+    setWindowTitle(Text(DesktopText::ImportTitle, language));
+
+    auto* fileLabel = new QLabel(ToQString(DesktopTextWith(
+        DesktopText::ImportFile, language, {QDir::toNativeSeparators(file).toStdString()})));
+    fileLabel->setObjectName(QStringLiteral("lblFile"));
+    fileLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    fileLabel->setWordWrap(true);
+
+    from_ = new QComboBox;
+    from_->setObjectName(QStringLiteral("cboFromChannel"));
+    for (const std::string& choice : StartChannelChoices(setup, language)) {
+        from_->addItem(ToQString(choice));
+    }
+    from_->setMaxVisibleItems(17);
+    auto* fromLabel = new QLabel(Text(DesktopText::ImportFromChannel, language));
+    fromLabel->setObjectName(QStringLiteral("lblFromChannel"));
+    fromLabel->setBuddy(from_);
+    from_->setAccessibleName(WithoutAccelerator(fromLabel->text()));
+    connect(from_, &QComboBox::activated, this, &PlanImportWindow::ChooseStart);
+    auto* fromRow = new QFormLayout;
+    fromRow->addRow(fromLabel, from_);
+
+    summary_ = new QLabel;
+    summary_->setObjectName(QStringLiteral("lblSummary"));
+    summary_->setWordWrap(true);
+
+    skippedHead_ = new QLabel;
+    skippedHead_->setObjectName(QStringLiteral("lblSkipped"));
+    skipped_ = new QTableWidget(0, kSkippedColumns);
+    skipped_->setObjectName(QStringLiteral("grdSkipped"));
+    skipped_->setAccessibleName(Text(DesktopText::ImportSkippedName, language));
+    skipped_->setHorizontalHeaderLabels({Text(DesktopText::ImportColumnLine, language),
+                                         Text(DesktopText::ImportColumnLocation, language),
+                                         Text(DesktopText::ImportColumnReason, language)});
+    skipped_->verticalHeader()->hide();
+    skipped_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    skipped_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    skipped_->setWordWrap(false);
+    skipped_->horizontalHeader()->setSectionResizeMode(kLineColumn, QHeaderView::ResizeToContents);
+    skipped_->horizontalHeader()->setSectionResizeMode(kLocationColumn,
+                                                       QHeaderView::ResizeToContents);
+    skipped_->horizontalHeader()->setStretchLastSection(true);
+    skipped_->setTabKeyNavigation(false);
+    skippedHead_->setBuddy(skipped_);
+
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    const int flag = language == Language::English ? 1 : 0;
+    buttons_->button(QDialogButtonBox::Ok)->setText(ToQString(MsgBoxButtonText(kIdOk, flag)));
+    buttons_->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOk"));
+    buttons_->button(QDialogButtonBox::Cancel)
+        ->setText(ToQString(MsgBoxButtonText(kIdCancel, flag)));
+    buttons_->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
+    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(fileLabel);
+    layout->addLayout(fromRow);
+    layout->addWidget(summary_);
+    layout->addWidget(skippedHead_);
+    layout->addWidget(skipped_, 1);
+    layout->addWidget(buttons_);
+
+    ChooseStart(0);
+    from_->setFocus();
+    resize(QSize(680, 460).expandedTo(sizeHint()));
+}
+
+void PlanImportWindow::ChooseStart(int position) {
+    import_ = ImportChannelPlan(setup_, csv_, StartChannelOfChoice(setup_, position), language_);
+    summary_->setText(ToQString(ImportSummary(import_, language_)));
+    skippedHead_->setText(import_.skipped.empty() ? Text(DesktopText::ImportNoneSkipped, language_)
+                                                  : ToQString(DesktopTextWith(
+                                                        DesktopText::ImportSkipped, language_,
+                                                        {std::to_string(import_.skipped.size())})));
+    skipped_->setRowCount(static_cast<int>(import_.skipped.size()));
+    for (int row = 0; row < skipped_->rowCount(); ++row) {
+        const SkippedPlanRow& skipped = import_.skipped[static_cast<std::size_t>(row)];
+        const QString cells[kSkippedColumns] = {QString::number(skipped.line),
+                                                ToQString(skipped.location),
+                                                ToQString(Describe(skipped.reason, language_))};
+        for (int column = 0; column < kSkippedColumns; ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            item->setToolTip(cells[column]);
+            skipped_->setItem(row, column, item);
+        }
+    }
+    skipped_->setVisible(!import_.skipped.empty());
+    // A file refused as a whole, or one with nothing to import, has nothing for OK to apply.
+    buttons_->button(QDialogButtonBox::Ok)->setEnabled(!import_.refused && !import_.filled.empty());
+}
+
+}  // namespace qv

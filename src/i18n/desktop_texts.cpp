@@ -1,0 +1,88 @@
+// The texts of the desktop program's newer windows, one row per text.
+#include "i18n/desktop_texts.h"
+
+#include <cstddef>
+
+namespace qv {
+namespace {
+
+struct DesktopTextRow {
+    DesktopText id;
+    std::string_view chinese;
+    std::string_view english;
+};
+
+// One row per DesktopText, in the order of the enumeration.
+constexpr DesktopTextRow kDesktopTexts[] = {
+    {DesktopText::KeepChangesQuestion, "当前设置有尚未保存的修改。是否先保存？",
+     "The set-up has changes that are not saved. Save them first?"},
+    {DesktopText::ImportTitle, "导入信道 (CSV)", "Import channels (CSV)"},
+    {DesktopText::ImportFile, "文件：%1", "File: %1"},
+    {DesktopText::ImportFromChannel, "起始信道(&F)", "&From channel"},
+    {DesktopText::ImportFirstEmpty, "第一个空信道（%1）", "First empty channel (%1)"},
+    {DesktopText::ImportNoEmptyChannel, "第一个空信道（没有空信道）",
+     "First empty channel (none is empty)"},
+    {DesktopText::ImportWillFill, "将填入 %1 个信道：%2。", "%1 channel(s) will be filled: %2."},
+    {DesktopText::ImportWillReplace, "其中 %1 个信道已有数据，将被替换：%2。",
+     "%1 of them hold a channel now, which will be replaced: %2."},
+    {DesktopText::ImportFillsNothing, "没有可导入的行。", "No row can be imported."},
+    {DesktopText::ImportRefused, "无法导入此文件：%1。未做任何修改。",
+     "This file cannot be imported: %1. Nothing will change."},
+    {DesktopText::ImportSkipped, "跳过的行（%1）：", "Rows skipped (%1):"},
+    {DesktopText::ImportNoneSkipped, "没有跳过的行。", "No row is skipped."},
+    {DesktopText::ImportColumnLine, "行", "Line"},
+    {DesktopText::ImportColumnLocation, "Location", "Location"},
+    {DesktopText::ImportColumnReason, "原因", "Reason"},
+    {DesktopText::ImportSkippedName, "跳过的行", "Rows skipped"},
+    {DesktopText::ExportDone, "已将 %1 个信道导出到 %2。", "%1 channel(s) exported to %2."},
+    {DesktopText::PasteRefusedHead, "以下单元格未粘贴：", "These cells were not pasted:"},
+    {DesktopText::PasteCell, "%1 %2“%3”：", "%1 %2 \"%3\": "},
+    {DesktopText::PasteNotANumber, "不是数字", "not a number"},
+    {DesktopText::PasteOutOfBand, "超出所选频段", "outside the band shown"},
+    {DesktopText::PasteNotAnItem, "不是此列表中的项目", "not an item of this column's list"},
+    {DesktopText::PasteEmptyChannel, "空信道请先填入接收频率",
+     "an empty channel takes its receive frequency first"},
+    {DesktopText::PastePastLastChannel, "超出最后一个信道（48）", "past the last channel (48)"},
+    {DesktopText::PastePastLastColumn, "超出最后一列", "past the last column"},
+    {DesktopText::PasteMore, "……另有 %1 个", "... and %1 more"},
+    {DesktopText::PrintTitle, "QV-7100 信道表", "QV-7100 channel plan"},
+    {DesktopText::PrintFile, "文件：%1", "File: %1"},
+    {DesktopText::PrintNoFile, "文件：（未保存）", "File: (not saved)"},
+    {DesktopText::PrintDate, "日期：%1", "Date: %1"},
+    {DesktopText::CsvFilter, "信道表 (*.csv *.CSV)", "Channel plans (*.csv *.CSV)"},
+    {DesktopText::PdfFilter, "PDF 文件 (*.pdf)", "PDF files (*.pdf)"},
+};
+
+constexpr bool InEnumOrder() {
+    for (std::size_t i = 0; i < std::size(kDesktopTexts); ++i) {
+        if (static_cast<std::size_t>(kDesktopTexts[i].id) != i) return false;
+    }
+    return static_cast<std::size_t>(DesktopText::PdfFilter) + 1 == std::size(kDesktopTexts);
+}
+static_assert(InEnumOrder(), "kDesktopTexts must hold one row per DesktopText, in enum order");
+
+}  // namespace
+
+std::string_view DesktopTextOf(DesktopText id, Language language) {
+    const DesktopTextRow& row = kDesktopTexts[static_cast<std::size_t>(id)];
+    return language == Language::English ? row.english : row.chinese;
+}
+
+std::string DesktopTextWith(DesktopText id, Language language,
+                            std::initializer_list<std::string_view> values) {
+    const std::string_view text = DesktopTextOf(id, language);
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        const auto number = static_cast<std::size_t>(next - '1');
+        if (text[i] == '%' && next >= '1' && next <= '9' && number < values.size()) {
+            out += values.begin()[number];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace qv

@@ -1,0 +1,31 @@
+// The set-up as the user's work: which changes make a step that Undo takes back, what the main
+// window's title says about where the set-up came from and whether it has changed since, and the
+// question before a command replaces changes that are not saved.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "state/host.h"
+#include "state/program_state.h"
+
+namespace qv {
+
+// True when `a` and `b` differ in what the set-up holds for good: the channels, the band, the
+// function settings and the held values. The dialogs' working copies are left out: a list changed
+// in a dialog is the user's draft until OK takes it over, and only then a change of the set-up.
+bool ConfirmedValuesDiffer(const Setup& a, const Setup& b);
+
+// The main window's title: the window's caption while the set-up came from no file (New, a read,
+// the start), else the product name, "-" and the file's full name; "*" after it while the set-up
+// has changes that are not saved.
+std::string MainWindowTitle(std::string_view caption, std::string_view file, bool modified);
+
+// The answer to the question before a command replaces a set-up with changes not saved.
+enum class KeepChanges { Save, Discard, Cancel };
+
+// Asks, in the session's language, whether to save the changes first; the box closed without a
+// button is Cancel.
+KeepChanges AskToKeepChanges(const Session& session, Host& host);
+
+}  // namespace qv

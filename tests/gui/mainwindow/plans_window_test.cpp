@@ -1,0 +1,241 @@
+// Channel plans in the desktop program: the import window with what it will do and the rows it
+// skips, the import as one step, the export, copy and paste in the grid, and the PDF page.
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "gui/mainwindow/plans_test_support.h"
+#include "i18n/msgbox.h"
+
+namespace qv {
+namespace {
+
+using test::Click;
+using test::Contents;
+using test::FileDialogHand;
+using test::MessageBoxHand;
+using test::WindowHand;
+
+// Rows 1 and 5 import; line 3 lies outside 400-470MHz, line 4 asks for a tone the radio lacks,
+// line 5 for a mode it lacks.
+constexpr const char* kPlan =
+    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+    "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment\r\n"
+    "1,A,435.125000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,,High,\r\n"
+    "2,B,145.500000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,High,\r\n"
+    "3,C,436.000000,,0.000000,Tone,199.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,High,\r\n"
+    "4,D,437.000000,+,5.000000,TSQL,88.5,100.0,023,NN,023,Tone->Tone,AM,12.50,S,Low,\r\n"
+    "5,E,438.000000,,0.000000,TSQL,88.5,100.0,023,NN,023,Tone->Tone,FM,12.50,S,Low,\r\n";
+
+// What the import window showed.
+struct ImportSeen {
+    QString summary;
+    QString skippedHead;
+    std::vector<QStringList> skipped;  // line, Location, reason
+    QString fromChannel;
+};
+
+class Plans : public test::PlansTest {
+  protected:
+    std::filesystem::path PlanFile(const char* text = kPlan) {
+        const std::filesystem::path path = folder / "plan.csv";
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+    // Channel 2 holds a channel before the import (an English window's cells).
+    void PutChannel2() {
+        PutChannel(2, {"440.00000", "Off", "440.00000", "Off", "Hight", "Off", "Wide", "Have"},
+                   {0, 0, 0, 0, 0, 1, 0, 1, 1, 0, 0, 0});
+    }
+    // Imports the plan file through the menu; the window is answered by `act`, after its texts
+    // were taken down.
+    ImportSeen Import(const std::function<void(QDialog&)>& act) {
+        ImportSeen seen;
+        FileDialogHand files({Name(PlanFile())});
+        WindowHand hand([&](QDialog& dialog) {
+            seen.summary = dialog.findChild<QLabel*>("lblSummary")->text();
+            seen.skippedHead = dialog.findChild<QLabel*>("lblSkipped")->text();
+            auto* table = dialog.findChild<QTableWidget*>("grdSkipped");
+            for (int row = 0; row < table->rowCount(); ++row) {
+                QStringList cells;
+                for (int column = 0; column < table->columnCount(); ++column) {
+                    cells << table->item(row, column)->text();
+                }
+                seen.skipped.push_back(cells);
+            }
+            seen.fromChannel = dialog.findChild<QComboBox*>("cboFromChannel")->currentText();
+            act(dialog);
+        });
+        Action("mnuImportCsv")->trigger();
+        EXPECT_TRUE(hand.Acted());
+        return seen;
+    }
+    static void Press(QDialog& dialog, const char* button) {
+        Click(dialog.findChild<QPushButton*>(QString::fromLatin1(button)));
+    }
+};
+
+TEST_F(Plans, TheImportWindowShowsTheSkippedRowsAndOkAppliesItAsOneStep) {
+    Start(Parameters{0, 0, 1});
+    PutChannel2();
+    const qv::Setup before = State();
+    const ImportSeen seen = Import([](QDialog& dialog) { Press(dialog, "cmdOk"); });
+
+    EXPECT_EQ(seen.fromChannel, QStringLiteral("First empty channel (1 G1-01)"));
+    EXPECT_EQ(seen.summary, QStringLiteral("2 channel(s) will be filled: 1-2. 1 of them hold a "
+                                           "channel now, which will be replaced: 2."));
+    EXPECT_EQ(seen.skippedHead, QStringLiteral("Rows skipped (3):"));
+    ASSERT_EQ(seen.skipped.size(), 3u);
+    const char* lines[][2] = {{"3", "2"}, {"4", "3"}, {"5", "4"}};
+    for (std::size_t k = 0; k < 3; ++k) {
+        EXPECT_EQ(seen.skipped[k][0], QString::fromLatin1(lines[k][0]));
+        EXPECT_EQ(seen.skipped[k][1], QString::fromLatin1(lines[k][1]));
+        EXPECT_FALSE(seen.skipped[k][2].isEmpty());
+    }
+    EXPECT_TRUE(seen.skipped[0][2].contains(QStringLiteral("145.5"))) << "out of band";
+    EXPECT_TRUE(seen.skipped[2][2].contains(QStringLiteral("AM")));
+
+    EXPECT_EQ(Shown(1, kColRxFrequency), QStringLiteral("435.12500"));
+    EXPECT_EQ(Shown(2, kColRxFrequency), QStringLiteral("438.00000")) << "replaced";
+    EXPECT_EQ(Shown(2, kColScan), QStringLiteral("No")) << "Skip S: out of the scan";
+    EXPECT_TRUE(State().Grid1[3][kColRxFrequency].empty());
+
+    Shortcut(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(static_cast<const qv::Setup&>(State()), before) << "one step undoes the whole import";
+}
+
+TEST_F(Plans, AChosenStartChannelReplacesWhatIsThereAndCancelChangesNothing) {
+    Start(Parameters{0, 0, 1});
+    PutChannel2();
+    const qv::Setup before = State();
+    ImportSeen seen = Import([](QDialog& dialog) {
+        // Down twice from the first empty channel: channel 2.
+        auto* from = dialog.findChild<QComboBox*>("cboFromChannel");
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_Down);
+        QTest::keyClick(from, Qt::Key_Down);
+        Press(dialog, "cmdCancel");
+    });
+    EXPECT_EQ(static_cast<const qv::Setup&>(State()), before);
+    const int steps = program->History().Stack().count();
+
+    seen = Import([](QDialog& dialog) {
+        auto* from = dialog.findChild<QComboBox*>("cboFromChannel");
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_Down);
+        QTest::keyClick(from, Qt::Key_Down);
+        EXPECT_EQ(dialog.findChild<QLabel*>("lblSummary")->text(),
+                  QStringLiteral("2 channel(s) will be filled: 2-3. 1 of them hold a channel now, "
+                                 "which will be replaced: 2."));
+        Press(dialog, "cmdOk");
+    });
+    EXPECT_EQ(Shown(2, kColRxFrequency), QStringLiteral("435.12500"));
+    EXPECT_EQ(Shown(3, kColRxFrequency), QStringLiteral("438.00000"));
+    EXPECT_EQ(program->History().Stack().count(), steps + 1) << "Cancel made no step; OK one";
+}
+
+TEST_F(Plans, TheImportWindowSpeaksChinese) {
+    Start();
+    const ImportSeen seen = Import([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("导入信道 (CSV)"));
+        EXPECT_EQ(dialog.findChild<QPushButton*>("cmdOk")->text(), QStringLiteral("确定"));
+        EXPECT_EQ(dialog.findChild<QTableWidget*>("grdSkipped")->accessibleName(),
+                  QStringLiteral("跳过的行"));
+        Press(dialog, "cmdCancel");
+    });
+    EXPECT_EQ(seen.summary, QStringLiteral("将填入 2 个信道：1-2。"));
+    EXPECT_EQ(seen.skippedHead, QStringLiteral("跳过的行（3）："));
+    EXPECT_EQ(seen.fromChannel, QStringLiteral("第一个空信道（1 G1-01）"));
+}
+
+TEST_F(Plans, ExportedChannelsImportBackTheSame) {
+    Start(Parameters{0, 0, 1});
+    PutChannel2();
+    const std::filesystem::path exported = folder / "out.csv";
+    {
+        FileDialogHand files({Name(exported)});
+        Action("mnuExportCsv")->trigger();
+    }
+    const std::string csv = Contents(exported);
+    EXPECT_TRUE(csv.starts_with("Location,Name,Frequency,")) << csv;
+    EXPECT_NE(csv.find("440.000000"), std::string::npos) << csv;
+}
+
+TEST_F(Plans, CopiedChannelsPasteIntoOtherRowsAsOneStep) {
+    Start(Parameters{0, 0, 1});
+    PutChannel(2, {"440.00000", "88.5", "445.00000", "D023N", "Low", "Off", "Narrow", "No"},
+               {0, 0, 9, 0, 51, 0, 0, 0, 0, 0, 0, 0});
+    PutChannel(3, {"441.00000", "Off", "441.00000", "Off", "Hight", "Carrow", "Wide", "Have"},
+               {0, 0, 0, 0, 0, 1, 1, 1, 1, 0, 0, 0});
+    // Channels 2 and 3 by their labels: a press, then a press with Shift.
+    QWidget* viewport = Grid()->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, CellRect(2, 0).center());
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, CellRect(2, 0).center());
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::ShiftModifier, CellRect(3, 0).center());
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::ShiftModifier, CellRect(3, 0).center());
+    EXPECT_TRUE(ShownEditors().empty()) << "selecting opens no editor";
+    Shortcut(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QStringLiteral("G1-02\t440.00000\t88.5\t445.00000\tD023N\tLow\tOff\tNarrow\tNo\n"
+                             "G1-03\t441.00000\tOff\t441.00000\tOff\tHight\tCarrow\tWide\tHave\n"));
+    const qv::Setup copied = State();
+
+    MessageBoxHand hand;
+    MoveTo(10, kColRxFrequency);
+    Key(Qt::Key_Left);  // moves no further than the receive frequency
+    Shortcut(Qt::Key_V, Qt::ControlModifier);
+    for (int column = 1; column <= 8; ++column) {
+        EXPECT_EQ(Shown(10, column), Shown(2, column)) << column;
+        EXPECT_EQ(Shown(11, column), Shown(3, column)) << column;
+    }
+    EXPECT_EQ(State().ChannelFlags[10], State().ChannelFlags[2]);
+    EXPECT_TRUE(hand.Seen().empty()) << "every cell landed";
+    Shortcut(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(static_cast<const qv::Setup&>(State()), copied) << "the paste is one step";
+}
+
+TEST_F(Plans, PastedCellsThatTypingRefusesAreListed) {
+    Start(Parameters{0, 0, 1});
+    QApplication::clipboard()->setText(QStringLiteral("436.5\t300\t999\tLow\n12x\n\n435\tD023N\n"));
+    MoveTo(46, kColRxFrequency);
+    MessageBoxHand hand({kIdOk});
+    Shortcut(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Shown(46, kColRxFrequency), QStringLiteral("436.50000"));
+    EXPECT_EQ(Shown(46, kColRxTone), QStringLiteral("Off")) << "as a new channel starts";
+    EXPECT_EQ(Shown(46, kColTxFrequency), QStringLiteral("436.50000"));
+    EXPECT_EQ(Shown(46, kColPower), QStringLiteral("Hight")) << "Low was no tone, not a power";
+    ASSERT_EQ(hand.Seen().size(), 1u);
+    EXPECT_EQ(hand.Seen()[0].text, QStringLiteral("These cells were not pasted:"));
+    const QString details = hand.Seen()[0].details;
+    for (const char* part :
+         {"G3- 14 QT/DQT \"300\": not an item", "G3- 14 TX frequency \"999\": outside the band",
+          "G3- 14 QT/DQT \"Low\": not an item", "G3- 15 RX frequency \"12x\": not a number",
+          "49 RX frequency \"435\": past the last channel",
+          "49 QT/DQT \"D023N\": past the last channel"}) {
+        EXPECT_TRUE(details.contains(QString::fromUtf8(part))) << part << "\n"
+                                                               << details.toStdString();
+    }
+}
+
+TEST_F(Plans, APdfOfTheSetupIsWritten) {
+    Start(Parameters{0, 0, 1});
+    PutChannel2();
+    const std::filesystem::path pdf = folder / "plan.pdf";
+    {
+        FileDialogHand files({Name(folder / "plan")});
+        MessageBoxHand hand;
+        Action("mnuExportPdf")->trigger();
+        EXPECT_TRUE(hand.Seen().empty());
+    }
+    const std::string bytes = Contents(pdf);
+    EXPECT_TRUE(bytes.starts_with("%PDF-")) << "the suffix is added, and the file is a PDF";
+    EXPECT_GT(bytes.size(), 1000u);
+    EXPECT_NE(bytes.find("/MediaBox [0 0 595"), std::string::npos) << "one A4 page";
+}
+
+}  // namespace
+}  // namespace qv
