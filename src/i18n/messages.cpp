@@ -3,6 +3,8 @@
 
 #include <cstddef>
 
+#include "i18n/placeholders.h"
+
 namespace qv {
 namespace {
 
@@ -243,21 +245,7 @@ std::string_view MessageText(MessageId id, Language language) {
 
 std::string FormatMessage(MessageId id, Language language,
                           std::initializer_list<std::string_view> values) {
-    const std::string_view text = MessageText(id, language);
-    std::string formatted;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        const std::size_t number =
-            text[at] == '%' && at + 1 < text.size() && text[at + 1] >= '1' && text[at + 1] <= '9'
-                ? static_cast<std::size_t>(text[at + 1] - '0')
-                : 0;
-        if (number == 0 || number > values.size()) {
-            formatted += text[at];
-            continue;
-        }
-        formatted += values.begin()[number - 1];
-        ++at;
-    }
-    return formatted;
+    return FillPlaceholders(MessageText(id, language), values);
 }
 
 std::optional<MessageId> MessageOfText(std::string_view text) {

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <iterator>
 
+#include "i18n/placeholders.h"
+
 namespace qv {
 namespace {
 
@@ -64,21 +66,7 @@ std::string TrustText(TrustTextId id, Language language,
     if (index >= std::size(kTexts)) return {};
     const std::string_view text =
         language == Language::English ? kTexts[index].english : kTexts[index].chinese;
-    // In one pass, so that a value holding "%2" stays as it is.
-    std::string filled;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        const std::size_t number =
-            text[at] == '%' && at + 1 < text.size() && text[at + 1] >= '1' && text[at + 1] <= '9'
-                ? static_cast<std::size_t>(text[at + 1] - '0')
-                : 0;
-        if (number == 0 || number > values.size()) {
-            filled += text[at];
-            continue;
-        }
-        filled += values.begin()[number - 1];
-        ++at;
-    }
-    return filled;
+    return FillPlaceholders(text, values);
 }
 
 }  // namespace qv
