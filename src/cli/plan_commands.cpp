@@ -12,6 +12,7 @@
 #include "rules/channels/grid_rules.h"
 #include "rules/plans/channel_plan_export.h"
 #include "rules/plans/channel_plan_import.h"
+#include "rules/plans/import_summary.h"
 #include "rules/plans/plan_file.h"
 #include "rules/program/file_commands.h"
 #include "rules/program/startup.h"
@@ -35,20 +36,6 @@ ProgramState OpenSetup(const std::string& path) {
 
 std::string Plural(std::size_t count, const std::string& word) {
     return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
-}
-
-// "3", "3-14" or "3-5, 9": channels as a person reads them.
-std::string ChannelList(const std::vector<int>& channels) {
-    std::string text;
-    for (std::size_t k = 0; k < channels.size();) {
-        std::size_t last = k;
-        while (last + 1 < channels.size() && channels[last + 1] == channels[last] + 1) ++last;
-        if (!text.empty()) text += ", ";
-        text += std::to_string(channels[k]);
-        if (last > k) text += "-" + std::to_string(channels[last]);
-        k = last + 1;
-    }
-    return text;
 }
 
 // "plan.csv:5: Location "7": Mode "AM" is ...", as compilers name a place in a file.
@@ -76,10 +63,10 @@ void ImportCsv(const std::string& in, const std::string& plan, const std::string
     std::string summary = "Imported " + Plural(imported.filled.size(), "row") + " of " + plan;
     if (!imported.filled.empty()) {
         summary += " into channel" + std::string(imported.filled.size() == 1 ? " " : "s ") +
-                   ChannelList(imported.filled);
+                   ChannelRanges(imported.filled);
     }
     if (!imported.replaced.empty()) {
-        summary += " (replaced: " + ChannelList(imported.replaced) + ")";
+        summary += " (replaced: " + ChannelRanges(imported.replaced) + ")";
     }
     PrintToStandardOutput(summary + "; wrote " + out + "\n");
     if (imported.skipped.empty()) return;
