@@ -17,6 +17,7 @@
 #include "rules/program/startup.h"
 #include "support/grid_channel_check.h"
 #include "support/quiet_host.h"
+#include "support/sample_channels.h"
 
 namespace {
 
@@ -32,16 +33,7 @@ const qv::ProgramState& StartingState() {
         qv::test::QuietHost host;
         qv::ProgramState started = qv::StartupState(host);
         for (const int row : {2, 3, 17, 48}) {
-            started.Grid1[row] = {qv::ChannelLabel(row),
-                                  "435.12500",
-                                  "67.0",
-                                  "436.12500",
-                                  "D023N",
-                                  "低",
-                                  "载波",
-                                  "窄带",
-                                  "无"};
-            started.ChannelFlags[row] = {0, 0, 1, 0, 51, 0, 1, 0, 0, 0, 0, 0};
+            qv::test::PutChineseChannel(started, row);
         }
         return started;
     }();

@@ -10,6 +10,7 @@
 #include "link/qt/link_fixture.h"
 #include "rules/program/dat_file.h"
 #include "rules/trust/backups.h"
+#include "support/sample_channels.h"
 
 namespace qv::test {
 namespace {
@@ -70,15 +71,7 @@ class CheckedWriteEndToEnd : public LinkEndToEnd {
     // The program's set-up: the sample with one more channel, G2- 05.
     void LoadSetupWithChannel21() {
         (void)DecodeImageBytes(SampleImage(0), state, host);
-        state.Grid1[21] = {state.Grid1[21][0],
-                           "455.12500",
-                           "67.0",
-                           "455.12500",
-                           "D023N",
-                           "Hight",
-                           "Off",
-                           "Wide",
-                           "Have"};
+        test::PutEnglishChannel(state, 21);
     }
 };
 

@@ -5,24 +5,14 @@
 
 #include "image/image_test_support.h"
 #include "rules/channels/grid_rules.h"
+#include "support/sample_channels.h"
 
 namespace qv {
 namespace {
 
 class GridClipboard : public test::StartedProgram {
   protected:
-    void AddChannel(int row) {
-        state.Grid1[row] = {state.Grid1[row][0],
-                            "435.12500",
-                            "67.0",
-                            "436.12500",
-                            "D023N",
-                            "低",
-                            "载波",
-                            "窄带",
-                            "无"};
-        state.ChannelFlags[row] = {0, 0, 1, 0, 51, 0, 1, 0, 0, 0, 0, 0};
-    }
+    void AddChannel(int row) { test::PutChineseChannel(state, row); }
     PasteOutcome Paste(int row, int column, std::string_view text,
                        Language cells = Language::Chinese) {
         return PasteCells(state, row, column, text, cells);

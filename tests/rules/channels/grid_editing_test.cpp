@@ -13,6 +13,7 @@
 #include "rules/program/language_rules.h"
 #include "state/bands.h"
 #include "support/decimal_comma_locale.h"
+#include "support/sample_channels.h"
 
 namespace qv {
 namespace {
@@ -23,18 +24,7 @@ using Flags = std::array<int, 12>;
 class GridEditing : public test::StartedProgram {
   protected:
     // A channel on `row` as a decoded radio would show it.
-    void AddChannel(int row) {
-        state.Grid1[row] = {state.Grid1[row][0],
-                            "435.12500",
-                            "67.0",
-                            "436.12500",
-                            "D023N",
-                            "低",
-                            "载波",
-                            "窄带",
-                            "无"};
-        state.ChannelFlags[row] = {0, 0, 1, 0, 51, 0, 1, 0, 0, 0, 0, 0};
-    }
+    void AddChannel(int row) { test::PutChineseChannel(state, row); }
     Row Cells(int row) const { return state.Grid1[row]; }
     // Text typed into the frequency editor opened on (row, column).
     FrequencyCommit Type(int row, int column, const std::string& text) {

@@ -13,6 +13,7 @@
 #include "rules/program/dat_file.h"
 #include "rules/program/startup.h"
 #include "support/quiet_host.h"
+#include "support/sample_channels.h"
 
 namespace qv {
 namespace {
@@ -36,15 +37,7 @@ class Backups : public ::testing::Test {
         test::QuietHost host;
         ProgramState state = StartupState(host, 1);
         for (int row = 1; row <= channels; ++row) {
-            state.Grid1[row] = {state.Grid1[row][0],
-                                "455.12500",
-                                "67.0",
-                                "455.12500",
-                                "D023N",
-                                "Hight",
-                                "Off",
-                                "Wide",
-                                "Have"};
+            test::PutEnglishChannel(state, row);
         }
         state.EmbeddedInfo[0] = line1;
         return EncodeImage(state);

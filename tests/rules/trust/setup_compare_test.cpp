@@ -11,6 +11,7 @@
 #include "image/image_codec.h"
 #include "rules/program/startup.h"
 #include "support/quiet_host.h"
+#include "support/sample_channels.h"
 
 namespace qv {
 namespace {
@@ -20,15 +21,7 @@ Setup SampleSetup() {
     test::QuietHost host;
     ProgramState state = StartupState(host, 1);
     for (int row : {1, 3, 21, 48}) {
-        state.Grid1[row] = {state.Grid1[row][0],
-                            "455.12500",
-                            "67.0",
-                            "455.12500",
-                            "D023N",
-                            "Hight",
-                            "Off",
-                            "Wide",
-                            "Have"};
+        test::PutEnglishChannel(state, row);
     }
     state.EmbeddedInfo[0] = state.Form7.Text1 = "SHOP 12";
     return state;
@@ -85,10 +78,7 @@ TEST(CompareImages, NamesEachDifferenceAsTheWindowsShowIt) {
          false,
          {{"channel G3- 16", "455.12500 67.0 455.12500 D023N Hight Off Wide Have", "(empty)"}}},
         {"a channel only the radio has, in the scan list",
-         SampleChanged([](qv::Setup& s) {
-             s.Grid1[5] = {s.Grid1[5][0], "455.12500", "67.0", "455.12500", "D023N",
-                           "Hight",       "Off",       "Wide", "Have"};
-         }),
+         SampleChanged([](qv::Setup& s) { test::PutEnglishChannel(s, 5); }),
          false,
          {{"channel G1-05", "(empty)", "455.12500 67.0 455.12500 D023N Hight Off Wide Have"}}},
         {"embedded information",
