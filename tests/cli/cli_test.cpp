@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_fixture.h"
 #include "image/image_codec.h"
 #include "rules/channels/grid_rules.h"
 #include "rules/program/dat_file.h"
@@ -29,44 +30,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using Result = test::CliResult;
 
-class Cli : public ::testing::Test {
+class Cli : public test::CliProcess {
   protected:
-    fs::path dir;
-
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("qv-cli-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        // Reads and writes keep backups: in a folder of the test, never in the user's own.
-        ::setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    static std::string Read(const fs::path& path) {
-        std::ifstream file(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), {}};
-    }
-
-    // Standard input is no terminal, as for a script. Standard output goes to `output` when one
-    // is named (and is then not read back); `wrapper` is a command that runs the program.
-    Result Run(const std::string& arguments, const std::string& output = "",
-               const std::string& wrapper = "") const {
-        const std::string out = output.empty() ? (dir / "out").string() : output;
-        const std::string command = wrapper + std::string(QV7100_CLI) + " " + arguments +
-                                    " </dev/null >" + out + " 2>" + (dir / "err").string();
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
-                output.empty() ? Read(dir / "out") : std::string(), Read(dir / "err")};
-    }
-
     // A set-up file with two channels in band 1, written as Save writes it.
     fs::path SampleFile(const std::string& name = "sample.DAT") const {
         test::ScriptedHost host;

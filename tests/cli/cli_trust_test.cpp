@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_fixture.h"
 #include "image/image_codec.h"
 #include "rules/program/dat_file.h"
 #include "rules/program/startup.h"
@@ -23,45 +24,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using Result = test::CliResult;
+using test::Contains;
 
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-class CliTrust : public ::testing::Test {
+class CliTrust : public test::CliProcess {
   protected:
-    fs::path dir;
     std::vector<std::unique_ptr<PtyServer>> radios;
 
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("qv-cli-trust-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        // Backups go to a folder of the test, never to the user's own.
-        ::setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
-    }
     void TearDown() override {
         for (const auto& radio : radios) radio->Stop();
-        fs::remove_all(dir);
-    }
-
-    static std::string Read(const fs::path& path) {
-        std::ifstream file(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), {}};
-    }
-
-    Result Run(const std::string& arguments) const {
-        const std::string command = std::string(QV7100_CLI) + " " + arguments + " </dev/null >" +
-                                    (dir / "out").string() + " 2>" + (dir / "err").string();
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Read(dir / "out"), Read(dir / "err")};
+        test::CliProcess::TearDown();
     }
 
     // A set-up in band 0 with channels 1 and 33 and, with `withChannel21`, channel G2- 05.
