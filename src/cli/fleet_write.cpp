@@ -26,20 +26,6 @@ namespace {
 
 constexpr Language kEnglish = Language::English;
 
-// A radio's transfers show nothing of their own: its lines are written as its steps start and
-// end.
-class QuietView : public TransferView {
-  public:
-    void SetTransferControlsEnabled(bool) override {}
-    void EnableBandFrameAndFocus() override {}
-    void SetStatusText(const std::string&) override {}
-    void SetStatusVisible(bool) override {}
-    void ShowProgress(int, int) override {}
-    void SetProgressValue(int) override {}
-    void HideProgress() override {}
-    void TransferFinished(TransferOutcome) override {}
-};
-
 // One radio of the fleet, with everything of its own: program state, answers, port, driver.
 struct Radio {
     Radio(const std::string& name, const ProgramState& setup, bool answerYes)
@@ -57,7 +43,7 @@ struct Radio {
     ConsoleHost host;
     ProgramState state;
     SerialPort port;
-    QuietView view;
+    UnwatchedTransferView view;  // its lines are written as its steps start and end
     BackupKeeper keeper;
     std::unique_ptr<CheckedWrite> run;
     QElapsedTimer clock;

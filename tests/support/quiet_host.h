@@ -19,18 +19,11 @@ class QuietHost : public Host {
     }
 };
 
-class SilentTransferView : public TransferView {
+class SilentTransferView : public UnwatchedTransferView {
   public:
     std::optional<TransferOutcome> outcome;  // how the last transfer ended
     std::function<void()> finished;          // called when a transfer has ended
 
-    void SetTransferControlsEnabled(bool) override {}
-    void EnableBandFrameAndFocus() override {}
-    void SetStatusText(const std::string&) override {}
-    void SetStatusVisible(bool) override {}
-    void ShowProgress(int, int) override {}
-    void SetProgressValue(int) override {}
-    void HideProgress() override {}
     void TransferFinished(TransferOutcome ended) override {
         outcome = ended;
         if (finished) finished();

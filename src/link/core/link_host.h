@@ -41,6 +41,20 @@ class TransferView {
     virtual void TransferFinished(TransferOutcome outcome) = 0;
 };
 
+// A view of transfers nobody watches: a radio of a fleet, whose lines are written as its steps
+// start and end, or a benchmark. Override what is to be noticed.
+class UnwatchedTransferView : public TransferView {
+  public:
+    void SetTransferControlsEnabled(bool) override {}
+    void EnableBandFrameAndFocus() override {}
+    void SetStatusText(const std::string&) override {}
+    void SetStatusVisible(bool) override {}
+    void ShowProgress(int, int) override {}
+    void SetProgressValue(int) override {}
+    void HideProgress() override {}
+    void TransferFinished(TransferOutcome) override {}
+};
+
 class LinkHost : public TransferView {
   public:
     // --- serial port ---
