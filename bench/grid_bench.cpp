@@ -151,7 +151,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(10, std::atoi(argv[1])) : 200;
     QTemporaryDir folder;
-    qv::Program program({folder.path(), folder.filePath(QStringLiteral("parameter")), {}});
+    qv::Program program(qv::ProgramPathsIn(folder.path()));
     qv::MainWindow window(program);
     window.show();
     auto* grid = window.findChild<QTableView*>(QStringLiteral("Grid1"));

@@ -28,8 +28,7 @@ struct Desktop {
     QWidget* grid = nullptr;
 
     Desktop() {
-        program = std::make_unique<qv::Program>(
-            qv::ProgramPaths{folder.path(), folder.filePath(QStringLiteral("parameter")), {}});
+        program = std::make_unique<qv::Program>(qv::ProgramPathsIn(folder.path()));
         window = std::make_unique<qv::MainWindow>(*program);
         window->show();
         grid = window->findChild<QTableView*>(QStringLiteral("Grid1"))->viewport();

@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     QTemporaryDir folder;
-    const qv::ProgramPaths paths{folder.path(), folder.filePath(QStringLiteral("parameter")), {}};
+    const qv::ProgramPaths paths = qv::ProgramPathsIn(folder.path());
 
     Report("core start-up values (StartupState)", runs, [] {
         qv::test::QuietHost host;

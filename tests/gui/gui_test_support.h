@@ -202,11 +202,7 @@ class GuiTest : public ::testing::Test {
     }
 
     // A program in a build folder: no installed data folder beside it.
-    ProgramPaths Paths() const {
-        return {QString::fromStdString(folder.string()),
-                QString::fromStdString((folder / kParameterFileName).string()),
-                {}};
-    }
+    ProgramPaths Paths() const { return ProgramPathsIn(QString::fromStdString(folder.string())); }
 
     // Starts the program as a user would, with `stored` in its parameter file.
     void Start(std::optional<Parameters> stored = std::nullopt) {

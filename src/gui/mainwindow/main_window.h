@@ -104,6 +104,13 @@ class MainWindow : public QMainWindow, public TransferView {
     void ChooseLanguageCommand(bool english);
     void RelockCalibration();
 
+    // What reached the radio (main_window_trust.cpp): verify after write, backups, comparing.
+    void ToggleWriteOption(Command command, bool checked);
+    void RestoreFromBackup();
+    void CompareWithRadio();
+    // Writing several radios at once (main_window_fleet.cpp).
+    void WriteSeveralRadios();
+
     // TransferView.
     void SetTransferControlsEnabled(bool enabled) override;
     void EnableBandFrameAndFocus() override;

@@ -74,6 +74,9 @@ void MainWindow::Run(const CommandRow& row) {
         case Command::ExportChannels:
             ExportChannels();
             break;
+        case Command::RestoreFromBackup:
+            RestoreFromBackup();
+            break;
         case Command::Print:
             PrintSetup();
             break;
@@ -100,6 +103,16 @@ void MainWindow::Run(const CommandRow& row) {
             break;
         case Command::Write:
             StartTransfer(false);
+            break;
+        case Command::VerifyAfterWrite:
+        case Command::BackupBeforeWrite:
+            ToggleWriteOption(row.command, Action(row.command)->isChecked());
+            break;
+        case Command::CompareWithRadio:
+            CompareWithRadio();
+            break;
+        case Command::WriteSeveralRadios:
+            WriteSeveralRadios();
             break;
         case Command::OptionalFunctions:
             Dialog(WindowId::Form5).ShowWindow();

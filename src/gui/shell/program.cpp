@@ -29,15 +29,17 @@ ProgramPaths LocateProgramPaths(const QString& programFolder) {
     paths.programFolder = programFolder;
     const std::optional<std::filesystem::path> data = InstalledDataFolder(LocalPath(programFolder));
     if (data) paths.dataFolder = QFile::decodeName(QByteArray::fromStdString(data->string()));
-    const QString name = QString::fromLatin1(kParameterFileName);
-    if (ParameterFilePlace(data.has_value(), QFileInfo(programFolder).isWritable()) ==
+    QString settings = programFolder;
+    if (ParameterFilePlace(data.has_value(), QFileInfo(programFolder).isWritable()) !=
         ParameterPlace::BesideTheProgram) {
-        paths.parameterFile = QDir(programFolder).filePath(name);
-        return paths;
+        settings = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+        QDir().mkpath(settings);
     }
-    const QString settings = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(settings);
-    paths.parameterFile = QDir(settings).filePath(name);
+    paths.parameterFile = QDir(settings).filePath(QString::fromLatin1(kParameterFileName));
+    paths.writeOptionsFile = QDir(settings).filePath(QString::fromLatin1(kWriteOptionsFileName));
+    // Backups are the user's, wherever the program lies; the command line finds the same folder.
+    paths.backupFolder = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                             .filePath(QStringLiteral("backups"));
     return paths;
 }
 
@@ -45,12 +47,27 @@ ProgramPaths LocateProgramPaths() {
     return LocateProgramPaths(QCoreApplication::applicationDirPath());
 }
 
+ProgramPaths ProgramPathsIn(const QString& folder) {
+    const QDir in(folder);
+    return {.programFolder = folder,
+            .parameterFile = in.filePath(QString::fromLatin1(kParameterFileName)),
+            .dataFolder = {},
+            .writeOptionsFile = in.filePath(QString::fromLatin1(kWriteOptionsFileName)),
+            .backupFolder = in.filePath(QStringLiteral("backups"))};
+}
+
 Program::Program(ProgramPaths paths) : paths_(std::move(paths)), messageBox_(state_) {
     const Parameters stored = ReadParameterFile(LocalPath(paths_.parameterFile));
     state_ = StartupState(messageBox_, stored);
+    writeOptions_ = ReadWriteOptions(LocalPath(paths_.writeOptionsFile));
     qtTexts_.Follow(state_.LanguageIsEnglish);
     history_ =
         std::make_unique<SetupHistory>(state_, [this](Changes changes) { Changed(changes); });
+}
+
+Status Program::SetOptions(const WriteOptions& options) {
+    writeOptions_ = options;
+    return WriteWriteOptionsFile(LocalPath(paths_.writeOptionsFile), options);
 }
 
 void Program::Changed(Changes changes) {

@@ -11,6 +11,7 @@
 #include "gui/shell/local_msgbox.h"
 #include "gui/shell/qt_texts.h"
 #include "gui/shell/setup_history.h"
+#include "rules/program/write_options_file.h"
 #include "state/changes.h"
 #include "state/program_state.h"
 
@@ -18,9 +19,11 @@ namespace qv {
 
 // Where the program keeps and finds its files.
 struct ProgramPaths {
-    QString programFolder;  // the folder of the executable: the help file may lie there
-    QString parameterFile;  // "parameter": beside the program, or in the user's settings folder
-    QString dataFolder;     // an installed program's share/qv7100, empty for any other program
+    QString programFolder;     // the folder of the executable: the help file may lie there
+    QString parameterFile;     // "parameter": beside the program, or in the user's settings folder
+    QString dataFolder;        // an installed program's share/qv7100, empty for any other program
+    QString writeOptionsFile;  // how radios are written: beside the parameter file
+    QString backupFolder;      // the radio's memory at every read and write: the user's data folder
 };
 
 // The paths of the program in `programFolder`: the installed data folder beside it, if any, and
@@ -30,6 +33,10 @@ ProgramPaths LocateProgramPaths(const QString& programFolder);
 
 // The same for the running program.
 ProgramPaths LocateProgramPaths();
+
+// Every file of a program kept in `folder`, the program's own: a program run for a test or a
+// measurement, which leaves the user's folders alone.
+ProgramPaths ProgramPathsIn(const QString& folder);
 
 class Program : public QObject {
     Q_OBJECT
@@ -45,6 +52,11 @@ class Program : public QObject {
     const ProgramPaths& Paths() const { return paths_; }
     // The steps Undo and Redo walk, the file the set-up came from and whether it changed since.
     SetupHistory& History() { return *history_; }
+    // Verify after write and the backup before a write, as the user last chose them.
+    const WriteOptions& Options() const { return writeOptions_; }
+    // Keeps `options` for this run and the next; false, with nothing kept for the next run, when
+    // the file could not be written.
+    Status SetOptions(const WriteOptions& options);
 
     // Tells every window what changed; Qt's own texts follow a language switch first. A change of
     // the set-up becomes a step of the history.
@@ -62,6 +74,7 @@ class Program : public QObject {
     ProgramPaths paths_;
     LocalMessageBox messageBox_;
     QtTexts qtTexts_;
+    WriteOptions writeOptions_;
     std::unique_ptr<SetupHistory> history_;  // from the set-up the program starts with
     bool exiting_ = false;
 };

@@ -23,13 +23,15 @@ inline constexpr TransferHold kTransferHolds[] = {
     {WindowId::Form1, "mnuNew"},
     {WindowId::Form1, "mnuOpen"},
     {WindowId::Form1, "mnuImportCsv"},
+    {WindowId::Form1, "mnuRestoreBackup"},
     // Undo, Redo and Paste also wait; the main window holds them with what else decides them.
     {WindowId::Form1, "mnuUndo"},
     {WindowId::Form1, "mnuRedo"},
     {WindowId::Form1, "mnuPaste"},
     {WindowId::Form1, "mnureadFre"},
     {WindowId::Form1, "mnuwriteFre"},
-    // The Programming menu: reading, writing and the settings dialogs.
+    // The Programming menu: reading, writing, comparing, writing several radios and the settings
+    // dialogs.
     {WindowId::Form1, "mnupro"},
     // The service button: calibration access decides which blocks a write sends.
     {WindowId::Form1, "Toolbar1Button7"},

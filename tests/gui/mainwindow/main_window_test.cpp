@@ -62,14 +62,16 @@ TEST_F(GuiTest, FirstStartIsChineseUnlockedWithTheDefaults) {
 
 TEST_F(GuiTest, MenusAndToolbarInTheirOrder) {
     Start();
-    EXPECT_EQ(MenuNames(Find<QMenu>("mnuFile")),
-              QStringList({"mnuNew", "mnuOpen", "mnuAssave", "-", "mnuImportCsv", "mnuExportCsv",
-                           "-", "mnuPrint", "mnuExportPdf", "-", "mnuQuit"}));
+    EXPECT_EQ(
+        MenuNames(Find<QMenu>("mnuFile")),
+        QStringList({"mnuNew", "mnuOpen", "mnuAssave", "-", "mnuImportCsv", "mnuExportCsv", "-",
+                     "mnuRestoreBackup", "-", "mnuPrint", "mnuExportPdf", "-", "mnuQuit"}));
     EXPECT_EQ(MenuNames(Find<QMenu>("mnuEdit")),
               QStringList({"mnuUndo", "mnuRedo", "-", "mnuCopy", "mnuPaste"}));
     EXPECT_EQ(MenuNames(Find<QMenu>("mnupro")),
-              QStringList({"mnureadFre", "mnuwriteFre", "-", "mnudtmf", "Key_enactment", "mnusetin",
-                           "mnudebug", "mnutestfre"}));
+              QStringList({"mnureadFre", "mnuwriteFre", "mnuVerifyWrite", "mnuBackupFirst", "-",
+                           "mnuCompare", "mnuFleetWrite", "-", "mnudtmf", "Key_enactment",
+                           "mnusetin", "mnudebug", "mnutestfre"}));
     EXPECT_EQ(MenuNames(Find<QMenu>("mnucom")),
               QStringList({"mnucom1", "mnucom2", "mnucom3", "mnucom4", "mnucom5", "mnucom6",
                            "mnucom7", "mnucom8"}));
