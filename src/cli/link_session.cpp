@@ -93,9 +93,11 @@ ImageBytes CaptureRadio(const std::string& device, int* radioBand) {
         }
     }
     if (radioBand != nullptr) *radioBand = driver.Engine().Variables().IdentifiedBand;
-    const std::vector<std::uint8_t>& read = driver.Engine().CapturedImage();
-    ImageBytes image{};
-    std::copy_n(read.begin(), std::min(read.size(), image.size()), image.begin());
+    // A radio read for a comparison is kept as any read is.
+    const ImageBytes image = driver.Engine().CapturedImageBytes();
+    BackupKeeper(
+        BackupsFolder(), [](const std::string& text) { Note(text); }, Language::English)
+        .Keep(image, driver.Engine().Variables().IdentifiedBand, BackupKind::Read);
     return image;
 }
 

@@ -1,7 +1,6 @@
 // backups and diff: what the program kept of the radios, and two set-ups compared field by field.
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include "i18n/trust_texts.h"
 #include "image/text.h"
 #include "rules/program/dat_file.h"
+#include "rules/trust/backup_rows.h"
 #include "rules/trust/backups.h"
 #include "rules/trust/setup_compare.h"
 
@@ -19,15 +19,6 @@ namespace qv::cli {
 namespace {
 
 constexpr Language kEnglish = Language::English;
-
-std::string LocalTime(BackupClock::time_point when) {
-    const std::time_t seconds = BackupClock::to_time_t(when);
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
-    return text;
-}
 
 std::string Padded(const std::string& text, std::size_t width) {
     return text + std::string(width > CharCount(text) ? width - CharCount(text) : 0, ' ');
@@ -40,14 +31,16 @@ void Backups() {
         PrintToStandardOutput("No backups in " + folder.string() + "\n");
         return;
     }
-    std::vector<std::vector<std::string>> rows = {
-        {"Date", "Band", "Kind", "Channels", "Embedded line 1", "File"}};
+    std::vector<std::vector<std::string>> rows;
+    BackupRowTexts headers = BackupHeaders(kEnglish);
+    rows.emplace_back(headers.begin(), headers.end());
+    rows.back().push_back("File");
     for (const BackupEntry& entry : entries) {
-        rows.push_back(
-            {LocalTime(entry.when), BandName(entry.band), BackupKindText(entry.kind, kEnglish),
-             entry.damaged ? TrustText(TrustTextId::BackupDamaged, kEnglish)
-                           : std::to_string(entry.channelsInUse),
-             entry.damaged ? "" : Quoted(entry.embeddedLine1), entry.path.filename().string()});
+        BackupRowTexts texts = BackupRow(entry, kEnglish);
+        // The terminal shows the embedded line quoted, its control characters escaped.
+        if (!entry.damaged) texts[kBackupEmbeddedColumn] = Quoted(entry.embeddedLine1);
+        rows.emplace_back(texts.begin(), texts.end());
+        rows.back().push_back(entry.path.filename().string());
     }
     std::vector<std::size_t> widths(rows.front().size(), 0);
     for (const auto& row : rows) {

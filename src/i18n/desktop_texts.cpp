@@ -51,13 +51,38 @@ constexpr DesktopTextRow kDesktopTexts[] = {
     {DesktopText::PrintDate, "日期：%1", "Date: %1"},
     {DesktopText::CsvFilter, "信道表 (*.csv *.CSV)", "Channel plans (*.csv *.CSV)"},
     {DesktopText::PdfFilter, "PDF 文件 (*.pdf)", "PDF files (*.pdf)"},
+    {DesktopText::WriteStoppedAtBackup, "未写入：写频前无法读取对讲机的数据作备份。",
+     "Nothing was written: the radio could not be read into a backup first."},
+    {DesktopText::WriteNotVerified, "已写入，但无法回读对讲机进行校验。",
+     "Written, but the radio could not be read back to verify."},
+    {DesktopText::RestoreTitle, "从备份恢复", "Restore from backup"},
+    {DesktopText::RestoreFolder, "备份文件夹：%1", "Backups in %1"},
+    {DesktopText::RestoreNone, "还没有备份。每次读频和写频都会保存一份。",
+     "There is no backup yet. Every read and write keeps one."},
+    {DesktopText::RestoreListName, "备份列表", "Backups"},
+    {DesktopText::RestoreOpen, "打开(&O)", "&Open"},
+    {DesktopText::RestoreWrite, "原样写入对讲机(&W)", "&Write to the radio as it is"},
+    {DesktopText::RestoreWriteQuestion,
+     "将 %1 的备份（%2）原样写入对讲机吗？对讲机中现有的数据将被替换。",
+     "Write the backup of %1 (%2) into the radio as it is? What the radio holds now will be "
+     "replaced."},
+    {DesktopText::CompareTitle, "与对讲机比较", "Compare with radio"},
+    {DesktopText::CompareSame, "显示的设置与对讲机中的数据一致。",
+     "The set-up shown and the radio hold the same."},
+    {DesktopText::CompareDiffers, "显示的设置与对讲机有 %1 处不同：",
+     "The set-up shown and the radio differ in %1 place(s):"},
+    {DesktopText::CompareField, "项目", "Field"},
+    {DesktopText::CompareShown, "显示", "Shown"},
+    {DesktopText::CompareRadio, "对讲机", "Radio"},
+    {DesktopText::CompareListName, "不同之处", "Differences"},
+    {DesktopText::Close, "关闭(&C)", "&Close"},
 };
 
 constexpr bool InEnumOrder() {
     for (std::size_t i = 0; i < std::size(kDesktopTexts); ++i) {
         if (static_cast<std::size_t>(kDesktopTexts[i].id) != i) return false;
     }
-    return static_cast<std::size_t>(DesktopText::PdfFilter) + 1 == std::size(kDesktopTexts);
+    return static_cast<std::size_t>(DesktopText::Close) + 1 == std::size(kDesktopTexts);
 }
 static_assert(InEnumOrder(), "kDesktopTexts must hold one row per DesktopText, in enum order");
 

@@ -1,6 +1,6 @@
-// Texts of the desktop program's channel-plan windows, its history of changes, the clipboard and
-// the printed sheet, Chinese and English, as one table. A text with %1 (%2, %3) names a value that
-// DesktopTextWith puts in its place.
+// Texts of the desktop program's channel-plan windows, its history of changes, the clipboard, the
+// printed sheet, and the windows of backups and comparisons, Chinese and English, as one table. A
+// text with %1 (%2, %3) names a value that DesktopTextWith puts in its place.
 #pragma once
 
 #include <initializer_list>
@@ -50,6 +50,26 @@ enum class DesktopText {
     // File dialogs.
     CsvFilter,
     PdfFilter,
+    // A write with its backup and verify: the result line of the status bar.
+    WriteStoppedAtBackup,
+    WriteNotVerified,
+    // The restore window.
+    RestoreTitle,
+    RestoreFolder,  // %1 the folder
+    RestoreNone,
+    RestoreListName,
+    RestoreOpen,
+    RestoreWrite,
+    RestoreWriteQuestion,  // %1 the backup's date, %2 its band
+    // The comparison with a radio.
+    CompareTitle,
+    CompareSame,
+    CompareDiffers,  // %1 how many
+    CompareField,
+    CompareShown,
+    CompareRadio,
+    CompareListName,
+    Close,
 };
 
 std::string_view DesktopTextOf(DesktopText id, Language language);

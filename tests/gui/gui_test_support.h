@@ -195,7 +195,7 @@ class GuiTest : public ::testing::Test {
     bool TransferDone(int milliseconds = 15000) {
         return QTest::qWaitFor(
             [&] {
-                return !window->Driver().Engine().IsRunning() &&
+                return !window->TransferRunning() && !window->Driver().Engine().IsRunning() &&
                        !window->Driver().Engine().Variables().LingerActive;
             },
             milliseconds);

@@ -78,6 +78,7 @@ MainWindow::MainWindow(Program& program)
     ApplyFixedCaptions(*this, WindowId::Form1);
     ApplyCaptionTable(*this, WindowId::Form1, CaptionLanguage(state_.LanguageIsEnglish));
     RefreshTitle();
+    RefreshWriteOptions();
     Refresh(Changes::WholeSetup() | StatePart::Lock | StatePart::Ports | StatePart::Calibration);
     resize(SizeToShowTheChannels());
     grid_->setFocus();
@@ -245,7 +246,12 @@ void MainWindow::BuildStatusBar() {
     progress_ = new QProgressBar;
     progress_->setObjectName(QStringLiteral("ProgressBar1"));
     progress_->hide();
+    // How the last write ended beyond the radio's acknowledgements: verified, or why not.
+    writeResult_ = new QLabel;
+    writeResult_->setObjectName(QStringLiteral("lblWriteResult"));
+    writeResult_->hide();
     statusBar()->addWidget(status_, 1);
+    statusBar()->addWidget(writeResult_);
     statusBar()->addPermanentWidget(progress_, 1);
 }
 
@@ -283,6 +289,7 @@ void MainWindow::ApplyLanguage() {
     if (statusMessage_) {
         status_->setText(ToQString(MessageText(*statusMessage_, MessageLanguage(flag))));
     }
+    RefreshWriteResult();
     // The captions of the other language are wider or narrower: the window takes the width a
     // start in this language gives it, neither clipping them nor leaving a strip beside the
     // grid. The height stays as the user has it.

@@ -7,14 +7,18 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <map>
+#include <memory>
 #include <optional>
+#include <string>
 
 #include "gui/mainwindow/channel_grid_model.h"
 #include "gui/mainwindow/command_table.h"
 #include "gui/shell/dialog_window.h"
 #include "gui/shell/program.h"
 #include "i18n/messages.h"
+#include "link/qt/checked_write.h"
 #include "link/qt/serial_port.h"
 #include "link/qt/transfer_driver.h"
 #include "state/status.h"
@@ -41,8 +45,11 @@ class MainWindow : public QMainWindow, public TransferView {
 
     // A dialog, created at start-up.
     DialogWindow& Dialog(WindowId window) const;
-    // The transfer driver, for the tests of transfers started from the window.
-    const TransferDriver& Driver() const { return driver_; }
+    // The driver of the transfer started last, for the tests of transfers started from the
+    // window: a read's or a comparison's, or the write's with its backup and verify steps.
+    const TransferDriver& Driver() const { return *lastDriver_; }
+    // True from the start of a transfer until its last step has ended.
+    bool TransferRunning() const { return transfer_ != RunningTransfer::None; }
 
     // Whether the parameter file can be written where the program keeps it; says so once, in the
     // current language, when it cannot.
@@ -52,6 +59,8 @@ class MainWindow : public QMainWindow, public TransferView {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    enum class RunningTransfer { None, Read, Write, Compare };
+
     void BuildCommands();
     QAction* MakeAction(const CommandRow& row);
     void BuildToolbar();
@@ -106,8 +115,20 @@ class MainWindow : public QMainWindow, public TransferView {
 
     // What reached the radio (main_window_trust.cpp): verify after write, backups, comparing.
     void ToggleWriteOption(Command command, bool checked);
+    void RefreshWriteOptions();
+    // A write of the shown set-up with the backup and verify chosen; with `restore`, the bytes of
+    // that backup as they are, the band question asked about the backup's band.
+    void StartCheckedWrite(const BackupEntry* restore = nullptr);
+    void CheckedWriteFinished(const CheckedWriteResult& result);
+    // A keeper of backups for one transfer; what it could not keep is told once the transfer ends.
+    void NewBackupKeeper();
+    void TellBackupProblem();
+    // The result line of the status bar, in the language shown.
+    void ShowWriteResult(std::function<std::string(Language)> text);
+    void RefreshWriteResult();
     void RestoreFromBackup();
     void CompareWithRadio();
+    void ShowComparison();
     // Writing several radios at once (main_window_fleet.cpp).
     void WriteSeveralRadios();
 
@@ -142,6 +163,14 @@ class MainWindow : public QMainWindow, public TransferView {
     bool toldSettingsNotKept_ = false;
     bool transferRunning_ = false;  // from the controls' disabling until they come back
     bool transferGroup_ = false;    // a transfer's changes are being gathered into one step
+    RunningTransfer transfer_ = RunningTransfer::None;
+    const TransferDriver* lastDriver_ = &driver_;
+    std::unique_ptr<CheckedWrite> checkedWrite_;
+    std::unique_ptr<ProgramState> restoreState_;  // the set-up of a backup being written back
+    BackupKeeper backupKeeper_{{}, {}, Language::Chinese};
+    std::string backupProblem_;  // what the keeper could not keep, told when the transfer ends
+    QLabel* writeResult_ = nullptr;
+    std::function<std::string(Language)> writeResultText_;
     // The message the status label shows, to show it again in another language.
     std::optional<MessageId> statusMessage_;
 };

@@ -178,15 +178,18 @@ bool MainWindow::MayReplaceSetup() {
 }
 
 void MainWindow::StartTransfer(bool read) {
-    if (driver_.Engine().IsRunning()) return;
+    if (TransferRunning()) return;
+    if (!read) {
+        StartCheckedWrite();
+        return;
+    }
     // What a read brings (the image, then the radio's band) is one step.
     program_.History().BeginGroup();
     transferGroup_ = true;
-    if (read) {
-        driver_.StartRead();
-    } else {
-        driver_.StartWrite();
-    }
+    transfer_ = RunningTransfer::Read;
+    lastDriver_ = &driver_;
+    NewBackupKeeper();
+    driver_.StartRead();
 }
 
 void MainWindow::OpenSetup() {
@@ -286,6 +289,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // --- what a transfer shows ---
 
 void MainWindow::SetTransferControlsEnabled(bool enabled) {
+    // Between the steps of a write (its backup, the write, the read-back) nothing comes back.
+    if (enabled && checkedWrite_ && checkedWrite_->IsRunning()) return;
     transferRunning_ = !enabled;
     HoldTransferControls();
     // Given back, the controls the lock disables are again as the lock has them.
@@ -310,6 +315,13 @@ void MainWindow::EnableBandFrameAndFocus() {
 
 void MainWindow::SetStatusText(const std::string& text) {
     statusMessage_ = MessageOfText(text);
+    // The read-back that ends a verified write ends the write: it is the write that succeeded.
+    if (statusMessage_ == MessageId::ReadSuccess && checkedWrite_ && checkedWrite_->IsRunning()) {
+        statusMessage_ = MessageId::WriteSuccess;
+        status_->setText(
+            ToQString(MessageText(*statusMessage_, MessageLanguage(state_.LanguageIsEnglish))));
+        return;
+    }
     status_->setText(ToQString(text));
 }
 
@@ -332,11 +344,33 @@ void MainWindow::HideProgress() {
 }
 
 void MainWindow::TransferFinished(TransferOutcome outcome) {
-    if (!transferGroup_) return;
-    transferGroup_ = false;
-    program_.History().EndGroup();
-    // The set-up read came from the radio, from no file, and is the radio's as it stands.
-    if (outcome == TransferOutcome::ReadComplete) program_.History().MarkUnchanged({});
+    const RunningTransfer ended = transfer_;
+    transfer_ = RunningTransfer::None;
+    const bool read = ended == RunningTransfer::Read && outcome == TransferOutcome::ReadComplete;
+    if (transferGroup_) {
+        transferGroup_ = false;
+        program_.History().EndGroup();
+        // The set-up read came from the radio, from no file, and is the radio's as it stands.
+        if (read) program_.History().MarkUnchanged({});
+    }
+    if (read) {
+        backupKeeper_.Keep(driver_.Engine().CapturedImageBytes(),
+                           driver_.Engine().Variables().IdentifiedBand, BackupKind::Read);
+    }
+    // A write that failed in one of its steps gives the controls back now; one that succeeded
+    // gives them back once its result has blinked out.
+    if (ended == RunningTransfer::Write && transferRunning_ &&
+        !lastDriver_->Engine().Variables().LingerActive) {
+        SetTransferControlsEnabled(true);
+    }
+    // The engine tells its end from inside its handling of the radio's reply: the windows a
+    // transfer ends with open once that is over.
+    if (ended == RunningTransfer::Compare && outcome == TransferOutcome::ReadComplete) {
+        QMetaObject::invokeMethod(this, &MainWindow::ShowComparison, Qt::QueuedConnection);
+    }
+    if (ended != RunningTransfer::Write) {
+        QMetaObject::invokeMethod(this, &MainWindow::TellBackupProblem, Qt::QueuedConnection);
+    }
 }
 
 }  // namespace qv

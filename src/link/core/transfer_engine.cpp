@@ -346,6 +346,13 @@ void TransferEngine::EndWithCommunicationError(FailureKind kind) {
     Finish(TransferOutcome::CommunicationError);
 }
 
+ImageBytes TransferEngine::CapturedImageBytes() const {
+    ImageBytes image{};
+    std::copy_n(vars_.ReadImage.begin(), std::min(vars_.ReadImage.size(), image.size()),
+                image.begin());
+    return image;
+}
+
 void TransferEngine::Finish(TransferOutcome outcome) {
     running_ = false;
     host_.TransferFinished(outcome);

@@ -59,6 +59,9 @@ class TransferEngine {
     const LinkVariables& Variables() const { return vars_; }
     // What the last capture brought (1536 bytes after a complete one).
     const std::vector<std::uint8_t>& CapturedImage() const { return vars_.ReadImage; }
+    // The memory image in what the last read or capture brought: its first 1520 bytes, as a
+    // backup or a comparison takes them.
+    ImageBytes CapturedImageBytes() const;
     // From a successful start until the host is told how the transfer ended.
     bool IsRunning() const { return running_; }
 

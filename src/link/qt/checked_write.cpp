@@ -1,17 +1,6 @@
 #include "link/qt/checked_write.h"
 
-#include <algorithm>
-
 namespace qv {
-namespace {
-
-ImageBytes FirstImageBytes(const std::vector<std::uint8_t>& read) {
-    ImageBytes image{};
-    std::copy_n(read.begin(), std::min(read.size(), image.size()), image.begin());
-    return image;
-}
-
-}  // namespace
 
 CheckedWrite::CheckedWrite(ProgramState& state, Host& host, SerialPort& port, TransferView& view,
                            BackupKeeper* backups, QObject* parent)
@@ -68,7 +57,7 @@ void CheckedWrite::StepEnded(TransferOutcome outcome) {
     switch (result_.step) {
         case CheckedWriteStep::BackupRead:
             if (outcome != TransferOutcome::ReadComplete) return End(outcome);
-            result_.before = FirstImageBytes(driver_.Engine().CapturedImage());
+            result_.before = driver_.Engine().CapturedImageBytes();
             if (backups_ != nullptr) {
                 result_.beforeBackup =
                     backups_->Keep(*result_.before, result_.radioBand, BackupKind::BeforeWrite);
@@ -84,7 +73,7 @@ void CheckedWrite::StepEnded(TransferOutcome outcome) {
             return End(outcome);
         case CheckedWriteStep::VerifyRead:
             if (outcome != TransferOutcome::ReadComplete) return End(outcome);
-            result_.readBack = FirstImageBytes(driver_.Engine().CapturedImage());
+            result_.readBack = driver_.Engine().CapturedImageBytes();
             result_.differences =
                 CompareImages(*result_.written, *result_.readBack, result_.calibrationWritten);
             if (backups_ != nullptr) {

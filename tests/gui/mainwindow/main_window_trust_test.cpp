@@ -1,0 +1,321 @@
+// What reached the radio, from the desktop program: verify after write, the backup before a write
+// and the backups kept at every read and write, restoring one, and comparing with a radio.
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <fstream>
+#include <set>
+
+#include "gui/mainwindow/plans_test_support.h"
+#include "i18n/msgbox.h"
+#include "image/image_codec.h"
+#include "rules/program/dat_file.h"
+#include "rules/program/startup.h"
+#include "rules/trust/backups.h"
+#include "support/scripted_host.h"
+
+namespace qv {
+namespace {
+
+using test::Click;
+using test::Contents;
+using test::MessageBoxHand;
+using test::WindowHand;
+
+namespace fs = std::filesystem;
+
+constexpr Parameters kEnglish{0, 0, 1};
+
+class TrustTest : public test::GuiTest {
+  protected:
+    // The radio's set-up before anything is written: channel 1 only, embedded line "old".
+    static ImageBytes OldRadioImage() {
+        test::ScriptedHost host;
+        ProgramState radioSetup = StartupState(host, 1);
+        radioSetup.Grid1[1] = {radioSetup.Grid1[1][0],
+                               "455.12500",
+                               "67.0",
+                               "456.00000",
+                               "Off",
+                               "Hight",
+                               "Off",
+                               "Wide",
+                               "Have"};
+        radioSetup.EmbeddedInfo[0] = radioSetup.Form7.Text1 = "old";
+        return EncodeImage(radioSetup);
+    }
+    // The shown set-up: the radio's, with channel G2- 05 (written in frame 61) added.
+    void ShowNewSetUp() {
+        ASSERT_TRUE(DecodeIntoState(OldRadioImage()));
+        State().Grid1[21] = {State().Grid1[21][0],
+                             "462.56250",
+                             "D023N",
+                             "467.56250",
+                             "D023N",
+                             "Low",
+                             "Off",
+                             "Narrow",
+                             "No"};
+        program->Changed(StatePart::Grid);
+    }
+    bool DecodeIntoState(const ImageBytes& image) {
+        const fs::path path = folder / "start.DAT";
+        if (!WriteDatFile(path, image).ok()) return false;
+        test::FileDialogHand hand({QString::fromStdString(path.string())});
+        Action("mnuOpen")->trigger();
+        return State().Grid1[1][1] == "455.12500";
+    }
+    std::vector<BackupEntry> Backups() { return ListBackups(folder / "backups"); }
+    std::multiset<BackupKind> BackupKinds() {
+        std::multiset<BackupKind> kinds;
+        for (const BackupEntry& entry : Backups()) kinds.insert(entry.kind);
+        return kinds;
+    }
+    ImageBytes BackupBytes(BackupKind kind) {
+        for (const BackupEntry& entry : Backups()) {
+            ImageBytes image{};
+            if (entry.kind == kind && ReadDatFile(entry.path, image).ok()) return image;
+        }
+        ADD_FAILURE() << "no backup of that kind";
+        return {};
+    }
+    QString WriteResult() {
+        auto* line = Find<QLabel>("lblWriteResult");
+        return line->isVisible() ? line->text() : QString();
+    }
+    // Chooses a menu item as a keyboard user does: Alt and the menu's letter, then the item's.
+    void ChooseFromMenu(const char* menu, Qt::Key menuKey, const char* item) {
+        QApplication::processEvents();
+        if (!window->isActiveWindow()) {
+            window->activateWindow();
+            QApplication::processEvents();
+        }
+        QTest::keyClick(window.get(), menuKey, Qt::AltModifier);
+        auto* open = Find<QMenu>(menu);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return open->isVisible(); }, 2000)) << menu;
+        ASSERT_NE(Action(item), nullptr);
+        open->setActiveAction(Action(item));
+        QTest::keyClick(open, Qt::Key_Return);
+    }
+};
+
+// The two choices start as verify off and the backup on, and come back as the user left them,
+// in a file of their own: the parameter file keeps its three bytes.
+TEST_F(TrustTest, TheWriteChoicesAreRememberedBesideTheParameterFile) {
+    Start(kEnglish);
+    EXPECT_FALSE(Action("mnuVerifyWrite")->isChecked());
+    EXPECT_TRUE(Action("mnuBackupFirst")->isChecked());
+    Action("mnuVerifyWrite")->trigger();
+    Action("mnuBackupFirst")->trigger();
+    EXPECT_EQ(Contents(folder / "qv7100.conf"), "verify-after-write=yes\nbackup-before-write=no\n");
+    window->close();
+    window.reset();
+    program.reset();
+    EXPECT_EQ(fs::file_size(folder / "parameter"), 3u);
+    Start();
+    EXPECT_TRUE(Action("mnuVerifyWrite")->isChecked());
+    EXPECT_FALSE(Action("mnuBackupFirst")->isChecked());
+    EXPECT_EQ(Action("mnuVerifyWrite")->text(), QStringLiteral("&Verify after write"));
+}
+
+// A radio that acknowledges a block without storing it is caught by the read-back and named;
+// one that stores everything is verified. Either way the radio's memory before the write and
+// after it are kept.
+TEST_F(TrustTest, VerifyAfterWriteNamesWhatTheRadioDidNotStore) {
+    Start(kEnglish);
+    Action("mnuVerifyWrite")->trigger();
+    ShowNewSetUp();
+    const struct {
+        RadioFault fault;
+        QString result;
+        std::vector<QString> boxes;
+        QString details;
+    } cases[] = {
+        {{}, "Verified: the radio holds what was written.", {}, {}},
+        {{RadioFaultKind::DropsBlock, 61},
+         "Verify failed: the radio holds 1 differences from what was written.",
+         {"Verify failed: the radio holds 1 differences from what was written."},
+         "channel G2- 05: wrote 462.56250 D023N 467.56250 D023N Low Off Narrow No, radio holds "
+         "(empty)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(RadioFaultName(c.fault));
+        StartRadio(OldRadioImage(), 0, c.fault);
+        MessageBoxHand hand;
+        Action("mnuwriteFre")->trigger();
+        ASSERT_TRUE(TransferDone(30000));
+        ASSERT_EQ(hand.Seen().size(), c.boxes.size());
+        for (std::size_t k = 0; k < c.boxes.size(); ++k) {
+            EXPECT_EQ(hand.Seen()[k].text, c.boxes[k]);
+            EXPECT_TRUE(hand.Seen()[k].details.contains(c.details))
+                << hand.Seen()[k].details.toStdString();
+        }
+        EXPECT_EQ(WriteResult(), c.result);
+        EXPECT_EQ(Find<QLabel>("Label")->text(), QStringLiteral("Write frequency success!"))
+            << "the read-back ends the write";
+        EXPECT_TRUE(Action("mnuwriteFre")->isEnabled());
+        radio->Stop();
+    }
+    EXPECT_EQ(BackupKinds(),
+              (std::multiset<BackupKind>{BackupKind::BeforeWrite, BackupKind::BeforeWrite,
+                                         BackupKind::Written, BackupKind::Written}));
+    ImageBytes old = OldRadioImage();
+    EXPECT_EQ(BackupBytes(BackupKind::BeforeWrite), old);
+    Action("mnuChinese")->trigger();
+    EXPECT_EQ(WriteResult(), QStringLiteral("校验失败：对讲机中有 1 处与写入的不同。"));
+}
+
+// The backup read before a write goes back into the radio byte for byte from the restore window,
+// and the shown set-up stays as it was.
+TEST_F(TrustTest, ABackupMadeBeforeAWriteRestoresTheRadiosOldMemory) {
+    Start(kEnglish);
+    ShowNewSetUp();
+    StartRadio(OldRadioImage(), 0);
+    {
+        MessageBoxHand hand;
+        Action("mnuwriteFre")->trigger();
+        ASSERT_TRUE(TransferDone(30000));
+        EXPECT_TRUE(hand.Seen().empty());
+    }
+    ASSERT_NE(radio->Snapshot().ImagePart()[0x440 - 0x10], 0xFF) << "G2- 05 was written";
+    EXPECT_EQ(BackupKinds(),
+              (std::multiset<BackupKind>{BackupKind::BeforeWrite, BackupKind::Written}));
+    const ImageBytes shown = EncodeImage(State());
+
+    QStringList rows;
+    WindowHand restore([&](QDialog& dialog) {
+        auto* list = dialog.findChild<QTableWidget*>(QStringLiteral("grdBackups"));
+        for (int row = 0; row < list->rowCount(); ++row) rows << list->item(row, 2)->text();
+        EXPECT_EQ(list->accessibleName(), QStringLiteral("Backups"));
+        EXPECT_EQ(dialog.focusWidget(), list) << "the list is where the keys go";
+        // Down to the backup made before the write, then its button.
+        QTest::keyClick(list, Qt::Key_Down);
+        Click(dialog.findChild<QPushButton*>(QStringLiteral("cmdWriteRadio")));
+    });
+    MessageBoxHand hand({kIdYes});
+    ChooseFromMenu("mnuFile", Qt::Key_F, "mnuRestoreBackup");
+    ASSERT_TRUE(restore.Acted());
+    EXPECT_EQ(rows, QStringList({"written", "before write"})) << "newest first";
+    ASSERT_TRUE(TransferDone(30000));
+    ASSERT_EQ(hand.Seen().size(), 1u);
+    EXPECT_TRUE(hand.Seen()[0].text.startsWith(QStringLiteral("Write the backup of ")));
+    const ImageBytes old = OldRadioImage();
+    const RadioRecord record = radio->Snapshot();
+    const auto memory = record.ImagePart();
+    EXPECT_TRUE(std::equal(old.begin(), old.end(), memory.begin()));
+    EXPECT_EQ(EncodeImage(State()), shown) << "the shown set-up is left as it was";
+}
+
+// A radio that cannot be read into its backup is not written: the status bar says so under the
+// communication error.
+TEST_F(TrustTest, NothingIsWrittenWhenTheBackupCannotBeRead) {
+    Start(kEnglish);
+    ShowNewSetUp();
+    StartRadio(OldRadioImage(), 0, RadioFault{RadioFaultKind::Silent, 0});
+    MessageBoxHand hand({kIdOk});
+    Action("mnuwriteFre")->trigger();
+    ASSERT_TRUE(TransferDone(30000));
+    ASSERT_EQ(hand.Seen().size(), 1u);
+    EXPECT_EQ(hand.Seen()[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(
+        WriteResult(),
+        QStringLiteral("Nothing was written: the radio could not be read into a backup first."));
+    EXPECT_TRUE(radio->Snapshot().blocksWritten.empty());
+    EXPECT_TRUE(Action("mnuwriteFre")->isEnabled());
+    EXPECT_TRUE(Backups().empty());
+}
+
+// The window lists a damaged backup as damaged and opens only a sound one, as a file is opened:
+// one step to undo, the title naming it.
+TEST_F(TrustTest, RestoreOpensAReadBackupAsAFileAndListsADamagedOneAsDamaged) {
+    Start(kEnglish);
+    StartRadio(OldRadioImage(), 0);
+    Action("mnureadFre")->trigger();
+    ASSERT_TRUE(TransferDone(30000));
+    ASSERT_EQ(BackupKinds(), std::multiset<BackupKind>{BackupKind::Read});
+    std::ofstream(folder / "backups" / "2020-01-01_00-00-00_400-470MHz_read.DAT") << "PLQ82 short";
+    {
+        MessageBoxHand hand({kIdOk});
+        Action("mnuNew")->trigger();
+        ASSERT_EQ(State().Grid1[1][1], "");
+    }
+
+    QStringList channels;
+    bool openWhenDamaged = true;
+    WindowHand restore([&](QDialog& dialog) {
+        auto* list = dialog.findChild<QTableWidget*>(QStringLiteral("grdBackups"));
+        auto* open = dialog.findChild<QPushButton*>(QStringLiteral("cmdOpen"));
+        for (int row = 0; row < list->rowCount(); ++row) channels << list->item(row, 3)->text();
+        QTest::keyClick(list, Qt::Key_Down);
+        openWhenDamaged = open->isEnabled();
+        QTest::keyClick(list, Qt::Key_Up);
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    ChooseFromMenu("mnuFile", Qt::Key_F, "mnuRestoreBackup");
+    ASSERT_TRUE(restore.Acted());
+    EXPECT_EQ(channels, QStringList({"1", "damaged"}));
+    EXPECT_FALSE(openWhenDamaged);
+    EXPECT_EQ(State().Grid1[1][1], "455.12500");
+    EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("_read.DAT")));
+    Action("mnuUndo")->trigger();
+    EXPECT_EQ(State().Grid1[1][1], "") << "one step back is the set-up before";
+}
+
+// Compare reads the radio without changing what is shown, and lists field, shown and radio.
+TEST_F(TrustTest, CompareWithRadioListsTheDifferencesAndChangesNothing) {
+    Start(kEnglish);
+    ShowNewSetUp();
+    const ImageBytes shown = EncodeImage(State());
+    const int step = program->History().Stack().index();
+    StartRadio(OldRadioImage(), 0);
+    QString summary;
+    std::vector<QStringList> rows;
+    QStringList headers;
+    WindowHand compare([&](QDialog& dialog) {
+        summary = dialog.findChild<QLabel*>(QStringLiteral("lblSummary"))->text();
+        auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("grdDifferences"));
+        for (int column = 0; column < table->columnCount(); ++column) {
+            headers << table->horizontalHeaderItem(column)->text();
+        }
+        for (int row = 0; row < table->rowCount(); ++row) {
+            rows.push_back({table->item(row, 0)->text(), table->item(row, 1)->text(),
+                            table->item(row, 2)->text()});
+        }
+        QTest::keyClick(table, Qt::Key_Escape);
+    });
+    ChooseFromMenu("mnupro", Qt::Key_P, "mnuCompare");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return compare.Acted(); }, 30000));
+    ASSERT_TRUE(TransferDone(30000));
+    EXPECT_EQ(summary, QStringLiteral("The set-up shown and the radio differ in 1 place(s):"));
+    EXPECT_EQ(headers, QStringList({"Field", "Shown", "Radio"}));
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0],
+              QStringList({"channel G2- 05", "462.56250 D023N 467.56250 D023N Low Off Narrow No",
+                           "(empty)"}));
+    EXPECT_EQ(EncodeImage(State()), shown);
+    EXPECT_EQ(program->History().Stack().index(), step) << "no step to undo";
+    EXPECT_EQ(BackupKinds(), std::multiset<BackupKind>{BackupKind::Read});
+}
+
+// A backup folder that cannot be made is told once, after the read, which goes through.
+TEST_F(TrustTest, ABackupThatCannotBeKeptIsToldOnceAndTheReadGoesOn) {
+    std::ofstream(folder / "backups") << "a file where the folder should be";
+    Start(kEnglish);
+    StartRadio(OldRadioImage(), 0);
+    MessageBoxHand hand;
+    Action("mnureadFre")->trigger();
+    ASSERT_TRUE(TransferDone(30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !hand.Seen().empty(); }, 2000));
+    EXPECT_EQ(State().Grid1[1][1], "455.12500");
+    ASSERT_EQ(hand.Seen().size(), 1u);
+    EXPECT_TRUE(hand.Seen()[0].text.startsWith(QStringLiteral("The backup ")))
+        << hand.Seen()[0].text.toStdString();
+}
+
+}  // namespace
+}  // namespace qv
