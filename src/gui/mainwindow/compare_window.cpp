@@ -36,7 +36,8 @@ CompareWindow::CompareWindow(const std::vector<SetupDifference>& differences, La
                             : ToQString(DesktopTextWith(DesktopText::CompareDiffers, language,
                                                         {std::to_string(differences.size())})));
     summary->setObjectName(QStringLiteral("lblSummary"));
-    summary->setWordWrap(true);
+    // One line when there is nothing else to show; beside a table, as wide as the table.
+    summary->setWordWrap(!differences.empty());
 
     auto* table = new QTableWidget(static_cast<int>(differences.size()), kDifferenceColumns);
     table->setObjectName(QStringLiteral("grdDifferences"));
@@ -84,8 +85,12 @@ CompareWindow::CompareWindow(const std::vector<SetupDifference>& differences, La
     }
     const int width = table->horizontalHeader()->length() + 2 * table->frameWidth() +
                       table->verticalScrollBar()->sizeHint().width() + 40;
-    resize(QSize(std::clamp(width, 520, 1000), differences.empty() ? 140 : 420)
-               .expandedTo(sizeHint()));
+    if (differences.empty()) {
+        // A line and a button: as small as they are.
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        return;
+    }
+    resize(QSize(std::clamp(width, 520, 1000), 420).expandedTo(sizeHint()));
 }
 
 }  // namespace qv
