@@ -83,8 +83,11 @@ std::set<std::string> Captions(Language language) {
          {kIdOk, kIdCancel, kIdAbort, kIdRetry, kIdIgnore, kIdYes, kIdNo, kIdSave, kIdDiscard}) {
         texts.insert(std::string(MsgBoxButtonText(id, static_cast<int>(language))));
     }
-    // The import window's own captions.
-    texts.insert(Shown(DesktopTextOf(DesktopText::ImportFromChannel, language)));
+    // The import and restore windows' own captions.
+    for (const DesktopText caption : {DesktopText::ImportFromChannel, DesktopText::RestoreOpen,
+                                      DesktopText::RestoreWrite, DesktopText::Close}) {
+        texts.insert(Shown(DesktopTextOf(caption, language)));
+    }
     return texts;
 }
 
@@ -98,7 +101,7 @@ std::set<std::string> Messages(Language language) {
     }
     texts.insert(PortPermissionMessage("/dev/ttyUSB0", language));
     texts.insert(FormatMessage(MessageId::PortMissing, language, {"COM1 (/dev/ttyUSB0)"}));
-    for (int id = 0; id <= static_cast<int>(DesktopText::PdfFilter); ++id) {
+    for (int id = 0; id <= static_cast<int>(DesktopText::Close); ++id) {
         texts.insert(Shown(DesktopTextOf(static_cast<DesktopText>(id), language)));
     }
     return texts;

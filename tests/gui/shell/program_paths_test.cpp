@@ -78,6 +78,7 @@ TEST_F(ProgramPathsTest, AnInstalledProgramKeepsItsSettingsInTheUsersFolderEvenW
     const fs::path parameter =
         settings / QCoreApplication::applicationName().toStdString() / "parameter";
     EXPECT_EQ(paths.parameterFile, Q(parameter));
+    EXPECT_EQ(paths.writeOptionsFile, Q(parameter.parent_path() / "qv7100.conf"));
     RunAndQuit(paths);
     EXPECT_TRUE(Names(bin).empty()) << "nothing written beside the installed program";
     EXPECT_EQ(ReadParameterFile(parameter), (Parameters{0, 0, 1}));
@@ -87,6 +88,7 @@ TEST_F(ProgramPathsTest, AProgramInABuildFolderKeepsItsSettingsBesideItself) {
     const ProgramPaths paths = Locate();
     EXPECT_TRUE(paths.dataFolder.isEmpty());
     EXPECT_EQ(paths.parameterFile, Q(bin / "parameter"));
+    EXPECT_EQ(paths.writeOptionsFile, Q(bin / "qv7100.conf"));
     RunAndQuit(paths);
     EXPECT_EQ(Names(bin), std::set<std::string>({"parameter"}));
     EXPECT_EQ(ReadParameterFile(bin / "parameter"), (Parameters{0, 0, 1}));
