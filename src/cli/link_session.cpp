@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
-#include <regex>
 
 #include "cli/commands.h"
 #include "cli/console_host.h"
 #include "cli/console_view.h"
 #include "link/core/port_problem.h"
+#include "link/qt/fleet_write.h"
 #include "link/qt/transfer_driver.h"
 #include "rules/program/startup.h"
 #include "rules/trust/backups.h"
@@ -29,13 +29,7 @@ QCoreApplication& Application() {
 }
 
 void UsePort(const std::string& device, ProgramState& state, SerialPort& port) {
-    static const std::regex kComPort("COM([1-8])", std::regex::icase);
-    std::smatch match;
-    if (std::regex_match(device, match, kComPort)) {
-        state.CommPortNumber = std::stoi(match[1]);
-    } else {
-        port.SetDeviceOverride(QString::fromStdString(device));
-    }
+    AimPortAt(device, state, port);
 }
 
 std::string PortFailure(const SerialPort& port) {

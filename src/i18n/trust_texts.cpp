@@ -48,13 +48,46 @@ constexpr TrustTextRow kTexts[] = {
     {TrustTextId::FleetVerified, "一致", "verified"},
     {TrustTextId::FleetDiffers, "%1 处不同", "%1 differences"},
     {TrustTextId::FleetNotVerified, "未校验", "not verified"},
+    {TrustTextId::FleetStopped, "已停止", "stopped"},
+    {TrustTextId::FleetReadingBackFailed, "读回时：%1", "reading back: %1"},
+    {TrustTextId::FleetBackupReadFailed, "读出备份时：%1", "reading the backup: %1"},
+    {TrustTextId::FleetStepBackupRead, "正在读出备份", "reading the radio into a backup"},
+    {TrustTextId::FleetStepWrite, "正在写入", "writing"},
+    {TrustTextId::FleetStepVerifyRead, "正在读回校验", "reading back to verify"},
+    {TrustTextId::FleetSeconds, "%1 秒", "%1 s"},
+    {TrustTextId::FleetListSeparator, "，", ", "},
+    {TrustTextId::FleetWindowTitle, "写入多台对讲机", "Write to several radios"},
+    {TrustTextId::FleetIntro, "把显示的设置（%1）同时写入每台勾选的对讲机，每个端口一台。",
+     "Writes the set-up shown (%1) into every checked radio at once, one radio on each port."},
+    {TrustTextId::FleetRadios, "对讲机(&R)", "&Radios"},
+    {TrustTextId::FleetColumnPort, "端口", "Port"},
+    {TrustTextId::FleetColumnDevice, "设备", "Device"},
+    {TrustTextId::FleetColumnProgress, "进度", "Progress"},
+    {TrustTextId::FleetColumnResult, "结果", "Result"},
+    {TrustTextId::FleetNoDevice, "（无设备）", "(no device)"},
+    {TrustTextId::FleetPortName, "%1，设备 %2", "%1, device %2"},
+    {TrustTextId::FleetProgressName, "%1 进度", "%1 progress"},
+    {TrustTextId::FleetResultName, "%1 结果", "%1 result"},
+    {TrustTextId::FleetOtherBand, "其他频段的对讲机也写入(&A)",
+     "Write radios of &another band too"},
+    {TrustTextId::FleetVerify, "写入后校验(&V)", "&Verify after write"},
+    {TrustTextId::FleetBackupFirst, "写入前先读出备份(&B)", "Read each radio into a &backup first"},
+    {TrustTextId::FleetStart, "开始(&S)", "&Start"},
+    {TrustTextId::FleetStop, "停止(&T)", "S&top"},
+    {TrustTextId::FleetClose, "关闭(&C)", "&Close"},
+    {TrustTextId::FleetNothingChecked, "没有勾选端口：请先勾选要写入的对讲机所在的端口。",
+     "No port is checked: check the ports of the radios to write first."},
+    {TrustTextId::FleetRunning, "正在写入 %1 台对讲机……", "Writing %1 radios..."},
+    {TrustTextId::FleetSummary, "共 %4 台：%1 台已写入，%2 台已校验，%3 台失败或跳过。",
+     "%4 radios: %1 written, %2 verified, %3 failed or skipped."},
+    {TrustTextId::FleetSummaryName, "写入结果", "Outcome of the write"},
 };
 
 constexpr bool InEnumOrder() {
     for (std::size_t i = 0; i < std::size(kTexts); ++i) {
         if (static_cast<std::size_t>(kTexts[i].id) != i) return false;
     }
-    return static_cast<std::size_t>(TrustTextId::FleetNotVerified) + 1 == std::size(kTexts);
+    return static_cast<std::size_t>(TrustTextId::FleetSummaryName) + 1 == std::size(kTexts);
 }
 static_assert(InEnumOrder(), "kTexts must hold one row per TrustTextId, in enumeration order");
 

@@ -46,6 +46,36 @@ enum class TrustTextId {
     FleetVerified,
     FleetDiffers,  // %1 how many differences
     FleetNotVerified,
+    FleetStopped,
+    FleetReadingBackFailed,  // %1 why
+    FleetBackupReadFailed,   // %1 why
+    FleetStepBackupRead,     // a radio's steps, as each starts
+    FleetStepWrite,
+    FleetStepVerifyRead,
+    FleetSeconds,        // %1 the seconds, "12.3"
+    FleetListSeparator,  // between the parts of a radio's result
+    // The window that writes several radios.
+    FleetWindowTitle,
+    FleetIntro,  // %1 the band of the set-up shown
+    FleetRadios,
+    FleetColumnPort,
+    FleetColumnDevice,
+    FleetColumnProgress,
+    FleetColumnResult,
+    FleetNoDevice,
+    FleetPortName,      // %1 the port, %2 its device
+    FleetProgressName,  // %1 the port
+    FleetResultName,    // %1 the port
+    FleetOtherBand,
+    FleetVerify,
+    FleetBackupFirst,
+    FleetStart,
+    FleetStop,
+    FleetClose,
+    FleetNothingChecked,
+    FleetRunning,  // %1 how many radios are being written
+    FleetSummary,  // %1 written, %2 verified, %3 failed or skipped, %4 radios in all
+    FleetSummaryName,
 };
 
 // The text in `language`, %1... replaced by `values` in order.

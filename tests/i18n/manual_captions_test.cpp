@@ -13,6 +13,7 @@
 #include "i18n/desktop_texts.h"
 #include "i18n/messages.h"
 #include "i18n/msgbox.h"
+#include "i18n/trust_texts.h"
 #include "link/core/port_mapping.h"
 #include "state/bands.h"
 
@@ -87,6 +88,13 @@ std::set<std::string> Captions(Language language) {
     for (const DesktopText caption : {DesktopText::ImportFromChannel, DesktopText::RestoreOpen,
                                       DesktopText::RestoreWrite, DesktopText::Close}) {
         texts.insert(Shown(DesktopTextOf(caption, language)));
+    }
+    // The window that writes several radios.
+    for (const TrustTextId id :
+         {TrustTextId::FleetWindowTitle, TrustTextId::FleetOtherBand, TrustTextId::FleetVerify,
+          TrustTextId::FleetBackupFirst, TrustTextId::FleetStart, TrustTextId::FleetStop,
+          TrustTextId::FleetClose}) {
+        texts.insert(Shown(TrustText(id, language)));
     }
     return texts;
 }

@@ -380,6 +380,11 @@ void TransferEngine::OnPortLost() {
     EndWithCommunicationError(FailureKind::CableGone);
 }
 
+void TransferEngine::Stop() {
+    if (!running_ || !timer1Running_) return;
+    EndWithCommunicationError(questionOpen_ ? FailureKind::AnswerTooLate : StalledKind());
+}
+
 void TransferEngine::OnTimer2Tick() {
     if (!timer2Running_) return;
     SetStatusVisible(!vars_.StatusVisible);

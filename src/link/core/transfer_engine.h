@@ -55,6 +55,10 @@ class TransferEngine {
     // The port closed itself because its device went away (an adapter pulled out). A transfer
     // waiting for the radio ends at once, as the watchdog would end it later.
     void OnPortLost();
+    // Gives the transfer up at once, as the watchdog would later: the communication error, the
+    // end byte and the port closed. Only while it waits for the radio; otherwise it is about to
+    // end on its own, and nothing happens.
+    void Stop();
 
     const LinkVariables& Variables() const { return vars_; }
     // What the last capture brought (1536 bytes after a complete one).

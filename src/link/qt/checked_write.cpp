@@ -13,9 +13,16 @@ CheckedWrite::CheckedWrite(ProgramState& state, Host& host, SerialPort& port, Tr
 void CheckedWrite::Start(const CheckedWriteOptions& options) {
     if (running_ || driver_.Engine().IsRunning()) return;
     running_ = true;
+    stopRequested_ = false;
     options_ = options;
     result_ = {};
     RunStep(options_.backupFirst ? CheckedWriteStep::BackupRead : CheckedWriteStep::Write);
+}
+
+void CheckedWrite::Stop() {
+    if (!running_) return;
+    stopRequested_ = true;
+    driver_.Stop();
 }
 
 void CheckedWrite::RunStep(CheckedWriteStep step) {
@@ -62,11 +69,11 @@ void CheckedWrite::StepEnded(TransferOutcome outcome) {
                 result_.beforeBackup =
                     backups_->Keep(*result_.before, result_.radioBand, BackupKind::BeforeWrite);
             }
-            return RunStep(CheckedWriteStep::Write);
+            return Next(CheckedWriteStep::Write, outcome);
         case CheckedWriteStep::Write:
             if (outcome != TransferOutcome::WriteComplete) return End(outcome);
             result_.written = vars.WriteImage;
-            if (options_.verify) return RunStep(CheckedWriteStep::VerifyRead);
+            if (options_.verify) return Next(CheckedWriteStep::VerifyRead, outcome);
             if (backups_ != nullptr) {
                 backups_->Keep(*result_.written, result_.radioBand, BackupKind::Written);
             }
@@ -83,7 +90,18 @@ void CheckedWrite::StepEnded(TransferOutcome outcome) {
     }
 }
 
+void CheckedWrite::Next(CheckedWriteStep step, TransferOutcome outcome) {
+    if (!stopRequested_) return RunStep(step);
+    result_.stopped = true;
+    if (step == CheckedWriteStep::VerifyRead && backups_ != nullptr) {
+        backups_->Keep(*result_.written, result_.radioBand, BackupKind::Written);
+    }
+    End(outcome);
+}
+
 void CheckedWrite::End(TransferOutcome outcome) {
+    // A step given up by Stop ends as the watchdog ends it.
+    if (stopRequested_ && outcome == TransferOutcome::CommunicationError) result_.stopped = true;
     result_.outcome = outcome;
     running_ = false;
     view_.TransferFinished(outcome);

@@ -41,12 +41,13 @@ struct CheckedWriteResult {
     bool calibrationWritten = false;
     std::optional<ImageBytes> readBack;  // the radio's memory after the write
     std::vector<SetupDifference> differences;
+    bool stopped = false;  // Stop ended the run before its last step
 
     bool WriteCompleted() const { return written.has_value(); }
     // Every step completed: the write and, when asked, the read-back.
     bool Completed() const {
-        return outcome == TransferOutcome::WriteComplete ||
-               outcome == TransferOutcome::ReadComplete;
+        return !stopped && (outcome == TransferOutcome::WriteComplete ||
+                            outcome == TransferOutcome::ReadComplete);
     }
     bool Verified() const { return readBack.has_value() && differences.empty(); }
 };
@@ -75,6 +76,10 @@ class CheckedWrite : public QObject, public TransferView {
     // Does nothing while a run is going on.
     void Start(const CheckedWriteOptions& options);
     bool IsRunning() const { return running_; }
+    // Ends the run: the step running gives up as its watchdog would, and no later step starts.
+    // The finished handler is called as for any other end, with `stopped` set when a step was left
+    // out. Does nothing when no run is going on.
+    void Stop();
     const CheckedWriteResult& Result() const { return result_; }
     TransferDriver& Driver() { return driver_; }
 
@@ -93,6 +98,8 @@ class CheckedWrite : public QObject, public TransferView {
   private:
     void RunStep(CheckedWriteStep step);
     void StepEnded(TransferOutcome outcome);
+    // Runs `step` after a step that ended with `outcome`, unless a stop came first.
+    void Next(CheckedWriteStep step, TransferOutcome outcome);
     void End(TransferOutcome outcome);
 
     ProgramState& state_;
@@ -102,6 +109,7 @@ class CheckedWrite : public QObject, public TransferView {
     CheckedWriteOptions options_;
     CheckedWriteResult result_;
     bool running_ = false;
+    bool stopRequested_ = false;
     std::function<void(const CheckedWriteResult&)> finished_;
     std::function<void(CheckedWriteStep)> stepStarted_;
 };

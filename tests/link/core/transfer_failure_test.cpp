@@ -332,6 +332,33 @@ TEST(PortLost, EndsAWaitingTransferAtOnceAsTheWatchdogWould) {
     }
 }
 
+// Stop gives up a transfer that waits for the radio with the watchdog's own steps, the end byte
+// included, and a second Stop finds nothing left to end.
+TEST(Stop, EndsAWaitingTransferAtOnceAsTheWatchdogWould) {
+    for (const LostAt& point : kLostAt) {
+        SCOPED_TRACE(point.name);
+        LinkRig watched;
+        LinkRig stopped;
+        for (LinkRig* rig : {&watched, &stopped}) {
+            point.script(*rig);
+            point.write ? rig->engine.StartWrite() : rig->engine.StartRead();
+            rig->RunRadio();
+        }
+        const std::size_t before = stopped.host.actions.size();
+        watched.TickTimer1(6);
+        stopped.engine.Stop();
+        EXPECT_EQ(std::vector<std::string>(stopped.host.actions.begin() + before,
+                                           stopped.host.actions.end()),
+                  std::vector<std::string>(watched.host.actions.begin() + before,
+                                           watched.host.actions.end()));
+        EXPECT_EQ(stopped.host.writes, watched.host.writes) << "the end byte too";
+        EXPECT_EQ(stopped.engine.Variables().Failure, watched.engine.Variables().Failure);
+        EXPECT_FALSE(stopped.engine.IsRunning());
+        stopped.engine.Stop();
+        EXPECT_EQ(stopped.host.outcomes, std::vector{TransferOutcome::CommunicationError});
+    }
+}
+
 TEST(PortLost, ChangesNothingWhenNoTransferWaitsForTheRadio) {
     const struct {
         const char* name;

@@ -1,0 +1,273 @@
+#include "gui/mainwindow/fleet_write_window.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <string>
+
+#include "gui/shell/captions.h"
+#include "link/qt/serial_port.h"
+#include "state/bands.h"
+
+namespace qv {
+namespace {
+
+enum Column { kPortColumn, kDeviceColumn, kProgressColumn, kResultColumn, kColumns };
+
+QString ComLabel(std::size_t row) {
+    return QStringLiteral("COM%1").arg(row + 1);
+}
+
+}  // namespace
+
+FleetWriteWindow::FleetWriteWindow(const ProgramState& setup, const WriteOptions& options,
+                                   std::filesystem::path backupFolder, QWidget* parent)
+    : QDialog(parent),
+      setup_(setup),
+      language_(CaptionLanguage(setup.LanguageIsEnglish)),
+      fleet_(std::move(backupFolder), language_) {
+    setObjectName(QStringLiteral("frmFleetWrite"));
+    setWindowTitle(Text(TrustTextId::FleetWindowTitle));
+
+    auto* intro = new QLabel(
+        ToQString(TrustText(TrustTextId::FleetIntro, language_, {BandAt(setup_.Combo1).listText})));
+    intro->setObjectName(QStringLiteral("lblIntro"));
+    intro->setWordWrap(true);
+
+    auto* radios = new QGroupBox(Text(TrustTextId::FleetRadios));
+    radios->setObjectName(QStringLiteral("fraRadios"));
+    radios->setAccessibleName(WithoutAccelerator(radios->title()));
+    auto* grid = new QGridLayout(radios);
+    const TrustTextId heads[] = {TrustTextId::FleetColumnPort, TrustTextId::FleetColumnDevice,
+                                 TrustTextId::FleetColumnProgress, TrustTextId::FleetColumnResult};
+    for (int column = 0; column < kColumns; ++column) {
+        auto* head = new QLabel(QStringLiteral("<b>%1</b>").arg(Text(heads[column])));
+        head->setObjectName(QStringLiteral("lblHead%1").arg(column));
+        grid->addWidget(head, 0, column);
+    }
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        PortRow& row = rows_[i];
+        const QString port = ComLabel(i);
+        const QString device = DeviceForComPort(static_cast<int>(i) + 1);
+        const QString shown = device.isEmpty() ? Text(TrustTextId::FleetNoDevice) : device;
+        // COM&1..COM&8: Alt and the port's digit check or clear it.
+        row.check = new QCheckBox(QStringLiteral("COM&%1").arg(i + 1));
+        row.check->setObjectName(QStringLiteral("chkPort%1").arg(i + 1));
+        row.check->setAccessibleName(ToQString(TrustText(
+            TrustTextId::FleetPortName, language_, {port.toStdString(), shown.toStdString()})));
+        row.hasDevice = !device.isEmpty();
+        row.device = new QLabel(shown);
+        row.device->setObjectName(QStringLiteral("lblDevice%1").arg(i + 1));
+        row.progress = new QProgressBar;
+        row.progress->setObjectName(QStringLiteral("prgPort%1").arg(i + 1));
+        row.progress->setAccessibleName(
+            ToQString(TrustText(TrustTextId::FleetProgressName, language_, {port.toStdString()})));
+        row.progress->setRange(0, 1);
+        row.progress->setValue(0);
+        row.progress->setTextVisible(false);
+        row.result = new QLabel;
+        // A reason can be a sentence long: it wraps in its cell rather than widen the window.
+        row.result->setWordWrap(true);
+        row.result->setObjectName(QStringLiteral("lblResult%1").arg(i + 1));
+        row.result->setAccessibleName(
+            ToQString(TrustText(TrustTextId::FleetResultName, language_, {port.toStdString()})));
+        const int line = static_cast<int>(i) + 1;
+        grid->addWidget(row.check, line, kPortColumn);
+        grid->addWidget(row.device, line, kDeviceColumn);
+        grid->addWidget(row.progress, line, kProgressColumn);
+        grid->addWidget(row.result, line, kResultColumn);
+    }
+    grid->setColumnStretch(kResultColumn, 1);
+    grid->setColumnMinimumWidth(kProgressColumn, 120);
+    grid->setColumnMinimumWidth(kResultColumn, 240);
+
+    otherBand_ = new QCheckBox(Text(TrustTextId::FleetOtherBand));
+    otherBand_->setObjectName(QStringLiteral("chkOtherBand"));
+    verify_ = new QCheckBox(Text(TrustTextId::FleetVerify));
+    verify_->setObjectName(QStringLiteral("chkVerify"));
+    verify_->setChecked(options.verifyAfterWrite);
+    backupFirst_ = new QCheckBox(Text(TrustTextId::FleetBackupFirst));
+    backupFirst_->setObjectName(QStringLiteral("chkBackupFirst"));
+    backupFirst_->setChecked(options.backupBeforeWrite);
+    for (QCheckBox* box : {otherBand_, verify_, backupFirst_}) {
+        box->setAccessibleName(WithoutAccelerator(box->text()));
+    }
+
+    summary_ = new QLabel;
+    summary_->setObjectName(QStringLiteral("lblSummary"));
+    summary_->setAccessibleName(Text(TrustTextId::FleetSummaryName));
+    summary_->setWordWrap(true);
+    notes_ = new QLabel;
+    notes_->setObjectName(QStringLiteral("lblNotes"));
+    notes_->setWordWrap(true);
+    notes_->hide();
+
+    start_ = new QPushButton(Text(TrustTextId::FleetStart));
+    start_->setObjectName(QStringLiteral("cmdStart"));
+    stop_ = new QPushButton(Text(TrustTextId::FleetStop));
+    stop_->setObjectName(QStringLiteral("cmdStop"));
+    close_ = new QPushButton(Text(TrustTextId::FleetClose));
+    close_->setObjectName(QStringLiteral("cmdClose"));
+    for (QPushButton* button : {start_, stop_, close_}) {
+        button->setAccessibleName(WithoutAccelerator(button->text()));
+        button->setAutoDefault(false);
+    }
+    start_->setDefault(true);
+    connect(start_, &QPushButton::clicked, this, &FleetWriteWindow::StartWriting);
+    connect(stop_, &QPushButton::clicked, this, [this] { fleet_.Stop(); });
+    connect(close_, &QPushButton::clicked, this, &FleetWriteWindow::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(start_);
+    buttons->addWidget(stop_);
+    buttons->addWidget(close_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addWidget(radios, 1);
+    layout->addWidget(otherBand_);
+    layout->addWidget(verify_);
+    layout->addWidget(backupFirst_);
+    layout->addWidget(summary_);
+    layout->addWidget(notes_);
+    layout->addLayout(buttons);
+
+    // Down the ports, then the choices, then the buttons.
+    QWidget* previous = rows_.front().check;
+    for (QWidget* next : std::initializer_list<QWidget*>{
+             rows_[1].check, rows_[2].check, rows_[3].check, rows_[4].check, rows_[5].check,
+             rows_[6].check, rows_[7].check, otherBand_, verify_, backupFirst_, start_, stop_,
+             close_}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+
+    fleet_.SetStepHandler(
+        [this](std::size_t radio, CheckedWriteStep step) { RadioStep(radio, step); });
+    fleet_.SetProgressHandler([this](std::size_t radio, int maximum, int value) {
+        RadioProgress(radio, maximum, value);
+    });
+    fleet_.SetNoteHandler([this](std::size_t radio, const std::string& text) {
+        const QString line = ComLabel(runPorts_[radio]) + QStringLiteral(": ") + ToQString(text);
+        notes_->setText(notes_->text().isEmpty() ? line : notes_->text() + '\n' + line);
+        notes_->show();
+    });
+    fleet_.SetRadioFinishedHandler([this](std::size_t radio) { RadioEnded(radio); });
+    fleet_.SetFinishedHandler([this] { AllEnded(); });
+
+    RefreshControls();
+    for (const PortRow& row : rows_) {
+        if (row.hasDevice) {
+            row.check->setFocus();
+            break;
+        }
+    }
+    // Room for the longest result a radio can end with, so the window need not grow on its own.
+    resize(sizeHint().expandedTo(QSize(760, 0)));
+}
+
+FleetWriteWindow::~FleetWriteWindow() {
+    // A window destroyed under a run (the program quitting) leaves no radio half told.
+    fleet_.Stop();
+}
+
+QString FleetWriteWindow::Text(TrustTextId id) const {
+    return ToQString(TrustText(id, language_));
+}
+
+void FleetWriteWindow::reject() {
+    if (fleet_.IsRunning()) return;
+    QDialog::reject();
+}
+
+void FleetWriteWindow::StartWriting() {
+    if (fleet_.IsRunning()) return;
+    std::vector<std::string> devices;
+    runPorts_.clear();
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        PortRow& row = rows_[i];
+        if (!row.hasDevice || !row.check->isChecked()) continue;
+        devices.push_back(ComLabel(i).toStdString());
+        runPorts_.push_back(i);
+    }
+    notes_->clear();
+    notes_->hide();
+    if (devices.empty()) {
+        summary_->setText(Text(TrustTextId::FleetNothingChecked));
+        return;
+    }
+    for (PortRow& row : rows_) {
+        row.progress->setRange(0, 1);
+        row.progress->setValue(0);
+        ShowResult(row, {});
+    }
+    summary_->setText(ToQString(
+        TrustText(TrustTextId::FleetRunning, language_, {std::to_string(devices.size())})));
+    FleetOptions options;
+    options.allowOtherBand = otherBand_->isChecked();
+    options.verify = verify_->isChecked();
+    options.backupFirst = backupFirst_->isChecked();
+    fleet_.Start(devices, setup_, options);
+    RefreshControls();
+    if (fleet_.IsRunning()) stop_->setFocus();
+}
+
+void FleetWriteWindow::RadioStep(std::size_t radio, CheckedWriteStep step) {
+    PortRow& row = rows_[runPorts_[radio]];
+    row.progress->setRange(0, 1);
+    row.progress->setValue(0);
+    ShowResult(row, ToQString(FleetStepText(step, language_)));
+}
+
+void FleetWriteWindow::RadioProgress(std::size_t radio, int maximum, int value) {
+    QProgressBar* progress = rows_[runPorts_[radio]].progress;
+    progress->setRange(0, std::max(maximum, 1));
+    progress->setValue(std::min(value, progress->maximum()));
+}
+
+void FleetWriteWindow::RadioEnded(std::size_t radio) {
+    PortRow& row = rows_[runPorts_[radio]];
+    const FleetRow ended = fleet_.Row(radio, language_);
+    QStringList parts;
+    if (ended.band != "-") parts << ToQString(ended.band);
+    parts << ToQString(ended.result);
+    if (ended.verify != "-") parts << ToQString(ended.verify);
+    parts << ToQString(TrustText(TrustTextId::FleetSeconds, language_, {ended.seconds}));
+    if (fleet_.Result(radio)->WriteCompleted()) row.progress->setValue(row.progress->maximum());
+    ShowResult(row, parts.join(Text(TrustTextId::FleetListSeparator)));
+}
+
+void FleetWriteWindow::AllEnded() {
+    const FleetTally tally = fleet_.Tally();
+    summary_->setText(
+        ToQString(TrustText(TrustTextId::FleetSummary, language_,
+                            {std::to_string(tally.written), std::to_string(tally.verified),
+                             std::to_string(tally.notWritten), std::to_string(fleet_.Count())})));
+    RefreshControls();
+    close_->setFocus();
+}
+
+void FleetWriteWindow::ShowResult(PortRow& row, const QString& text) {
+    row.result->setText(text);
+    row.result->setToolTip(text);
+}
+
+void FleetWriteWindow::RefreshControls() {
+    const bool idle = !fleet_.IsRunning();
+    for (PortRow& row : rows_) {
+        row.check->setEnabled(idle && row.hasDevice);
+    }
+    for (QWidget* choice :
+         std::initializer_list<QWidget*>{otherBand_, verify_, backupFirst_, start_, close_}) {
+        choice->setEnabled(idle);
+    }
+    stop_->setEnabled(!idle);
+}
+
+}  // namespace qv

@@ -1,0 +1,251 @@
+// Writing the shown set-up into several radios from the desktop program: the window opened from
+// the Programming menu, driven by keys and clicks, with virtual radios on pseudo-terminals.
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gui/mainwindow/fleet_write_window.h"
+#include "gui/mainwindow/plans_test_support.h"
+#include "image/image_codec.h"
+
+namespace qv {
+namespace {
+
+using test::Click;
+using test::GuiTest;
+using test::WindowHand;
+
+class FleetWindow : public GuiTest {
+  protected:
+    void TearDown() override {
+        GuiTest::TearDown();
+        for (const auto& server : servers) server->Stop();
+        for (int port = 1; port <= kPortCount; ++port) {
+            qunsetenv(ComPortVariable(port).c_str());
+        }
+    }
+
+    // A virtual radio of `band` holding a fresh program's set-up, on the device COM`port` stands
+    // for.
+    PtyServer& AddRadio(int port, int band, RadioFault fault = {}, bool paced = false) {
+        servers.push_back(std::make_unique<PtyServer>(VirtualRadio(blank, band, fault), paced));
+        std::string error;
+        EXPECT_TRUE(servers.back()->Start(&error)) << error;
+        qputenv(ComPortVariable(port).c_str(),
+                QByteArray::fromStdString(servers.back()->DevicePath()));
+        return *servers.back();
+    }
+
+    // Starts the program in English with channel 2 in use in the set-up shown.
+    void StartWithAChannel() {
+        Start(Parameters{0, 0, 1});
+        blank = EncodeImage(State());
+        State().Grid1[2] = {State().Grid1[2][0],
+                            "455.12500",
+                            "67.0",
+                            "456.00000",
+                            "D023N",
+                            "Hight",
+                            "Off",
+                            "Wide",
+                            "Have"};
+    }
+
+    // Opens the window from the Programming menu and hands it to `act`, which closes it.
+    void InWindow(const std::function<void(FleetWriteWindow&)>& act) {
+        WindowHand hand([&](QDialog& dialog) {
+            auto* fleet = qobject_cast<FleetWriteWindow*>(&dialog);
+            ASSERT_NE(fleet, nullptr);
+            dialog.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+            ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
+            act(*fleet);
+        });
+        // The main window's own activation must not arrive once the window is up.
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        Action("mnuFleetWrite")->trigger();
+        EXPECT_TRUE(hand.Acted());
+    }
+
+    template <typename T>
+    static T* In(QDialog& dialog, const QString& name) {
+        T* found = dialog.findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    // A click on a box's indicator, where a user aims: a wide box takes no click far right of it.
+    static void Tick(QCheckBox* box) {
+        ASSERT_NE(box, nullptr);
+        const QPoint at(8, box->height() / 2);
+        QTest::mousePress(box, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(box, Qt::LeftButton, {}, at);
+    }
+    static QString Result(QDialog& dialog, int port) {
+        return In<QLabel>(dialog, QStringLiteral("lblResult%1").arg(port))->text();
+    }
+    static QString Summary(QDialog& dialog) { return In<QLabel>(dialog, "lblSummary")->text(); }
+    static void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+    }
+    // Presses Start and waits until every radio has ended.
+    static void StartAndWait(FleetWriteWindow& dialog) {
+        Click(In<QPushButton>(dialog, "cmdStart"));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog.IsWriting(); }, 60000));
+    }
+    // The radio holds the set-up shown, as far as a write reaches the channels and settings.
+    bool Holds(const PtyServer& server) {
+        const ImageBytes shown = EncodeImage(State());
+        const RadioRecord record = server.Snapshot();
+        return std::equal(shown.begin(), shown.begin() + 0x170, record.ImagePart().begin());
+    }
+
+    ImageBytes blank{};
+    std::vector<std::unique_ptr<PtyServer>> servers;
+};
+
+TEST_F(FleetWindow, TwoRadiosOfTheShownBandAreBothWrittenVerifiedAndBackedUp) {
+    StartWithAChannel();
+    const PtyServer& first = AddRadio(1, 0);
+    const PtyServer& second = AddRadio(2, 0);
+    const ProgramState before = State();
+    InWindow([&](FleetWriteWindow& dialog) {
+        for (QWidget* control : dialog.findChildren<QWidget*>()) {
+            if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QProgressBar*>(control)) {
+                EXPECT_FALSE(control->accessibleName().isEmpty())
+                    << control->objectName().toStdString();
+            }
+        }
+        // The first port has the focus: Space checks it, Alt+2 the second, Alt+V verify.
+        EXPECT_EQ(QApplication::focusWidget(), In<QCheckBox>(dialog, "chkPort1"));
+        Key(Qt::Key_Space);
+        // A mnemonic clicks its box as a button shows a click: the box changes a moment later.
+        Key(Qt::Key_2, Qt::AltModifier);
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return In<QCheckBox>(dialog, "chkPort2")->isChecked(); }));
+        ASSERT_FALSE(In<QCheckBox>(dialog, "chkVerify")->isChecked()) << "off in the menu";
+        Key(Qt::Key_V, Qt::AltModifier);
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return In<QCheckBox>(dialog, "chkVerify")->isChecked(); }));
+        EXPECT_TRUE(In<QCheckBox>(dialog, "chkPort1")->isChecked());
+        EXPECT_TRUE(In<QCheckBox>(dialog, "chkBackupFirst")->isChecked()) << "the menu's choice";
+
+        StartAndWait(dialog);
+        for (const int port : {1, 2}) {
+            EXPECT_TRUE(Result(dialog, port).startsWith("400-470MHz, written, verified, "))
+                << Result(dialog, port).toStdString();
+            auto* progress = In<QProgressBar>(dialog, QStringLiteral("prgPort%1").arg(port));
+            EXPECT_EQ(progress->value(), progress->maximum());
+        }
+        EXPECT_TRUE(Result(dialog, 3).isEmpty()) << "not checked, not touched";
+        EXPECT_EQ(Summary(dialog), QStringLiteral("2 radios: 2 written, 2 verified, 0 failed or "
+                                                  "skipped."));
+        Click(In<QPushButton>(dialog, "cmdClose"));
+    });
+    EXPECT_TRUE(Holds(first));
+    EXPECT_TRUE(Holds(second));
+    EXPECT_EQ(static_cast<const qv::Setup&>(State()), static_cast<const qv::Setup&>(before));
+    // Each radio: its memory before the write, and what it holds after (a second backup of the
+    // same second gets a number).
+    int beforeWrite = 0;
+    int written = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(
+             QFile::encodeName(program->Paths().backupFolder).toStdString())) {
+        const std::string name = entry.path().filename().string();
+        beforeWrite += name.find("_before-write") != std::string::npos;
+        written += name.find("_written") != std::string::npos;
+    }
+    EXPECT_EQ(beforeWrite, 2);
+    EXPECT_EQ(written, 2);
+}
+
+TEST_F(FleetWindow, ASilentRadioFailsAndOneOfAnotherBandIsSkippedUnlessAllowed) {
+    StartWithAChannel();
+    const PtyServer& silent = AddRadio(1, 0, {RadioFaultKind::Silent});
+    const PtyServer& otherBand = AddRadio(2, 1);
+    const PtyServer& healthy = AddRadio(3, 0);
+    const struct {
+        bool allowOtherBand;
+        QString otherBandResult;
+        QString summary;
+    } cases[] = {
+        {false, "450-490MHz, skipped: the radio is a 450-490MHz radio, ",
+         "3 radios: 1 written, 0 verified, 2 failed or skipped."},
+        {true, "450-490MHz, written, ", "3 radios: 2 written, 0 verified, 1 failed or skipped."},
+    };
+    InWindow([&](FleetWriteWindow& dialog) {
+        for (const int port : {1, 2, 3}) {
+            Tick(In<QCheckBox>(dialog, QStringLiteral("chkPort%1").arg(port)));
+        }
+        if (In<QCheckBox>(dialog, "chkVerify")->isChecked()) {
+            Tick(In<QCheckBox>(dialog, "chkVerify"));
+        }
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.allowOtherBand);
+            if (In<QCheckBox>(dialog, "chkOtherBand")->isChecked() != c.allowOtherBand) {
+                Tick(In<QCheckBox>(dialog, "chkOtherBand"));
+            }
+            StartAndWait(dialog);
+            EXPECT_TRUE(Result(dialog, 1).startsWith(
+                "failed: reading the backup: no answer to the handshake"))
+                << Result(dialog, 1).toStdString();
+            EXPECT_TRUE(Result(dialog, 2).startsWith(c.otherBandResult))
+                << Result(dialog, 2).toStdString();
+            EXPECT_TRUE(Result(dialog, 3).startsWith("400-470MHz, written, "))
+                << Result(dialog, 3).toStdString();
+            EXPECT_EQ(Summary(dialog), c.summary);
+        }
+        Click(In<QPushButton>(dialog, "cmdClose"));
+    });
+    EXPECT_TRUE(silent.Snapshot().blocksWritten.empty());
+    EXPECT_TRUE(Holds(otherBand)) << "written on the second run";
+    EXPECT_TRUE(Holds(healthy));
+}
+
+TEST_F(FleetWindow, StartWithNothingCheckedSaysSoAndStopEndsARun) {
+    Start();  // in Chinese
+    blank = EncodeImage(State());
+    const PtyServer& slow = AddRadio(1, 0, {}, true);
+    InWindow([&](FleetWriteWindow& dialog) {
+        Click(In<QPushButton>(dialog, "cmdStart"));
+        EXPECT_FALSE(dialog.IsWriting());
+        EXPECT_EQ(Summary(dialog),
+                  QStringLiteral("没有勾选端口：请先勾选要写入的对讲机所在的端口。"));
+        EXPECT_EQ(slow.Snapshot().sessions, 0);
+
+        Tick(In<QCheckBox>(dialog, "chkPort1"));
+        Click(In<QPushButton>(dialog, "cmdStart"));
+        auto* progress = In<QProgressBar>(dialog, "prgPort1");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return progress->value() > 0; }, 30000));
+        // While it runs the ports, the choices and Close wait, and Escape does not close.
+        EXPECT_FALSE(In<QCheckBox>(dialog, "chkPort1")->isEnabled());
+        EXPECT_FALSE(In<QCheckBox>(dialog, "chkOtherBand")->isEnabled());
+        EXPECT_FALSE(In<QPushButton>(dialog, "cmdClose")->isEnabled());
+        Key(Qt::Key_Escape);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), In<QPushButton>(dialog, "cmdStop"));
+        Key(Qt::Key_Space);  // presses Stop
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.IsWriting(); }, 30000));
+        EXPECT_TRUE(Result(dialog, 1).contains(QStringLiteral("已停止")))
+            << Result(dialog, 1).toStdString();
+        EXPECT_EQ(Summary(dialog),
+                  QStringLiteral("共 1 台：0 台已写入，0 台已校验，1 台失败或跳过。"));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return slow.Snapshot().endsReceived > 0; }, 5000))
+            << "the radio is told the session is over";
+        EXPECT_TRUE(In<QPushButton>(dialog, "cmdClose")->isEnabled());
+        Key(Qt::Key_Escape);
+        EXPECT_FALSE(dialog.isVisible());
+    });
+}
+
+}  // namespace
+}  // namespace qv
