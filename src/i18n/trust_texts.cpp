@@ -74,7 +74,6 @@ constexpr TrustTextRow kTexts[] = {
     {TrustTextId::FleetBackupFirst, "写入前先读出备份(&B)", "Read each radio into a &backup first"},
     {TrustTextId::FleetStart, "开始(&S)", "&Start"},
     {TrustTextId::FleetStop, "停止(&T)", "S&top"},
-    {TrustTextId::FleetClose, "关闭(&C)", "&Close"},
     {TrustTextId::FleetNothingChecked, "没有勾选端口：请先勾选要写入的对讲机所在的端口。",
      "No port is checked: check the ports of the radios to write first."},
     {TrustTextId::FleetRunning, "正在写入 %1 台对讲机……", "Writing %1 radios..."},

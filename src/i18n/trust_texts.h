@@ -71,7 +71,6 @@ enum class TrustTextId {
     FleetBackupFirst,
     FleetStart,
     FleetStop,
-    FleetClose,
     FleetNothingChecked,
     FleetRunning,  // %1 how many radios are being written
     FleetSummary,  // %1 written, %2 verified, %3 failed or skipped, %4 radios in all

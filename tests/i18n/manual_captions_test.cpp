@@ -92,8 +92,7 @@ std::set<std::string> Captions(Language language) {
     // The window that writes several radios.
     for (const TrustTextId id :
          {TrustTextId::FleetWindowTitle, TrustTextId::FleetOtherBand, TrustTextId::FleetVerify,
-          TrustTextId::FleetBackupFirst, TrustTextId::FleetStart, TrustTextId::FleetStop,
-          TrustTextId::FleetClose}) {
+          TrustTextId::FleetBackupFirst, TrustTextId::FleetStart, TrustTextId::FleetStop}) {
         texts.insert(Shown(TrustText(id, language)));
     }
     return texts;

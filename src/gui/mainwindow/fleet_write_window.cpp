@@ -12,6 +12,7 @@
 #include <string>
 
 #include "gui/shell/captions.h"
+#include "i18n/desktop_texts.h"
 #include "link/qt/serial_port.h"
 #include "state/bands.h"
 
@@ -112,7 +113,7 @@ FleetWriteWindow::FleetWriteWindow(const ProgramState& setup, const WriteOptions
     start_->setObjectName(QStringLiteral("cmdStart"));
     stop_ = new QPushButton(Text(TrustTextId::FleetStop));
     stop_->setObjectName(QStringLiteral("cmdStop"));
-    close_ = new QPushButton(Text(TrustTextId::FleetClose));
+    close_ = new QPushButton(ToQString(DesktopTextOf(DesktopText::Close, language_)));
     close_->setObjectName(QStringLiteral("cmdClose"));
     for (QPushButton* button : {start_, stop_, close_}) {
         button->setAccessibleName(WithoutAccelerator(button->text()));
