@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "gui/shell/captions.h"
+#include "gui/shell/read_only_table.h"
 #include "i18n/desktop_texts.h"
 #include "i18n/msgbox.h"
 #include "rules/trust/backup_rows.h"
@@ -38,26 +39,17 @@ BackupRestoreWindow::BackupRestoreWindow(const std::filesystem::path& folder, La
     head->setTextInteractionFlags(Qt::TextSelectableByMouse);
     head->setWordWrap(true);
 
-    list_ = new QTableWidget(static_cast<int>(entries_.size()), kBackupColumns);
-    list_->setObjectName(QStringLiteral("grdBackups"));
-    list_->setAccessibleName(Text(DesktopText::RestoreListName, language));
     QStringList headers;
     for (const std::string& header : BackupHeaders(language)) headers << ToQString(header);
-    list_->setHorizontalHeaderLabels(headers);
-    list_->verticalHeader()->hide();
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_ =
+        NewReadOnlyTable(QStringLiteral("grdBackups"), Text(DesktopText::RestoreListName, language),
+                         headers, static_cast<int>(entries_.size()));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setTabKeyNavigation(false);
-    list_->setWordWrap(false);
     for (int row = 0; row < list_->rowCount(); ++row) {
         const BackupEntry& entry = entries_[static_cast<std::size_t>(row)];
-        const BackupRowTexts texts = BackupRow(entry, language);
-        for (int column = 0; column < kBackupColumns; ++column) {
-            auto* item = new QTableWidgetItem(ToQString(texts[column]));
-            item->setToolTip(QFile::decodeName(entry.path.c_str()));
-            list_->setItem(row, column, item);
-        }
+        QStringList cells;
+        for (const std::string& text : BackupRow(entry, language)) cells << ToQString(text);
+        SetRowTexts(*list_, row, cells, QFile::decodeName(entry.path.c_str()));
     }
     list_->resizeColumnsToContents();
     list_->horizontalHeader()->setStretchLastSection(true);

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "gui/shell/captions.h"
+#include "gui/shell/read_only_table.h"
 #include "i18n/desktop_texts.h"
 
 namespace qv {
@@ -20,8 +21,6 @@ namespace {
 QString Text(DesktopText id, Language language) {
     return ToQString(DesktopTextOf(id, language));
 }
-
-enum DifferenceColumn { kFieldColumn, kShownColumn, kRadioColumn, kDifferenceColumns };
 
 }  // namespace
 
@@ -39,27 +38,17 @@ CompareWindow::CompareWindow(const std::vector<SetupDifference>& differences, La
     // One line when there is nothing else to show; beside a table, as wide as the table.
     summary->setWordWrap(!differences.empty());
 
-    auto* table = new QTableWidget(static_cast<int>(differences.size()), kDifferenceColumns);
-    table->setObjectName(QStringLiteral("grdDifferences"));
-    table->setAccessibleName(Text(DesktopText::CompareListName, language));
-    table->setHorizontalHeaderLabels({Text(DesktopText::CompareField, language),
-                                      Text(DesktopText::CompareShown, language),
-                                      Text(DesktopText::CompareRadio, language)});
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setTabKeyNavigation(false);
-    table->setWordWrap(false);
+    QTableWidget* table = NewReadOnlyTable(
+        QStringLiteral("grdDifferences"), Text(DesktopText::CompareListName, language),
+        {Text(DesktopText::CompareField, language), Text(DesktopText::CompareShown, language),
+         Text(DesktopText::CompareRadio, language)},
+        static_cast<int>(differences.size()));
     for (int row = 0; row < table->rowCount(); ++row) {
         const SetupDifference& difference = differences[static_cast<std::size_t>(row)];
-        const QString cells[kDifferenceColumns] = {ToQString(difference.field.In(language)),
-                                                   ToQString(difference.expected.In(language)),
-                                                   ToQString(difference.actual.In(language))};
-        for (int column = 0; column < kDifferenceColumns; ++column) {
-            auto* item = new QTableWidgetItem(cells[column]);
-            item->setToolTip(cells[column]);
-            table->setItem(row, column, item);
-        }
+        SetRowTexts(
+            *table, row,
+            {ToQString(difference.field.In(language)), ToQString(difference.expected.In(language)),
+             ToQString(difference.actual.In(language))});
     }
     table->resizeColumnsToContents();
     table->horizontalHeader()->setStretchLastSection(true);

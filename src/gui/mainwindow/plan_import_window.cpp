@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "gui/shell/captions.h"
+#include "gui/shell/read_only_table.h"
 #include "i18n/desktop_texts.h"
 #include "i18n/msgbox.h"
 #include "rules/plans/import_summary.h"
@@ -24,7 +25,7 @@ QString Text(DesktopText id, Language language) {
     return ToQString(DesktopTextOf(id, language));
 }
 
-enum SkippedColumn { kLineColumn, kLocationColumn, kReasonColumn, kSkippedColumns };
+enum SkippedColumn { kLineColumn, kLocationColumn };
 
 }  // namespace
 
@@ -60,21 +61,16 @@ PlanImportWindow::PlanImportWindow(const Setup& setup, std::string csv, const QS
 
     skippedHead_ = new QLabel;
     skippedHead_->setObjectName(QStringLiteral("lblSkipped"));
-    skipped_ = new QTableWidget(0, kSkippedColumns);
-    skipped_->setObjectName(QStringLiteral("grdSkipped"));
-    skipped_->setAccessibleName(Text(DesktopText::ImportSkippedName, language));
-    skipped_->setHorizontalHeaderLabels({Text(DesktopText::ImportColumnLine, language),
-                                         Text(DesktopText::ImportColumnLocation, language),
-                                         Text(DesktopText::ImportColumnReason, language)});
-    skipped_->verticalHeader()->hide();
-    skipped_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    skipped_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    skipped_->setWordWrap(false);
+    skipped_ = NewReadOnlyTable(QStringLiteral("grdSkipped"),
+                                Text(DesktopText::ImportSkippedName, language),
+                                {Text(DesktopText::ImportColumnLine, language),
+                                 Text(DesktopText::ImportColumnLocation, language),
+                                 Text(DesktopText::ImportColumnReason, language)},
+                                0);
     skipped_->horizontalHeader()->setSectionResizeMode(kLineColumn, QHeaderView::ResizeToContents);
     skipped_->horizontalHeader()->setSectionResizeMode(kLocationColumn,
                                                        QHeaderView::ResizeToContents);
     skipped_->horizontalHeader()->setStretchLastSection(true);
-    skipped_->setTabKeyNavigation(false);
     skippedHead_->setBuddy(skipped_);
 
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -110,14 +106,9 @@ void PlanImportWindow::ChooseStart(int position) {
     skipped_->setRowCount(static_cast<int>(import_.skipped.size()));
     for (int row = 0; row < skipped_->rowCount(); ++row) {
         const SkippedPlanRow& skipped = import_.skipped[static_cast<std::size_t>(row)];
-        const QString cells[kSkippedColumns] = {QString::number(skipped.line),
-                                                ToQString(skipped.location),
-                                                ToQString(Describe(skipped.reason, language_))};
-        for (int column = 0; column < kSkippedColumns; ++column) {
-            auto* item = new QTableWidgetItem(cells[column]);
-            item->setToolTip(cells[column]);
-            skipped_->setItem(row, column, item);
-        }
+        SetRowTexts(*skipped_, row,
+                    {QString::number(skipped.line), ToQString(skipped.location),
+                     ToQString(Describe(skipped.reason, language_))});
     }
     skipped_->setVisible(!import_.skipped.empty());
     // A file refused as a whole, or one with nothing to import, has nothing for OK to apply.
