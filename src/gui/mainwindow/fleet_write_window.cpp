@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <string>
 
 #include "gui/shell/captions.h"
@@ -239,6 +240,10 @@ void FleetWriteWindow::RadioEnded(std::size_t radio) {
     if (ended.band != "-") parts << ToQString(ended.band);
     parts << ToQString(ended.result);
     if (ended.verify != "-") parts << ToQString(ended.verify);
+    // A reason told as a sentence ends in a stop; inside the line the parts are only separated.
+    for (QString& part : parts) {
+        while (part.endsWith(QLatin1Char('.')) || part.endsWith(QChar(0x3002))) part.chop(1);
+    }
     parts << ToQString(TrustText(TrustTextId::FleetSeconds, language_, {ended.seconds}));
     if (fleet_.Result(radio)->WriteCompleted()) row.progress->setValue(row.progress->maximum());
     ShowResult(row, parts.join(Text(TrustTextId::FleetListSeparator)));
@@ -257,6 +262,10 @@ void FleetWriteWindow::AllEnded() {
 void FleetWriteWindow::ShowResult(PortRow& row, const QString& text) {
     row.result->setText(text);
     row.result->setToolTip(text);
+    // A window does not grow for the lines a wrapped text needs unless its row asks for them: the
+    // label's height at the width it has is the row's least.
+    row.result->setMinimumHeight(
+        row.result->heightForWidth(std::max(row.result->width(), row.result->minimumWidth())));
 }
 
 void FleetWriteWindow::RefreshControls() {
