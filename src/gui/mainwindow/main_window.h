@@ -165,9 +165,10 @@ class MainWindow : public QMainWindow, public TransferView {
     bool transferGroup_ = false;    // a transfer's changes are being gathered into one step
     RunningTransfer transfer_ = RunningTransfer::None;
     const TransferDriver* lastDriver_ = &driver_;
-    std::unique_ptr<CheckedWrite> checkedWrite_;
     std::unique_ptr<ProgramState> restoreState_;  // the set-up of a backup being written back
     BackupKeeper backupKeeper_{{}, {}, Language::Chinese};
+    // After what it writes and keeps with, so that it ends first.
+    std::unique_ptr<CheckedWrite> checkedWrite_;
     std::string backupProblem_;  // what the keeper could not keep, told when the transfer ends
     QLabel* writeResult_ = nullptr;
     std::function<std::string(Language)> writeResultText_;

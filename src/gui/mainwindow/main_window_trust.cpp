@@ -78,6 +78,9 @@ void MainWindow::RefreshWriteResult() {
 
 void MainWindow::StartCheckedWrite(const BackupEntry* restore) {
     if (TransferRunning()) return;
+    // The last write is over; it goes before the set-up it wrote can.
+    lastDriver_ = &driver_;
+    checkedWrite_.reset();
     CheckedWriteOptions options;
     options.backupFirst = program_.Options().backupBeforeWrite;
     options.verify = program_.Options().verifyAfterWrite;
