@@ -18,6 +18,7 @@
 #include "cli/standard_output.h"
 #include "i18n/trust_texts.h"
 #include "image/image_codec.h"
+#include "link/core/port_mapping.h"
 #include "link/qt/checked_write.h"
 #include "link/qt/serial_port.h"
 #include "link/qt/transfer_driver.h"
@@ -282,7 +283,9 @@ void AddLinkCommands(CLI::App& app, Action& run) {
     auto* write = app.add_subcommand(
         "write", "Write a *.DAT set-up into a radio, or into several at once (one --port each)");
     // Each --port takes one device: the word after it is the set-up, not another port.
-    write->add_option("--port", devices, portHelp + "; give it once per radio")
+    write
+        ->add_option("--port", devices,
+                     portHelp + "; give it once per radio, or a range of ports: COM1..COM4")
         ->required()
         ->allow_extra_args(false)
         ->check(portNamed);
@@ -290,10 +293,20 @@ void AddLinkCommands(CLI::App& app, Action& run) {
     writeFlags(write);
     write->callback([&run] {
         run = [] {
-            if (devices.size() == 1) {
-                Write(devices.front(), in, choices, false);
+            std::vector<std::string> radios;
+            for (const std::string& named : devices) {
+                const std::optional<PortRange> range = ExpandPortRange(named);
+                if (!range) {
+                    radios.push_back(named);
+                    continue;
+                }
+                if (!range->error.empty()) throw CommandFailed(range->error);
+                radios.insert(radios.end(), range->ports.begin(), range->ports.end());
+            }
+            if (radios.size() == 1) {
+                Write(radios.front(), in, choices, false);
             } else {
-                FleetWrite(devices, in, choices);
+                FleetWrite(radios, in, choices);
             }
         };
     });

@@ -150,6 +150,28 @@ TEST_F(CliTrust, AFleetWritesEveryRadioItCanAndTellsEachOne) {
     EXPECT_TRUE(radios[1]->Snapshot().blocksWritten.empty());
 }
 
+// COM1..COM2 stands for each port of the range, as the port menu maps it to a device.
+TEST_F(CliTrust, ARangeOfPortsWritesEveryRadioInIt) {
+    const fs::path file = SetupFile("range.DAT", Setup(true));
+    const ImageBytes old = EncodeImage(Setup(false, "old"));
+    ::setenv("QV7100_COM1", StartRadio(old, 0).c_str(), 1);
+    ::setenv("QV7100_COM2", StartRadio(old, 0).c_str(), 1);
+    const Result written = Run("write --port com1..COM2 " + file.string());
+    const Result backwards = Run("write --port COM2..COM1 " + file.string());
+    ::unsetenv("QV7100_COM1");
+    ::unsetenv("QV7100_COM2");
+
+    EXPECT_EQ(written.exitCode, 0) << written.err;
+    const std::vector<std::string> table = OutputLines(written.out);
+    ASSERT_EQ(table.size(), 3u) << written.out;
+    EXPECT_TRUE(table[1].starts_with("COM1 ")) << table[1];
+    EXPECT_TRUE(table[2].starts_with("COM2 ")) << table[2];
+    for (const auto& radio : radios) EXPECT_EQ(radio->Snapshot().sessions, 1);
+
+    EXPECT_EQ(backwards.exitCode, 1);
+    EXPECT_TRUE(Contains(backwards.err, "COM2..COM1 names no ports")) << backwards.err;
+}
+
 TEST_F(CliTrust, ABackupMadeBeforeAWriteRestoresTheRadioByteForByte) {
     ImageBytes old = EncodeImage(Setup(false, "before"));
     // Bytes the set-up has no field for: the written half of the password field, a filler byte.

@@ -27,4 +27,13 @@ struct PortLookup {
 // "COMn" itself; elsewhere the n-th serial device. Empty when there is none.
 std::string ResolveComPort(int port, const PortLookup& lookup);
 
+// The ports a range names, "COM1..COM4" (either end any of COM1..COM8, upper or lower case, the
+// first not after the last): COM1, COM2, COM3, COM4. Nothing when `text` is no range of ports;
+// an error text when it is one that names no port (past COM8, or backwards).
+struct PortRange {
+    std::vector<std::string> ports;
+    std::string error;
+};
+std::optional<PortRange> ExpandPortRange(const std::string& text);
+
 }  // namespace qv

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "i18n/messages.h"
 #include "link/core/port_choice.h"
@@ -17,6 +20,34 @@ TEST(PortMapping, UsbAdaptersComeFirstEachFamilyByNumber) {
                                   "/dev/ttyUSB2", "/dev/rfcomm0", "/dev/ttyS2"}),
               (std::vector<std::string>{"/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyACM0",
                                         "/dev/ttyS2", "/dev/ttyS10", "/dev/rfcomm0"}));
+}
+
+TEST(PortMapping, ARangeOfPortsNamesEachPortInIt) {
+    const struct {
+        const char* text;
+        std::optional<std::vector<std::string>> ports;  // nothing: not a range
+        bool refused = false;
+    } cases[] = {
+        {"COM1..COM4", std::vector<std::string>{"COM1", "COM2", "COM3", "COM4"}},
+        {"com7..Com8", std::vector<std::string>{"COM7", "COM8"}},
+        {"COM3..COM3", std::vector<std::string>{"COM3"}},
+        {"COM4..COM1", std::vector<std::string>{}, true},
+        {"COM0..COM2", std::vector<std::string>{}, true},
+        {"COM1..COM9", std::vector<std::string>{}, true},
+        {"COM1", std::nullopt},
+        {"/dev/ttyUSB0..1", std::nullopt},
+        {"/dev/pts/3", std::nullopt},
+        {"COM1..", std::nullopt},
+        {"COMx..COM2", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::optional<PortRange> range = ExpandPortRange(c.text);
+        ASSERT_EQ(range.has_value(), c.ports.has_value());
+        if (!range) continue;
+        EXPECT_EQ(range->ports, *c.ports);
+        EXPECT_EQ(!range->error.empty(), c.refused) << range->error;
+    }
 }
 
 TEST(PortMapping, ResolvesComPorts) {
