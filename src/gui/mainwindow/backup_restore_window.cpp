@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "gui/shell/captions.h"
+#include "gui/shell/local_path.h"
 #include "gui/shell/read_only_table.h"
 #include "i18n/desktop_texts.h"
 #include "i18n/msgbox.h"
@@ -30,7 +31,7 @@ BackupRestoreWindow::BackupRestoreWindow(const std::filesystem::path& folder, La
     setObjectName(QStringLiteral("frmRestoreBackup"));
     setWindowTitle(Text(DesktopText::RestoreTitle, language));
 
-    const QString folderName = QDir::toNativeSeparators(QFile::decodeName(folder.c_str()));
+    const QString folderName = QDir::toNativeSeparators(QtPath(folder));
     auto* head = new QLabel(entries_.empty()
                                 ? Text(DesktopText::RestoreNone, language)
                                 : ToQString(DesktopTextWith(DesktopText::RestoreFolder, language,
@@ -49,7 +50,7 @@ BackupRestoreWindow::BackupRestoreWindow(const std::filesystem::path& folder, La
         const BackupEntry& entry = entries_[static_cast<std::size_t>(row)];
         QStringList cells;
         for (const std::string& text : BackupRow(entry, language)) cells << ToQString(text);
-        SetRowTexts(*list_, row, cells, QFile::decodeName(entry.path.c_str()));
+        SetRowTexts(*list_, row, cells, QtPath(entry.path));
     }
     list_->resizeColumnsToContents();
     list_->horizontalHeader()->setStretchLastSection(true);

@@ -86,6 +86,8 @@ class MainWindow : public QMainWindow, public TransferView {
     QAction* Action(Command command) const { return actions_.at(command); }
     void NewSetup();
     void OpenSetup();
+    // Opens `file` as the set-up shown: one step, the title naming it; a refusal is told.
+    void OpenSetupFrom(const QString& file);
     // True when the set-up was saved.
     bool SaveSetup();
     // Before a command replaces the set-up: true when it may, the changes not saved having been

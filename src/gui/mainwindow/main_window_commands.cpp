@@ -16,6 +16,7 @@
 #include "gui/mainwindow/channel_grid_view.h"
 #include "gui/mainwindow/main_window.h"
 #include "gui/shell/captions.h"
+#include "gui/shell/local_path.h"
 #include "gui/shell/web_link.h"
 #include "i18n/msgbox.h"
 #include "image/image_codec.h"
@@ -38,10 +39,6 @@ namespace {
 
 // The file dialog's filter: the product name, then the pattern.
 const QString kDatFilter = QStringLiteral("QV-7100(*.DAT)");
-
-std::filesystem::path LocalPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
 
 // A menu by its item in the menu bar, a command by its action (the menu item, its toolbar button
 // and its keys together), any other control as a widget.
@@ -201,7 +198,10 @@ void MainWindow::OpenSetup() {
     dialog.setNameFilter(kDatFilter);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString file = dialog.selectedFiles().front();
-    if (file.isEmpty()) return;
+    if (!file.isEmpty()) OpenSetupFrom(file);
+}
+
+void MainWindow::OpenSetupFrom(const QString& file) {
     const Status opened = OpenSetupFile(LocalPath(file), state_, program_.MessageBox());
     if (!opened.ok()) {
         ShowMessage(opened);

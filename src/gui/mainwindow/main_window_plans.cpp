@@ -13,6 +13,7 @@
 #include "gui/mainwindow/plan_import_window.h"
 #include "gui/mainwindow/setup_page.h"
 #include "gui/shell/captions.h"
+#include "gui/shell/local_path.h"
 #include "i18n/desktop_texts.h"
 #include "i18n/msgbox.h"
 #include "rules/channels/grid_rules.h"
@@ -24,10 +25,6 @@
 
 namespace qv {
 namespace {
-
-std::filesystem::path LocalPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
 
 QString FilterText(DesktopText filter, int languageIsEnglish) {
     return ToQString(DesktopTextOf(filter, MessageLanguage(languageIsEnglish)));

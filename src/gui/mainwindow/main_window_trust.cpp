@@ -1,8 +1,6 @@
 // What reached the radio: verify after write, the backups kept at every read and write, and the
 // shown set-up compared with a radio.
 #include <QDialog>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 
 #include <utility>
@@ -11,21 +9,17 @@
 #include "gui/mainwindow/compare_window.h"
 #include "gui/mainwindow/main_window.h"
 #include "gui/shell/captions.h"
+#include "gui/shell/local_path.h"
 #include "i18n/desktop_texts.h"
 #include "i18n/msgbox.h"
 #include "i18n/trust_texts.h"
 #include "rules/program/dat_file.h"
-#include "rules/program/decode_image.h"
 #include "rules/program/file_commands.h"
 #include "rules/trust/backup_rows.h"
 #include "state/bands.h"
 
 namespace qv {
 namespace {
-
-std::filesystem::path LocalPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
 
 // How many differences a message box lists before it says how many more there are.
 constexpr std::size_t kDifferencesListed = 20;
@@ -161,15 +155,7 @@ void MainWindow::RestoreFromBackup() {
         StartCheckedWrite(&backup);
         return;
     }
-    if (!MayReplaceSetup()) return;
-    const Status opened = OpenSetupFile(backup.path, state_, program_.MessageBox());
-    if (!opened.ok()) {
-        ShowMessage(opened);
-        return;
-    }
-    program_.Changed(kDecodedImageChanges);
-    program_.History().MarkUnchanged(
-        QDir::toNativeSeparators(QFile::decodeName(backup.path.c_str())).toStdString());
+    if (MayReplaceSetup()) OpenSetupFrom(QtPath(backup.path));
 }
 
 void MainWindow::CompareWithRadio() {

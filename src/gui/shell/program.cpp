@@ -10,25 +10,18 @@
 #include <optional>
 #include <utility>
 
+#include "gui/shell/local_path.h"
 #include "rules/program/parameter_file.h"
 #include "rules/program/program_files.h"
 #include "rules/program/startup.h"
 
 namespace qv {
 
-namespace {
-
-std::filesystem::path LocalPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-}  // namespace
-
 ProgramPaths LocateProgramPaths(const QString& programFolder) {
     ProgramPaths paths;
     paths.programFolder = programFolder;
     const std::optional<std::filesystem::path> data = InstalledDataFolder(LocalPath(programFolder));
-    if (data) paths.dataFolder = QFile::decodeName(QByteArray::fromStdString(data->string()));
+    if (data) paths.dataFolder = QtPath(*data);
     QString settings = programFolder;
     if (ParameterFilePlace(data.has_value(), QFileInfo(programFolder).isWritable()) !=
         ParameterPlace::BesideTheProgram) {

@@ -7,18 +7,11 @@
 #include <filesystem>
 #include <optional>
 
+#include "gui/shell/local_path.h"
 #include "i18n/language.h"
 #include "rules/program/program_files.h"
 
 namespace qv {
-namespace {
-
-std::filesystem::path LocalPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-}  // namespace
-
 void OpenProjectWebPage() {
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(kProjectWebAddress)));
 }
@@ -29,8 +22,7 @@ void OpenHelpFile(const ProgramPaths& paths, int languageIsEnglish) {
     const std::optional<std::filesystem::path> help =
         HelpToOpen(LocalPath(paths.programFolder), data, CaptionLanguage(languageIsEnglish));
     if (!help) return;
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(help->string()))));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QtPath(*help)));
 }
 
 }  // namespace qv
