@@ -93,7 +93,7 @@ class MainWindow : public QMainWindow, public TransferView {
     // Before a command replaces the set-up: true when it may, the changes not saved having been
     // saved or given up; false when the user cancelled.
     bool MayReplaceSetup();
-    void StartTransfer(bool read);
+    void StartRead();
     void RefreshTitle();
     // Undo, Redo and Paste as the history, the lock and a transfer allow.
     void RefreshEditCommands();

@@ -96,10 +96,10 @@ void MainWindow::Run(const CommandRow& row) {
             PasteIntoGrid();
             break;
         case Command::Read:
-            if (MayReplaceSetup()) StartTransfer(true);
+            if (MayReplaceSetup()) StartRead();
             break;
         case Command::Write:
-            StartTransfer(false);
+            StartCheckedWrite();
             break;
         case Command::VerifyAfterWrite:
         case Command::BackupBeforeWrite:
@@ -174,12 +174,8 @@ bool MainWindow::MayReplaceSetup() {
     return false;
 }
 
-void MainWindow::StartTransfer(bool read) {
+void MainWindow::StartRead() {
     if (TransferRunning()) return;
-    if (!read) {
-        StartCheckedWrite();
-        return;
-    }
     // What a read brings (the image, then the radio's band) is one step.
     program_.History().BeginGroup();
     transferGroup_ = true;
