@@ -19,6 +19,7 @@ using Action = std::function<void()>;
 void AddFileCommands(CLI::App& app, Action& run);
 void AddLinkCommands(CLI::App& app, Action& run);
 void AddPlanCommands(CLI::App& app, Action& run);
-void AddTrustCommands(CLI::App& app, Action& run);
+void AddBackupCommands(CLI::App& app, Action& run);
+void AddDiffCommand(CLI::App& app, Action& run);
 
 }  // namespace qv::cli

@@ -12,9 +12,9 @@
 #include "cli/standard_output.h"
 #include "image/text.h"
 #include "link/qt/fleet_write.h"
+#include "rules/compare/setup_compare.h"
 #include "rules/program/file_commands.h"
 #include "rules/program/startup.h"
-#include "rules/trust/setup_compare.h"
 
 namespace qv::cli {
 namespace {

@@ -16,18 +16,18 @@
 #include "cli/fleet_write.h"
 #include "cli/link_session.h"
 #include "cli/standard_output.h"
-#include "i18n/trust_texts.h"
+#include "i18n/compare_texts.h"
 #include "image/image_codec.h"
 #include "link/core/port_mapping.h"
 #include "link/qt/checked_write.h"
 #include "link/qt/serial_port.h"
 #include "link/qt/transfer_driver.h"
+#include "rules/backups/backups.h"
+#include "rules/compare/setup_compare.h"
 #include "rules/program/dat_file.h"
 #include "rules/program/file_commands.h"
 #include "rules/program/safe_save.h"
 #include "rules/program/startup.h"
-#include "rules/trust/backups.h"
-#include "rules/trust/setup_compare.h"
 #include "sim/pty_server.h"
 #include "sim/radio_fault.h"
 #include "state/bands.h"
@@ -203,13 +203,13 @@ void Write(const std::string& device, const std::string& in, const WriteChoices&
             "\nthe write completed, but what the radio holds is not known");
     }
     if (!result.differences.empty()) {
-        throw CommandFailed(TrustText(TrustTextId::VerifyFailed, Language::English,
-                                      {std::to_string(result.differences.size())}) +
+        throw CommandFailed(CompareText(CompareTextId::VerifyFailed, Language::English,
+                                        {std::to_string(result.differences.size())}) +
                             "\n" +
                             DescribeDifferences(result.differences, DifferenceWording::Verify,
                                                 Language::English, kDifferencesListed));
     }
-    PrintToStandardOutput(TrustText(TrustTextId::VerifyPassed, Language::English) + "\n");
+    PrintToStandardOutput(CompareText(CompareTextId::VerifyPassed, Language::English) + "\n");
 }
 
 void Simulate(int band, const std::string& imageFile, const std::string& faultName, bool paced) {

@@ -13,8 +13,8 @@
 #include "link/core/port_problem.h"
 #include "link/qt/fleet_write.h"
 #include "link/qt/transfer_driver.h"
+#include "rules/backups/backups.h"
 #include "rules/program/startup.h"
-#include "rules/trust/backups.h"
 #include "state/bands.h"
 
 namespace qv::cli {

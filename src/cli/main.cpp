@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
     qv::cli::AddFileCommands(app, run);
     qv::cli::AddPlanCommands(app, run);
     qv::cli::AddLinkCommands(app, run);
-    qv::cli::AddTrustCommands(app, run);
+    qv::cli::AddBackupCommands(app, run);
+    qv::cli::AddDiffCommand(app, run);
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& e) {  // --help, --help-all, --version

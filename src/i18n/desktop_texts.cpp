@@ -1,19 +1,13 @@
 // The texts of the desktop program's newer windows, one row per text.
 #include "i18n/desktop_texts.h"
 
-#include <cstddef>
+#include "i18n/text_table.h"
 
 namespace qv {
 namespace {
 
-struct DesktopTextRow {
-    DesktopText id;
-    std::string_view chinese;
-    std::string_view english;
-};
-
 // One row per DesktopText, in the order of the enumeration.
-constexpr DesktopTextRow kDesktopTexts[] = {
+constexpr TextRow<DesktopText> kDesktopTexts[] = {
     {DesktopText::KeepChangesQuestion, "当前设置有尚未保存的修改。是否先保存？",
      "The set-up has changes that are not saved. Save them first?"},
     {DesktopText::ImportTitle, "导入信道 (CSV)", "Import channels (CSV)"},
@@ -78,36 +72,18 @@ constexpr DesktopTextRow kDesktopTexts[] = {
     {DesktopText::Close, "关闭(&C)", "&Close"},
 };
 
-constexpr bool InEnumOrder() {
-    for (std::size_t i = 0; i < std::size(kDesktopTexts); ++i) {
-        if (static_cast<std::size_t>(kDesktopTexts[i].id) != i) return false;
-    }
-    return static_cast<std::size_t>(DesktopText::Close) + 1 == std::size(kDesktopTexts);
-}
-static_assert(InEnumOrder(), "kDesktopTexts must hold one row per DesktopText, in enum order");
+static_assert(RowsInIdOrder(kDesktopTexts, DesktopText::Close),
+              "kDesktopTexts must hold one row per DesktopText, in enum order");
 
 }  // namespace
 
 std::string_view DesktopTextOf(DesktopText id, Language language) {
-    const DesktopTextRow& row = kDesktopTexts[static_cast<std::size_t>(id)];
-    return language == Language::English ? row.english : row.chinese;
+    return TextOf(kDesktopTexts, id, language);
 }
 
 std::string DesktopTextWith(DesktopText id, Language language,
                             std::initializer_list<std::string_view> values) {
-    const std::string_view text = DesktopTextOf(id, language);
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
-        const auto number = static_cast<std::size_t>(next - '1');
-        if (text[i] == '%' && next >= '1' && next <= '9' && number < values.size()) {
-            out += values.begin()[number];
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
+    return FilledText(kDesktopTexts, id, language, values);
 }
 
 }  // namespace qv

@@ -11,9 +11,9 @@
 
 #include "i18n/captions.h"
 #include "i18n/desktop_texts.h"
+#include "i18n/fleet_texts.h"
 #include "i18n/messages.h"
 #include "i18n/msgbox.h"
-#include "i18n/trust_texts.h"
 #include "link/core/port_mapping.h"
 #include "state/bands.h"
 
@@ -90,10 +90,10 @@ std::set<std::string> Captions(Language language) {
         texts.insert(Shown(DesktopTextOf(caption, language)));
     }
     // The window that writes several radios.
-    for (const TrustTextId id :
-         {TrustTextId::FleetWindowTitle, TrustTextId::FleetOtherBand, TrustTextId::FleetVerify,
-          TrustTextId::FleetBackupFirst, TrustTextId::FleetStart, TrustTextId::FleetStop}) {
-        texts.insert(Shown(TrustText(id, language)));
+    for (const FleetTextId id :
+         {FleetTextId::WindowTitle, FleetTextId::OtherBand, FleetTextId::Verify,
+          FleetTextId::BackupFirst, FleetTextId::Start, FleetTextId::Stop}) {
+        texts.insert(Shown(FleetText(id, language)));
     }
     return texts;
 }

@@ -115,7 +115,7 @@ class MainWindow : public QMainWindow, public TransferView {
     void ChooseLanguageCommand(bool english);
     void RelockCalibration();
 
-    // What reached the radio (main_window_trust.cpp): verify after write, backups, comparing.
+    // A write with its backup and verify, backups and restoring one (main_window_write.cpp).
     void ToggleWriteOption(Command command, bool checked);
     void RefreshWriteOptions();
     // A write of the shown set-up with the backup and verify chosen; with `restore`, the bytes of
@@ -129,6 +129,7 @@ class MainWindow : public QMainWindow, public TransferView {
     void ShowWriteResult(std::function<std::string(Language)> text);
     void RefreshWriteResult();
     void RestoreFromBackup();
+    // The shown set-up against the radio (main_window_compare.cpp).
     void CompareWithRadio();
     void ShowComparison();
     // Writing several radios at once (main_window_fleet.cpp).

@@ -1,7 +1,7 @@
 // Writing one set-up into several radios at once.
 #include <QFile>
 
-#include "gui/mainwindow/fleet_write_window.h"
+#include "gui/dialogs/fleet_write_window.h"
 #include "gui/mainwindow/main_window.h"
 
 namespace qv {

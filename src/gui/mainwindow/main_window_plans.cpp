@@ -9,8 +9,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "gui/dialogs/plan_import_window.h"
 #include "gui/mainwindow/main_window.h"
-#include "gui/mainwindow/plan_import_window.h"
 #include "gui/mainwindow/setup_page.h"
 #include "gui/shell/captions.h"
 #include "gui/shell/local_path.h"

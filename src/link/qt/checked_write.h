@@ -14,8 +14,8 @@
 #include "link/core/link_host.h"
 #include "link/core/transfer_failure.h"
 #include "link/qt/transfer_driver.h"
-#include "rules/trust/backups.h"
-#include "rules/trust/setup_compare.h"
+#include "rules/backups/backups.h"
+#include "rules/compare/setup_compare.h"
 
 namespace qv {
 

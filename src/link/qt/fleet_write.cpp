@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <regex>
 
-#include "i18n/trust_texts.h"
+#include "i18n/fleet_texts.h"
 #include "link/core/port_problem.h"
 #include "link/core/transfer_failure.h"
 #include "state/bands.h"
@@ -23,11 +23,11 @@ void AimPortAt(const std::string& device, ProgramState& state, SerialPort& port)
 std::string FleetStepText(CheckedWriteStep step, Language language) {
     switch (step) {
         case CheckedWriteStep::BackupRead:
-            return TrustText(TrustTextId::FleetStepBackupRead, language);
+            return FleetText(FleetTextId::StepBackupRead, language);
         case CheckedWriteStep::Write:
-            return TrustText(TrustTextId::FleetStepWrite, language);
+            return FleetText(FleetTextId::StepWrite, language);
         case CheckedWriteStep::VerifyRead:
-            return TrustText(TrustTextId::FleetStepVerifyRead, language);
+            return FleetText(FleetTextId::StepVerifyRead, language);
     }
     return {};
 }
@@ -157,10 +157,10 @@ std::string FleetWrite::Reason(const Radio& radio, Language language) const {
     }
     if (details.empty() && !radio.host.Messages().empty()) details = radio.host.Messages().back();
     if (result.step == CheckedWriteStep::VerifyRead) {
-        return TrustText(TrustTextId::FleetReadingBackFailed, language, {details});
+        return FleetText(FleetTextId::ReadingBackFailed, language, {details});
     }
     if (result.step == CheckedWriteStep::BackupRead) {
-        return TrustText(TrustTextId::FleetBackupReadFailed, language, {details});
+        return FleetText(FleetTextId::BackupReadFailed, language, {details});
     }
     return details;
 }
@@ -175,26 +175,26 @@ FleetRow FleetWrite::Row(std::size_t index, Language language) const {
     const CheckedWriteResult& result = *radio.result;
     if (result.radioIdentified) row.band = std::string(BandAt(result.radioBand).listText);
     if (result.outcome == TransferOutcome::WriteDeclined) {
-        row.result = TrustText(TrustTextId::FleetSkippedOtherBand, language, {row.band});
+        row.result = FleetText(FleetTextId::SkippedOtherBand, language, {row.band});
     } else if (result.WriteCompleted()) {
-        row.result = TrustText(TrustTextId::FleetWritten, language);
+        row.result = FleetText(FleetTextId::Written, language);
     } else if (result.stopped) {
-        row.result = TrustText(TrustTextId::FleetStopped, language);
+        row.result = FleetText(FleetTextId::Stopped, language);
     } else {
-        row.result = TrustText(TrustTextId::FleetFailed, language, {Reason(radio, language)});
+        row.result = FleetText(FleetTextId::Failed, language, {Reason(radio, language)});
     }
     if (!options_.verify || !result.WriteCompleted()) {
         row.verify = "-";
     } else if (result.stopped) {
-        row.verify = TrustText(TrustTextId::FleetStopped, language);
+        row.verify = FleetText(FleetTextId::Stopped, language);
     } else if (!result.readBack) {
-        row.verify = TrustText(TrustTextId::FleetNotVerified, language) + " (" +
-                     Reason(radio, language) + ")";
+        row.verify =
+            FleetText(FleetTextId::NotVerified, language) + " (" + Reason(radio, language) + ")";
     } else if (result.differences.empty()) {
-        row.verify = TrustText(TrustTextId::FleetVerified, language);
+        row.verify = FleetText(FleetTextId::Verified, language);
     } else {
-        row.verify = TrustText(TrustTextId::FleetDiffers, language,
-                               {std::to_string(result.differences.size())});
+        row.verify =
+            FleetText(FleetTextId::Differs, language, {std::to_string(result.differences.size())});
     }
     char seconds[16];
     std::snprintf(seconds, sizeof seconds, "%.1f", radio.seconds);

@@ -20,7 +20,7 @@
 #include "link/core/policy_host.h"
 #include "link/qt/checked_write.h"
 #include "link/qt/serial_port.h"
-#include "rules/trust/backups.h"
+#include "rules/backups/backups.h"
 #include "state/program_state.h"
 
 namespace qv {

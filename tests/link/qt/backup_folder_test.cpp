@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "rules/backups/backups.h"
 #include "rules/program/program_files.h"
-#include "rules/trust/backups.h"
 
 namespace qv {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "link/qt/checked_write.h"
 #include "link/qt/link_fixture.h"
+#include "rules/backups/backups.h"
 #include "rules/program/dat_file.h"
-#include "rules/trust/backups.h"
 #include "support/sample_channels.h"
 
 namespace qv::test {

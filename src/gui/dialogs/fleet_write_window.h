@@ -11,8 +11,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "i18n/fleet_texts.h"
 #include "i18n/language.h"
-#include "i18n/trust_texts.h"
 #include "link/core/port_mapping.h"
 #include "link/qt/fleet_write.h"
 #include "rules/program/write_options_file.h"
@@ -56,7 +56,6 @@ class FleetWriteWindow : public QDialog {
     // What may be touched: the choices and Close only while nothing runs, Stop only while it does.
     void RefreshControls();
     void ShowResult(PortRow& row, const QString& text);
-    QString Text(TrustTextId id) const;
 
     ProgramState setup_;
     Language language_;

@@ -14,9 +14,9 @@
 #include "gui/mainwindow/plans_test_support.h"
 #include "i18n/msgbox.h"
 #include "image/image_codec.h"
+#include "rules/backups/backups.h"
 #include "rules/program/dat_file.h"
 #include "rules/program/startup.h"
-#include "rules/trust/backups.h"
 #include "support/scripted_host.h"
 
 namespace qv {
@@ -31,7 +31,7 @@ namespace fs = std::filesystem;
 
 constexpr Parameters kEnglish{0, 0, 1};
 
-class TrustTest : public test::GuiTest {
+class RadioMemoryTest : public test::GuiTest {
   protected:
     // The radio's set-up before anything is written: channel 1 only, embedded line "old".
     static ImageBytes OldRadioImage() {
@@ -106,7 +106,7 @@ class TrustTest : public test::GuiTest {
 
 // The two choices start as verify off and the backup on, and come back as the user left them,
 // in a file of their own: the parameter file keeps its three bytes.
-TEST_F(TrustTest, TheWriteChoicesAreRememberedBesideTheParameterFile) {
+TEST_F(RadioMemoryTest, TheWriteChoicesAreRememberedBesideTheParameterFile) {
     Start(kEnglish);
     EXPECT_FALSE(Action("mnuVerifyWrite")->isChecked());
     EXPECT_TRUE(Action("mnuBackupFirst")->isChecked());
@@ -126,7 +126,7 @@ TEST_F(TrustTest, TheWriteChoicesAreRememberedBesideTheParameterFile) {
 // A radio that acknowledges a block without storing it is caught by the read-back and named;
 // one that stores everything is verified. Either way the radio's memory before the write and
 // after it are kept.
-TEST_F(TrustTest, VerifyAfterWriteNamesWhatTheRadioDidNotStore) {
+TEST_F(RadioMemoryTest, VerifyAfterWriteNamesWhatTheRadioDidNotStore) {
     Start(kEnglish);
     Action("mnuVerifyWrite")->trigger();
     ShowNewSetUp();
@@ -172,7 +172,7 @@ TEST_F(TrustTest, VerifyAfterWriteNamesWhatTheRadioDidNotStore) {
 
 // The backup read before a write goes back into the radio byte for byte from the restore window,
 // and the shown set-up stays as it was.
-TEST_F(TrustTest, ABackupMadeBeforeAWriteRestoresTheRadiosOldMemory) {
+TEST_F(RadioMemoryTest, ABackupMadeBeforeAWriteRestoresTheRadiosOldMemory) {
     Start(kEnglish);
     ShowNewSetUp();
     StartRadio(OldRadioImage(), 0);
@@ -213,7 +213,7 @@ TEST_F(TrustTest, ABackupMadeBeforeAWriteRestoresTheRadiosOldMemory) {
 
 // A radio that cannot be read into its backup is not written: the status bar says so under the
 // communication error.
-TEST_F(TrustTest, NothingIsWrittenWhenTheBackupCannotBeRead) {
+TEST_F(RadioMemoryTest, NothingIsWrittenWhenTheBackupCannotBeRead) {
     Start(kEnglish);
     ShowNewSetUp();
     StartRadio(OldRadioImage(), 0, RadioFault{RadioFaultKind::Silent, 0});
@@ -232,7 +232,7 @@ TEST_F(TrustTest, NothingIsWrittenWhenTheBackupCannotBeRead) {
 
 // The window lists a damaged backup as damaged and opens only a sound one, as a file is opened:
 // one step to undo, the title naming it.
-TEST_F(TrustTest, RestoreOpensAReadBackupAsAFileAndListsADamagedOneAsDamaged) {
+TEST_F(RadioMemoryTest, RestoreOpensAReadBackupAsAFileAndListsADamagedOneAsDamaged) {
     Start(kEnglish);
     StartRadio(OldRadioImage(), 0);
     Action("mnureadFre")->trigger();
@@ -267,7 +267,7 @@ TEST_F(TrustTest, RestoreOpensAReadBackupAsAFileAndListsADamagedOneAsDamaged) {
 }
 
 // Compare reads the radio without changing what is shown, and lists field, shown and radio.
-TEST_F(TrustTest, CompareWithRadioListsTheDifferencesAndChangesNothing) {
+TEST_F(RadioMemoryTest, CompareWithRadioListsTheDifferencesAndChangesNothing) {
     Start(kEnglish);
     ShowNewSetUp();
     const ImageBytes shown = EncodeImage(State());
@@ -303,7 +303,7 @@ TEST_F(TrustTest, CompareWithRadioListsTheDifferencesAndChangesNothing) {
 }
 
 // A backup folder that cannot be made is told once, after the read, which goes through.
-TEST_F(TrustTest, ABackupThatCannotBeKeptIsToldOnceAndTheReadGoesOn) {
+TEST_F(RadioMemoryTest, ABackupThatCannotBeKeptIsToldOnceAndTheReadGoesOn) {
     std::ofstream(folder / "backups") << "a file where the folder should be";
     Start(kEnglish);
     StartRadio(OldRadioImage(), 0);

@@ -1,4 +1,4 @@
-#include "gui/mainwindow/plan_import_window.h"
+#include "gui/dialogs/plan_import_window.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -14,16 +14,13 @@
 
 #include "gui/shell/captions.h"
 #include "gui/shell/read_only_table.h"
+#include "gui/shell/window_texts.h"
 #include "i18n/desktop_texts.h"
 #include "i18n/msgbox.h"
 #include "rules/plans/import_summary.h"
 
 namespace qv {
 namespace {
-
-QString Text(DesktopText id, Language language) {
-    return ToQString(DesktopTextOf(id, language));
-}
 
 enum SkippedColumn { kLineColumn, kLocationColumn };
 
@@ -33,10 +30,10 @@ PlanImportWindow::PlanImportWindow(const Setup& setup, std::string csv, const QS
                                    Language language, QWidget* parent)
     : QDialog(parent), setup_(setup), csv_(std::move(csv)), language_(language) {
     setObjectName(QStringLiteral("frmImportPlan"));
-    setWindowTitle(Text(DesktopText::ImportTitle, language));
+    setWindowTitle(WindowText(DesktopText::ImportTitle, language));
 
-    auto* fileLabel = new QLabel(ToQString(DesktopTextWith(
-        DesktopText::ImportFile, language, {QDir::toNativeSeparators(file).toStdString()})));
+    auto* fileLabel = new QLabel(WindowText(DesktopText::ImportFile, language,
+                                            {QDir::toNativeSeparators(file).toStdString()}));
     fileLabel->setObjectName(QStringLiteral("lblFile"));
     fileLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     fileLabel->setWordWrap(true);
@@ -47,7 +44,7 @@ PlanImportWindow::PlanImportWindow(const Setup& setup, std::string csv, const QS
         from_->addItem(ToQString(choice));
     }
     from_->setMaxVisibleItems(17);
-    auto* fromLabel = new QLabel(Text(DesktopText::ImportFromChannel, language));
+    auto* fromLabel = new QLabel(WindowText(DesktopText::ImportFromChannel, language));
     fromLabel->setObjectName(QStringLiteral("lblFromChannel"));
     fromLabel->setBuddy(from_);
     from_->setAccessibleName(WithoutAccelerator(fromLabel->text()));
@@ -62,10 +59,10 @@ PlanImportWindow::PlanImportWindow(const Setup& setup, std::string csv, const QS
     skippedHead_ = new QLabel;
     skippedHead_->setObjectName(QStringLiteral("lblSkipped"));
     skipped_ = NewReadOnlyTable(QStringLiteral("grdSkipped"),
-                                Text(DesktopText::ImportSkippedName, language),
-                                {Text(DesktopText::ImportColumnLine, language),
-                                 Text(DesktopText::ImportColumnLocation, language),
-                                 Text(DesktopText::ImportColumnReason, language)},
+                                WindowText(DesktopText::ImportSkippedName, language),
+                                {WindowText(DesktopText::ImportColumnLine, language),
+                                 WindowText(DesktopText::ImportColumnLocation, language),
+                                 WindowText(DesktopText::ImportColumnReason, language)},
                                 0);
     skipped_->horizontalHeader()->setSectionResizeMode(kLineColumn, QHeaderView::ResizeToContents);
     skipped_->horizontalHeader()->setSectionResizeMode(kLocationColumn,
@@ -99,10 +96,10 @@ PlanImportWindow::PlanImportWindow(const Setup& setup, std::string csv, const QS
 void PlanImportWindow::ChooseStart(int position) {
     import_ = ImportChannelPlan(setup_, csv_, StartChannelOfChoice(setup_, position), language_);
     summary_->setText(ToQString(ImportSummary(import_, language_)));
-    skippedHead_->setText(import_.skipped.empty() ? Text(DesktopText::ImportNoneSkipped, language_)
-                                                  : ToQString(DesktopTextWith(
-                                                        DesktopText::ImportSkipped, language_,
-                                                        {std::to_string(import_.skipped.size())})));
+    skippedHead_->setText(import_.skipped.empty()
+                              ? WindowText(DesktopText::ImportNoneSkipped, language_)
+                              : WindowText(DesktopText::ImportSkipped, language_,
+                                           {std::to_string(import_.skipped.size())}));
     skipped_->setRowCount(static_cast<int>(import_.skipped.size()));
     for (int row = 0; row < skipped_->rowCount(); ++row) {
         const SkippedPlanRow& skipped = import_.skipped[static_cast<std::size_t>(row)];

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/mainwindow/fleet_write_window.h"
+#include "gui/dialogs/fleet_write_window.h"
 #include "gui/mainwindow/plans_test_support.h"
 #include "image/image_codec.h"
 

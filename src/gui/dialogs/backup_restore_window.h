@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "i18n/language.h"
-#include "rules/trust/backups.h"
+#include "rules/backups/backups.h"
 
 class QLabel;
 class QPushButton;

@@ -27,7 +27,7 @@ namespace fs = std::filesystem;
 using Result = test::CliResult;
 using test::Contains;
 
-class CliTrust : public test::CliProcess {
+class CliRadioMemory : public test::CliProcess {
   protected:
     std::vector<std::unique_ptr<PtyServer>> radios;
 
@@ -77,7 +77,7 @@ class CliTrust : public test::CliProcess {
     }
 };
 
-TEST_F(CliTrust, WriteVerifyNamesWhatTheRadioDidNotStore) {
+TEST_F(CliRadioMemory, WriteVerifyNamesWhatTheRadioDidNotStore) {
     const fs::path file = SetupFile("shop.DAT", Setup(true));
     const struct {
         const char* fault;
@@ -104,7 +104,7 @@ TEST_F(CliTrust, WriteVerifyNamesWhatTheRadioDidNotStore) {
     }
 }
 
-TEST_F(CliTrust, AFleetWritesEveryRadioItCanAndTellsEachOne) {
+TEST_F(CliRadioMemory, AFleetWritesEveryRadioItCanAndTellsEachOne) {
     const ProgramState setup = Setup(true);
     const fs::path file = SetupFile("fleet.DAT", setup);
     const ImageBytes old = EncodeImage(Setup(false, "old"));
@@ -151,7 +151,7 @@ TEST_F(CliTrust, AFleetWritesEveryRadioItCanAndTellsEachOne) {
 }
 
 // COM1..COM2 stands for each port of the range, as the port menu maps it to a device.
-TEST_F(CliTrust, ARangeOfPortsWritesEveryRadioInIt) {
+TEST_F(CliRadioMemory, ARangeOfPortsWritesEveryRadioInIt) {
     const fs::path file = SetupFile("range.DAT", Setup(true));
     const ImageBytes old = EncodeImage(Setup(false, "old"));
     ::setenv("QV7100_COM1", StartRadio(old, 0).c_str(), 1);
@@ -172,7 +172,7 @@ TEST_F(CliTrust, ARangeOfPortsWritesEveryRadioInIt) {
     EXPECT_TRUE(Contains(backwards.err, "COM2..COM1 names no ports")) << backwards.err;
 }
 
-TEST_F(CliTrust, ABackupMadeBeforeAWriteRestoresTheRadioByteForByte) {
+TEST_F(CliRadioMemory, ABackupMadeBeforeAWriteRestoresTheRadioByteForByte) {
     ImageBytes old = EncodeImage(Setup(false, "before"));
     // Bytes the set-up has no field for: the written half of the password field, a filler byte.
     for (std::size_t k = 0x1B0; k < 0x1B8; ++k) old[k] = static_cast<std::uint8_t>('0' + k % 10);
@@ -202,7 +202,7 @@ TEST_F(CliTrust, ABackupMadeBeforeAWriteRestoresTheRadioByteForByte) {
     EXPECT_EQ(radios[0]->Snapshot().memory, original);
 }
 
-TEST_F(CliTrust, EveryReadKeepsABackupAndADamagedOneIsListed) {
+TEST_F(CliRadioMemory, EveryReadKeepsABackupAndADamagedOneIsListed) {
     const std::string port = StartRadio(EncodeImage(Setup(true, "kept")), 0);
     ASSERT_EQ(Run("read --port " + port + " " + (dir / "read.DAT").string()).exitCode, 0);
     const fs::path folder = dir / "data" / "qv7100" / "backups";
@@ -217,7 +217,7 @@ TEST_F(CliTrust, EveryReadKeepsABackupAndADamagedOneIsListed) {
     EXPECT_TRUE(Contains(lines[3], "damaged")) << lines[3];
 }
 
-TEST_F(CliTrust, ABackupThatCannotBeSavedIsToldOnceAndTheReadGoesOn) {
+TEST_F(CliRadioMemory, ABackupThatCannotBeSavedIsToldOnceAndTheReadGoesOn) {
     std::ofstream(dir / "data") << "a file where the data folder should be";
     const std::string port = StartRadio(EncodeImage(Setup(true)), 0);
     const Result read = Run("read --port " + port + " " + (dir / "read.DAT").string());
@@ -230,7 +230,7 @@ TEST_F(CliTrust, ABackupThatCannotBeSavedIsToldOnceAndTheReadGoesOn) {
     EXPECT_EQ(OutputLines(write.err).size(), 1u) << "told once: " << write.err;
 }
 
-TEST_F(CliTrust, DiffComparesFilesAndRadiosFieldByField) {
+TEST_F(CliRadioMemory, DiffComparesFilesAndRadiosFieldByField) {
     const fs::path a = SetupFile("a.DAT", Setup(true));
     const fs::path b = SetupFile("b.DAT", Setup(false));
     const std::string same = StartRadio(EncodeImage(Setup(true)), 0);

@@ -1,11 +1,11 @@
-#include "rules/trust/compared_fields.h"
+#include "rules/compare/compared_fields.h"
 
 #include <cstdio>
 #include <string_view>
 
 #include "i18n/captions.h"
+#include "i18n/compare_texts.h"
 #include "i18n/list_items.h"
-#include "i18n/trust_texts.h"
 #include "rules/channels/grid_rules.h"
 #include "rules/channels/settings_frame.h"
 #include "state/keys.h"
@@ -86,7 +86,7 @@ class Collector {
         }
         OptionalFunctions();
         for (std::size_t i = 0; i < setup_.DtmfCodes.size(); ++i) {
-            Add(Text(TrustTextId::DtmfCode, {std::to_string(i + 1)}), Value(setup_.DtmfCodes[i]));
+            Add(Text(CompareTextId::DtmfCode, {std::to_string(i + 1)}), Value(setup_.DtmfCodes[i]));
         }
         for (const int entry : kKeyEntries) {
             Add(Caption(WindowId::Form6, "Label" + std::to_string(entry + 1)),
@@ -97,7 +97,7 @@ class Collector {
         Add(Caption(WindowId::Form2, "Frame2"), std::to_string(setup_.PowerLowLevel));
         TestChannels();
         for (std::size_t line = 0; line < setup_.EmbeddedInfo.size(); ++line) {
-            Add(Text(TrustTextId::EmbeddedLine, {std::to_string(line + 1)}),
+            Add(Text(CompareTextId::EmbeddedLine, {std::to_string(line + 1)}),
                 Value(setup_.EmbeddedInfo[line]));
         }
         return std::move(values_);
@@ -108,15 +108,15 @@ class Collector {
                         CaptionProperty property = CaptionProperty::Caption, int index = 0) const {
         return std::string(qv::Caption(window, control, property, index, language_));
     }
-    std::string Text(TrustTextId id, std::initializer_list<std::string_view> values = {}) const {
-        return TrustText(id, language_, values);
+    std::string Text(CompareTextId id, std::initializer_list<std::string_view> values = {}) const {
+        return CompareText(id, language_, values);
     }
     std::string Value(const std::string& text) const {
-        return text.empty() ? Text(TrustTextId::Empty) : text;
+        return text.empty() ? Text(CompareTextId::Empty) : text;
     }
     // The item the list shows at `position`; a position the list lacks as its number.
     std::string Item(ListId list, int position) const {
-        if (position < 0) return Text(TrustTextId::Empty);
+        if (position < 0) return Text(CompareTextId::Empty);
         const std::string_view item = ListItem(list, position, language_);
         return item.empty() ? "(" + std::to_string(position) + ")" : std::string(item);
     }
@@ -125,8 +125,8 @@ class Collector {
     }
 
     std::string ColumnName(int column) const {
-        if (column == kColRxTone) return Text(TrustTextId::ReceiveTone);
-        if (column == kColTxTone) return Text(TrustTextId::TransmitTone);
+        if (column == kColRxTone) return Text(CompareTextId::ReceiveTone);
+        if (column == kColTxTone) return Text(CompareTextId::TransmitTone);
         return Caption(WindowId::Form1, "Grid1", CaptionProperty::GridHeader, column);
     }
 
@@ -140,11 +140,11 @@ class Collector {
                     whole += Value(setup_.Grid1[row][column]);
                 }
             } else {
-                whole = Text(TrustTextId::Empty);
+                whole = Text(CompareTextId::Empty);
             }
-            Add(Text(TrustTextId::Channel, {label}), whole, row, true);
+            Add(Text(CompareTextId::Channel, {label}), whole, row, true);
             for (int column = kColRxFrequency; column <= kColScan; ++column) {
-                Add(Text(TrustTextId::ChannelField, {label, ColumnName(column)}),
+                Add(Text(CompareTextId::ChannelField, {label, ColumnName(column)}),
                     Value(setup_.Grid1[row][column]), row);
             }
         }
@@ -157,7 +157,7 @@ class Collector {
         }
         for (const DialogCheckBox& box : kDialogCheckBoxes) {
             Add(Caption(WindowId::Form5, box.caption),
-                Text(form.*box.control != 0 ? TrustTextId::Checked : TrustTextId::NotChecked));
+                Text(form.*box.control != 0 ? CompareTextId::Checked : CompareTextId::NotChecked));
         }
         for (const DialogTextBox& box : kDialogTextBoxes) {
             Add(Caption(WindowId::Form5, box.label), Value(form.*box.control));
@@ -171,7 +171,7 @@ class Collector {
                 const std::string column =
                     Caption(WindowId::Form4, "mfgrid1", CaptionProperty::GridHeader,
                             static_cast<int>(side) + 1);
-                Add(Text(TrustTextId::TestChannelField, {number, column}),
+                Add(Text(CompareTextId::TestChannelField, {number, column}),
                     Value(setup_.TestFrequencyTable[side][i]));
             }
         }

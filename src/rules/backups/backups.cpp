@@ -1,4 +1,4 @@
-#include "rules/trust/backups.h"
+#include "rules/backups/backups.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <ctime>
 #include <system_error>
 
-#include "i18n/trust_texts.h"
+#include "i18n/backup_texts.h"
 #include "image/image_codec.h"
 #include "rules/program/dat_file.h"
 #include "rules/program/program_files.h"
@@ -23,12 +23,12 @@ constexpr std::string_view kExtension = ".DAT";
 struct KindSpelling {
     BackupKind kind;
     std::string_view token;  // in the file name
-    TrustTextId text;
+    BackupTextId text;
 };
 constexpr std::array<KindSpelling, 3> kKinds = {{
-    {BackupKind::Read, "read", TrustTextId::BackupKindRead},
-    {BackupKind::BeforeWrite, "before-write", TrustTextId::BackupKindBeforeWrite},
-    {BackupKind::Written, "written", TrustTextId::BackupKindWritten},
+    {BackupKind::Read, "read", BackupTextId::KindRead},
+    {BackupKind::BeforeWrite, "before-write", BackupTextId::KindBeforeWrite},
+    {BackupKind::Written, "written", BackupTextId::KindWritten},
 }};
 
 const KindSpelling& SpellingOf(BackupKind kind) {
@@ -184,7 +184,7 @@ std::vector<BackupEntry> ListBackups(const fs::path& folder) {
 }
 
 std::string BackupKindText(BackupKind kind, Language language) {
-    return TrustText(SpellingOf(kind).text, language);
+    return BackupText(SpellingOf(kind).text, language);
 }
 
 std::optional<fs::path> BackupKeeper::Keep(const ImageBytes& image, int band, BackupKind kind,
@@ -197,8 +197,8 @@ std::optional<fs::path> BackupKeeper::Keep(const ImageBytes& image, int band, Ba
         reported_ = true;
         const fs::path named = folder_.empty() ? fs::path(BackupFileName(now, band, kind))
                                                : folder_ / BackupFileName(now, band, kind);
-        report_(TrustText(TrustTextId::BackupNotSaved, language_,
-                          {named.string(), status.Describe(language_)}));
+        report_(BackupText(BackupTextId::NotSaved, language_,
+                           {named.string(), status.Describe(language_)}));
     }
     return std::nullopt;
 }

@@ -1,8 +1,8 @@
-#include "rules/trust/backup_rows.h"
+#include "rules/backups/backup_rows.h"
 
 #include <ctime>
 
-#include "i18n/trust_texts.h"
+#include "i18n/backup_texts.h"
 #include "state/bands.h"
 
 namespace qv {
@@ -44,7 +44,7 @@ BackupRowTexts BackupHeaders(Language language) {
 BackupRowTexts BackupRow(const BackupEntry& entry, Language language) {
     return {BackupLocalTime(entry.when), std::string(BandAt(entry.band).listText),
             BackupKindText(entry.kind, language),
-            entry.damaged ? TrustText(TrustTextId::BackupDamaged, language)
+            entry.damaged ? BackupText(BackupTextId::Damaged, language)
                           : std::to_string(entry.channelsInUse),
             entry.damaged ? std::string() : entry.embeddedLine1};
 }

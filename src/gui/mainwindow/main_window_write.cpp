@@ -1,21 +1,20 @@
-// What reached the radio: verify after write, the backups kept at every read and write, and the
-// shown set-up compared with a radio.
+// A write with its backup before and its read-back after, its result, the backups kept at every
+// read, and a backup written back or opened.
 #include <QDialog>
 #include <QLabel>
 
 #include <utility>
 
-#include "gui/mainwindow/backup_restore_window.h"
-#include "gui/mainwindow/compare_window.h"
+#include "gui/dialogs/backup_restore_window.h"
 #include "gui/mainwindow/main_window.h"
 #include "gui/shell/captions.h"
 #include "gui/shell/local_path.h"
+#include "i18n/compare_texts.h"
 #include "i18n/desktop_texts.h"
 #include "i18n/msgbox.h"
-#include "i18n/trust_texts.h"
+#include "rules/backups/backup_rows.h"
 #include "rules/program/dat_file.h"
 #include "rules/program/file_commands.h"
-#include "rules/trust/backup_rows.h"
 #include "state/bands.h"
 
 namespace qv {
@@ -123,16 +122,17 @@ void MainWindow::CheckedWriteFinished(const CheckedWriteResult& result) {
                 return std::string(DesktopTextOf(DesktopText::WriteNotVerified, language));
             });
         } else if (result.differences.empty()) {
-            ShowWriteResult(
-                [](Language language) { return TrustText(TrustTextId::VerifyPassed, language); });
+            ShowWriteResult([](Language language) {
+                return CompareText(CompareTextId::VerifyPassed, language);
+            });
         } else {
             const std::string count = std::to_string(result.differences.size());
             ShowWriteResult([count](Language language) {
-                return TrustText(TrustTextId::VerifyFailed, language, {count});
+                return CompareText(CompareTextId::VerifyFailed, language, {count});
             });
             const Language language = MessageLanguage(state_.LanguageIsEnglish);
             program_.MessageBox().LocalMsgBoxWithDetails(
-                TrustText(TrustTextId::VerifyFailed, language, {count}),
+                CompareText(CompareTextId::VerifyFailed, language, {count}),
                 DescribeDifferences(result.differences, DifferenceWording::Verify, language,
                                     kDifferencesListed),
                 kStyleOkStop, "");
@@ -156,22 +156,6 @@ void MainWindow::RestoreFromBackup() {
         return;
     }
     if (MayReplaceSetup()) OpenSetupFrom(QtPath(backup.path));
-}
-
-void MainWindow::CompareWithRadio() {
-    if (TransferRunning()) return;
-    transfer_ = RunningTransfer::Compare;
-    lastDriver_ = &driver_;
-    NewBackupKeeper();
-    driver_.StartCapture();
-}
-
-void MainWindow::ShowComparison() {
-    const ImageBytes radio = driver_.Engine().CapturedImageBytes();
-    backupKeeper_.Keep(radio, driver_.Engine().Variables().IdentifiedBand, BackupKind::Read);
-    CompareWindow window(CompareSetupWithRadio(state_, radio, state_.CalibrationUnlocked),
-                         CaptionLanguage(state_.LanguageIsEnglish), this);
-    window.exec();
 }
 
 }  // namespace qv

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "i18n/language.h"
-#include "rules/trust/backups.h"
+#include "rules/backups/backups.h"
 
 namespace qv {
 

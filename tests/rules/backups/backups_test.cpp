@@ -1,5 +1,5 @@
 // Backups of radio memory: where they go, how they are named, kept, pruned and listed.
-#include "rules/trust/backups.h"
+#include "rules/backups/backups.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

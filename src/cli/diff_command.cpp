@@ -1,62 +1,17 @@
-// backups and diff: what the program kept of the radios, and two set-ups compared field by field.
-#include <algorithm>
-#include <cstdio>
+// diff: two set-ups compared field by field, each a *.DAT file or a radio read for it.
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
 #include "cli/link_session.h"
 #include "cli/standard_output.h"
-#include "cli/terminal_text.h"
-#include "i18n/trust_texts.h"
-#include "image/text.h"
+#include "rules/compare/setup_compare.h"
 #include "rules/program/dat_file.h"
-#include "rules/trust/backup_rows.h"
-#include "rules/trust/backups.h"
-#include "rules/trust/setup_compare.h"
 
 namespace qv::cli {
 namespace {
 
 constexpr Language kEnglish = Language::English;
-
-std::string Padded(const std::string& text, std::size_t width) {
-    return text + std::string(width > CharCount(text) ? width - CharCount(text) : 0, ' ');
-}
-
-void Backups() {
-    const std::filesystem::path folder = BackupsFolder();
-    const std::vector<BackupEntry> entries = ListBackups(folder);
-    if (entries.empty()) {
-        PrintToStandardOutput("No backups in " + folder.string() + "\n");
-        return;
-    }
-    std::vector<std::vector<std::string>> rows;
-    BackupRowTexts headers = BackupHeaders(kEnglish);
-    rows.emplace_back(headers.begin(), headers.end());
-    rows.back().push_back("File");
-    for (const BackupEntry& entry : entries) {
-        BackupRowTexts texts = BackupRow(entry, kEnglish);
-        // The terminal shows the embedded line quoted, its control characters escaped.
-        if (!entry.damaged) texts[kBackupEmbeddedColumn] = Quoted(entry.embeddedLine1);
-        rows.emplace_back(texts.begin(), texts.end());
-        rows.back().push_back(entry.path.filename().string());
-    }
-    std::vector<std::size_t> widths(rows.front().size(), 0);
-    for (const auto& row : rows) {
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            widths[c] = std::max(widths[c], CharCount(row[c]));
-        }
-    }
-    std::string text = "Backups in " + folder.string() + ", newest first:\n";
-    for (const auto& row : rows) {
-        std::string line;
-        for (std::size_t c = 0; c < row.size(); ++c) line += Padded(row[c], widths[c] + 2);
-        while (!line.empty() && line.back() == ' ') line.pop_back();
-        text += line + "\n";
-    }
-    PrintToStandardOutput(text);
-}
 
 // One side of a comparison: a *.DAT file, or a radio read for it.
 struct Side {
@@ -117,13 +72,8 @@ void Diff(const std::vector<std::string>& words, bool calibration) {
 
 }  // namespace
 
-void AddTrustCommands(CLI::App& app, Action& run) {
+void AddDiffCommand(CLI::App& app, Action& run) {
     static bool calibration = false;
-
-    auto* backups = app.add_subcommand(
-        "backups", "List the backups of radio memory that read and write keep, newest first");
-    backups->callback([&run] { run = [] { Backups(); }; });
-
     auto* diff = app.add_subcommand(
         "diff",
         "Compare two set-ups field by field: each of A and B is a *.DAT file or --port DEVICE (a "

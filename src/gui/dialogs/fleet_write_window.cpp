@@ -1,4 +1,4 @@
-#include "gui/mainwindow/fleet_write_window.h"
+#include "gui/dialogs/fleet_write_window.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -13,6 +13,7 @@
 #include <string>
 
 #include "gui/shell/captions.h"
+#include "gui/shell/window_texts.h"
 #include "i18n/desktop_texts.h"
 #include "link/qt/serial_port.h"
 #include "state/bands.h"
@@ -35,21 +36,22 @@ FleetWriteWindow::FleetWriteWindow(const ProgramState& setup, const WriteOptions
       language_(CaptionLanguage(setup.LanguageIsEnglish)),
       fleet_(std::move(backupFolder), language_) {
     setObjectName(QStringLiteral("frmFleetWrite"));
-    setWindowTitle(Text(TrustTextId::FleetWindowTitle));
+    setWindowTitle(WindowText(FleetTextId::WindowTitle, language_));
 
-    auto* intro = new QLabel(
-        ToQString(TrustText(TrustTextId::FleetIntro, language_, {BandAt(setup_.Combo1).listText})));
+    auto* intro =
+        new QLabel(WindowText(FleetTextId::Intro, language_, {BandAt(setup_.Combo1).listText}));
     intro->setObjectName(QStringLiteral("lblIntro"));
     intro->setWordWrap(true);
 
-    auto* radios = new QGroupBox(Text(TrustTextId::FleetRadios));
+    auto* radios = new QGroupBox(WindowText(FleetTextId::Radios, language_));
     radios->setObjectName(QStringLiteral("fraRadios"));
     radios->setAccessibleName(WithoutAccelerator(radios->title()));
     auto* grid = new QGridLayout(radios);
-    const TrustTextId heads[] = {TrustTextId::FleetColumnPort, TrustTextId::FleetColumnDevice,
-                                 TrustTextId::FleetColumnProgress, TrustTextId::FleetColumnResult};
+    const FleetTextId heads[] = {FleetTextId::ColumnPort, FleetTextId::ColumnDevice,
+                                 FleetTextId::ColumnProgress, FleetTextId::ColumnResult};
     for (int column = 0; column < kColumns; ++column) {
-        auto* head = new QLabel(QStringLiteral("<b>%1</b>").arg(Text(heads[column])));
+        auto* head =
+            new QLabel(QStringLiteral("<b>%1</b>").arg(WindowText(heads[column], language_)));
         head->setObjectName(QStringLiteral("lblHead%1").arg(column));
         grid->addWidget(head, 0, column);
     }
@@ -57,19 +59,20 @@ FleetWriteWindow::FleetWriteWindow(const ProgramState& setup, const WriteOptions
         PortRow& row = rows_[i];
         const QString port = ComLabel(i);
         const QString device = DeviceForComPort(static_cast<int>(i) + 1);
-        const QString shown = device.isEmpty() ? Text(TrustTextId::FleetNoDevice) : device;
+        const QString shown =
+            device.isEmpty() ? WindowText(FleetTextId::NoDevice, language_) : device;
         // COM&1..COM&8: Alt and the port's digit check or clear it.
         row.check = new QCheckBox(QStringLiteral("COM&%1").arg(i + 1));
         row.check->setObjectName(QStringLiteral("chkPort%1").arg(i + 1));
-        row.check->setAccessibleName(ToQString(TrustText(
-            TrustTextId::FleetPortName, language_, {port.toStdString(), shown.toStdString()})));
+        row.check->setAccessibleName(WindowText(FleetTextId::PortName, language_,
+                                                {port.toStdString(), shown.toStdString()}));
         row.hasDevice = !device.isEmpty();
         row.device = new QLabel(shown);
         row.device->setObjectName(QStringLiteral("lblDevice%1").arg(i + 1));
         row.progress = new QProgressBar;
         row.progress->setObjectName(QStringLiteral("prgPort%1").arg(i + 1));
         row.progress->setAccessibleName(
-            ToQString(TrustText(TrustTextId::FleetProgressName, language_, {port.toStdString()})));
+            WindowText(FleetTextId::ProgressName, language_, {port.toStdString()}));
         row.progress->setRange(0, 1);
         row.progress->setValue(0);
         row.progress->setTextVisible(false);
@@ -78,7 +81,7 @@ FleetWriteWindow::FleetWriteWindow(const ProgramState& setup, const WriteOptions
         row.result->setWordWrap(true);
         row.result->setObjectName(QStringLiteral("lblResult%1").arg(i + 1));
         row.result->setAccessibleName(
-            ToQString(TrustText(TrustTextId::FleetResultName, language_, {port.toStdString()})));
+            WindowText(FleetTextId::ResultName, language_, {port.toStdString()}));
         const int line = static_cast<int>(i) + 1;
         grid->addWidget(row.check, line, kPortColumn);
         grid->addWidget(row.device, line, kDeviceColumn);
@@ -89,12 +92,12 @@ FleetWriteWindow::FleetWriteWindow(const ProgramState& setup, const WriteOptions
     grid->setColumnMinimumWidth(kProgressColumn, 120);
     grid->setColumnMinimumWidth(kResultColumn, 240);
 
-    otherBand_ = new QCheckBox(Text(TrustTextId::FleetOtherBand));
+    otherBand_ = new QCheckBox(WindowText(FleetTextId::OtherBand, language_));
     otherBand_->setObjectName(QStringLiteral("chkOtherBand"));
-    verify_ = new QCheckBox(Text(TrustTextId::FleetVerify));
+    verify_ = new QCheckBox(WindowText(FleetTextId::Verify, language_));
     verify_->setObjectName(QStringLiteral("chkVerify"));
     verify_->setChecked(options.verifyAfterWrite);
-    backupFirst_ = new QCheckBox(Text(TrustTextId::FleetBackupFirst));
+    backupFirst_ = new QCheckBox(WindowText(FleetTextId::BackupFirst, language_));
     backupFirst_->setObjectName(QStringLiteral("chkBackupFirst"));
     backupFirst_->setChecked(options.backupBeforeWrite);
     for (QCheckBox* box : {otherBand_, verify_, backupFirst_}) {
@@ -103,18 +106,18 @@ FleetWriteWindow::FleetWriteWindow(const ProgramState& setup, const WriteOptions
 
     summary_ = new QLabel;
     summary_->setObjectName(QStringLiteral("lblSummary"));
-    summary_->setAccessibleName(Text(TrustTextId::FleetSummaryName));
+    summary_->setAccessibleName(WindowText(FleetTextId::SummaryName, language_));
     summary_->setWordWrap(true);
     notes_ = new QLabel;
     notes_->setObjectName(QStringLiteral("lblNotes"));
     notes_->setWordWrap(true);
     notes_->hide();
 
-    start_ = new QPushButton(Text(TrustTextId::FleetStart));
+    start_ = new QPushButton(WindowText(FleetTextId::Start, language_));
     start_->setObjectName(QStringLiteral("cmdStart"));
-    stop_ = new QPushButton(Text(TrustTextId::FleetStop));
+    stop_ = new QPushButton(WindowText(FleetTextId::Stop, language_));
     stop_->setObjectName(QStringLiteral("cmdStop"));
-    close_ = new QPushButton(ToQString(DesktopTextOf(DesktopText::Close, language_)));
+    close_ = new QPushButton(WindowText(DesktopText::Close, language_));
     close_->setObjectName(QStringLiteral("cmdClose"));
     for (QPushButton* button : {start_, stop_, close_}) {
         button->setAccessibleName(WithoutAccelerator(button->text()));
@@ -179,10 +182,6 @@ FleetWriteWindow::~FleetWriteWindow() {
     fleet_.Stop();
 }
 
-QString FleetWriteWindow::Text(TrustTextId id) const {
-    return ToQString(TrustText(id, language_));
-}
-
 void FleetWriteWindow::reject() {
     if (fleet_.IsRunning()) return;
     QDialog::reject();
@@ -201,7 +200,7 @@ void FleetWriteWindow::StartWriting() {
     notes_->clear();
     notes_->hide();
     if (devices.empty()) {
-        summary_->setText(Text(TrustTextId::FleetNothingChecked));
+        summary_->setText(WindowText(FleetTextId::NothingChecked, language_));
         return;
     }
     for (PortRow& row : rows_) {
@@ -209,8 +208,8 @@ void FleetWriteWindow::StartWriting() {
         row.progress->setValue(0);
         ShowResult(row, {});
     }
-    summary_->setText(ToQString(
-        TrustText(TrustTextId::FleetRunning, language_, {std::to_string(devices.size())})));
+    summary_->setText(
+        WindowText(FleetTextId::Running, language_, {std::to_string(devices.size())}));
     FleetOptions options;
     options.allowOtherBand = otherBand_->isChecked();
     options.verify = verify_->isChecked();
@@ -244,17 +243,17 @@ void FleetWriteWindow::RadioEnded(std::size_t radio) {
     for (QString& part : parts) {
         while (part.endsWith(QLatin1Char('.')) || part.endsWith(QChar(0x3002))) part.chop(1);
     }
-    parts << ToQString(TrustText(TrustTextId::FleetSeconds, language_, {ended.seconds}));
+    parts << WindowText(FleetTextId::Seconds, language_, {ended.seconds});
     if (fleet_.Result(radio)->WriteCompleted()) row.progress->setValue(row.progress->maximum());
-    ShowResult(row, parts.join(Text(TrustTextId::FleetListSeparator)));
+    ShowResult(row, parts.join(WindowText(FleetTextId::ListSeparator, language_)));
 }
 
 void FleetWriteWindow::AllEnded() {
     const FleetTally tally = fleet_.Tally();
     summary_->setText(
-        ToQString(TrustText(TrustTextId::FleetSummary, language_,
-                            {std::to_string(tally.written), std::to_string(tally.verified),
-                             std::to_string(tally.notWritten), std::to_string(fleet_.Count())})));
+        WindowText(FleetTextId::Summary, language_,
+                   {std::to_string(tally.written), std::to_string(tally.verified),
+                    std::to_string(tally.notWritten), std::to_string(fleet_.Count())}));
     RefreshControls();
     close_->setFocus();
 }

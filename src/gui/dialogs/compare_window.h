@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "i18n/language.h"
-#include "rules/trust/setup_compare.h"
+#include "rules/compare/setup_compare.h"
 
 namespace qv {
 

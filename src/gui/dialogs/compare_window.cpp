@@ -1,4 +1,4 @@
-#include "gui/mainwindow/compare_window.h"
+#include "gui/dialogs/compare_window.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -13,36 +13,30 @@
 
 #include "gui/shell/captions.h"
 #include "gui/shell/read_only_table.h"
+#include "gui/shell/window_texts.h"
 #include "i18n/desktop_texts.h"
 
 namespace qv {
-namespace {
-
-QString Text(DesktopText id, Language language) {
-    return ToQString(DesktopTextOf(id, language));
-}
-
-}  // namespace
-
 CompareWindow::CompareWindow(const std::vector<SetupDifference>& differences, Language language,
                              QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmCompare"));
-    setWindowTitle(Text(DesktopText::CompareTitle, language));
+    setWindowTitle(WindowText(DesktopText::CompareTitle, language));
 
-    auto* summary = new QLabel(
-        differences.empty() ? Text(DesktopText::CompareSame, language)
-                            : ToQString(DesktopTextWith(DesktopText::CompareDiffers, language,
-                                                        {std::to_string(differences.size())})));
+    auto* summary =
+        new QLabel(differences.empty() ? WindowText(DesktopText::CompareSame, language)
+                                       : WindowText(DesktopText::CompareDiffers, language,
+                                                    {std::to_string(differences.size())}));
     summary->setObjectName(QStringLiteral("lblSummary"));
     // One line when there is nothing else to show; beside a table, as wide as the table.
     summary->setWordWrap(!differences.empty());
 
-    QTableWidget* table = NewReadOnlyTable(
-        QStringLiteral("grdDifferences"), Text(DesktopText::CompareListName, language),
-        {Text(DesktopText::CompareField, language), Text(DesktopText::CompareShown, language),
-         Text(DesktopText::CompareRadio, language)},
-        static_cast<int>(differences.size()));
+    QTableWidget* table = NewReadOnlyTable(QStringLiteral("grdDifferences"),
+                                           WindowText(DesktopText::CompareListName, language),
+                                           {WindowText(DesktopText::CompareField, language),
+                                            WindowText(DesktopText::CompareShown, language),
+                                            WindowText(DesktopText::CompareRadio, language)},
+                                           static_cast<int>(differences.size()));
     for (int row = 0; row < table->rowCount(); ++row) {
         const SetupDifference& difference = differences[static_cast<std::size_t>(row)];
         SetRowTexts(
@@ -57,7 +51,7 @@ CompareWindow::CompareWindow(const std::vector<SetupDifference>& differences, La
 
     auto* buttons = new QDialogButtonBox;
     QPushButton* close =
-        buttons->addButton(Text(DesktopText::Close, language), QDialogButtonBox::RejectRole);
+        buttons->addButton(WindowText(DesktopText::Close, language), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("cmdClose"));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -1,4 +1,4 @@
-#include "gui/mainwindow/backup_restore_window.h"
+#include "gui/dialogs/backup_restore_window.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -12,39 +12,31 @@
 #include "gui/shell/captions.h"
 #include "gui/shell/local_path.h"
 #include "gui/shell/read_only_table.h"
+#include "gui/shell/window_texts.h"
 #include "i18n/desktop_texts.h"
 #include "i18n/msgbox.h"
-#include "rules/trust/backup_rows.h"
+#include "rules/backups/backup_rows.h"
 
 namespace qv {
-namespace {
-
-QString Text(DesktopText id, Language language) {
-    return ToQString(DesktopTextOf(id, language));
-}
-
-}  // namespace
-
 BackupRestoreWindow::BackupRestoreWindow(const std::filesystem::path& folder, Language language,
                                          QWidget* parent)
     : QDialog(parent), entries_(ListBackups(folder)) {
     setObjectName(QStringLiteral("frmRestoreBackup"));
-    setWindowTitle(Text(DesktopText::RestoreTitle, language));
+    setWindowTitle(WindowText(DesktopText::RestoreTitle, language));
 
     const QString folderName = QDir::toNativeSeparators(QtPath(folder));
-    auto* head = new QLabel(entries_.empty()
-                                ? Text(DesktopText::RestoreNone, language)
-                                : ToQString(DesktopTextWith(DesktopText::RestoreFolder, language,
-                                                            {folderName.toStdString()})));
+    auto* head = new QLabel(entries_.empty() ? WindowText(DesktopText::RestoreNone, language)
+                                             : WindowText(DesktopText::RestoreFolder, language,
+                                                          {folderName.toStdString()}));
     head->setObjectName(QStringLiteral("lblFolder"));
     head->setTextInteractionFlags(Qt::TextSelectableByMouse);
     head->setWordWrap(true);
 
     QStringList headers;
     for (const std::string& header : BackupHeaders(language)) headers << ToQString(header);
-    list_ =
-        NewReadOnlyTable(QStringLiteral("grdBackups"), Text(DesktopText::RestoreListName, language),
-                         headers, static_cast<int>(entries_.size()));
+    list_ = NewReadOnlyTable(QStringLiteral("grdBackups"),
+                             WindowText(DesktopText::RestoreListName, language), headers,
+                             static_cast<int>(entries_.size()));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     for (int row = 0; row < list_->rowCount(); ++row) {
         const BackupEntry& entry = entries_[static_cast<std::size_t>(row)];
@@ -57,11 +49,11 @@ BackupRestoreWindow::BackupRestoreWindow(const std::filesystem::path& folder, La
     head->setBuddy(list_);
 
     auto* buttons = new QDialogButtonBox;
-    open_ =
-        buttons->addButton(Text(DesktopText::RestoreOpen, language), QDialogButtonBox::AcceptRole);
+    open_ = buttons->addButton(WindowText(DesktopText::RestoreOpen, language),
+                               QDialogButtonBox::AcceptRole);
     open_->setObjectName(QStringLiteral("cmdOpen"));
-    write_ =
-        buttons->addButton(Text(DesktopText::RestoreWrite, language), QDialogButtonBox::ActionRole);
+    write_ = buttons->addButton(WindowText(DesktopText::RestoreWrite, language),
+                                QDialogButtonBox::ActionRole);
     write_->setObjectName(QStringLiteral("cmdWriteRadio"));
     QPushButton* cancel = buttons->addButton(
         ToQString(MsgBoxButtonText(kIdCancel, language == Language::English ? 1 : 0)),

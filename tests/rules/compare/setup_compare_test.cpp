@@ -1,6 +1,6 @@
 // Comparing set-ups: every difference named as the windows name it, valued as they show it, and
 // nothing reported for bytes the radio keeps to itself.
-#include "rules/trust/setup_compare.h"
+#include "rules/compare/setup_compare.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "rules/trust/setup_compare.h"
+#include "rules/compare/setup_compare.h"
 
 #include <algorithm>
 #include <array>
@@ -6,11 +6,11 @@
 #include <set>
 #include <span>
 
-#include "i18n/trust_texts.h"
+#include "i18n/compare_texts.h"
 #include "image/image_codec.h"
 #include "image/image_layout.h"
 #include "image/written_bytes.h"
-#include "rules/trust/compared_fields.h"
+#include "rules/compare/compared_fields.h"
 
 namespace qv {
 namespace {
@@ -96,7 +96,7 @@ RegionDifferences Differences(const BothLanguages& expected, const BothLanguages
         return expected.english[i].value != other.english[i].value ||
                expected.chinese[i].value != other.chinese[i].value;
     };
-    const std::string empty = TrustText(TrustTextId::Empty, Language::English);
+    const std::string empty = CompareText(CompareTextId::Empty, Language::English);
     for (std::size_t i = 0; i < expected.english.size(); ++i) {
         if (!differ(patched, i) || !differ(actual, i)) continue;
         result.covered = true;
@@ -143,8 +143,8 @@ SetupDifference RawDifference(const ImageBytes& expected, const ImageBytes& actu
     }
     const std::string wrote = HexBytes(expected, first, last - first + 1);
     const std::string holds = HexBytes(actual, first, last - first + 1);
-    return {{TrustText(TrustTextId::RadioMemory, Language::Chinese, {addresses}),
-             TrustText(TrustTextId::RadioMemory, Language::English, {addresses})},
+    return {{CompareText(CompareTextId::RadioMemory, Language::Chinese, {addresses}),
+             CompareText(CompareTextId::RadioMemory, Language::English, {addresses})},
             {wrote, wrote},
             {holds, holds}};
 }
@@ -210,18 +210,19 @@ std::vector<SetupDifference> CompareSetupWithRadio(const Setup& shown, const Ima
 
 std::string DescribeDifference(const SetupDifference& difference, DifferenceWording wording,
                                Language language) {
-    const TrustTextId id = wording == DifferenceWording::Verify ? TrustTextId::WroteButRadioHolds
-                                                                : TrustTextId::ShownButRadioHolds;
-    return TrustText(id, language,
-                     {difference.field.In(language), difference.expected.In(language),
-                      difference.actual.In(language)});
+    const CompareTextId id = wording == DifferenceWording::Verify
+                                 ? CompareTextId::WroteButRadioHolds
+                                 : CompareTextId::ShownButRadioHolds;
+    return CompareText(id, language,
+                       {difference.field.In(language), difference.expected.In(language),
+                        difference.actual.In(language)});
 }
 
 std::string DescribeDifference(const SetupDifference& difference, const std::string& first,
                                const std::string& second, Language language) {
-    return TrustText(TrustTextId::OneHasOtherHas, language,
-                     {difference.field.In(language), first, difference.expected.In(language),
-                      second, difference.actual.In(language)});
+    return CompareText(CompareTextId::OneHasOtherHas, language,
+                       {difference.field.In(language), first, difference.expected.In(language),
+                        second, difference.actual.In(language)});
 }
 
 std::string DescribeDifferences(const std::vector<SetupDifference>& differences,
@@ -232,8 +233,8 @@ std::string DescribeDifferences(const std::vector<SetupDifference>& differences,
         text += DescribeDifference(differences[i], wording, language) + "\n";
     }
     if (shown < differences.size()) {
-        text += TrustText(TrustTextId::MoreDifferences, language,
-                          {std::to_string(differences.size() - shown)}) +
+        text += CompareText(CompareTextId::MoreDifferences, language,
+                            {std::to_string(differences.size() - shown)}) +
                 "\n";
     }
     return text;

@@ -1,0 +1,25 @@
+// The text tables of the newer windows as Qt strings, in a language, %1... filled in.
+#pragma once
+
+#include <QString>
+
+#include <initializer_list>
+#include <string_view>
+
+#include "gui/shell/captions.h"
+#include "i18n/desktop_texts.h"
+#include "i18n/fleet_texts.h"
+
+namespace qv {
+
+inline QString WindowText(DesktopText id, Language language,
+                          std::initializer_list<std::string_view> values = {}) {
+    return ToQString(DesktopTextWith(id, language, values));
+}
+
+inline QString WindowText(FleetTextId id, Language language,
+                          std::initializer_list<std::string_view> values = {}) {
+    return ToQString(FleetText(id, language, values));
+}
+
+}  // namespace qv
