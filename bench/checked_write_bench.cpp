@@ -81,7 +81,7 @@ Round WriteAndVerify(int count) {
         stations.push_back(std::make_unique<Station>(setup, old));
         Station& station = *stations.back();
         if (!station.radio.Start(nullptr)) return {0, 0, false};
-        station.port.SetDeviceOverride(QString::fromStdString(station.radio.DevicePath()));
+        station.port.FixDevice({0, station.radio.DevicePath()});
         station.run = std::make_unique<qv::CheckedWrite>(station.state, station.host, station.port,
                                                          station.view);
         QObject::connect(&station.port, &qv::SerialPort::BytesReceived,

@@ -62,7 +62,7 @@ Measurement RunOnce(bool write, bool paced) {
     qv::PtyServer radio(qv::VirtualRadio(image, 0), paced);
     if (!radio.Start(nullptr)) return {};
     qv::SerialPort port;
-    port.SetDeviceOverride(QString::fromStdString(radio.DevicePath()));
+    port.FixDevice({0, radio.DevicePath()});
     qv::test::SilentTransferView view;
     MeasuredDriver driver(state, host, port, view);
     QObject::connect(&port, &qv::SerialPort::BytesReceived, [&](const QByteArray& bytes) {

@@ -102,7 +102,7 @@ void Read(const std::string& device, const std::string& out) {
     host.SetQuiet(true);
     ProgramState state = StartupState(host, kEnglish);
     SerialPort port;
-    UsePort(device, state, port);
+    UsePort(device, port);
     const TransferResult result = RunRead(state, host, port);
     switch (result.outcome) {
         case TransferOutcome::ReadComplete:
@@ -158,7 +158,7 @@ void Write(const std::string& device, const std::string& in, const WriteChoices&
     }
     if (choices.unlockCalibration) state.CalibrationUnlocked = true;
     SerialPort port;
-    UsePort(device, state, port);
+    UsePort(device, port);
 
     Application();
     BackupKeeper keeper = Keeper();
@@ -295,13 +295,19 @@ void AddLinkCommands(CLI::App& app, Action& run) {
         run = [] {
             std::vector<std::string> radios;
             for (const std::string& named : devices) {
-                const std::optional<PortRange> range = ExpandPortRange(named);
+                const std::optional<PortRange> range = ParsePortRange(named);
                 if (!range) {
                     radios.push_back(named);
                     continue;
                 }
-                if (!range->error.empty()) throw CommandFailed(range->error);
-                radios.insert(radios.end(), range->ports.begin(), range->ports.end());
+                if (!range->NamesPorts()) {
+                    throw CommandFailed(named +
+                                        " names no ports: a range runs upwards within "
+                                        "COM1..COM" +
+                                        std::to_string(kPortCount));
+                }
+                const std::vector<std::string> ports = range->Ports();
+                radios.insert(radios.end(), ports.begin(), ports.end());
             }
             if (radios.size() == 1) {
                 Write(radios.front(), in, choices, false);

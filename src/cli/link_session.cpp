@@ -28,8 +28,8 @@ QCoreApplication& Application() {
     return *app;
 }
 
-void UsePort(const std::string& device, ProgramState& state, SerialPort& port) {
-    AimPortAt(device, state, port);
+void UsePort(const std::string& device, SerialPort& port) {
+    port.FixDevice(ResolvePortText(device));
 }
 
 std::string PortFailure(const SerialPort& port) {
@@ -65,7 +65,7 @@ ImageBytes CaptureRadio(const std::string& device, int* radioBand) {
     host.SetQuiet(true);
     ProgramState state = StartupState(host, 1);
     SerialPort port;
-    UsePort(device, state, port);
+    UsePort(device, port);
     QEventLoop loop;
     ConsoleView view("Reading " + device, [&loop] {
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);

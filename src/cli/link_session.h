@@ -17,8 +17,9 @@ namespace qv::cli {
 // Made on first use; transfers run in event loops of their own inside it.
 QCoreApplication& Application();
 
-// --port takes COM1..COM8, resolved as the program's port menu does, or a device path.
-void UsePort(const std::string& device, ProgramState& state, SerialPort& port);
+// --port takes COM1..COM8, resolved as the program's port menu does, or a device path; the device
+// is looked up once, for the whole command.
+void UsePort(const std::string& device, SerialPort& port);
 
 // Why the port did not open, as the program's window says it, after the system's own words.
 std::string PortFailure(const SerialPort& port);

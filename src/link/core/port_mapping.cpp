@@ -54,39 +54,35 @@ std::string ResolveComPort(int port, const PortLookup& lookup) {
     return static_cast<std::size_t>(port) <= ordered.size() ? ordered[port - 1] : std::string();
 }
 
-namespace {
-
-// The number of "COMn" (any case, n a decimal number), or nothing.
-std::optional<int> ComNumber(std::string_view text) {
-    if (text.size() < 4 || text.size() > 6) return std::nullopt;
-    for (std::size_t i = 0; i < 3; ++i) {
-        if (std::toupper(static_cast<unsigned char>(text[i])) != "COM"[i]) return std::nullopt;
+std::optional<int> ComPortNumber(std::string_view text) {
+    constexpr std::string_view kCom = "COM";
+    // Three digits say more than any port number a system has; more would overflow.
+    if (text.size() <= kCom.size() || text.size() > kCom.size() + 3) return std::nullopt;
+    for (std::size_t i = 0; i < kCom.size(); ++i) {
+        if (std::toupper(static_cast<unsigned char>(text[i])) != kCom[i]) return std::nullopt;
     }
     int number = 0;
-    for (const char digit : text.substr(3)) {
+    for (const char digit : text.substr(kCom.size())) {
         if (digit < '0' || digit > '9') return std::nullopt;
         number = number * 10 + (digit - '0');
     }
     return number;
 }
 
-}  // namespace
+std::vector<std::string> PortRange::Ports() const {
+    std::vector<std::string> ports;
+    if (!NamesPorts()) return ports;
+    for (int port = first; port <= last; ++port) ports.push_back("COM" + std::to_string(port));
+    return ports;
+}
 
-std::optional<PortRange> ExpandPortRange(const std::string& text) {
+std::optional<PortRange> ParsePortRange(std::string_view text) {
     const std::size_t dots = text.find("..");
-    if (dots == std::string::npos) return std::nullopt;
-    const std::optional<int> first = ComNumber(std::string_view(text).substr(0, dots));
-    const std::optional<int> last = ComNumber(std::string_view(text).substr(dots + 2));
+    if (dots == std::string_view::npos) return std::nullopt;
+    const std::optional<int> first = ComPortNumber(text.substr(0, dots));
+    const std::optional<int> last = ComPortNumber(text.substr(dots + 2));
     if (!first || !last) return std::nullopt;
-    PortRange range;
-    if (*first < 1 || *last > kPortCount || *first > *last) {
-        range.error = text + " names no ports: a range runs upwards within COM1..COM" +
-                      std::to_string(kPortCount);
-        return range;
-    }
-    for (int port = *first; port <= *last; ++port)
-        range.ports.push_back("COM" + std::to_string(port));
-    return range;
+    return PortRange{*first, *last};
 }
 
 }  // namespace qv

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qv {
@@ -27,13 +28,23 @@ struct PortLookup {
 // "COMn" itself; elsewhere the n-th serial device. Empty when there is none.
 std::string ResolveComPort(int port, const PortLookup& lookup);
 
-// The ports a range names, "COM1..COM4" (either end any of COM1..COM8, upper or lower case, the
-// first not after the last): COM1, COM2, COM3, COM4. Nothing when `text` is no range of ports;
-// an error text when it is one that names no port (past COM8, or backwards).
+// The number n of a port named "COMn" (any case, n in decimal digits), whether or not the port
+// menu has it; nothing for any other text, such as a device path. The one reading of "COMn" for
+// the command line, the fleet and the port ranges.
+std::optional<int> ComPortNumber(std::string_view text);
+
+// "COM1..COM4" (either end "COMn" in any case): the ports from `first` to `last`. A range that
+// runs backwards or past the menu's ports names none.
 struct PortRange {
-    std::vector<std::string> ports;
-    std::string error;
+    int first = 0;
+    int last = 0;
+
+    bool NamesPorts() const { return first >= 1 && last <= kPortCount && first <= last; }
+    // "COM1", "COM2", ...; nothing when the range names no ports.
+    std::vector<std::string> Ports() const;
 };
-std::optional<PortRange> ExpandPortRange(const std::string& text);
+
+// The range `text` spells; nothing when it is no range of ports.
+std::optional<PortRange> ParsePortRange(std::string_view text);
 
 }  // namespace qv

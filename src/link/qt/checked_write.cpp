@@ -6,6 +6,7 @@ CheckedWrite::CheckedWrite(ProgramState& state, Host& host, SerialPort& port, Tr
                            BackupKeeper* backups, QObject* parent)
     : QObject(parent),
       state_(state),
+      port_(port),
       view_(view),
       backups_(backups),
       driver_(state, host, port, *this) {}
@@ -16,6 +17,9 @@ void CheckedWrite::Start(const CheckedWriteOptions& options) {
     stopRequested_ = false;
     options_ = options;
     result_ = {};
+    // Every step opens the device the port stood for when the run began.
+    releaseDevice_ = !port_.DeviceFixed();
+    if (releaseDevice_) port_.FixDevice(port_.Resolve(state_.CommPortNumber));
     RunStep(options_.backupFirst ? CheckedWriteStep::BackupRead : CheckedWriteStep::Write);
 }
 
@@ -104,6 +108,7 @@ void CheckedWrite::End(TransferOutcome outcome) {
     if (stopRequested_ && outcome == TransferOutcome::CommunicationError) result_.stopped = true;
     result_.outcome = outcome;
     running_ = false;
+    if (releaseDevice_) port_.ReleaseDevice();
     view_.TransferFinished(outcome);
     if (finished_) finished_(result_);
 }

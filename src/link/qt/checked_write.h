@@ -103,6 +103,7 @@ class CheckedWrite : public QObject, public TransferView {
     void End(TransferOutcome outcome);
 
     ProgramState& state_;
+    SerialPort& port_;
     TransferView& view_;
     BackupKeeper* backups_;
     TransferDriver driver_;
@@ -110,6 +111,7 @@ class CheckedWrite : public QObject, public TransferView {
     CheckedWriteResult result_;
     bool running_ = false;
     bool stopRequested_ = false;
+    bool releaseDevice_ = false;  // the run fixed the port's device and lets it go at its end
     std::function<void(const CheckedWriteResult&)> finished_;
     std::function<void(CheckedWriteStep)> stepStarted_;
 };

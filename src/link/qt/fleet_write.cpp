@@ -1,7 +1,6 @@
 #include "link/qt/fleet_write.h"
 
 #include <cstdio>
-#include <regex>
 
 #include "i18n/fleet_texts.h"
 #include "link/core/port_problem.h"
@@ -9,16 +8,6 @@
 #include "state/bands.h"
 
 namespace qv {
-
-void AimPortAt(const std::string& device, ProgramState& state, SerialPort& port) {
-    static const std::regex kComPort("COM([1-8])", std::regex::icase);
-    std::smatch match;
-    if (std::regex_match(device, match, kComPort)) {
-        state.CommPortNumber = std::stoi(match[1]);
-    } else {
-        port.SetDeviceOverride(QString::fromStdString(device));
-    }
-}
 
 std::string FleetStepText(CheckedWriteStep step, Language language) {
     switch (step) {
@@ -58,7 +47,8 @@ struct FleetWrite::Radio {
           state(setup),
           view(std::move(progress)),
           keeper(folder, std::move(note), language) {
-        AimPortAt(device, state, port);
+        // Resolved once, when the fleet starts: every step of this radio opens this device.
+        port.FixDevice(ResolvePortText(device));
     }
 
     std::string device;

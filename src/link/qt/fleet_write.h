@@ -25,10 +25,6 @@
 
 namespace qv {
 
-// Points `port` at `device`: COM1..COM8 as the program's port menu resolves them, or else a
-// device path.
-void AimPortAt(const std::string& device, ProgramState& state, SerialPort& port);
-
 struct FleetOptions {
     bool allowOtherBand = false;  // a radio of another band is written, not skipped
     bool verify = false;

@@ -88,6 +88,13 @@ QString DeviceForComPort(int port) {
     return QString::fromStdString(ResolveComPort(port, lookup));
 }
 
+PortName ResolvePortText(const std::string& text) {
+    if (const std::optional<int> number = ComPortNumber(text)) {
+        return {*number, DeviceForComPort(*number).toStdString()};
+    }
+    return {0, text};
+}
+
 SerialPort::SerialPort(QObject* parent) : QObject(parent) {
     connect(&port_, &QSerialPort::readyRead, this, &SerialPort::OnReadyRead);
     connect(&port_, &QSerialPort::errorOccurred, this, &SerialPort::OnError);
@@ -98,11 +105,17 @@ SerialPort::~SerialPort() {
 }
 
 QString SerialPort::Device() const {
-    return deviceOverride_.isEmpty() ? DeviceForComPort(portNumber_) : deviceOverride_;
+    return fixed_ ? QString::fromStdString(fixed_->device) : DeviceForComPort(portNumber_);
 }
 
 PortName SerialPort::Name() const {
-    return {deviceOverride_.isEmpty() ? portNumber_ : 0, DeviceName()};
+    return fixed_ ? *fixed_ : PortName{portNumber_, DeviceName()};
+}
+
+PortName SerialPort::Resolve(int number) const {
+    if (fixed_) return *fixed_;
+    const int port = number >= 1 && number <= kPortCount ? number : portNumber_;
+    return {port, DeviceForComPort(port).toStdString()};
 }
 
 void SerialPort::Reopen(int port) {
@@ -113,7 +126,8 @@ void SerialPort::Reopen(int port) {
     const QString device = Device();
     if (device.isEmpty()) {
         lastOpenError_ = PortOpenError::NotFound;
-        lastErrorText_ = QStringLiteral("no serial device for COM%1").arg(portNumber_);
+        lastErrorText_ = QStringLiteral("no serial device for %1")
+                             .arg(QString::fromStdString(PortLabel(Name())));
         return;
     }
     port_.setPortName(device);

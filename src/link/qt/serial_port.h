@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -18,6 +19,10 @@ namespace qv {
 // The device of COM`port` on this system (see ResolveComPort); empty when there is none.
 QString DeviceForComPort(int port);
 
+// The port `text` names, as the port menu resolves it now: "COMn" (ComPortNumber) is port n and
+// the device that stands for it, anything else a device given by its path.
+PortName ResolvePortText(const std::string& text);
+
 class SerialPort : public QObject, public PortControl {
     Q_OBJECT
 
@@ -25,8 +30,17 @@ class SerialPort : public QObject, public PortControl {
     explicit SerialPort(QObject* parent = nullptr);
     ~SerialPort() override;
 
-    // A device used instead of the port number's (the command line's --port /dev/...).
-    void SetDeviceOverride(const QString& device) { deviceOverride_ = device; }
+    // Opens `port`'s device from now on, whatever number Reopen is given, and names the port so in
+    // messages. A run fixes the device its port stood for when it began: adapters plugged in or
+    // pulled meanwhile may give the number another device, and a step that finds its own gone
+    // fails instead of reaching another radio.
+    void FixDevice(const PortName& port) { fixed_ = port; }
+    // The port number's device again, looked up at every opening.
+    void ReleaseDevice() { fixed_.reset(); }
+    bool DeviceFixed() const { return fixed_.has_value(); }
+    // The port Reopen(`number`) would open now: the number in force and its device, or the fixed
+    // device.
+    PortName Resolve(int number) const;
 
     void Reopen(int port) override;
     bool IsOpen() const override { return port_.isOpen(); }
@@ -59,7 +73,7 @@ class SerialPort : public QObject, public PortControl {
 
     QSerialPort port_;
     int portNumber_ = 1;  // the port a fresh program opens when no number was ever chosen
-    QString deviceOverride_;
+    std::optional<PortName> fixed_;
     PortOpenError lastOpenError_ = PortOpenError::None;
     QString lastErrorText_;
     unsigned openings_ = 0;     // successful opens, to tell a lost device from a later one

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "link/qt/checked_write.h"
 #include "link/qt/link_fixture.h"
@@ -49,10 +50,13 @@ class CheckedWriteEndToEnd : public LinkEndToEnd {
         fs::remove_all(backupFolder.parent_path());
     }
 
-    // Runs a checked write of the program's set-up (or of `options.image`) to its end.
-    CheckedWriteResult RunChecked(const CheckedWriteOptions& options) {
+    // Runs a checked write of the program's set-up (or of `options.image`) to its end;
+    // `stepStarts` is told each step as it starts.
+    CheckedWriteResult RunChecked(const CheckedWriteOptions& options,
+                                  std::function<void(CheckedWriteStep)> stepStarts = nullptr) {
         RecordingView seen;
         CheckedWrite run(state, host, writePort, seen, keeper.get());
+        if (stepStarts) run.SetStepHandler(stepStarts);
         std::optional<CheckedWriteResult> result;
         QEventLoop loop;
         run.SetFinishedHandler([&](const CheckedWriteResult& ended) {
@@ -166,6 +170,41 @@ TEST_F(CheckedWriteEndToEnd, ABackupThatCannotBeSavedIsToldOnceAndTheWriteGoesOn
     EXPECT_TRUE(result.Completed());
     EXPECT_TRUE(result.Verified());
     EXPECT_EQ(backupReports.size(), 1u);
+}
+
+// COM1 stands for one radio when the run begins; before the write, adapters are renumbered (or
+// the radio's own adapter is pulled) and COM1 comes to stand for another radio. Every step stays
+// with the device the run began with, and the other radio is never reached: verify would pass
+// against it, as it may hold the same set-up.
+TEST_F(CheckedWriteEndToEnd, EveryStepOpensTheDeviceTheRunBeganWith) {
+    const struct {
+        const char* what;
+        bool ownRadioGone;
+        TransferOutcome outcome;
+        int ownSessions;
+    } cases[] = {
+        {"another adapter takes COM1", false, TransferOutcome::ReadComplete, 3},
+        {"the radio's adapter is pulled", true, TransferOutcome::PortNotOpen, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        StartRadio(SampleImage(0), 0);
+        PtyServer other(VirtualRadio(SampleImage(0), 0), false);
+        ASSERT_TRUE(other.Start(nullptr));
+        LoadSetupWithChannel21();
+        const CheckedWriteResult result =
+            RunChecked(BackingUpAndVerifying(), [&](CheckedWriteStep step) {
+                if (step != CheckedWriteStep::Write) return;
+                if (c.ownRadioGone) radio->Stop();
+                qputenv("QV7100_COM1", QByteArray::fromStdString(other.DevicePath()));
+            });
+        EXPECT_EQ(result.outcome, c.outcome);
+        EXPECT_EQ(radio->Snapshot().sessions, c.ownSessions);
+        EXPECT_EQ(other.Snapshot().sessions, 0) << "the other radio was never reached";
+        other.Stop();
+        radio->Stop();
+        radio.reset();
+    }
 }
 
 }  // namespace

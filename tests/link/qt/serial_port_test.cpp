@@ -27,7 +27,7 @@ class SerialPortLine : public test::LinkEndToEnd {
     void SetUp() override {
         std::array<char, 128> name{};
         ASSERT_EQ(::openpty(&master, &slave, name.data(), nullptr, nullptr), 0);
-        port.SetDeviceOverride(QString::fromLocal8Bit(name.data()));
+        port.FixDevice({0, name.data()});
         port.Reopen(1);
         ASSERT_TRUE(port.IsOpen()) << port.LastErrorText().toStdString();
     }
