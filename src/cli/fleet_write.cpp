@@ -58,7 +58,6 @@ void FleetWrite(const std::vector<std::string>& devices, const std::string& in,
     if (const Status opened = OpenSetupFile(in, setup, fileHost); !opened.ok()) {
         throw CommandFailed(in + ": " + opened.Describe(kEnglish));
     }
-    if (choices.unlockCalibration) setup.CalibrationUnlocked = true;
 
     // Every radio on the one event loop, each with its own port, timers and engine.
     Application();

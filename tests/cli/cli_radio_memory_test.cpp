@@ -168,8 +168,37 @@ TEST_F(CliRadioMemory, ARangeOfPortsWritesEveryRadioInIt) {
     EXPECT_TRUE(table[2].starts_with("COM2 ")) << table[2];
     for (const auto& radio : radios) EXPECT_EQ(radio->Snapshot().sessions, 1);
 
-    EXPECT_EQ(backwards.exitCode, 1);
+    EXPECT_EQ(backwards.exitCode, 2) << "a usage error";
     EXPECT_TRUE(Contains(backwards.err, "COM2..COM1 names no ports")) << backwards.err;
+    for (const auto& radio : radios) EXPECT_EQ(radio->Snapshot().sessions, 1);
+}
+
+// One radio's power calibration is never written into others: with several ports, or a range,
+// --unlock-calibration is refused before any port is opened.
+TEST_F(CliRadioMemory, CalibrationIsWrittenIntoOneRadioOnly) {
+    const fs::path file = SetupFile("calibrated.DAT", Setup(true));
+    const ImageBytes old = EncodeImage(Setup(false, "old"));
+    const std::string first = StartRadio(old, 0);
+    const std::string second = StartRadio(old, 0);
+    ::setenv("QV7100_COM1", first.c_str(), 1);
+    ::setenv("QV7100_COM2", second.c_str(), 1);
+    for (const std::string& ports :
+         {"--port " + first + " --port " + second, std::string("--port COM1..COM2"),
+          std::string("--port COM1..COM1")}) {
+        SCOPED_TRACE(ports);
+        const Result refused = Run("write --unlock-calibration " + ports + " " + file.string());
+        EXPECT_EQ(refused.exitCode, 2) << refused.err;
+        EXPECT_TRUE(Contains(refused.err,
+                             "--unlock-calibration writes one radio's power "
+                             "calibration: give one --port"))
+            << refused.err;
+        for (const auto& radio : radios) EXPECT_EQ(radio->Snapshot().sessions, 0);
+    }
+    const Result one = Run("write --unlock-calibration --port COM2 " + file.string());
+    ::unsetenv("QV7100_COM1");
+    ::unsetenv("QV7100_COM2");
+    EXPECT_EQ(one.exitCode, 0) << one.err;
+    EXPECT_EQ(radios[1]->Snapshot().blocksWritten.size(), 89u) << "the calibration block too";
 }
 
 TEST_F(CliRadioMemory, ABackupMadeBeforeAWriteRestoresTheRadioByteForByte) {

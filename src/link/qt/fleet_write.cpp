@@ -47,6 +47,9 @@ struct FleetWrite::Radio {
           state(setup),
           view(std::move(progress)),
           keeper(folder, std::move(note), language) {
+        // The calibration block holds this radio's own power levels: a set-up copied with
+        // calibration access open would write one radio's levels into every radio of the fleet.
+        state.CalibrationUnlocked = false;
         // Resolved once, when the fleet starts: every step of this radio opens this device.
         port.FixDevice(ResolvePortText(device));
     }

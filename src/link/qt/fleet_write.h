@@ -72,8 +72,10 @@ class FleetWrite : public QObject {
     // Once every radio has ended, after its own handler.
     void SetFinishedHandler(std::function<void()> handler) { finished_ = std::move(handler); }
 
-    // Writes `setup` into the radio on each of `devices` at the same time. Does nothing while a
-    // run goes on; with no devices, the run is over at once (the finished handler is called).
+    // Writes `setup` into the radio on each of `devices` at the same time, never with the
+    // calibration block: each radio keeps its own power calibration, whatever access `setup` has
+    // open. Does nothing while a run goes on; with no devices, the run is over at once (the
+    // finished handler is called).
     void Start(const std::vector<std::string>& devices, const ProgramState& setup,
                const FleetOptions& options);
     // Gives up every radio still running; each is told as stopped.

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSlider>
 
 #include <algorithm>
 #include <array>
@@ -16,6 +17,7 @@
 #include "gui/dialogs/fleet_write_window.h"
 #include "gui/mainwindow/plans_test_support.h"
 #include "image/image_codec.h"
+#include "rules/dialogs/service_access.h"
 
 namespace qv {
 namespace {
@@ -245,6 +247,48 @@ TEST_F(FleetWindow, StartWithNothingCheckedSaysSoAndStopEndsARun) {
         Key(Qt::Key_Escape);
         EXPECT_FALSE(dialog.isVisible());
     });
+}
+
+// With calibration access open (the service pattern clicked in the optional functions) and the
+// levels moved in the calibration window, the set-up shown carries one radio's calibration: the
+// fleet writes it into no radio, each keeps its own.
+TEST_F(FleetWindow, EveryRadioKeepsItsOwnCalibration) {
+    StartWithAChannel();
+    const PtyServer& first = AddRadio(1, 0);
+    const PtyServer& second = AddRadio(2, 0);
+    Action("mnudtmf")->trigger();
+    DialogWindow& functions = window->Dialog(WindowId::Form5);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&functions));
+    for (const ServiceLabel label : kServicePattern) {
+        const char* name = label == ServiceLabel::Label14   ? "Label14"
+                           : label == ServiceLabel::Label17 ? "Label17"
+                                                            : "Label18";
+        QTest::mouseClick(Find<QLabel>(QString::fromLatin1(name), &functions), Qt::LeftButton);
+    }
+    ASSERT_TRUE(State().CalibrationUnlocked);
+    Action("mnudebug")->trigger();
+    DialogWindow& calibration = window->Dialog(WindowId::Form2);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&calibration));
+    auto* slider = Find<QSlider>(QStringLiteral("Slider1"), &calibration);
+    slider->setFocus();
+    for (int k = 0; k < 3; ++k) QTest::keyClick(slider, Qt::Key_PageDown);
+    Click(Find<QPushButton>(QStringLiteral("Command1"), &calibration));
+    ASSERT_EQ(State().PowerHighLevel, 193);
+
+    InWindow([&](FleetWriteWindow& dialog) {
+        Tick(In<QCheckBox>(dialog, "chkPort1"));
+        Tick(In<QCheckBox>(dialog, "chkPort2"));
+        StartAndWait(dialog);
+        EXPECT_TRUE(Result(dialog, 1).startsWith("400-470MHz, written, "))
+            << Result(dialog, 1).toStdString();
+        Click(In<QPushButton>(dialog, "cmdClose"));
+    });
+    for (const PtyServer* server : {&first, &second}) {
+        const RadioRecord record = server->Snapshot();
+        EXPECT_TRUE(Holds(*server));
+        EXPECT_EQ(record.blocksWritten.size(), 88u) << "every block but the calibration block";
+        EXPECT_EQ(record.memory[0x183], 208) << "the radio's own high level";
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -65,6 +66,15 @@ class FleetEndToEnd : public LinkEndToEnd {
         EXPECT_FALSE(fleet.IsRunning()) << "the fleet never ended";
     }
 
+    static RadioRecord RadioAtRest(const PtyServer& server) {
+        RadioRecord record = server.Snapshot();
+        for (int wait = 0; wait < 200 && record.endsReceived < record.sessions; ++wait) {
+            QThread::msleep(10);
+            record = server.Snapshot();
+        }
+        return record;
+    }
+
     ProgramState SetupOf(const ImageBytes& image) {
         ProgramState setup = state;
         (void)DecodeImageBytes(image, setup, host);
@@ -97,6 +107,29 @@ TEST_F(FleetEndToEnd, EachRadioKeepsTheDeviceItsPortStoodForAtTheStart) {
     EXPECT_EQ(radios[1]->Snapshot().sessions, 3);
     EXPECT_EQ(third.Snapshot().sessions, 0);
     EXPECT_EQ(fourth.Snapshot().sessions, 0);
+}
+
+// The calibration block holds each radio's own power levels: a set-up shown with calibration access
+// open (one radio's levels in it) is written into several radios without it.
+TEST_F(FleetEndToEnd, NoRadioOfAFleetReceivesTheCalibration) {
+    const ImageBytes old = SampleImage(0);
+    AddRadio(old, 0, 1);
+    AddRadio(old, 0, 2);
+    ProgramState setup = SetupOf(SampleImage(0));
+    setup.CalibrationUnlocked = true;
+    setup.PowerHighLevel = 17;
+    setup.PowerLowLevel = 3;
+    FleetWrite fleet(backupFolder, Language::English);
+    RunFleet(fleet, {"COM1", "COM2"}, setup,
+             {.allowOtherBand = false, .verify = true, .backupFirst = false});
+    EXPECT_EQ(fleet.Tally().verified, 2);
+    for (const auto& server : radios) {
+        const RadioRecord record = RadioAtRest(*server);
+        EXPECT_EQ(record.blocksWritten.size(), 88u) << "every block but the calibration block";
+        const auto memory = record.ImagePart();
+        EXPECT_TRUE(std::equal(old.begin() + 0x170, old.begin() + 0x180, memory.begin() + 0x170))
+            << "the radio's own calibration";
+    }
 }
 
 }  // namespace
