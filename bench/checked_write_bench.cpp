@@ -129,7 +129,7 @@ Round FleetRound(int count) {
         devices.push_back(radios.back()->DevicePath());
     }
     QTemporaryDir backups;
-    qv::FleetWrite fleet(backups.path().toStdString(), qv::Language::English);
+    qv::FleetWrite fleet(backups.path().toStdString());
     QEventLoop loop;
     fleet.SetFinishedHandler([&loop] { loop.quit(); });
     QElapsedTimer clock;

@@ -1,6 +1,4 @@
 // backups: what the program kept of the radios' memory.
-#include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -8,7 +6,9 @@
 #include "cli/link_session.h"
 #include "cli/standard_output.h"
 #include "cli/terminal_text.h"
-#include "image/text.h"
+#include "cli/text_columns.h"
+#include "i18n/backup_texts.h"
+#include "i18n/detail_texts.h"
 #include "rules/backups/backup_rows.h"
 #include "rules/backups/backups.h"
 
@@ -17,42 +17,31 @@ namespace {
 
 constexpr Language kEnglish = Language::English;
 
-std::string Padded(const std::string& text, std::size_t width) {
-    return text + std::string(width > CharCount(text) ? width - CharCount(text) : 0, ' ');
-}
-
 void Backups() {
-    const std::filesystem::path folder = BackupsFolder();
-    const std::vector<BackupEntry> entries = ListBackups(folder);
-    if (entries.empty()) {
+    const std::filesystem::path folder = UserBackupFolder();
+    const BackupList list = ListBackups(folder);
+    if (list.folderError != 0) {
+        throw CommandFailed(
+            BackupText(BackupTextId::FolderUnreadable, kEnglish,
+                       {folder.string(), SystemErrorText(list.folderError, kEnglish)}));
+    }
+    if (list.entries.empty()) {
         PrintToStandardOutput("No backups in " + folder.string() + "\n");
         return;
     }
     std::vector<std::vector<std::string>> rows;
-    BackupRowTexts headers = BackupHeaders(kEnglish);
+    const BackupRowTexts headers = BackupHeaders(kEnglish);
     rows.emplace_back(headers.begin(), headers.end());
     rows.back().push_back("File");
-    for (const BackupEntry& entry : entries) {
+    for (const BackupEntry& entry : list.entries) {
         BackupRowTexts texts = BackupRow(entry, kEnglish);
         // The terminal shows the embedded line quoted, its control characters escaped.
         if (!entry.damaged) texts[kBackupEmbeddedColumn] = Quoted(entry.embeddedLine1);
         rows.emplace_back(texts.begin(), texts.end());
         rows.back().push_back(entry.path.filename().string());
     }
-    std::vector<std::size_t> widths(rows.front().size(), 0);
-    for (const auto& row : rows) {
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            widths[c] = std::max(widths[c], CharCount(row[c]));
-        }
-    }
-    std::string text = "Backups in " + folder.string() + ", newest first:\n";
-    for (const auto& row : rows) {
-        std::string line;
-        for (std::size_t c = 0; c < row.size(); ++c) line += Padded(row[c], widths[c] + 2);
-        while (!line.empty() && line.back() == ' ') line.pop_back();
-        text += line + "\n";
-    }
-    PrintToStandardOutput(text);
+    PrintToStandardOutput("Backups in " + folder.string() + ", newest first:\n" +
+                          TextColumns(rows));
 }
 
 }  // namespace

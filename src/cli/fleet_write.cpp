@@ -2,50 +2,72 @@
 
 #include <QEventLoop>
 
-#include <algorithm>
-#include <array>
 #include <cstdio>
 
 #include "cli/commands.h"
 #include "cli/console_host.h"
 #include "cli/link_session.h"
 #include "cli/standard_output.h"
-#include "image/text.h"
+#include "cli/text_columns.h"
 #include "link/qt/fleet_write.h"
+#include "link/qt/radio_report.h"
 #include "rules/compare/setup_compare.h"
 #include "rules/program/file_commands.h"
 #include "rules/program/startup.h"
+#include "state/bands.h"
 
 namespace qv::cli {
 namespace {
 
 constexpr Language kEnglish = Language::English;
 
-using Row = FleetRow;
-
-std::string Table(const std::vector<Row>& rows) {
-    std::vector<Row> all = {{"Port", "Radio band", "Result", "Verify", "Seconds"}};
-    all.insert(all.end(), rows.begin(), rows.end());
-    std::array<std::size_t, 5> widths{};
-    for (const Row& row : all) {
-        const std::array<const std::string*, 5> cells = {&row.device, &row.band, &row.result,
-                                                         &row.verify, &row.seconds};
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            widths[c] = std::max(widths[c], CharCount(*cells[c]));
-        }
-    }
-    std::string text;
-    for (const Row& row : all) {
-        const std::array<const std::string*, 5> cells = {&row.device, &row.band, &row.result,
-                                                         &row.verify, &row.seconds};
-        std::string line;
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            line += *cells[c] + std::string(widths[c] - CharCount(*cells[c]) + 2, ' ');
-        }
-        while (!line.empty() && line.back() == ' ') line.pop_back();
-        text += line + "\n";
-    }
+std::string Seconds(double seconds) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%.1f", seconds);
     return text;
+}
+
+// A cell with nothing to say.
+std::string OrDash(std::string text) {
+    return text.empty() ? std::string("-") : text;
+}
+
+// Port, radio band, result, verify, backup, seconds.
+std::vector<std::string> TableRow(const std::string& port, const FleetRadioEnd& end, bool verify) {
+    const CheckedWriteResult& result = end.result;
+    const SavedBackup* backup = RadioBackup(result);
+    return {port,
+            result.radioIdentified ? BandName(result.radioBand) : std::string("-"),
+            RadioResultText(result, kEnglish),
+            OrDash(RadioVerifyText(result, verify, kEnglish)),
+            backup == nullptr ? std::string("-")
+            : backup->Saved() ? backup->path.filename().string()
+                              : std::string("not saved"),
+            Seconds(end.seconds)};
+}
+
+// What a radio's line on standard error says as it ends, and its backups.
+void TellEnd(const std::string& port, const FleetRadioEnd& end, bool verify) {
+    const CheckedWriteResult& result = end.result;
+    const std::string verdict = RadioVerifyText(result, verify, kEnglish);
+    std::fprintf(stderr, "%s: %s%s (%s s)\n", port.c_str(),
+                 RadioResultText(result, kEnglish).c_str(),
+                 verdict.empty() ? "" : (", " + verdict).c_str(), Seconds(end.seconds).c_str());
+    if (result.beforeBackup && result.beforeBackup->Saved()) {
+        std::fprintf(stderr, "%s: the radio's memory before the write is kept in %s\n",
+                     port.c_str(), result.beforeBackup->path.c_str());
+    }
+    if (result.heldForBackup) return;  // the result says it
+    for (const std::optional<SavedBackup>* backup : {&result.beforeBackup, &result.afterBackup}) {
+        if (*backup && !(*backup)->Saved()) {
+            std::fprintf(stderr, "%s: %s\n", port.c_str(),
+                         RadioBackupText(result, kEnglish).c_str());
+        }
+    }
+    for (const SetupDifference& difference : result.differences) {
+        std::fprintf(stderr, "%s: %s\n", port.c_str(),
+                     DescribeDifference(difference, DifferenceWording::Verify, kEnglish).c_str());
+    }
 }
 
 }  // namespace
@@ -62,19 +84,12 @@ void FleetWrite(const std::vector<std::string>& devices, const std::string& in,
     // Every radio on the one event loop, each with its own port, timers and engine.
     Application();
     QEventLoop loop;
-    qv::FleetWrite fleet(BackupsFolder(), kEnglish);
-    fleet.SetNoteHandler([&devices](std::size_t radio, const std::string& text) {
-        Note(devices[radio] + ": " + text);
-    });
+    qv::FleetWrite fleet(UserBackupFolder());
     fleet.SetStepHandler([&devices](std::size_t radio, CheckedWriteStep step) {
-        std::fprintf(stderr, "%s: %s\n", devices[radio].c_str(),
-                     FleetStepText(step, kEnglish).c_str());
+        std::fprintf(stderr, "%s: %s\n", devices[radio].c_str(), StepText(step, kEnglish).c_str());
     });
-    fleet.SetRadioFinishedHandler([&](std::size_t radio) {
-        const Row row = fleet.Row(radio, kEnglish);
-        std::fprintf(stderr, "%s: %s%s (%s s)\n", row.device.c_str(), row.result.c_str(),
-                     row.verify == "-" ? "" : (", " + row.verify).c_str(), row.seconds.c_str());
-    });
+    fleet.SetRadioFinishedHandler(
+        [&](std::size_t radio) { TellEnd(devices[radio], *fleet.End(radio), choices.verify); });
     fleet.SetFinishedHandler(
         [&loop] { QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection); });
     FleetOptions options;
@@ -84,19 +99,13 @@ void FleetWrite(const std::vector<std::string>& devices, const std::string& in,
     fleet.Start(devices, setup, options);
     if (fleet.IsRunning()) loop.exec();
 
-    std::vector<Row> rows;
-    int failed = 0;
+    std::vector<std::vector<std::string>> rows = {
+        {"Port", "Radio band", "Result", "Verify", "Backup", "Seconds"}};
     for (std::size_t radio = 0; radio < fleet.Count(); ++radio) {
-        rows.push_back(fleet.Row(radio, kEnglish));
-        if (!fleet.Succeeded(radio)) ++failed;
-        for (const SetupDifference& difference : fleet.Result(radio)->differences) {
-            std::fprintf(
-                stderr, "%s: %s\n", devices[radio].c_str(),
-                DescribeDifference(difference, DifferenceWording::Verify, kEnglish).c_str());
-        }
+        rows.push_back(TableRow(devices[radio], *fleet.End(radio), choices.verify));
     }
-    PrintToStandardOutput(Table(rows));
-    if (failed > 0) {
+    PrintToStandardOutput(TextColumns(rows));
+    if (const int failed = fleet.Tally().notWritten; failed > 0) {
         throw CommandFailed(std::to_string(failed) + " of " + std::to_string(fleet.Count()) +
                             " radios were not written" + (choices.verify ? " and verified" : ""));
     }

@@ -13,10 +13,11 @@ struct WriteChoices {
     bool backupFirst = false;
 };
 
-// Writes `in` into the radio on every port of `devices` at the same time: a line on standard
-// error as each radio starts a step and ends, then a table on standard output (port, radio band,
-// result, verify result, seconds). A radio of another band is skipped without --yes; no radio's
-// failure holds up another. Throws CommandFailed unless every radio was written (and verified).
+// Writes `in` into the radio on every port of `devices` at the same time, without the calibration
+// block: a line on standard error as each radio starts a step and ends (with the backup made of
+// it), then a table on standard output (port, radio band, result, verify result, backup,
+// seconds). A radio of another band is skipped without --yes; no radio's failure holds up
+// another. Throws CommandFailed unless every radio was written (and verified).
 void FleetWrite(const std::vector<std::string>& devices, const std::string& in,
                 const WriteChoices& choices);
 

@@ -16,9 +16,11 @@
 #include "cli/fleet_write.h"
 #include "cli/link_session.h"
 #include "cli/standard_output.h"
+#include "i18n/backup_texts.h"
 #include "i18n/compare_texts.h"
 #include "image/image_codec.h"
 #include "link/core/port_mapping.h"
+#include "link/core/port_problem.h"
 #include "link/qt/checked_write.h"
 #include "link/qt/serial_port.h"
 #include "link/qt/transfer_driver.h"
@@ -39,58 +41,12 @@ constexpr int kEnglish = 1;
 // Differences listed on standard error before the rest are only counted.
 constexpr std::size_t kDifferencesListed = 20;
 
-struct TransferResult {
-    TransferOutcome outcome;
-    int identifiedBand;       // the band the radio reported
-    TransferFailure failure;  // why it ended with the communication error
-    ImageBytes image{};       // what a complete read brought
-};
-
-// Runs one read to its end and gives how it ended.
-TransferResult RunRead(ProgramState& state, ConsoleHost& host, SerialPort& port) {
-    Application();
-    QEventLoop loop;
-    ConsoleView view("Reading", [&loop] {
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
-    host.SetBeforeAsking([&view] { view.BreakLine(); });
-    TransferDriver driver(state, host, port, view);
-    driver.StartRead();
-    if (!view.Outcome()) loop.exec();
-    host.SetBeforeAsking(nullptr);
-    const LinkVariables& vars = driver.Engine().Variables();
-    TransferResult result{view.Outcome().value_or(TransferOutcome::CommunicationError),
-                          vars.IdentifiedBand, vars.Failure};
-    std::copy_n(vars.ReadImage.begin(), std::min(vars.ReadImage.size(), result.image.size()),
-                result.image.begin());
-    return result;
-}
-
-std::string LastMessage(const ConsoleHost& host) {
-    return host.Messages().empty() ? std::string() : host.Messages().back();
-}
-
-// The message the program shows, then the device and what went wrong on a line of their own.
-std::string TransferFailed(const std::string& what, const ConsoleHost& host,
-                           const TransferFailure& failure, bool write, const SerialPort& port) {
-    std::string text = what + " failed: " + LastMessage(host);
-    const std::string details =
-        FailureDetails(failure, write, port.DeviceName(), Language::English);
-    if (!details.empty()) text += "\n" + details;
-    return text;
-}
-
 std::string WriteDeclined(const ConsoleHost& host, int radioBand, int setupBand) {
     const std::string bands = "the radio is a " + BandName(radioBand) +
                               " radio and the set-up is for " + BandName(setupBand);
     if (host.Asked()) return "write declined: " + bands;
     return "write declined without asking (standard input is not a terminal): " + bands +
            " (--yes writes it anyway)";
-}
-
-BackupKeeper Keeper() {
-    return BackupKeeper(
-        BackupsFolder(), [](const std::string& text) { Note(text); }, Language::English);
 }
 
 void Read(const std::string& device, const std::string& out) {
@@ -103,23 +59,24 @@ void Read(const std::string& device, const std::string& out) {
     ProgramState state = StartupState(host, kEnglish);
     SerialPort port;
     UsePort(device, port);
-    const TransferResult result = RunRead(state, host, port);
-    switch (result.outcome) {
+    const RadioRead read = ReadRadio(state, host, port, ReadUse::Decode, "Reading");
+    switch (read.outcome) {
         case TransferOutcome::ReadComplete:
             break;
         case TransferOutcome::PortNotOpen:
             throw CommandFailed(PortFailure(port));
         default:
-            throw CommandFailed(TransferFailed("read", host, result.failure, false, port));
+            throw CommandFailed(TransferFailed("read", read.failure, false, port));
     }
     // Messages of the decoder (the priority rules) are worth knowing; the read itself succeeded.
     for (const std::string& message : host.Messages()) Note(message);
-    Keeper().Keep(result.image, result.identifiedBand, BackupKind::Read);
+    NoteUnsaved(BackupKeeper(UserBackupFolder())
+                    .Keep(read.image, read.band, BackupKind::Read, PortShortName(port.Name())));
     if (const Status saved = SaveSetupFile(out, state); !saved.ok()) {
         throw CommandFailed(out + ": " + saved.Describe(Language::English));
     }
-    PrintToStandardOutput("Read a " + BandName(result.identifiedBand) + " radio on " +
-                          port.DeviceName() + " into " + out + "\n");
+    PrintToStandardOutput("Read a " + BandName(read.band) + " radio on " + port.DeviceName() +
+                          " into " + out + "\n");
 }
 
 const char* StepVerb(CheckedWriteStep step) {
@@ -161,7 +118,7 @@ void Write(const std::string& device, const std::string& in, const WriteChoices&
     UsePort(device, port);
 
     Application();
-    BackupKeeper keeper = Keeper();
+    const BackupKeeper keeper(UserBackupFolder());
     QEventLoop loop;
     ConsoleView view("Writing", nullptr);
     host.SetBeforeAsking([&view] { view.BreakLine(); });
@@ -178,29 +135,38 @@ void Write(const std::string& device, const std::string& in, const WriteChoices&
     host.SetBeforeAsking(nullptr);
     const CheckedWriteResult& result = run.Result();
 
-    if (result.beforeBackup) {
-        Note("the radio's memory before the write is kept in " + result.beforeBackup->string());
+    if (result.beforeBackup && result.beforeBackup->Saved()) {
+        Note("the radio's memory before the write is kept in " +
+             result.beforeBackup->path.string());
     }
     if (result.outcome == TransferOutcome::PortNotOpen) throw CommandFailed(PortFailure(port));
+    if (result.heldForBackup) {
+        // Backup first means backup first: the radio was read, but is not written without it.
+        throw CommandFailed(BackupText(BackupTextId::NotSaved, Language::English,
+                                       {result.beforeBackup->path.string(),
+                                        result.beforeBackup->status.Describe(Language::English)}) +
+                            "\nnothing was written: --backup-first writes no radio whose memory "
+                            "could not be kept");
+    }
     if (!result.WriteCompleted()) {
         if (result.step == CheckedWriteStep::BackupRead) {
-            throw CommandFailed(TransferFailed("reading the radio before the write", host,
-                                               result.failure, false, port) +
-                                "\nnothing was written");
+            throw CommandFailed(
+                TransferFailed("reading the radio before the write", result.failure, false, port) +
+                "\nnothing was written");
         }
         if (result.outcome == TransferOutcome::WriteDeclined) {
             throw CommandFailed(WriteDeclined(host, result.radioBand, state.Combo1));
         }
-        throw CommandFailed(TransferFailed("write", host, result.failure, true, port));
+        throw CommandFailed(TransferFailed("write", result.failure, true, port));
     }
+    if (result.afterBackup) NoteUnsaved(*result.afterBackup);
     PrintToStandardOutput("Wrote " + in + " into the radio on " + port.DeviceName() +
                           (choices.unlockCalibration ? " (with the power calibration)" : "") +
                           "\n");
     if (!choices.verify) return;
     if (!result.Completed()) {
-        throw CommandFailed(
-            TransferFailed("reading the radio back", host, result.failure, false, port) +
-            "\nthe write completed, but what the radio holds is not known");
+        throw CommandFailed(TransferFailed("reading the radio back", result.failure, false, port) +
+                            "\nthe write completed, but what the radio holds is not known");
     }
     if (!result.differences.empty()) {
         throw CommandFailed(CompareText(CompareTextId::VerifyFailed, Language::English,

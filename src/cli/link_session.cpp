@@ -2,22 +2,22 @@
 
 #include <QEventLoop>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <optional>
 
 #include "cli/commands.h"
-#include "cli/console_host.h"
 #include "cli/console_view.h"
+#include "i18n/backup_texts.h"
 #include "link/core/port_problem.h"
-#include "link/qt/fleet_write.h"
 #include "link/qt/transfer_driver.h"
-#include "rules/backups/backups.h"
 #include "rules/program/startup.h"
 #include "state/bands.h"
 
 namespace qv::cli {
+namespace {
+
+constexpr Language kEnglish = Language::English;
+
+}  // namespace
 
 QCoreApplication& Application() {
     static int argc = 1;
@@ -33,8 +33,7 @@ void UsePort(const std::string& device, SerialPort& port) {
 }
 
 std::string PortFailure(const SerialPort& port) {
-    const std::string diagnosis =
-        PortOpenMessage(port.LastOpenError(), port.Name(), Language::English);
+    const std::string diagnosis = PortOpenMessage(port.LastOpenError(), port.Name(), kEnglish);
     // The system's words for a device that is no serial port ("Inappropriate ioctl for device")
     // tell a dealer nothing.
     if (port.LastOpenError() == PortOpenError::NotSerial || port.LastErrorText().isEmpty()) {
@@ -44,55 +43,70 @@ std::string PortFailure(const SerialPort& port) {
            port.LastErrorText().toStdString() + "\n" + diagnosis;
 }
 
-std::string BandName(int position) {
-    return std::string(BandAt(position).listText);
+std::string TransferFailed(const std::string& what, const TransferFailure& failure, bool write,
+                           const SerialPort& port) {
+    std::string text =
+        what + " failed: " + std::string(MessageText(FailureMessage(failure.kind), kEnglish));
+    const std::string details = FailureDetails(failure, write, port.DeviceName(), kEnglish);
+    if (!details.empty()) text += "\n" + details;
+    return text;
 }
 
-std::filesystem::path BackupsFolder() {
-    return BackupFolder([](const std::string& variable) -> std::optional<std::string> {
-        const char* value = std::getenv(variable.c_str());
-        return value == nullptr ? std::nullopt : std::optional<std::string>(value);
-    });
+std::string BandName(int position) {
+    return std::string(BandAt(position).listText);
 }
 
 void Note(const std::string& text) {
     std::fprintf(stderr, "qv7100-cli: note: %s\n", text.c_str());
 }
 
-ImageBytes CaptureRadio(const std::string& device, int* radioBand) {
+void NoteUnsaved(const SavedBackup& backup) {
+    if (backup.Saved()) return;
+    Note(BackupText(BackupTextId::NotSaved, kEnglish,
+                    {backup.path.string(), backup.status.Describe(kEnglish)}));
+}
+
+RadioRead ReadRadio(ProgramState& state, ConsoleHost& host, SerialPort& port, ReadUse use,
+                    const std::string& verb) {
     Application();
+    QEventLoop loop;
+    ConsoleView view(verb, [&loop] {
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    host.SetBeforeAsking([&view] { view.BreakLine(); });
+    TransferDriver driver(state, host, port, view);
+    if (use == ReadUse::Decode) {
+        driver.StartRead();
+    } else {
+        driver.StartCapture();
+    }
+    if (!view.Outcome()) loop.exec();
+    host.SetBeforeAsking(nullptr);
+    const LinkVariables& vars = driver.Engine().Variables();
+    return {view.Outcome().value_or(TransferOutcome::CommunicationError), vars.IdentifiedBand,
+            vars.Failure, driver.Engine().CapturedImageBytes()};
+}
+
+ImageBytes CaptureRadio(const std::string& device, int* radioBand) {
     ConsoleHost host;
     host.SetQuiet(true);
     ProgramState state = StartupState(host, 1);
     SerialPort port;
     UsePort(device, port);
-    QEventLoop loop;
-    ConsoleView view("Reading " + device, [&loop] {
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
-    TransferDriver driver(state, host, port, view);
-    driver.StartCapture();
-    if (!view.Outcome()) loop.exec();
-    switch (view.Outcome().value_or(TransferOutcome::CommunicationError)) {
+    const RadioRead read = ReadRadio(state, host, port, ReadUse::Capture, "Reading " + device);
+    switch (read.outcome) {
         case TransferOutcome::ReadComplete:
             break;
         case TransferOutcome::PortNotOpen:
             throw CommandFailed(PortFailure(port));
-        default: {
-            std::string text = "read failed: " + host.Messages().back();
-            const std::string details = FailureDetails(driver.Engine().Variables().Failure, false,
-                                                       port.DeviceName(), Language::English);
-            if (!details.empty()) text += "\n" + details;
-            throw CommandFailed(text);
-        }
+        default:
+            throw CommandFailed(TransferFailed("read", read.failure, false, port));
     }
-    if (radioBand != nullptr) *radioBand = driver.Engine().Variables().IdentifiedBand;
+    if (radioBand != nullptr) *radioBand = read.band;
     // A radio read for a comparison is kept as any read is.
-    const ImageBytes image = driver.Engine().CapturedImageBytes();
-    BackupKeeper(
-        BackupsFolder(), [](const std::string& text) { Note(text); }, Language::English)
-        .Keep(image, driver.Engine().Variables().IdentifiedBand, BackupKind::Read);
-    return image;
+    NoteUnsaved(BackupKeeper(UserBackupFolder())
+                    .Keep(read.image, read.band, BackupKind::Read, PortShortName(port.Name())));
+    return read.image;
 }
 
 }  // namespace qv::cli

@@ -13,15 +13,21 @@ namespace qv {
 enum class FleetTextId {
     // Writing several radios: how each one ended.
     Written,
-    SkippedOtherBand,  // %1 the radio's band
-    Failed,            // %1 why
+    SkippedOtherBand,       // %1 the radio's band
+    Failed,                 // %1 why
+    FailedMayBeMixed,       // %1 why: the write had sent data
+    FailedReadingBackup,    // %1 why
+    NotWrittenNoBackup,     // %1 the backup's file, %2 why it could not be saved
+    StoppedNothingWritten,  // stopped before a block was written
+    StoppedMidWrite,        // %1 the write frame it stopped at
     Verified,
-    Differs,  // %1 how many differences
-    NotVerified,
-    Stopped,
-    ReadingBackFailed,  // %1 why
-    BackupReadFailed,   // %1 why
-    StepBackupRead,     // a radio's steps, as each starts
+    DiffersOnce,
+    Differs,                 // %1 how many differences, more than one
+    NotVerifiedReadingBack,  // %1 why the read-back failed
+    VerifyStopped,           // stopped after the write, before the read-back
+    BackupFile,              // %1 the backup's file name
+    BackupNotSaved,          // %1 the backup's file name, %2 why
+    StepBackupRead,          // a radio's steps, as each starts
     StepWrite,
     StepVerifyRead,
     Seconds,        // %1 the seconds, "12.3"

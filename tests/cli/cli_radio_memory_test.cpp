@@ -8,12 +8,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "cli_fixture.h"
 #include "image/image_codec.h"
+#include "rules/backups/backups.h"
 #include "rules/program/dat_file.h"
 #include "rules/program/startup.h"
 #include "sim/pty_server.h"
@@ -67,6 +69,34 @@ class CliRadioMemory : public test::CliProcess {
         return radios.back()->DevicePath();
     }
 
+    // The cells of a table the program printed, each line cut where the header's columns start
+    // (a header cell may hold a space, a column is two spaces wider than its widest cell).
+    static std::vector<std::map<std::string, std::string>> TableRows(
+        const std::vector<std::string>& lines) {
+        std::vector<std::pair<std::string, std::size_t>> columns;
+        const std::string& header = lines.front();
+        for (std::size_t at = 0; at < header.size();) {
+            const std::size_t end = header.find("  ", at);
+            columns.emplace_back(header.substr(at, end - at), at);
+            if (end == std::string::npos) break;
+            at = header.find_first_not_of(' ', end);
+        }
+        std::vector<std::map<std::string, std::string>> rows;
+        for (std::size_t line = 1; line < lines.size(); ++line) {
+            std::map<std::string, std::string>& row = rows.emplace_back();
+            for (std::size_t c = 0; c < columns.size(); ++c) {
+                const std::size_t from = columns[c].second;
+                const std::size_t to =
+                    c + 1 < columns.size() ? columns[c + 1].second : std::string::npos;
+                std::string cell =
+                    from < lines[line].size() ? lines[line].substr(from, to - from) : "";
+                cell.erase(cell.find_last_not_of(' ') + 1);
+                row[columns[c].first] = cell;
+            }
+        }
+        return rows;
+    }
+
     std::vector<std::string> OutputLines(const std::string& text) const {
         std::vector<std::string> lines;
         std::size_t from = 0;
@@ -113,32 +143,49 @@ TEST_F(CliRadioMemory, AFleetWritesEveryRadioItCanAndTellsEachOne) {
     const std::string otherBand = StartRadio(old, 1);
     const std::string healthy2 = StartRadio(old, 0);
 
-    for (const bool yes : {false, true}) {
-        SCOPED_TRACE(yes);
-        const Result result = Run(std::string("write --verify ") + (yes ? "--yes " : "") +
+    const struct {
+        bool yes;
+        std::string otherBandResult;
+        std::string notWritten;
+    } cases[] = {
+        {false, "skipped: the radio is a 450-490MHz radio",
+         "qv7100-cli: 2 of 4 radios were not written and verified\n"},
+        {true, "written", "qv7100-cli: 1 of 4 radios were not written and verified\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.yes);
+        const Result result = Run(std::string("write --verify ") + (c.yes ? "--yes " : "") +
                                   "--port " + healthy1 + " --port " + silent + " --port " +
                                   otherBand + " --port " + healthy2 + " " + file.string());
         EXPECT_EQ(result.exitCode, 1) << "the silent radio was not written";
         const std::vector<std::string> table = OutputLines(result.out);
         ASSERT_EQ(table.size(), 5u) << result.out;
-        EXPECT_TRUE(table[0].starts_with("Port")) << table[0];
-        const auto row = [&](std::size_t i, const std::string& port,
-                             const std::vector<std::string>& words) {
-            SCOPED_TRACE(table[i]);
-            EXPECT_TRUE(table[i].starts_with(port + " "));
-            for (const std::string& word : words) EXPECT_TRUE(Contains(table[i], word));
+        const std::vector<std::map<std::string, std::string>> rows = TableRows(table);
+        const auto row = [&](std::size_t i, const std::string& port, const std::string& band,
+                             const std::string& written, const std::string& verify) {
+            SCOPED_TRACE(table[i + 1]);
+            EXPECT_EQ(rows[i].at("Port"), port);
+            EXPECT_EQ(rows[i].at("Radio band"), band);
+            EXPECT_EQ(rows[i].at("Result"), written);
+            EXPECT_EQ(rows[i].at("Verify"), verify);
         };
-        row(1, healthy1, {"400-470MHz", "written", "verified"});
-        row(2, silent, {"failed: no answer to the handshake"});
-        if (yes) {
-            row(3, otherBand, {"450-490MHz", "written", "verified"});
-        } else {
-            row(3, otherBand, {"450-490MHz", "skipped: the radio is a 450-490MHz radio"});
+        row(0, healthy1, "400-470MHz", "written", "verified");
+        row(1, silent, "-",
+            "failed: no answer to the handshake: is the radio switched on and the cable plugged "
+            "in?",
+            "-");
+        row(2, otherBand, "450-490MHz", c.otherBandResult, c.yes ? "verified" : "-");
+        row(3, healthy2, "400-470MHz", "written", "verified");
+        // Each radio written names the backup of what it holds now, by its own port.
+        for (const std::size_t i : {0u, 3u}) {
+            const std::string token = BackupPortToken(rows[i].at("Port"));
+            EXPECT_TRUE(rows[i].at("Backup").ends_with("_400-470MHz_" + token + "_written.DAT"))
+                << rows[i].at("Backup");
+            EXPECT_TRUE(Contains(result.err, rows[i].at("Port") + ": written, verified ("))
+                << result.err;
         }
-        row(4, healthy2, {"400-470MHz", "written", "verified"});
-        EXPECT_TRUE(Contains(result.err, "qv7100-cli: 1 of 4 radios were not written") ||
-                    Contains(result.err, "qv7100-cli: 2 of 4 radios were not written"))
-            << result.err;
+        EXPECT_EQ(rows[1].at("Backup"), "-");
+        EXPECT_TRUE(result.err.ends_with(c.notWritten)) << result.err;
     }
     const ImageBytes written = EncodeImage(setup);
     for (std::size_t i : {0u, 2u, 3u}) {
@@ -148,6 +195,26 @@ TEST_F(CliRadioMemory, AFleetWritesEveryRadioItCanAndTellsEachOne) {
             << "radio " << i;
     }
     EXPECT_TRUE(radios[1]->Snapshot().blocksWritten.empty());
+}
+
+// A fleet whose backups cannot be saved writes no radio with --backup-first, and says why of each.
+TEST_F(CliRadioMemory, AFleetWritesNoRadioWhoseBackupCouldNotBeSaved) {
+    std::ofstream(dir / "data") << "a file where the data folder should be";
+    const fs::path file = SetupFile("fleet.DAT", Setup(true));
+    const ImageBytes old = EncodeImage(Setup(false, "old"));
+    const std::string first = StartRadio(old, 0);
+    const std::string second = StartRadio(old, 0);
+    const Result result =
+        Run("write --backup-first --port " + first + " --port " + second + " " + file.string());
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.err.ends_with("qv7100-cli: 2 of 2 radios were not written\n")) << result.err;
+    for (const auto& row : TableRows(OutputLines(result.out))) {
+        SCOPED_TRACE(row.at("Port"));
+        EXPECT_TRUE(row.at("Result").starts_with("not written: its backup ")) << row.at("Result");
+        EXPECT_TRUE(Contains(row.at("Result"), "_before-write.DAT could not be saved: "))
+            << row.at("Result");
+    }
+    for (const auto& radio : radios) EXPECT_TRUE(radio->Snapshot().blocksWritten.empty());
 }
 
 // COM1..COM2 stands for each port of the range, as the port menu maps it to a device.
@@ -218,7 +285,8 @@ TEST_F(CliRadioMemory, ABackupMadeBeforeAWriteRestoresTheRadioByteForByte) {
     ASSERT_NE(at, std::string::npos) << written.err;
     const std::string backup =
         written.err.substr(at + note.size(), written.err.find('\n', at) - at - note.size());
-    EXPECT_TRUE(Contains(backup, "_400-470MHz_before-write.DAT")) << backup;
+    EXPECT_TRUE(backup.ends_with("_400-470MHz_" + BackupPortToken(port) + "_before-write.DAT"))
+        << backup;
 
     const Result listed = Run("backups");
     ASSERT_EQ(listed.exitCode, 0) << listed.err;
@@ -236,27 +304,77 @@ TEST_F(CliRadioMemory, EveryReadKeepsABackupAndADamagedOneIsListed) {
     ASSERT_EQ(Run("read --port " + port + " " + (dir / "read.DAT").string()).exitCode, 0);
     const fs::path folder = dir / "data" / "qv7100" / "backups";
     std::ofstream(folder / "2020-01-01_00-00-00_400-470MHz_read.DAT") << "PLQ82 but short";
+    std::ofstream(folder / "2020-01-01_00-00-00_400-470MHz_readme.DAT") << "not a backup";
     const Result listed = Run("backups");
     ASSERT_EQ(listed.exitCode, 0) << listed.err;
     const std::vector<std::string> lines = OutputLines(listed.out);
     ASSERT_EQ(lines.size(), 4u) << listed.out;
-    EXPECT_TRUE(Contains(lines[2], "read") && Contains(lines[2], "3") &&
-                Contains(lines[2], "\"kept\""))
-        << lines[2];
-    EXPECT_TRUE(Contains(lines[3], "damaged")) << lines[3];
+    EXPECT_EQ(lines[0], "Backups in " + folder.string() + ", newest first:");
+    const std::vector<std::map<std::string, std::string>> rows =
+        TableRows({lines.begin() + 1, lines.end()});
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].at("Band"), "400-470MHz");
+    EXPECT_EQ(rows[0].at("Port"), BackupPortToken(port));
+    EXPECT_EQ(rows[0].at("Kind"), "read");
+    EXPECT_EQ(rows[0].at("Channels"), "3");
+    EXPECT_EQ(rows[0].at("Embedded line 1"), "\"kept\"");
+    EXPECT_TRUE(rows[0].at("File").ends_with("_read.DAT"));
+    EXPECT_EQ(rows[1].at("Port"), "-") << "an older version's name";
+    EXPECT_EQ(rows[1].at("Channels"), "damaged");
+    EXPECT_EQ(rows[1].at("File"), "2020-01-01_00-00-00_400-470MHz_read.DAT");
 }
 
-TEST_F(CliRadioMemory, ABackupThatCannotBeSavedIsToldOnceAndTheReadGoesOn) {
+// A read goes on when its backup cannot be saved, and says so once; a write with --backup-first
+// does not: the radio is read, but not written without its backup.
+TEST_F(CliRadioMemory, ABackupThatCannotBeSavedStopsOnlyAWriteThatWaitsForIt) {
     std::ofstream(dir / "data") << "a file where the data folder should be";
     const std::string port = StartRadio(EncodeImage(Setup(true)), 0);
     const Result read = Run("read --port " + port + " " + (dir / "read.DAT").string());
     EXPECT_EQ(read.exitCode, 0) << read.err;
     EXPECT_TRUE(fs::exists(dir / "read.DAT"));
-    EXPECT_TRUE(Contains(read.err, "qv7100-cli: note: The backup ")) << read.err;
-    const Result write =
-        Run("write --backup-first --verify --port " + port + " " + (dir / "read.DAT").string());
-    EXPECT_EQ(write.exitCode, 0) << write.err;
-    EXPECT_EQ(OutputLines(write.err).size(), 1u) << "told once: " << write.err;
+    EXPECT_TRUE(read.err.starts_with("qv7100-cli: note: The backup ")) << read.err;
+    EXPECT_EQ(OutputLines(read.err).size(), 1u) << "told once: " << read.err;
+
+    const fs::path file = SetupFile("new.DAT", Setup(false, "new"));
+    const Result held = Run("write --backup-first --verify --port " + port + " " + file.string());
+    EXPECT_EQ(held.exitCode, 1) << held.err;
+    EXPECT_TRUE(held.err.starts_with("qv7100-cli: The backup ")) << held.err;
+    EXPECT_TRUE(Contains(held.err, "_before-write.DAT could not be saved: ")) << held.err;
+    EXPECT_TRUE(Contains(held.err, "qv7100-cli: nothing was written")) << held.err;
+    EXPECT_TRUE(held.out.empty()) << held.out;
+    EXPECT_TRUE(radios[0]->Snapshot().blocksWritten.empty());
+
+    const Result written = Run("write --port " + port + " " + file.string());
+    EXPECT_EQ(written.exitCode, 0) << written.err;
+    EXPECT_EQ(OutputLines(written.err).size(), 1u) << written.err;
+    EXPECT_TRUE(Contains(written.err, "_sent.DAT could not be saved")) << written.err;
+    EXPECT_EQ(radios[0]->Snapshot().blocksWritten.size(), 88u);
+}
+
+// A data folder that cannot be read is not a folder without backups.
+TEST_F(CliRadioMemory, BackupsSaysWhenTheFolderCannotBeRead) {
+    const struct {
+        const char* what;
+        fs::path file;  // a file where a folder should be
+    } cases[] = {
+        {"the data folder is a file", dir / "data"},
+        {"the backups folder is a file", dir / "data" / "qv7100" / "backups"},
+    };
+    const Result none = Run("backups");
+    EXPECT_EQ(none.exitCode, 0) << none.err;
+    EXPECT_TRUE(none.out.starts_with("No backups in ")) << none.out;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(dir / "data");
+        fs::create_directories(c.file.parent_path());
+        std::ofstream(c.file) << "in the way";
+        const Result listed = Run("backups");
+        EXPECT_EQ(listed.exitCode, 1);
+        EXPECT_TRUE(listed.out.empty()) << listed.out;
+        EXPECT_EQ(listed.err, "qv7100-cli: The backups folder " +
+                                  (dir / "data" / "qv7100" / "backups").string() +
+                                  " cannot be read: " + "Not a directory\n");
+    }
 }
 
 TEST_F(CliRadioMemory, DiffComparesFilesAndRadiosFieldByField) {

@@ -13,21 +13,30 @@
 #include "gui/shell/local_path.h"
 #include "gui/shell/read_only_table.h"
 #include "gui/shell/window_texts.h"
+#include "i18n/backup_texts.h"
 #include "i18n/desktop_texts.h"
+#include "i18n/detail_texts.h"
 #include "i18n/msgbox.h"
 #include "rules/backups/backup_rows.h"
 
 namespace qv {
 BackupRestoreWindow::BackupRestoreWindow(const std::filesystem::path& folder, Language language,
                                          QWidget* parent)
-    : QDialog(parent), entries_(ListBackups(folder)) {
+    : QDialog(parent) {
+    const BackupList list = ListBackups(folder);
+    entries_ = list.entries;
     setObjectName(QStringLiteral("frmRestoreBackup"));
     setWindowTitle(WindowText(DesktopText::RestoreTitle, language));
 
     const QString folderName = QDir::toNativeSeparators(QtPath(folder));
-    auto* head = new QLabel(entries_.empty() ? WindowText(DesktopText::RestoreNone, language)
-                                             : WindowText(DesktopText::RestoreFolder, language,
-                                                          {folderName.toStdString()}));
+    // A folder that cannot be read is not a folder without backups: the user is told why.
+    auto* head = new QLabel(
+        list.folderError != 0 ? ToQString(BackupText(BackupTextId::FolderUnreadable, language,
+                                                     {folderName.toStdString(),
+                                                      SystemErrorText(list.folderError, language)}))
+        : entries_.empty()
+            ? WindowText(DesktopText::RestoreNone, language)
+            : WindowText(DesktopText::RestoreFolder, language, {folderName.toStdString()}));
     head->setObjectName(QStringLiteral("lblFolder"));
     head->setTextInteractionFlags(Qt::TextSelectableByMouse);
     head->setWordWrap(true);

@@ -15,6 +15,7 @@
 #include "gui/shell/captions.h"
 #include "gui/shell/window_texts.h"
 #include "i18n/desktop_texts.h"
+#include "link/qt/radio_report.h"
 #include "link/qt/serial_port.h"
 #include "state/bands.h"
 
@@ -34,7 +35,7 @@ FleetWriteWindow::FleetWriteWindow(const ProgramState& setup, const WriteOptions
     : QDialog(parent),
       setup_(setup),
       language_(CaptionLanguage(setup.LanguageIsEnglish)),
-      fleet_(std::move(backupFolder), language_) {
+      fleet_(std::move(backupFolder)) {
     setObjectName(QStringLiteral("frmFleetWrite"));
     setWindowTitle(WindowText(FleetTextId::WindowTitle, language_));
 
@@ -108,10 +109,6 @@ FleetWriteWindow::FleetWriteWindow(const ProgramState& setup, const WriteOptions
     summary_->setObjectName(QStringLiteral("lblSummary"));
     summary_->setAccessibleName(WindowText(FleetTextId::SummaryName, language_));
     summary_->setWordWrap(true);
-    notes_ = new QLabel;
-    notes_->setObjectName(QStringLiteral("lblNotes"));
-    notes_->setWordWrap(true);
-    notes_->hide();
 
     start_ = new QPushButton(WindowText(FleetTextId::Start, language_));
     start_->setObjectName(QStringLiteral("cmdStart"));
@@ -140,7 +137,6 @@ FleetWriteWindow::FleetWriteWindow(const ProgramState& setup, const WriteOptions
     layout->addWidget(verify_);
     layout->addWidget(backupFirst_);
     layout->addWidget(summary_);
-    layout->addWidget(notes_);
     layout->addLayout(buttons);
 
     // Down the ports, then the choices, then the buttons.
@@ -157,11 +153,6 @@ FleetWriteWindow::FleetWriteWindow(const ProgramState& setup, const WriteOptions
         [this](std::size_t radio, CheckedWriteStep step) { RadioStep(radio, step); });
     fleet_.SetProgressHandler([this](std::size_t radio, int maximum, int value) {
         RadioProgress(radio, maximum, value);
-    });
-    fleet_.SetNoteHandler([this](std::size_t radio, const std::string& text) {
-        const QString line = ComLabel(runPorts_[radio]) + QStringLiteral(": ") + ToQString(text);
-        notes_->setText(notes_->text().isEmpty() ? line : notes_->text() + '\n' + line);
-        notes_->show();
     });
     fleet_.SetRadioFinishedHandler([this](std::size_t radio) { RadioEnded(radio); });
     fleet_.SetFinishedHandler([this] { AllEnded(); });
@@ -197,10 +188,8 @@ void FleetWriteWindow::StartWriting() {
         devices.push_back(ComLabel(i).toStdString());
         runPorts_.push_back(i);
     }
-    notes_->clear();
-    notes_->hide();
     if (devices.empty()) {
-        summary_->setText(WindowText(FleetTextId::NothingChecked, language_));
+        ShowSummary(WindowText(FleetTextId::NothingChecked, language_));
         return;
     }
     for (PortRow& row : rows_) {
@@ -208,13 +197,18 @@ void FleetWriteWindow::StartWriting() {
         row.progress->setValue(0);
         ShowResult(row, {});
     }
-    summary_->setText(
-        WindowText(FleetTextId::Running, language_, {std::to_string(devices.size())}));
+    ShowSummary(WindowText(FleetTextId::Running, language_, {std::to_string(devices.size())}));
     FleetOptions options;
     options.allowOtherBand = otherBand_->isChecked();
     options.verify = verify_->isChecked();
     options.backupFirst = backupFirst_->isChecked();
     fleet_.Start(devices, setup_, options);
+    // Each radio is written through the device its port stood for as the run started.
+    for (std::size_t radio = 0; radio < fleet_.Count(); ++radio) {
+        const std::string& device = fleet_.Port(radio).device;
+        rows_[runPorts_[radio]].device->setText(
+            device.empty() ? WindowText(FleetTextId::NoDevice, language_) : ToQString(device));
+    }
     RefreshControls();
     if (fleet_.IsRunning()) stop_->setFocus();
 }
@@ -223,7 +217,7 @@ void FleetWriteWindow::RadioStep(std::size_t radio, CheckedWriteStep step) {
     PortRow& row = rows_[runPorts_[radio]];
     row.progress->setRange(0, 1);
     row.progress->setValue(0);
-    ShowResult(row, ToQString(FleetStepText(step, language_)));
+    ShowResult(row, ToQString(StepText(step, language_)));
 }
 
 void FleetWriteWindow::RadioProgress(std::size_t radio, int maximum, int value) {
@@ -234,33 +228,44 @@ void FleetWriteWindow::RadioProgress(std::size_t radio, int maximum, int value) 
 
 void FleetWriteWindow::RadioEnded(std::size_t radio) {
     PortRow& row = rows_[runPorts_[radio]];
-    const FleetRow ended = fleet_.Row(radio, language_);
+    const FleetRadioEnd& end = *fleet_.End(radio);
+    const CheckedWriteResult& result = end.result;
     QStringList parts;
-    if (ended.band != "-") parts << ToQString(ended.band);
-    parts << ToQString(ended.result);
-    if (ended.verify != "-") parts << ToQString(ended.verify);
+    if (result.radioIdentified) parts << ToQString(BandAt(result.radioBand).listText);
+    parts << ToQString(RadioResultText(result, language_));
+    for (const std::string& more : {RadioVerifyText(result, fleet_.Options().verify, language_),
+                                    RadioBackupText(result, language_)}) {
+        if (!more.empty()) parts << ToQString(more);
+    }
     // A reason told as a sentence ends in a stop; inside the line the parts are only separated.
     for (QString& part : parts) {
         while (part.endsWith(QLatin1Char('.')) || part.endsWith(QChar(0x3002))) part.chop(1);
     }
-    parts << WindowText(FleetTextId::Seconds, language_, {ended.seconds});
-    if (fleet_.Result(radio)->WriteCompleted()) row.progress->setValue(row.progress->maximum());
+    parts << WindowText(FleetTextId::Seconds, language_,
+                        {QString::number(end.seconds, 'f', 1).toStdString()});
+    if (result.WriteCompleted()) row.progress->setValue(row.progress->maximum());
     ShowResult(row, parts.join(WindowText(FleetTextId::ListSeparator, language_)));
 }
 
 void FleetWriteWindow::AllEnded() {
     const FleetTally tally = fleet_.Tally();
-    summary_->setText(
-        WindowText(FleetTextId::Summary, language_,
-                   {std::to_string(tally.written), std::to_string(tally.verified),
-                    std::to_string(tally.notWritten), std::to_string(fleet_.Count())}));
+    ShowSummary(WindowText(FleetTextId::Summary, language_,
+                           {std::to_string(tally.written), std::to_string(tally.verified),
+                            std::to_string(tally.notWritten), std::to_string(fleet_.Count())}));
     RefreshControls();
     close_->setFocus();
+}
+
+void FleetWriteWindow::ShowSummary(const QString& text) {
+    summary_->setText(text);
+    // The label's name is what it is; a screen reader reads its text as the description.
+    summary_->setAccessibleDescription(text);
 }
 
 void FleetWriteWindow::ShowResult(PortRow& row, const QString& text) {
     row.result->setText(text);
     row.result->setToolTip(text);
+    row.result->setAccessibleDescription(text);
     // A window does not grow for the lines a wrapped text needs unless its row asks for them: the
     // label's height at the width it has is the row's least.
     row.result->setMinimumHeight(

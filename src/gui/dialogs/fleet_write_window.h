@@ -1,5 +1,6 @@
 // The window that writes the set-up shown into several radios at once: a row per port COM1..COM8
-// with a box to check, the device the port stands for, a progress bar and how the radio ended;
+// with a box to check, the device the port stands for, a progress bar and how the radio ended
+// (with the backup made of it);
 // whether a radio of another band is written too, verify and backup first; Start, Stop and Close,
 // and a line that sums the run up. The set-up is copied when the window opens, so nothing a run
 // does reaches the main window.
@@ -33,8 +34,6 @@ class FleetWriteWindow : public QDialog {
                      std::filesystem::path backupFolder, QWidget* parent = nullptr);
     ~FleetWriteWindow() override;
 
-    bool IsWriting() const { return fleet_.IsRunning(); }
-
   public slots:
     // Escape and the title bar's close button wait, like Close, while radios are being written.
     void reject() override;
@@ -53,6 +52,8 @@ class FleetWriteWindow : public QDialog {
     void RadioProgress(std::size_t radio, int maximum, int value);
     void RadioEnded(std::size_t radio);
     void AllEnded();
+    // The line that sums the run up, for the eye and for a screen reader.
+    void ShowSummary(const QString& text);
     // What may be touched: the choices and Close only while nothing runs, Stop only while it does.
     void RefreshControls();
     void ShowResult(PortRow& row, const QString& text);
@@ -69,7 +70,6 @@ class FleetWriteWindow : public QDialog {
     QPushButton* stop_ = nullptr;
     QPushButton* close_ = nullptr;
     QLabel* summary_ = nullptr;
-    QLabel* notes_ = nullptr;
 };
 
 }  // namespace qv

@@ -60,6 +60,7 @@ MainWindow::MainWindow(Program& program)
     : program_(program),
       state_(program.State()),
       driver_(program.State(), program.MessageBox(), port_, *this),
+      radioWrite_(program, port_, *this),
       gridModel_(program.State()) {
     setObjectName(QStringLiteral("Form1"));
     program_.MessageBox().SetOwner(this);
@@ -246,12 +247,8 @@ void MainWindow::BuildStatusBar() {
     progress_ = new QProgressBar;
     progress_->setObjectName(QStringLiteral("ProgressBar1"));
     progress_->hide();
-    // How the last write ended beyond the radio's acknowledgements: verified, or why not.
-    writeResult_ = new QLabel;
-    writeResult_->setObjectName(QStringLiteral("lblWriteResult"));
-    writeResult_->hide();
     statusBar()->addWidget(status_, 1);
-    statusBar()->addWidget(writeResult_);
+    statusBar()->addWidget(radioWrite_.ResultLine());
     statusBar()->addPermanentWidget(progress_, 1);
 }
 
@@ -289,7 +286,6 @@ void MainWindow::ApplyLanguage() {
     if (statusMessage_) {
         status_->setText(ToQString(MessageText(*statusMessage_, MessageLanguage(flag))));
     }
-    RefreshWriteResult();
     // The captions of the other language are wider or narrower: the window takes the width a
     // start in this language gives it, neither clipping them nor leaving a strip beside the
     // grid. The height stays as the user has it.

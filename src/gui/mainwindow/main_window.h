@@ -15,6 +15,7 @@
 
 #include "gui/mainwindow/channel_grid_model.h"
 #include "gui/mainwindow/command_table.h"
+#include "gui/mainwindow/radio_write.h"
 #include "gui/shell/dialog_window.h"
 #include "gui/shell/program.h"
 #include "i18n/messages.h"
@@ -47,7 +48,7 @@ class MainWindow : public QMainWindow, public TransferView {
     DialogWindow& Dialog(WindowId window) const;
     // The driver of the transfer started last, for the tests of transfers started from the
     // window: a read's or a comparison's, or the write's with its backup and verify steps.
-    const TransferDriver& Driver() const { return *lastDriver_; }
+    const TransferDriver& Driver() const;
     // True from the start of a transfer until its last step has ended.
     bool TransferRunning() const { return transfer_ != RunningTransfer::None; }
 
@@ -121,13 +122,6 @@ class MainWindow : public QMainWindow, public TransferView {
     // A write of the shown set-up with the backup and verify chosen; with `restore`, the bytes of
     // that backup as they are, the band question asked about the backup's band.
     void StartCheckedWrite(const BackupEntry* restore = nullptr);
-    void CheckedWriteFinished(const CheckedWriteResult& result);
-    // A keeper of backups for one transfer; what it could not keep is told once the transfer ends.
-    void NewBackupKeeper();
-    void TellBackupProblem();
-    // The result line of the status bar, in the language shown.
-    void ShowWriteResult(std::function<std::string(Language)> text);
-    void RefreshWriteResult();
     void RestoreFromBackup();
     // The shown set-up against the radio (main_window_compare.cpp).
     void CompareWithRadio();
@@ -149,6 +143,8 @@ class MainWindow : public QMainWindow, public TransferView {
     ProgramState& state_;
     SerialPort port_;
     TransferDriver driver_;
+    // The write and its backups, after the port it writes through, so that it ends first.
+    RadioWrite radioWrite_;
     ChannelGridModel gridModel_;
 
     ChannelGridView* grid_ = nullptr;
@@ -167,14 +163,6 @@ class MainWindow : public QMainWindow, public TransferView {
     bool transferRunning_ = false;  // from the controls' disabling until they come back
     bool transferGroup_ = false;    // a transfer's changes are being gathered into one step
     RunningTransfer transfer_ = RunningTransfer::None;
-    const TransferDriver* lastDriver_ = &driver_;
-    std::unique_ptr<ProgramState> restoreState_;  // the set-up of a backup being written back
-    BackupKeeper backupKeeper_{{}, {}, Language::Chinese};
-    // After what it writes and keeps with, so that it ends first.
-    std::unique_ptr<CheckedWrite> checkedWrite_;
-    std::string backupProblem_;  // what the keeper could not keep, told when the transfer ends
-    QLabel* writeResult_ = nullptr;
-    std::function<std::string(Language)> writeResultText_;
     // The message the status label shows, to show it again in another language.
     std::optional<MessageId> statusMessage_;
 };

@@ -180,8 +180,6 @@ void MainWindow::StartRead() {
     program_.History().BeginGroup();
     transferGroup_ = true;
     transfer_ = RunningTransfer::Read;
-    lastDriver_ = &driver_;
-    NewBackupKeeper();
     driver_.StartRead();
 }
 
@@ -285,8 +283,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // --- what a transfer shows ---
 
 void MainWindow::SetTransferControlsEnabled(bool enabled) {
-    // Between the steps of a write (its backup, the write, the read-back) nothing comes back.
-    if (enabled && checkedWrite_ && checkedWrite_->IsRunning()) return;
     transferRunning_ = !enabled;
     HoldTransferControls();
     // Given back, the controls the lock disables are again as the lock has them.
@@ -311,13 +307,6 @@ void MainWindow::EnableBandFrameAndFocus() {
 
 void MainWindow::SetStatusText(const std::string& text) {
     statusMessage_ = MessageOfText(text);
-    // The read-back that ends a verified write ends the write: it is the write that succeeded.
-    if (statusMessage_ == MessageId::ReadSuccess && checkedWrite_ && checkedWrite_->IsRunning()) {
-        statusMessage_ = MessageId::WriteSuccess;
-        status_->setText(
-            ToQString(MessageText(*statusMessage_, MessageLanguage(state_.LanguageIsEnglish))));
-        return;
-    }
     status_->setText(ToQString(text));
 }
 
@@ -350,22 +339,19 @@ void MainWindow::TransferFinished(TransferOutcome outcome) {
         if (read) program_.History().MarkUnchanged({});
     }
     if (read) {
-        backupKeeper_.Keep(driver_.Engine().CapturedImageBytes(),
-                           driver_.Engine().Variables().IdentifiedBand, BackupKind::Read);
+        radioWrite_.KeepRead(driver_.Engine().CapturedImageBytes(),
+                             driver_.Engine().Variables().IdentifiedBand, port_.Name());
     }
     // A write that failed in one of its steps gives the controls back now; one that succeeded
     // gives them back once its result has blinked out.
     if (ended == RunningTransfer::Write && transferRunning_ &&
-        !lastDriver_->Engine().Variables().LingerActive) {
+        !radioWrite_.Driver()->Engine().Variables().LingerActive) {
         SetTransferControlsEnabled(true);
     }
     // The engine tells its end from inside its handling of the radio's reply: the windows a
     // transfer ends with open once that is over.
     if (ended == RunningTransfer::Compare && outcome == TransferOutcome::ReadComplete) {
         QMetaObject::invokeMethod(this, &MainWindow::ShowComparison, Qt::QueuedConnection);
-    }
-    if (ended != RunningTransfer::Write) {
-        QMetaObject::invokeMethod(this, &MainWindow::TellBackupProblem, Qt::QueuedConnection);
     }
 }
 

@@ -9,14 +9,12 @@ namespace qv {
 void MainWindow::CompareWithRadio() {
     if (TransferRunning()) return;
     transfer_ = RunningTransfer::Compare;
-    lastDriver_ = &driver_;
-    NewBackupKeeper();
     driver_.StartCapture();
 }
 
 void MainWindow::ShowComparison() {
     const ImageBytes radio = driver_.Engine().CapturedImageBytes();
-    backupKeeper_.Keep(radio, driver_.Engine().Variables().IdentifiedBand, BackupKind::Read);
+    radioWrite_.KeepRead(radio, driver_.Engine().Variables().IdentifiedBand, port_.Name());
     CompareWindow window(CompareSetupWithRadio(state_, radio, state_.CalibrationUnlocked),
                          CaptionLanguage(state_.LanguageIsEnglish), this);
     window.exec();

@@ -10,9 +10,8 @@ int PolicyHost::LocalMsgBox(const std::string& text, int style, const std::strin
     return LocalMsgBoxWithDetails(text, "", style, title);
 }
 
-int PolicyHost::LocalMsgBoxWithDetails(const std::string& text, const std::string&, int style,
+int PolicyHost::LocalMsgBoxWithDetails(const std::string&, const std::string&, int style,
                                        const std::string&) {
-    messages_.push_back(text);
     const MsgBoxLayout layout = DecodeMsgBoxStyle(style);
     const auto has = [&](int id) {
         return std::find(layout.buttons.begin(), layout.buttons.end(), id) != layout.buttons.end();

@@ -48,6 +48,10 @@ std::string PortLabel(const PortName& port) {
     return com + " (" + port.device + ")";
 }
 
+std::string PortShortName(const PortName& port) {
+    return port.number > 0 ? "COM" + std::to_string(port.number) : port.device;
+}
+
 std::string PortOpenMessage(PortOpenError error, const PortName& port, Language language) {
     for (const PortErrorRow& row : kPortErrors) {
         if (row.error == error) return row.wording(port, language);

@@ -28,6 +28,10 @@ struct PortName {
 // the device alone for a device given by its path.
 std::string PortLabel(const PortName& port);
 
+// "COM2" for a port of the menu, the device alone for one given by its path: the port as the user
+// chose it, as a backup's name carries it.
+std::string PortShortName(const PortName& port);
+
 // Why `port` did not open, in `language`: no such port, no permission (with how to get it), held
 // by another program, not a serial device.
 std::string PortOpenMessage(PortOpenError error, const PortName& port, Language language);

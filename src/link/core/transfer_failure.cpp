@@ -47,11 +47,16 @@ MessageId FailureMessage(FailureKind kind) {
                                               : MessageId::CommunicationError;
 }
 
+std::string FailureReason(const TransferFailure& failure, bool write, Language language) {
+    const std::optional<MessageId> reason = ReasonOf(failure, write);
+    if (!reason) return {};
+    return FormatMessage(*reason, language, {std::to_string(failure.block)});
+}
+
 std::string FailureDetails(const TransferFailure& failure, bool write, std::string_view port,
                            Language language) {
     std::string details;
-    if (const std::optional<MessageId> reason = ReasonOf(failure, write)) {
-        const std::string what = FormatMessage(*reason, language, {std::to_string(failure.block)});
+    if (const std::string what = FailureReason(failure, write, language); !what.empty()) {
         details = FormatMessage(MessageId::FailureOnPort, language, {port, what});
     }
     if (write && failure.block > 0) {

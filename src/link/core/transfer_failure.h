@@ -38,6 +38,10 @@ struct TransferFailure {
 // again.
 MessageId FailureMessage(FailureKind kind);
 
+// What went wrong, as a sentence of its own in `language`: "the radio gave no valid answer to
+// write frame 30". Empty when the transfer did not fail with the communication error.
+std::string FailureReason(const TransferFailure& failure, bool write, Language language);
+
 // "/dev/ttyUSB0: the radio gave no valid answer to write frame 30" in `language`, the port named
 // by `port`; after a write that had sent data, a line saying the radio should be written again.
 // Empty when there is nothing to add to the message.

@@ -1,9 +1,18 @@
 #include "link/qt/checked_write.h"
 
+#include "image/written_bytes.h"
+
 namespace qv {
 
+const SavedBackup* CheckedWriteResult::UnsavedBackup() const {
+    for (const std::optional<SavedBackup>* backup : {&beforeBackup, &afterBackup}) {
+        if (*backup && !(*backup)->Saved()) return &**backup;
+    }
+    return nullptr;
+}
+
 CheckedWrite::CheckedWrite(ProgramState& state, Host& host, SerialPort& port, TransferView& view,
-                           BackupKeeper* backups, QObject* parent)
+                           const BackupKeeper* backups, QObject* parent)
     : QObject(parent),
       state_(state),
       port_(port),
@@ -19,7 +28,7 @@ void CheckedWrite::Start(const CheckedWriteOptions& options) {
     result_ = {};
     // Every step opens the device the port stood for when the run began.
     releaseDevice_ = !port_.DeviceFixed();
-    if (releaseDevice_) port_.FixDevice(port_.Resolve(state_.CommPortNumber));
+    result_.port = port_.Resolve(state_.CommPortNumber);
     RunStep(options_.backupFirst ? CheckedWriteStep::BackupRead : CheckedWriteStep::Write);
 }
 
@@ -32,6 +41,7 @@ void CheckedWrite::Stop() {
 void CheckedWrite::RunStep(CheckedWriteStep step) {
     result_.step = step;
     if (stepStarted_) stepStarted_(step);
+    if (releaseDevice_) port_.FixDevice(result_.port);
     switch (step) {
         case CheckedWriteStep::BackupRead:
         case CheckedWriteStep::VerifyRead:
@@ -53,6 +63,9 @@ void CheckedWrite::TransferFinished(TransferOutcome outcome) {
         view_.TransferFinished(outcome);
         return;
     }
+    // Between the steps the port is the program's again (its menu chooses by number); the next
+    // step fixes the run's device anew.
+    if (releaseDevice_) port_.ReleaseDevice();
     // The engine tells its end from inside its own handling of the radio's reply; the next step
     // starts once that handling is over.
     QMetaObject::invokeMethod(
@@ -65,31 +78,37 @@ void CheckedWrite::StepEnded(TransferOutcome outcome) {
     result_.radioIdentified = outcome != TransferOutcome::PortNotOpen && vars.HandshakePending == 0;
     if (result_.radioIdentified) result_.radioBand = vars.IdentifiedBand;
     result_.failure = vars.Failure;
+    if (outcome == TransferOutcome::PortNotOpen) result_.portError = port_.LastOpenError();
     switch (result_.step) {
         case CheckedWriteStep::BackupRead:
             if (outcome != TransferOutcome::ReadComplete) return End(outcome);
             result_.before = driver_.Engine().CapturedImageBytes();
             if (backups_ != nullptr) {
                 result_.beforeBackup =
-                    backups_->Keep(*result_.before, result_.radioBand, BackupKind::BeforeWrite);
+                    backups_->Keep(*result_.before, result_.radioBand, BackupKind::BeforeWrite,
+                                   PortShortName(result_.port));
+                // Backup first means that no radio is written without one, unless the user says
+                // so knowing it.
+                if (!result_.beforeBackup->Saved() &&
+                    !(withoutBackup_ && withoutBackup_(*result_.beforeBackup))) {
+                    result_.heldForBackup = true;
+                    return End(outcome);
+                }
             }
             return Next(CheckedWriteStep::Write, outcome);
         case CheckedWriteStep::Write:
             if (outcome != TransferOutcome::WriteComplete) return End(outcome);
             result_.written = vars.WriteImage;
             if (options_.verify) return Next(CheckedWriteStep::VerifyRead, outcome);
-            if (backups_ != nullptr) {
-                backups_->Keep(*result_.written, result_.radioBand, BackupKind::Written);
-            }
+            KeepWhatTheRadioHolds();
             return End(outcome);
         case CheckedWriteStep::VerifyRead:
-            if (outcome != TransferOutcome::ReadComplete) return End(outcome);
-            result_.readBack = driver_.Engine().CapturedImageBytes();
-            result_.differences =
-                CompareImages(*result_.written, *result_.readBack, result_.calibrationWritten);
-            if (backups_ != nullptr) {
-                backups_->Keep(*result_.readBack, result_.radioBand, BackupKind::Written);
+            if (outcome == TransferOutcome::ReadComplete) {
+                result_.readBack = driver_.Engine().CapturedImageBytes();
+                result_.differences =
+                    CompareImages(*result_.written, *result_.readBack, result_.calibrationWritten);
             }
+            KeepWhatTheRadioHolds();
             return End(outcome);
     }
 }
@@ -97,10 +116,26 @@ void CheckedWrite::StepEnded(TransferOutcome outcome) {
 void CheckedWrite::Next(CheckedWriteStep step, TransferOutcome outcome) {
     if (!stopRequested_) return RunStep(step);
     result_.stopped = true;
-    if (step == CheckedWriteStep::VerifyRead && backups_ != nullptr) {
-        backups_->Keep(*result_.written, result_.radioBand, BackupKind::Written);
-    }
+    if (step == CheckedWriteStep::VerifyRead) KeepWhatTheRadioHolds();
     End(outcome);
+}
+
+void CheckedWrite::KeepWhatTheRadioHolds() {
+    if (backups_ == nullptr || !result_.written) return;
+    const std::string port = PortShortName(result_.port);
+    if (result_.readBack) {
+        result_.afterBackup =
+            backups_->Keep(*result_.readBack, result_.radioBand, BackupKind::Written, port);
+    } else if (result_.before) {
+        // The bytes a write does not send stay as the radio had them: the memory read before
+        // the write with every written byte over it.
+        result_.afterBackup = backups_->Keep(
+            KeepWrittenBytes(*result_.written, *result_.before, result_.calibrationWritten),
+            result_.radioBand, BackupKind::Written, port);
+    } else {
+        result_.afterBackup =
+            backups_->Keep(*result_.written, result_.radioBand, BackupKind::Sent, port);
+    }
 }
 
 void CheckedWrite::End(TransferOutcome outcome) {
@@ -108,7 +143,6 @@ void CheckedWrite::End(TransferOutcome outcome) {
     if (stopRequested_ && outcome == TransferOutcome::CommunicationError) result_.stopped = true;
     result_.outcome = outcome;
     running_ = false;
-    if (releaseDevice_) port_.ReleaseDevice();
     view_.TransferFinished(outcome);
     if (finished_) finished_(result_);
 }

@@ -8,17 +8,9 @@
 namespace qv {
 namespace {
 
-struct HeaderText {
-    std::string_view chinese;
-    std::string_view english;
-};
-
-constexpr HeaderText kHeaders[kBackupColumns] = {
-    {"日期", "Date"},
-    {"频段", "Band"},
-    {"类型", "Kind"},
-    {"已用信道", "Channels"},
-    {"嵌入信息第 1 行", "Embedded line 1"},
+constexpr BackupTextId kHeaders[kBackupColumns] = {
+    BackupTextId::ColumnDate, BackupTextId::ColumnBand,     BackupTextId::ColumnPort,
+    BackupTextId::ColumnKind, BackupTextId::ColumnChannels, BackupTextId::ColumnEmbedded,
 };
 
 }  // namespace
@@ -35,14 +27,15 @@ std::string BackupLocalTime(BackupClock::time_point when) {
 BackupRowTexts BackupHeaders(Language language) {
     BackupRowTexts headers;
     for (int column = 0; column < kBackupColumns; ++column) {
-        const HeaderText& text = kHeaders[column];
-        headers[column] = language == Language::English ? text.english : text.chinese;
+        headers[column] = BackupText(kHeaders[column], language);
     }
     return headers;
 }
 
 BackupRowTexts BackupRow(const BackupEntry& entry, Language language) {
-    return {BackupLocalTime(entry.when), std::string(BandAt(entry.band).listText),
+    return {BackupLocalTime(entry.when),
+            std::string(BandAt(entry.band).listText),
+            entry.port.empty() ? std::string("-") : entry.port,
             BackupKindText(entry.kind, language),
             entry.damaged ? BackupText(BackupTextId::Damaged, language)
                           : std::to_string(entry.channelsInUse),

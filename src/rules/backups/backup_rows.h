@@ -14,6 +14,7 @@ namespace qv {
 enum BackupColumn {
     kBackupDateColumn,
     kBackupBandColumn,
+    kBackupPortColumn,  // "-" for a backup named without its port
     kBackupKindColumn,
     kBackupChannelsColumn,  // the channels in use, or "damaged"
     kBackupEmbeddedColumn,  // line 1 of the embedded information, as it stands

@@ -1,5 +1,6 @@
 // Writing the shown set-up into several radios from the desktop program: the window opened from
 // the Programming menu, driven by keys and clicks, with virtual radios on pseudo-terminals.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -10,7 +11,9 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <fstream>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -99,10 +102,18 @@ class FleetWindow : public GuiTest {
     static void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
     }
+    // Radios are being written: Stop can be pressed.
+    static bool Writing(QDialog& dialog) { return In<QPushButton>(dialog, "cmdStop")->isEnabled(); }
     // Presses Start and waits until every radio has ended.
     static void StartAndWait(FleetWriteWindow& dialog) {
         Click(In<QPushButton>(dialog, "cmdStart"));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog.IsWriting(); }, 60000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !Writing(dialog); }, 60000));
+    }
+    // What a screen reader reads of a label: its name and its description.
+    static QString ReadAloud(QDialog& dialog, const QString& name) {
+        QAccessibleInterface* label =
+            QAccessible::queryAccessibleInterface(In<QLabel>(dialog, name));
+        return label->text(QAccessible::Name) + " / " + label->text(QAccessible::Description);
     }
     // The radio holds the set-up shown, as far as a write reaches the channels and settings.
     bool Holds(const PtyServer& server) {
@@ -151,23 +162,31 @@ TEST_F(FleetWindow, TwoRadiosOfTheShownBandAreBothWrittenVerifiedAndBackedUp) {
         EXPECT_TRUE(Result(dialog, 3).isEmpty()) << "not checked, not touched";
         EXPECT_EQ(Summary(dialog), QStringLiteral("2 radios: 2 written, 2 verified, 0 failed or "
                                                   "skipped."));
+        EXPECT_EQ(ReadAloud(dialog, "lblSummary"),
+                  "Outcome of the write / 2 radios: 2 written, 2 verified, 0 failed or skipped.");
+        EXPECT_TRUE(ReadAloud(dialog, "lblResult1")
+                        .startsWith("COM1 result / 400-470MHz, written, verified, backup "));
+        // Each radio's row names the backup made of it, by its port.
+        for (const int port : {1, 2}) {
+            EXPECT_TRUE(
+                Result(dialog, port)
+                    .contains(QStringLiteral("_400-470MHz_COM%1_before-write.DAT, ").arg(port)))
+                << Result(dialog, port).toStdString();
+        }
         Click(In<QPushButton>(dialog, "cmdClose"));
     });
     EXPECT_TRUE(Holds(first));
     EXPECT_TRUE(Holds(second));
     EXPECT_EQ(static_cast<const qv::Setup&>(State()), static_cast<const qv::Setup&>(before));
-    // Each radio: its memory before the write, and what it holds after (a second backup of the
-    // same second gets a number).
-    int beforeWrite = 0;
-    int written = 0;
+    // Each radio: its memory before the write, and what it holds after, named by its port.
+    std::set<std::string> endings;
     for (const auto& entry : std::filesystem::directory_iterator(
              QFile::encodeName(program->Paths().backupFolder).toStdString())) {
         const std::string name = entry.path().filename().string();
-        beforeWrite += name.find("_before-write") != std::string::npos;
-        written += name.find("_written") != std::string::npos;
+        endings.insert(name.substr(name.find("MHz_") + 4));
     }
-    EXPECT_EQ(beforeWrite, 2);
-    EXPECT_EQ(written, 2);
+    EXPECT_EQ(endings, (std::set<std::string>{"COM1_before-write.DAT", "COM1_written.DAT",
+                                              "COM2_before-write.DAT", "COM2_written.DAT"}));
 }
 
 TEST_F(FleetWindow, ASilentRadioFailsAndOneOfAnotherBandIsSkippedUnlessAllowed) {
@@ -219,7 +238,7 @@ TEST_F(FleetWindow, StartWithNothingCheckedSaysSoAndStopEndsARun) {
     const PtyServer& slow = AddRadio(1, 0, {}, true);
     InWindow([&](FleetWriteWindow& dialog) {
         Click(In<QPushButton>(dialog, "cmdStart"));
-        EXPECT_FALSE(dialog.IsWriting());
+        EXPECT_FALSE(Writing(dialog));
         EXPECT_EQ(Summary(dialog),
                   QStringLiteral("没有勾选端口：请先勾选要写入的对讲机所在的端口。"));
         EXPECT_EQ(slow.Snapshot().sessions, 0);
@@ -236,7 +255,7 @@ TEST_F(FleetWindow, StartWithNothingCheckedSaysSoAndStopEndsARun) {
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(QApplication::focusWidget(), In<QPushButton>(dialog, "cmdStop"));
         Key(Qt::Key_Space);  // presses Stop
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.IsWriting(); }, 30000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !Writing(dialog); }, 30000));
         EXPECT_TRUE(Result(dialog, 1).contains(QStringLiteral("已停止")))
             << Result(dialog, 1).toStdString();
         EXPECT_EQ(Summary(dialog),
@@ -289,6 +308,83 @@ TEST_F(FleetWindow, EveryRadioKeepsItsOwnCalibration) {
         EXPECT_EQ(record.blocksWritten.size(), 88u) << "every block but the calibration block";
         EXPECT_EQ(record.memory[0x183], 208) << "the radio's own high level";
     }
+}
+
+// A radio stopped in the middle is not told to be written again (the user stopped it): its row
+// says what it may hold, and what it holds when nothing was written.
+TEST_F(FleetWindow, AStoppedRadioSaysWhatItMayHold) {
+    StartWithAChannel();
+    // A radio each: one stopped while it sends its memory goes on sending for a moment.
+    const PtyServer& first = AddRadio(1, 0, {}, true);
+    const PtyServer& second = AddRadio(2, 0, {}, true);
+    const struct {
+        int port;
+        const PtyServer& radio;
+        bool backupFirst;
+        std::size_t stopAtBlock;  // frames written before Stop
+        QString result;
+    } cases[] = {
+        {1, first, true, 0, "stopped: nothing was written, "},
+        {2, second, false, 3, "stopped at write frame "},
+    };
+    InWindow([&](FleetWriteWindow& dialog) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.port);
+            for (const int port : {1, 2}) {
+                auto* box = In<QCheckBox>(dialog, QStringLiteral("chkPort%1").arg(port));
+                if (box->isChecked() != (port == c.port)) Tick(box);
+            }
+            if (In<QCheckBox>(dialog, "chkBackupFirst")->isChecked() != c.backupFirst) {
+                Tick(In<QCheckBox>(dialog, "chkBackupFirst"));
+            }
+            Click(In<QPushButton>(dialog, "cmdStart"));
+            auto* progress = In<QProgressBar>(dialog, QStringLiteral("prgPort%1").arg(c.port));
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] {
+                    return progress->value() > 0 &&
+                           c.radio.Snapshot().blocksWritten.size() >= c.stopAtBlock;
+                },
+                30000))
+                << Result(dialog, c.port).toStdString();
+            Click(In<QPushButton>(dialog, "cmdStop"));
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !Writing(dialog); }, 30000));
+            const QString result = Result(dialog, c.port);
+            EXPECT_TRUE(result.contains(c.result)) << result.toStdString();
+            EXPECT_FALSE(result.contains("write it again")) << result.toStdString();
+            EXPECT_EQ(result.contains("the radio may hold a mix of its old and the new set-up"),
+                      c.stopAtBlock > 0)
+                << result.toStdString();
+        }
+        Click(In<QPushButton>(dialog, "cmdClose"));
+    });
+}
+
+// No radio is written whose memory could not be kept first: each row says so, with the backup it
+// could not save.
+TEST_F(FleetWindow, NoRadioIsWrittenWhoseBackupCouldNotBeSaved) {
+    StartWithAChannel();
+    std::ofstream(folder / "backups") << "a file where the folder should be";
+    const PtyServer& first = AddRadio(1, 0);
+    const PtyServer& second = AddRadio(2, 0);
+    InWindow([&](FleetWriteWindow& dialog) {
+        Tick(In<QCheckBox>(dialog, "chkPort1"));
+        Tick(In<QCheckBox>(dialog, "chkPort2"));
+        ASSERT_TRUE(In<QCheckBox>(dialog, "chkBackupFirst")->isChecked());
+        StartAndWait(dialog);
+        for (const int port : {1, 2}) {
+            const QString result = Result(dialog, port);
+            EXPECT_TRUE(result.startsWith(QStringLiteral("400-470MHz, not written: its backup ")))
+                << result.toStdString();
+            EXPECT_TRUE(result.contains(
+                QStringLiteral("_COM%1_before-write.DAT could not be saved: ").arg(port)))
+                << result.toStdString();
+        }
+        EXPECT_EQ(Summary(dialog), QStringLiteral("2 radios: 0 written, 0 verified, 2 failed or "
+                                                  "skipped."));
+        Click(In<QPushButton>(dialog, "cmdClose"));
+    });
+    EXPECT_TRUE(first.Snapshot().blocksWritten.empty());
+    EXPECT_TRUE(second.Snapshot().blocksWritten.empty());
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "gui/mainwindow/plans_test_support.h"
 #include "i18n/msgbox.h"
 #include "image/image_codec.h"
+#include "rules/backups/backup_rows.h"
 #include "rules/backups/backups.h"
 #include "rules/program/dat_file.h"
 #include "rules/program/startup.h"
@@ -30,6 +31,59 @@ using test::WindowHand;
 namespace fs = std::filesystem;
 
 constexpr Parameters kEnglish{0, 0, 1};
+
+// Answers the message boxes as they open with the keyboard, as a user at the keys does: Enter
+// takes the default button, or Tab moves to the button of `answers` and Space presses it. Records
+// each box's text, its default button and what the status label showed meanwhile.
+class KeyedBoxHand : public QObject {
+  public:
+    struct Seen {
+        QString text;
+        int defaultButtonId = 0;
+        QString status;  // the status label's text meanwhile, blinking or not
+    };
+
+    KeyedBoxHand(QWidget& window, std::vector<int> answers)
+        : window_(window), answers_(std::move(answers)) {
+        timer_.setInterval(5);
+        connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
+        timer_.start();
+    }
+    const std::vector<Seen>& Boxes() const { return seen_; }
+
+  private:
+    void Poll() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible() || box->property("qvKeyed").toBool()) return;
+        box->setProperty("qvKeyed", true);
+        auto* status = window_.findChild<QLabel*>(QStringLiteral("Label"));
+        Seen seen{box->text(), 0, status->text()};
+        if (box->defaultButton() != nullptr) {
+            seen.defaultButtonId = box->defaultButton()->property("qvButtonId").toInt();
+        }
+        seen_.push_back(seen);
+        const int wanted = seen_.size() <= answers_.size() ? answers_[seen_.size() - 1] : 0;
+        QMetaObject::invokeMethod(
+            this, [box, wanted] { Press(box, wanted); }, Qt::QueuedConnection);
+    }
+    static void Press(QMessageBox* box, int wanted) {
+        if (wanted == 0) {
+            QTest::keyClick(box, Qt::Key_Return);
+            return;
+        }
+        for (int k = 0; k < 4; ++k) {
+            QWidget* focus = QApplication::focusWidget();
+            if (focus != nullptr && focus->property("qvButtonId").toInt() == wanted) break;
+            QTest::keyClick(focus != nullptr ? focus : box, Qt::Key_Tab);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    }
+
+    QWidget& window_;
+    std::vector<int> answers_;  // 0: Enter
+    std::vector<Seen> seen_;
+    QTimer timer_;
+};
 
 class RadioMemoryTest : public test::GuiTest {
   protected:
@@ -70,7 +124,7 @@ class RadioMemoryTest : public test::GuiTest {
         Action("mnuOpen")->trigger();
         return State().Grid1[1][1] == "455.12500";
     }
-    std::vector<BackupEntry> Backups() { return ListBackups(folder / "backups"); }
+    std::vector<BackupEntry> Backups() { return ListBackups(folder / "backups").entries; }
     std::multiset<BackupKind> BackupKinds() {
         std::multiset<BackupKind> kinds;
         for (const BackupEntry& entry : Backups()) kinds.insert(entry.kind);
@@ -190,7 +244,9 @@ TEST_F(RadioMemoryTest, ABackupMadeBeforeAWriteRestoresTheRadiosOldMemory) {
     QStringList rows;
     WindowHand restore([&](QDialog& dialog) {
         auto* list = dialog.findChild<QTableWidget*>(QStringLiteral("grdBackups"));
-        for (int row = 0; row < list->rowCount(); ++row) rows << list->item(row, 2)->text();
+        for (int row = 0; row < list->rowCount(); ++row) {
+            rows << list->item(row, kBackupKindColumn)->text();
+        }
         EXPECT_EQ(list->accessibleName(), QStringLiteral("Backups"));
         EXPECT_EQ(dialog.focusWidget(), list) << "the list is where the keys go";
         // Down to the backup made before the write, then its button.
@@ -250,7 +306,9 @@ TEST_F(RadioMemoryTest, RestoreOpensAReadBackupAsAFileAndListsADamagedOneAsDamag
     WindowHand restore([&](QDialog& dialog) {
         auto* list = dialog.findChild<QTableWidget*>(QStringLiteral("grdBackups"));
         auto* open = dialog.findChild<QPushButton*>(QStringLiteral("cmdOpen"));
-        for (int row = 0; row < list->rowCount(); ++row) channels << list->item(row, 3)->text();
+        for (int row = 0; row < list->rowCount(); ++row) {
+            channels << list->item(row, kBackupChannelsColumn)->text();
+        }
         QTest::keyClick(list, Qt::Key_Down);
         openWhenDamaged = open->isEnabled();
         QTest::keyClick(list, Qt::Key_Up);
@@ -315,6 +373,82 @@ TEST_F(RadioMemoryTest, ABackupThatCannotBeKeptIsToldOnceAndTheReadGoesOn) {
     ASSERT_EQ(hand.Seen().size(), 1u);
     EXPECT_TRUE(hand.Seen()[0].text.startsWith(QStringLiteral("The backup ")))
         << hand.Seen()[0].text.toStdString();
+}
+
+// Backup first means backup first: the radio's memory was read but cannot be kept, and the question
+// whether to write without it is answered with the keys: Enter takes No, the default; Tab to Yes
+// and Space writes.
+TEST_F(RadioMemoryTest, WritingWithoutTheBackupIsAskedAndNoIsTheDefault) {
+    std::ofstream(folder / "backups") << "a file where the folder should be";
+    Start(kEnglish);
+    ShowNewSetUp();
+    ASSERT_TRUE(Action("mnuBackupFirst")->isChecked());
+    const struct {
+        const char* what;
+        int key;  // 0: Enter
+        bool written;
+        QString result;
+    } cases[] = {
+        {"Enter", 0, false, "Nothing was written: the radio's backup could not be saved."},
+        {"Tab to Yes, Space", kIdYes, true, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        StartRadio(OldRadioImage(), 0);
+        KeyedBoxHand hand(*window, {c.key});
+        Action("mnuwriteFre")->trigger();
+        ASSERT_TRUE(TransferDone(30000));
+        ASSERT_EQ(hand.Boxes().size(), 1u) << "asked once, and not told again";
+        const KeyedBoxHand::Seen& question = hand.Boxes()[0];
+        EXPECT_TRUE(question.text.startsWith("The radio's memory was read, but its backup "))
+            << question.text.toStdString();
+        EXPECT_TRUE(question.text.contains("_COM1_before-write.DAT could not be saved: "))
+            << question.text.toStdString();
+        EXPECT_TRUE(question.text.endsWith("Write the radio without a backup?"));
+        EXPECT_EQ(question.defaultButtonId, kIdNo);
+        EXPECT_EQ(radio->Snapshot().blocksWritten.empty(), !c.written);
+        EXPECT_EQ(WriteResult(), c.result);
+        EXPECT_EQ(Find<QLabel>("Label")->text() == "Write frequency success!", c.written);
+        radio->Stop();
+    }
+    Action("mnuChinese")->trigger();
+    EXPECT_EQ(WriteResult(), QString()) << "the last write went through";
+}
+
+// What became of a write's backup is told before the write's success shows.
+TEST_F(RadioMemoryTest, ABackupProblemIsToldBeforeTheWritesSuccess) {
+    std::ofstream(folder / "backups") << "a file where the folder should be";
+    Start(kEnglish);
+    Action("mnuBackupFirst")->trigger();
+    ASSERT_FALSE(Action("mnuBackupFirst")->isChecked());
+    ShowNewSetUp();
+    StartRadio(OldRadioImage(), 0);
+    KeyedBoxHand hand(*window, {});
+    Action("mnuwriteFre")->trigger();
+    ASSERT_TRUE(TransferDone(30000));
+    ASSERT_EQ(hand.Boxes().size(), 1u);
+    EXPECT_TRUE(hand.Boxes()[0].text.startsWith("The backup "))
+        << hand.Boxes()[0].text.toStdString();
+    EXPECT_TRUE(hand.Boxes()[0].text.contains("_COM1_sent.DAT could not be saved: "))
+        << "without a read, the backup holds what was sent";
+    EXPECT_NE(hand.Boxes()[0].status, "Write frequency success!") << "not yet";
+    EXPECT_EQ(Find<QLabel>("Label")->text(), "Write frequency success!");
+    EXPECT_EQ(radio->Snapshot().blocksWritten.size(), 88u);
+}
+
+// A backups folder that cannot be read is said to be so, not to hold no backups yet.
+TEST_F(RadioMemoryTest, TheRestoreWindowSaysWhenTheFolderCannotBeRead) {
+    std::ofstream(folder / "backups") << "a file where the folder should be";
+    Start(kEnglish);
+    QString head;
+    WindowHand restore([&](QDialog& dialog) {
+        head = dialog.findChild<QLabel*>(QStringLiteral("lblFolder"))->text();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    ChooseFromMenu("mnuFile", Qt::Key_F, "mnuRestoreBackup");
+    ASSERT_TRUE(restore.Acted());
+    EXPECT_EQ(head, QString::fromStdString("The backups folder " + (folder / "backups").string() +
+                                           " cannot be read: Not a directory"));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 
 #include "link/qt/checked_write.h"
 #include "link/qt/link_fixture.h"
@@ -34,16 +35,15 @@ class CheckedWriteEndToEnd : public LinkEndToEnd {
   protected:
     SerialPort writePort;
     fs::path backupFolder;
-    std::vector<std::string> backupReports;
     std::unique_ptr<BackupKeeper> keeper;
+    // Answers the question whether to write without a backup; nothing: not asked.
+    std::function<bool(const SavedBackup&)> withoutBackup;
 
     void SetUp() override {
         char pattern[] = "/tmp/qv-checked-write-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         backupFolder = fs::path(pattern) / "backups";
-        keeper = std::make_unique<BackupKeeper>(
-            backupFolder, [this](const std::string& text) { backupReports.push_back(text); },
-            Language::English);
+        keeper = std::make_unique<BackupKeeper>(backupFolder);
     }
     void TearDown() override {
         LinkEndToEnd::TearDown();
@@ -57,6 +57,7 @@ class CheckedWriteEndToEnd : public LinkEndToEnd {
         RecordingView seen;
         CheckedWrite run(state, host, writePort, seen, keeper.get());
         if (stepStarts) run.SetStepHandler(stepStarts);
+        if (withoutBackup) run.SetWithoutBackupHandler(withoutBackup);
         std::optional<CheckedWriteResult> result;
         QEventLoop loop;
         run.SetFinishedHandler([&](const CheckedWriteResult& ended) {
@@ -123,7 +124,7 @@ TEST_F(CheckedWriteEndToEnd, AWriteThatFailsIsNotReadBack) {
     EXPECT_EQ(result.step, CheckedWriteStep::BackupRead) << "block 10 of the backup read";
     EXPECT_FALSE(result.WriteCompleted());
     EXPECT_FALSE(result.readBack.has_value());
-    EXPECT_TRUE(ListBackups(backupFolder).empty());
+    EXPECT_TRUE(ListBackups(backupFolder).entries.empty());
     ASSERT_EQ(host.shown.size(), 1u);
     EXPECT_EQ(host.shown[0].text, MessageText(MessageId::CommunicationError, Language::English));
 }
@@ -144,14 +145,17 @@ TEST_F(CheckedWriteEndToEnd, ABackupMadeBeforeAWriteRestoresTheRadioByteForByte)
     EXPECT_EQ(written.before, std::optional(old));
     EXPECT_NE(radio->Snapshot().memory, original.memory);
 
-    const std::vector<BackupEntry> backups = ListBackups(backupFolder);
+    const std::vector<BackupEntry> backups = ListBackups(backupFolder).entries;
     ASSERT_EQ(backups.size(), 2u);
     const auto before = std::find_if(backups.begin(), backups.end(), [](const BackupEntry& e) {
         return e.kind == BackupKind::BeforeWrite;
     });
     ASSERT_NE(before, backups.end());
     EXPECT_EQ(before->embeddedLine1, "END TO END");
-    EXPECT_TRUE(backupReports.empty());
+    EXPECT_EQ(before->port, "COM1");
+    ASSERT_TRUE(written.beforeBackup.has_value());
+    EXPECT_TRUE(written.beforeBackup->Saved());
+    EXPECT_EQ(written.beforeBackup->path, before->path);
 
     ImageBytes restore{};
     ASSERT_TRUE(ReadDatFile(before->path, restore).ok());
@@ -161,15 +165,96 @@ TEST_F(CheckedWriteEndToEnd, ABackupMadeBeforeAWriteRestoresTheRadioByteForByte)
     EXPECT_EQ(radio->Snapshot().memory, original.memory);
 }
 
-TEST_F(CheckedWriteEndToEnd, ABackupThatCannotBeSavedIsToldOnceAndTheWriteGoesOn) {
+// Backup first means backup first: when the memory read before the write cannot be kept, the radio
+// is written only when the question says so; unasked, it is not.
+TEST_F(CheckedWriteEndToEnd, NoRadioIsWrittenWhoseBackupCouldNotBeSavedUnlessSaidSo) {
     fs::create_directories(backupFolder.parent_path());
     std::ofstream(backupFolder) << "a file where the folder should be";
-    StartRadio(SampleImage(0), 0);
-    LoadSetupWithChannel21();
-    const CheckedWriteResult result = RunChecked(BackingUpAndVerifying());
-    EXPECT_TRUE(result.Completed());
-    EXPECT_TRUE(result.Verified());
-    EXPECT_EQ(backupReports.size(), 1u);
+    const struct {
+        const char* what;
+        std::optional<bool> answer;  // nothing: no question can be asked
+        bool written;
+    } cases[] = {
+        {"nobody to ask", std::nullopt, false},
+        {"answered No", false, false},
+        {"answered Yes", true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        StartRadio(SampleImage(0), 0);
+        LoadSetupWithChannel21();
+        std::vector<fs::path> asked;
+        withoutBackup = nullptr;
+        if (c.answer) {
+            withoutBackup = [&](const SavedBackup& backup) {
+                asked.push_back(backup.path);
+                return *c.answer;
+            };
+        }
+        const CheckedWriteResult result = RunChecked(BackingUpAndVerifying());
+        ASSERT_TRUE(result.before.has_value()) << "the radio was read";
+        ASSERT_TRUE(result.beforeBackup.has_value());
+        EXPECT_FALSE(result.beforeBackup->Saved());
+        EXPECT_EQ(result.beforeBackup->kind, BackupKind::BeforeWrite);
+        EXPECT_EQ(result.beforeBackup->path.parent_path(), backupFolder);
+        EXPECT_EQ(asked.size(), c.answer ? 1u : 0u);
+        EXPECT_EQ(result.heldForBackup, !c.written);
+        EXPECT_EQ(result.Completed(), c.written);
+        EXPECT_EQ(result.Verified(), c.written);
+        const RadioRecord record = RadioAtRest();
+        EXPECT_EQ(record.blocksWritten.empty(), !c.written);
+        EXPECT_EQ(record.sessions, c.written ? 3 : 1);
+        radio->Stop();
+        radio.reset();
+    }
+}
+
+// The backup of what the radio holds after a write is the radio's own memory: read back, or the
+// memory read before the write with the written blocks over it. Without either it is what was
+// sent, and says so in its kind.
+TEST_F(CheckedWriteEndToEnd, TheBackupAfterAWriteHoldsWhatTheRadioHolds) {
+    const struct {
+        bool backupFirst;
+        bool verify;
+        BackupKind kind;
+    } cases[] = {
+        {true, false, BackupKind::Written},
+        {false, true, BackupKind::Written},
+        {true, true, BackupKind::Written},
+        {false, false, BackupKind::Sent},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "backup first " << c.backupFirst << ", verify " << c.verify);
+        fs::remove_all(backupFolder);
+        // Bytes of the radio's own a write leaves as they are: its settings, the reserved area.
+        ImageBytes old = SampleImage(0);
+        for (std::size_t k = 0x180; k < 0x1A8; ++k) old[k] = static_cast<std::uint8_t>(k);
+        for (std::size_t k = 0x1B8; k < 0x1F0; ++k) old[k] = static_cast<std::uint8_t>(k * 3);
+        StartRadio(old, 0);
+        LoadSetupWithChannel21();
+        CheckedWriteOptions options;
+        options.backupFirst = c.backupFirst;
+        options.verify = c.verify;
+        const CheckedWriteResult result = RunChecked(options);
+        ASSERT_TRUE(result.WriteCompleted());
+        ASSERT_TRUE(result.afterBackup.has_value());
+        EXPECT_EQ(result.afterBackup->kind, c.kind);
+        ImageBytes kept{};
+        ASSERT_TRUE(ReadDatFile(result.afterBackup->path, kept).ok());
+        const RadioRecord record = RadioAtRest();
+        const auto memory = record.ImagePart();
+        const ImageBytes expected = c.kind == BackupKind::Sent ? *result.written : [&] {
+            ImageBytes radioHolds{};
+            std::copy(memory.begin(), memory.end(), radioHolds.begin());
+            return radioHolds;
+        }();
+        EXPECT_TRUE(kept == expected);
+        EXPECT_EQ(kept == *result.written, c.kind == BackupKind::Sent)
+            << "the radio kept bytes of its own";
+        radio->Stop();
+        radio.reset();
+    }
 }
 
 // COM1 stands for one radio when the run begins; before the write, adapters are renumbered (or

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,6 +18,7 @@
 #include "link/core/port_mapping.h"
 #include "link/qt/fleet_write.h"
 #include "link/qt/link_fixture.h"
+#include "rules/program/dat_file.h"
 
 namespace qv::test {
 namespace {
@@ -91,7 +93,7 @@ TEST_F(FleetEndToEnd, EachRadioKeepsTheDeviceItsPortStoodForAtTheStart) {
     AddRadio(old, 0, 2);
     const PtyServer& third = AddRadio(old, 0);
     const PtyServer& fourth = AddRadio(old, 0);
-    FleetWrite fleet(backupFolder, Language::English);
+    FleetWrite fleet(backupFolder);
     bool renumbered = false;
     RunFleet(fleet, {"COM1", "com2"}, SetupOf(SampleImage(0)),
              {.allowOtherBand = false, .verify = true, .backupFirst = true},
@@ -119,7 +121,7 @@ TEST_F(FleetEndToEnd, NoRadioOfAFleetReceivesTheCalibration) {
     setup.CalibrationUnlocked = true;
     setup.PowerHighLevel = 17;
     setup.PowerLowLevel = 3;
-    FleetWrite fleet(backupFolder, Language::English);
+    FleetWrite fleet(backupFolder);
     RunFleet(fleet, {"COM1", "COM2"}, setup,
              {.allowOtherBand = false, .verify = true, .backupFirst = false});
     EXPECT_EQ(fleet.Tally().verified, 2);
@@ -129,6 +131,56 @@ TEST_F(FleetEndToEnd, NoRadioOfAFleetReceivesTheCalibration) {
         const auto memory = record.ImagePart();
         EXPECT_TRUE(std::equal(old.begin() + 0x170, old.begin() + 0x180, memory.begin() + 0x170))
             << "the radio's own calibration";
+    }
+}
+
+// Four radios of one band, backed up in the same second: each backup is named by its port and holds
+// that radio's own memory, and the fleet says which is whose.
+TEST_F(FleetEndToEnd, EachRadiosBackupIsItsOwn) {
+    std::vector<std::string> ports;
+    for (int com = 1; com <= 4; ++com) {
+        ProgramState old = SetupOf(SampleImage(0));
+        old.EmbeddedInfo[0] = old.Form7.Text1 = "RADIO " + std::to_string(com);
+        AddRadio(EncodeImage(old), 0, com);
+        ports.push_back("COM" + std::to_string(com));
+    }
+    FleetWrite fleet(backupFolder);
+    RunFleet(fleet, ports, SetupOf(SampleImage(0)),
+             {.allowOtherBand = false, .verify = false, .backupFirst = true});
+    ASSERT_EQ(fleet.Tally().written, 4);
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        SCOPED_TRACE(ports[i]);
+        const CheckedWriteResult& result = fleet.End(i)->result;
+        ASSERT_TRUE(result.beforeBackup && result.beforeBackup->Saved());
+        const std::string name = result.beforeBackup->path.filename().string();
+        EXPECT_TRUE(name.ends_with("_400-470MHz_" + ports[i] + "_before-write.DAT")) << name;
+        ImageBytes kept{};
+        ASSERT_TRUE(ReadDatFile(result.beforeBackup->path, kept).ok());
+        ProgramState held = state;
+        (void)DecodeImageBytes(kept, held, host);
+        EXPECT_EQ(held.EmbeddedInfo[0], "RADIO " + std::to_string(i + 1));
+        ASSERT_TRUE(result.afterBackup && result.afterBackup->Saved());
+        EXPECT_TRUE(result.afterBackup->path.filename().string().ends_with("_" + ports[i] +
+                                                                           "_written.DAT"));
+    }
+}
+
+// Backup first holds for every radio of a fleet: one whose memory could not be kept is not
+// written, and its end says so.
+TEST_F(FleetEndToEnd, NoRadioIsWrittenWhoseBackupCouldNotBeSaved) {
+    fs::create_directories(backupFolder.parent_path());
+    std::ofstream(backupFolder) << "a file where the folder should be";
+    AddRadio(SampleImage(0), 0, 1);
+    AddRadio(SampleImage(0), 0, 2);
+    FleetWrite fleet(backupFolder);
+    RunFleet(fleet, {"COM1", "COM2"}, SetupOf(SampleImage(0)),
+             {.allowOtherBand = false, .verify = true, .backupFirst = true});
+    EXPECT_EQ(fleet.Tally().notWritten, 2);
+    for (std::size_t i = 0; i < 2; ++i) {
+        const CheckedWriteResult& result = fleet.End(i)->result;
+        EXPECT_TRUE(result.heldForBackup);
+        EXPECT_FALSE(result.WriteCompleted());
+        EXPECT_TRUE(radios[i]->Snapshot().blocksWritten.empty());
     }
 }
 
