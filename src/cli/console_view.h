@@ -16,7 +16,6 @@ class ConsoleView : public TransferView {
     ConsoleView(std::string verb, std::function<void()> finished);
 
     std::optional<TransferOutcome> Outcome() const { return outcome_; }
-    const std::string& StatusText() const { return statusText_; }
 
     // Names the transfer on the lines drawn from now on ("Verifying").
     void SetVerb(std::string verb) { verb_ = std::move(verb); }
@@ -27,7 +26,8 @@ class ConsoleView : public TransferView {
 
     void SetTransferControlsEnabled(bool) override {}
     void EnableBandFrameAndFocus() override {}
-    void SetStatusText(const std::string& text) override { statusText_ = text; }
+    // The progress line says what happens; the status texts are the window's.
+    void SetStatusText(const std::string&) override {}
     void SetStatusVisible(bool) override {}
     void ShowProgress(int maximum, int value) override;
     void SetProgressValue(int value) override;
@@ -44,7 +44,6 @@ class ConsoleView : public TransferView {
     bool drawn_ = false;
     int maximum_ = 0;
     int value_ = 0;
-    std::string statusText_;
     std::optional<TransferOutcome> outcome_;
 };
 

@@ -82,8 +82,6 @@ class FleetWrite : public QObject {
     const PortName& Port(std::size_t radio) const;
     // The radio's end, once it has ended.
     const std::optional<FleetRadioEnd>& End(std::size_t radio) const;
-    // Written, and verified when a read-back was asked.
-    bool Succeeded(std::size_t radio) const;
     FleetTally Tally() const;
     const FleetOptions& Options() const { return options_; }
 
@@ -92,6 +90,8 @@ class FleetWrite : public QObject {
     class ProgressView;
 
     void RadioEnded(std::size_t radio, const CheckedWriteResult& result);
+    // Written, and verified when a read-back was asked.
+    bool Succeeded(std::size_t radio) const;
 
     BackupKeeper keeper_;
     FleetOptions options_;

@@ -225,6 +225,16 @@ bool TakeName(const fs::path& draft, const fs::path& path, std::error_code& erro
     return !error;
 }
 
+// Deletes the backups beyond the newest kBackupsKept that are older than kBackupMinimumAge.
+void PruneBackups(const fs::path& folder, BackupClock::time_point now) {
+    const std::vector<NamedBackup> backups = BackupsIn(folder).backups;
+    for (std::size_t i = kBackupsKept; i < backups.size(); ++i) {
+        if (now - backups[i].parts.when < kBackupMinimumAge) continue;
+        std::error_code ignored;
+        fs::remove(backups[i].path, ignored);
+    }
+}
+
 }  // namespace
 
 fs::path BackupFolder(
@@ -296,15 +306,6 @@ Status SaveBackup(const fs::path& folder, const ImageBytes& image, int band, Bac
     if (saved != nullptr) *saved = path;
     PruneBackups(folder, now);
     return Status::Ok();
-}
-
-void PruneBackups(const fs::path& folder, BackupClock::time_point now) {
-    const std::vector<NamedBackup> backups = BackupsIn(folder).backups;
-    for (std::size_t i = kBackupsKept; i < backups.size(); ++i) {
-        if (now - backups[i].parts.when < kBackupMinimumAge) continue;
-        std::error_code ignored;
-        fs::remove(backups[i].path, ignored);
-    }
 }
 
 BackupList ListBackups(const fs::path& folder) {

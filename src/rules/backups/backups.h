@@ -58,14 +58,11 @@ std::string BackupFileName(BackupClock::time_point when, int band, BackupKind ki
 // Saves `image` in `folder` (made when missing) under a name no file has: the bytes go to a file
 // of their own first and take the name complete, in a step that never replaces a file, so two
 // programs saving in the same second each keep theirs ("_2", "_3"... after the kind). Then prunes
-// the folder. `saved` receives the file's path.
+// the folder: the backups beyond the newest kBackupsKept that are older than kBackupMinimumAge
+// are deleted, and no other file. `saved` receives the file's path.
 Status SaveBackup(const std::filesystem::path& folder, const ImageBytes& image, int band,
                   BackupKind kind, std::string_view port, BackupClock::time_point now,
                   std::filesystem::path* saved = nullptr);
-
-// Deletes the backups beyond the newest kBackupsKept that are older than kBackupMinimumAge. Only
-// files named as backups are touched.
-void PruneBackups(const std::filesystem::path& folder, BackupClock::time_point now);
 
 struct BackupEntry {
     std::filesystem::path path;

@@ -260,7 +260,9 @@ TEST_F(Backups, OnlyTheProgramsOwnNamesAreBackups) {
     EXPECT_EQ(std::set<std::string>(listed.begin(), listed.end()), expected);
     // Well past the age and the count at which backups go: only backups go.
     for (int i = 0; i < 210; ++i) PlaceBackup(kBackupMinimumAge + std::chrono::hours(i + 1));
-    PruneBackups(folder, now + std::chrono::hours(24 * 400));
+    const BackupClock::time_point later = now + std::chrono::hours(24 * 400);
+    ASSERT_TRUE(
+        SaveBackup(folder, ImageWithChannels(0, ""), 0, BackupKind::Read, "COM9", later).ok());
     for (const auto& c : cases) {
         if (!c.backup) {
             EXPECT_TRUE(fs::exists(folder / c.name)) << c.name;
@@ -277,8 +279,9 @@ TEST_F(Backups, ADamagedBackupIsListedAsDamaged) {
     EXPECT_EQ(BackupKindText(listed[0].kind, Language::Chinese), "读频");
 }
 
-// The newest 200 stay, and so does every backup younger than 30 days; the rest go, oldest first.
-// Each case names the ages (in hours) of the backups that go.
+// A save prunes the folder: the newest 200 stay (the one saved among them), and so does every
+// backup younger than 30 days; the rest go, oldest first. Each case names the ages (in hours) of
+// the backups that go.
 TEST_F(Backups, PruningDeletesOnlyOldBackupsBeyondTheNewest200) {
     using Hours = std::vector<int>;
     const int month = static_cast<int>(kBackupMinimumAge.count());
@@ -297,12 +300,12 @@ TEST_F(Backups, PruningDeletesOnlyOldBackupsBeyondTheNewest200) {
         Hours deleted;
     } cases[] = {
         {"few enough", ages(month + 1, 150, 1), {}},
-        {"all old: the oldest ten go", ages(month + 1, 210, 1), ages(month + 201, 10, 1)},
+        {"all old: the oldest eleven go", ages(month + 1, 210, 1), ages(month + 200, 11, 1)},
         {"all younger than 30 days", ages(0, 210, 1), {}},
         // Backups 2 to 29 days old are kept however many there are.
         {"days old, beyond 200", ages(48, 210, 3), {}},
         {"recent ones push old ones out", join(ages(0, 195, 1), ages(month + 1, 10, 1)),
-         ages(month + 6, 5, 1)},
+         ages(month + 5, 6, 1)},
         {"recent ones alone beyond 200", join(ages(0, 203, 1), ages(month + 1, 5, 1)),
          ages(month + 1, 5, 1)},
     };
@@ -312,7 +315,8 @@ TEST_F(Backups, PruningDeletesOnlyOldBackupsBeyondTheNewest200) {
         std::map<std::string, int> ageOf;
         for (const int age : c.ages) ageOf[PlaceBackup(std::chrono::hours(age))] = age;
         PlaceFile("notes.txt");
-        PruneBackups(folder, now);
+        ASSERT_TRUE(
+            SaveBackup(folder, ImageWithChannels(0, ""), 0, BackupKind::Read, "COM9", now).ok());
         const std::set<std::string> left = FilesInFolder();
         Hours deleted;
         for (const auto& [name, age] : ageOf) {
