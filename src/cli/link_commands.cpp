@@ -244,12 +244,14 @@ void AddLinkCommands(CLI::App& app, Action& run) {
         command->add_flag("--yes", choices.answerYes,
                           "Answer Yes when the radio's band differs from the set-up's");
         command->add_flag("--unlock-calibration", choices.unlockCalibration,
-                          "Open calibration access: the power calibration block is written too");
+                          "Open calibration access: the power calibration block is written too "
+                          "(one radio only)");
         command->add_flag("--verify", choices.verify,
                           "Read the radio back and compare it with what was written; exit 1 "
                           "with the differences when they differ");
         command->add_flag("--backup-first", choices.backupFirst,
-                          "Read the radio into a backup before writing it");
+                          "Read the radio into a backup before writing it; a radio whose backup "
+                          "cannot be saved is not written");
     };
 
     auto* read = app.add_subcommand("read", "Read a radio into a *.DAT set-up");
