@@ -17,8 +17,10 @@ void MainWindow::CompareWithRadio() {
 void MainWindow::ShowComparison() {
     const ImageBytes radio = driver_.Engine().CapturedImageBytes();
     backupKeeper_.Keep(radio, driver_.Engine().Variables().IdentifiedBand, BackupKind::Read);
-    CompareWindow window(CompareSetupWithRadio(state_, radio, state_.CalibrationUnlocked),
-                         CaptionLanguage(state_.LanguageIsEnglish), this);
+    CompareWindow window(
+        CompareSetupWithRadio(state_, radio, driver_.Engine().Variables().IdentifiedBand,
+                              state_.CalibrationUnlocked),
+        CaptionLanguage(state_.LanguageIsEnglish), this);
     window.exec();
 }
 

@@ -82,7 +82,8 @@ void CheckedWrite::StepEnded(TransferOutcome outcome) {
             if (outcome != TransferOutcome::ReadComplete) return End(outcome);
             result_.readBack = driver_.Engine().CapturedImageBytes();
             result_.differences =
-                CompareImages(*result_.written, *result_.readBack, result_.calibrationWritten);
+                CompareImages({*result_.written, result_.radioBand},
+                              {*result_.readBack, result_.radioBand}, result_.calibrationWritten);
             if (backups_ != nullptr) {
                 backups_->Keep(*result_.readBack, result_.radioBand, BackupKind::Written);
             }

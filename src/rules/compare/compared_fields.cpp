@@ -80,7 +80,6 @@ class Collector {
 
     std::vector<NamedValue> Collect() {
         Channels();
-        Add(Caption(WindowId::Form1, "Frame1"), std::string(BandAt(setup_.Combo1).listText));
         for (const SettingsList& row : kSettingsLists) {
             Add(Caption(WindowId::Form1, row.label), Item(row.items, setup_.*row.position));
         }
@@ -186,6 +185,11 @@ class Collector {
 
 std::vector<NamedValue> NamedValues(const Setup& setup, Language language) {
     return Collector(setup, language).Collect();
+}
+
+NamedValue NamedBand(int position, Language language) {
+    return {std::string(Caption(WindowId::Form1, "Frame1", CaptionProperty::Caption, 0, language)),
+            std::string(BandAt(position).listText)};
 }
 
 }  // namespace qv

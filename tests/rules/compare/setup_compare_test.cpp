@@ -50,12 +50,16 @@ struct Expected {
     std::string holds;
 };
 
+// The sample's band, as a file of it holds it and a radio of its band identifies itself.
+constexpr int kSampleBand = 0;
+
 TEST(CompareImages, NamesEachDifferenceAsTheWindowsShowIt) {
     const struct {
         const char* what;
         ImageBytes radio;
         bool calibrationUnlocked;
         std::vector<Expected> expected;
+        int radioBand = kSampleBand;
     } cases[] = {
         {"the same image", SampleImage(), false, {}},
         {"a transmit tone",
@@ -85,10 +89,24 @@ TEST(CompareImages, NamesEachDifferenceAsTheWindowsShowIt) {
          SampleChanged([](qv::Setup& s) { s.EmbeddedInfo[0] = "SHOP 13"; }),
          false,
          {{"embedded information, line 1", "SHOP 12", "SHOP 13"}}},
-        {"the band",
+        {"a set-up of another band, its band first",
+         SampleChanged([](qv::Setup& s) {
+             s.Combo1 = s.BandIndex = 2;
+             s.EmbeddedInfo[0] = "SHOP 13";
+         }),
+         false,
+         {{"Model", "400-470MHz", "400-430MHz"},
+          {"embedded information, line 1", "SHOP 12", "SHOP 13"}},
+         2},
+        {"a radio of another band that holds the same memory",
+         SampleImage(),
+         false,
+         {{"Model", "400-470MHz", "450-490MHz"}},
+         1},
+        {"the band code of another band in a radio of the same band",
          SampleChanged([](qv::Setup& s) { s.Combo1 = s.BandIndex = 2; }),
          false,
-         {{"Model", "400-470MHz", "400-430MHz"}}},
+         {{"radio memory 0x01BD", "33", "43"}, {"radio memory 0x034C", "33", "43"}}},
         {"a key",
          SampleChanged([](qv::Setup& s) { s.KeyFunctionCodes[0] = 2; }),
          false,
@@ -125,8 +143,8 @@ TEST(CompareImages, NamesEachDifferenceAsTheWindowsShowIt) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const std::vector<SetupDifference> found =
-            CompareImages(SampleImage(), c.radio, c.calibrationUnlocked);
+        const std::vector<SetupDifference> found = CompareImages(
+            {SampleImage(), kSampleBand}, {c.radio, c.radioBand}, c.calibrationUnlocked);
         ASSERT_EQ(found.size(), c.expected.size());
         for (std::size_t i = 0; i < found.size(); ++i) {
             EXPECT_EQ(found[i].field.english, c.expected[i].field);
@@ -148,7 +166,8 @@ TEST(CompareImages, ABlockTheRadioDidNotStoreIsFoundAndNamed) {
     const ImageBytes written =
         SampleChanged([](qv::Setup& s) { s.Grid1[21][kColTxTone] = "D023N"; });
     std::fill(radio.begin() + 0x3F0 + 4 * 16, radio.begin() + 0x3F0 + 5 * 16, 0xFF);
-    const std::vector<SetupDifference> found = CompareImages(written, radio, false);
+    const std::vector<SetupDifference> found =
+        CompareImages({written, kSampleBand}, {radio, kSampleBand}, false);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].field.english, "channel G2- 05");
     EXPECT_EQ(found[0].actual.english, "(empty)");
@@ -157,17 +176,35 @@ TEST(CompareImages, ABlockTheRadioDidNotStoreIsFoundAndNamed) {
 TEST(CompareSetupWithRadio, WhatAWriteOfTheShownSetupWouldChange) {
     qv::Setup shown = SampleSetup();
     shown.Grid1[21][kColTxTone] = "67.0";
-    const std::vector<SetupDifference> found = CompareSetupWithRadio(shown, SampleImage(), false);
+    const std::vector<SetupDifference> found =
+        CompareSetupWithRadio(shown, SampleImage(), kSampleBand, false);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(DescribeDifference(found[0], DifferenceWording::Compare, Language::English),
               "channel G2- 05, TX QT/DQT: shown 67.0, radio holds D023N");
-    EXPECT_TRUE(CompareSetupWithRadio(SampleSetup(), SampleImage(), true).empty());
+    EXPECT_TRUE(CompareSetupWithRadio(SampleSetup(), SampleImage(), kSampleBand, true).empty());
+}
+
+// The write would ask about the band: the comparison says why, in the reader's language.
+TEST(CompareSetupWithRadio, ARadioOfAnotherBandIsNotTheSame) {
+    const std::vector<SetupDifference> found =
+        CompareSetupWithRadio(SampleSetup(), SampleImage(), 1, false);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(DescribeDifference(found[0], DifferenceWording::Compare, Language::English),
+              "Model: shown 400-470MHz, radio holds 450-490MHz");
+    EXPECT_EQ(DescribeDifference(found[0], DifferenceWording::Compare, Language::Chinese),
+              "机型选择：显示 400-470MHz，对讲机中为 450-490MHz");
+}
+
+TEST(BandOfImage, TheBandASetUpHolds) {
+    EXPECT_EQ(BandOfImage(SampleImage()), kSampleBand);
+    EXPECT_EQ(BandOfImage(SampleChanged([](qv::Setup& s) { s.Combo1 = s.BandIndex = 5; })), 5);
 }
 
 TEST(DescribeDifference, InTheLanguageOfTheReader) {
-    const std::vector<SetupDifference> found =
-        CompareImages(SampleImage(),
-                      SampleChanged([](qv::Setup& s) { s.Grid1[21][kColTxTone] = "67.0"; }), false);
+    const std::vector<SetupDifference> found = CompareImages(
+        {SampleImage(), kSampleBand},
+        {SampleChanged([](qv::Setup& s) { s.Grid1[21][kColTxTone] = "67.0"; }), kSampleBand},
+        false);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(DescribeDifference(found[0], DifferenceWording::Verify, Language::English),
               "channel G2- 05, TX QT/DQT: wrote D023N, radio holds 67.0");
@@ -184,7 +221,8 @@ TEST(DescribeDifferences, ListsTheFirstOnesAndCountsTheRest) {
         for (int line = 0; line < 2; ++line) s.EmbeddedInfo[line] = "CHANGED";
         s.DtmfCodes[0] = "9";
     });
-    const std::vector<SetupDifference> found = CompareImages(SampleImage(), radio, false);
+    const std::vector<SetupDifference> found =
+        CompareImages({SampleImage(), kSampleBand}, {radio, kSampleBand}, false);
     ASSERT_EQ(found.size(), 3u);
     EXPECT_EQ(DescribeDifferences(found, DifferenceWording::Verify, Language::English, 2),
               DescribeDifference(found[0], DifferenceWording::Verify, Language::English) + "\n" +
