@@ -88,7 +88,7 @@ TEST_F(CliRadioMemory, WriteVerifyNamesWhatTheRadioDidNotStore) {
         // Write frame 61 carries radio addresses 0x0440..0x044F: channel G2- 05.
         {"drop-block:61",
          1,
-         {"qv7100-cli: Verify failed: the radio holds 1 differences from what was written.",
+         {"qv7100-cli: Verify failed: the radio holds 1 difference from what was written.",
           "qv7100-cli: channel G2- 05: wrote 462.56250 D023N 467.56250 D023N Low Off Narrow No, "
           "radio holds (empty)"}},
     };
