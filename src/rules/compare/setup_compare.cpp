@@ -154,16 +154,17 @@ SetupDifference RawDifference(const ImageBytes& expected, const ImageBytes& actu
 
 // Whether the region's bytes change what a window shows of `actual`: bytes that only count beside
 // other fields (the scan flags of channels in use on one side only) are told with those fields.
+// `shown` holds the named values of `actual`.
 bool ShowsOnTheOtherSide(const ImageBytes& expected, const ImageBytes& actual,
-                         const Region& region) {
+                         const BothLanguages& shown, const Region& region) {
     ImageBytes patched = actual;
     for (const ImageRange& span : region.spans) {
         const auto from = static_cast<std::ptrdiff_t>(span.first);
         std::copy_n(expected.begin() + from, span.count, patched.begin() + from);
     }
-    const BothLanguages shown = NamedValuesOf(actual);
+    const BothLanguages patchedValues = NamedValuesOf(patched);
     std::set<int> none;
-    return Differences(shown, NamedValuesOf(patched), NamedValuesOf(patched), none).covered;
+    return Differences(shown, patchedValues, patchedValues, none).covered;
 }
 
 // The two bands, when they differ.
@@ -213,7 +214,7 @@ std::vector<SetupDifference> CompareImages(const ComparedImage& expectedSide,
         if (!differs) continue;
         const RegionDifferences told =
             Differences(wrote, NamedValuesOf(patched), holds, wholeChannels);
-        if (!told.covered && !ShowsOnTheOtherSide(expected, compared, region)) {
+        if (!told.covered && !ShowsOnTheOtherSide(expected, compared, holds, region)) {
             for (const ImageRange& span : region.spans) {
                 if (!SameBytes(expected, compared, span)) {
                     differences.push_back(RawDifference(expected, compared, span));

@@ -4,12 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "image/image_codec.h"
+#include "image/written_bytes.h"
+#include "rules/compare/compared_fields.h"
 #include "rules/program/startup.h"
+#include "state/option_entries.h"
 #include "support/quiet_host.h"
 #include "support/sample_channels.h"
 
@@ -38,10 +44,13 @@ ImageBytes SampleChanged(const std::function<void(Setup&)>& change) {
     change(setup);
     return EncodeImage(setup);
 }
-ImageBytes SampleWithByte(std::size_t offset, std::uint8_t value) {
+ImageBytes SampleWithBytes(std::initializer_list<std::pair<std::size_t, std::uint8_t>> bytes) {
     ImageBytes image = SampleImage();
-    image[offset] = value;
+    for (const auto& [offset, value] : bytes) image[offset] = value;
     return image;
+}
+ImageBytes SampleWithByte(std::size_t offset, std::uint8_t value) {
+    return SampleWithBytes({{offset, value}});
 }
 
 struct Expected {
@@ -140,6 +149,14 @@ TEST(CompareImages, NamesEachDifferenceAsTheWindowsShowIt) {
          SampleWithByte(0x10F, 0x00),
          false,
          {{"radio memory 0x011F", "FF", "00"}}},
+        {"two bytes of the model text, one between them the same: from the first to the last",
+         SampleWithBytes({{0x1A9, 'X'}, {0x1AB, '7'}}),
+         false,
+         {{"radio memory 0x01B9-0x01BB", "42 34 36", "58 34 37"}}},
+        {"filler at both ends of a gap between fields",
+         SampleWithBytes({{0x108, 0x00}, {0x10A, 0x01}}),
+         false,
+         {{"radio memory 0x0118-0x011A", "FF FF FF", "00 FF 01"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -157,6 +174,45 @@ TEST(CompareImages, NamesEachDifferenceAsTheWindowsShowIt) {
             EXPECT_FALSE(found[i].field.chinese.empty());
         }
     }
+}
+
+// What verify rests on: every byte a write sends, changed alone, is a difference the comparison
+// names; a byte the write does not send never is. With calibration access closed over the whole
+// image, and open over the calibration block, which the write then sends too. A byte changes in
+// its lowest bit or its highest, by turns, so that values the decoder takes and values it
+// refuses both come up.
+TEST(CompareImages, EveryByteAWriteSendsIsComparedAndNoOther) {
+    const auto sentBytes = [](bool calibrationUnlocked) {
+        std::array<bool, kImageBytes> sent{};
+        for (const ImageRange& range : WrittenRanges(calibrationUnlocked)) {
+            std::fill_n(sent.begin() + static_cast<std::ptrdiff_t>(range.first), range.count, true);
+        }
+        return sent;
+    };
+    const std::array<bool, kImageBytes> sentLocked = sentBytes(false);
+    const std::array<bool, kImageBytes> sentUnlocked = sentBytes(true);
+    std::size_t named = 0;
+    for (const bool calibrationUnlocked : {false, true}) {
+        const std::array<bool, kImageBytes>& sent = calibrationUnlocked ? sentUnlocked : sentLocked;
+        for (std::size_t offset = 0; offset < kImageBytes; ++offset) {
+            if (calibrationUnlocked && sentUnlocked[offset] == sentLocked[offset]) continue;
+            SCOPED_TRACE("image byte " + std::to_string(offset) +
+                         (calibrationUnlocked ? ", calibration access open" : ""));
+            const int flip = offset % 2 == 0 ? 0x01 : 0x80;
+            const ImageBytes radio =
+                SampleWithByte(offset, static_cast<std::uint8_t>(SampleImage()[offset] ^ flip));
+            const std::vector<SetupDifference> found = CompareImages(
+                {SampleImage(), kSampleBand}, {radio, kSampleBand}, calibrationUnlocked);
+            EXPECT_EQ(found.empty(), !sent[offset]);
+            named += found.empty() ? 0 : 1;
+            for (const SetupDifference& difference : found) {
+                EXPECT_NE(difference.expected, difference.actual) << difference.field.english;
+            }
+        }
+    }
+    EXPECT_EQ(named,
+              static_cast<std::size_t>(std::count(sentUnlocked.begin(), sentUnlocked.end(), true)))
+        << "every byte sent, the calibration block once";
 }
 
 TEST(CompareImages, ABlockTheRadioDidNotStoreIsFoundAndNamed) {
@@ -227,7 +283,81 @@ TEST(DescribeDifferences, ListsTheFirstOnesAndCountsTheRest) {
     EXPECT_EQ(DescribeDifferences(found, DifferenceWording::Verify, Language::English, 2),
               DescribeDifference(found[0], DifferenceWording::Verify, Language::English) + "\n" +
                   DescribeDifference(found[1], DifferenceWording::Verify, Language::English) +
-                  "\n... and 1 more differences\n");
+                  "\n... and 1 more difference\n");
+    EXPECT_TRUE(DescribeDifferences(found, DifferenceWording::Verify, Language::English, 1)
+                    .ends_with("\n... and 2 more differences\n"));
+}
+
+// Whether `text` holds a Chinese, Japanese or Korean character or a full-width sign.
+bool HoldsCjk(const std::string& text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        char32_t code = byte;
+        std::size_t length = 1;
+        if (byte >= 0xF0) {
+            code = byte & 0x07u, length = 4;
+        } else if (byte >= 0xE0) {
+            code = byte & 0x0Fu, length = 3;
+        } else if (byte >= 0xC0) {
+            code = byte & 0x1Fu, length = 2;
+        }
+        for (std::size_t k = 1; k < length && i + k < text.size(); ++k) {
+            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
+        }
+        if ((code >= 0x2E80 && code <= 0x9FFF) || (code >= 0xF900 && code <= 0xFAFF) ||
+            (code >= 0xFF00 && code <= 0xFFEF)) {
+            return true;
+        }
+        i += length;
+    }
+    return false;
+}
+
+// Every field a comparison can name, named and valued in English words for an English reader,
+// whatever position each list of the set-up stands at (also positions a list does not have).
+TEST(NamedValues, AnEnglishReaderReadsNoChinese) {
+    using Form = OptionalFunctionsControls;
+    constexpr int Form::*kDialogLists[] = {
+        &Form::Combo0,  &Form::Combo1,  &Form::Combo2,  &Form::Combo3,  &Form::Combo4,
+        &Form::Combo6,  &Form::Combo7,  &Form::Combo8,  &Form::Combo9,  &Form::Combo10,
+        &Form::Combo11, &Form::Combo12, &Form::Combo13, &Form::Combo14, &Form::Combo15,
+        &Form::Combo16, &Form::Combo17, &Form::Combo18, &Form::Combo19, &Form::Combo20,
+        &Form::Combo21, &Form::Combo22};
+    constexpr int qv::Setup::*kMainLists[] = {&qv::Setup::Combo2, &qv::Setup::Combo3,
+                                              &qv::Setup::Combo4, &qv::Setup::Combo6,
+                                              &qv::Setup::Combo7, &qv::Setup::Combo9};
+    std::size_t checked = 0;
+    for (int position = -1; position <= 95; ++position) {
+        qv::Setup setup = SampleSetup();
+        for (const auto list : kDialogLists) setup.Form5.*list = position;
+        for (const auto list : kMainLists) setup.*list = position;
+        setup.KeyFunctionCodes.fill(position);
+        setup.Form5.Check3 = setup.Form5.Check4 = position & 1;
+        for (const NamedValue& named : NamedValues(setup, Language::English)) {
+            EXPECT_FALSE(HoldsCjk(named.name)) << named.name;
+            EXPECT_FALSE(HoldsCjk(named.value)) << named.name << ": " << named.value;
+            ++checked;
+        }
+        const NamedValue band = NamedBand(position, Language::English);
+        EXPECT_FALSE(HoldsCjk(band.name + band.value)) << band.name;
+    }
+    EXPECT_GT(checked, 97u * 400u) << "every field, at every position";
+}
+
+// The DTMF frame shows Chinese in both languages; a comparison tells an English reader what
+// the show command says, and a Chinese reader what the window shows.
+TEST(DescribeDifference, TheDtmfFrameInTheReadersLanguage) {
+    const auto delay = [](int ms) {
+        return SampleChanged(
+            [ms](qv::Setup& s) { s.OptionValue[option_value::kFirstDigitDelayMs] = ms; });
+    };
+    const std::vector<SetupDifference> found =
+        CompareImages({delay(100), kSampleBand}, {delay(250), kSampleBand}, false);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(DescribeDifference(found[0], DifferenceWording::Verify, Language::English),
+              "First digit delay: wrote 100 ms, radio holds 250 ms");
+    EXPECT_EQ(DescribeDifference(found[0], DifferenceWording::Verify, Language::Chinese),
+              "首位数码延迟：写入 100MS，对讲机中为 250MS");
 }
 
 }  // namespace
