@@ -2,11 +2,21 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdio>
+#include <cstring>
+
 #include "gui/mainwindow/main_window.h"
 #include "gui/shell/desktop_identity.h"
 #include "gui/shell/program.h"
 
 int main(int argc, char* argv[]) {
+    // Answered before any window, so that it works without a display too.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("qv7100 %s\n", QV7100_VERSION);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     qv::ApplyDesktopIdentity();
     qv::Program program(qv::LocateProgramPaths());

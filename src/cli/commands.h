@@ -1,5 +1,6 @@
 // The subcommands of qv7100-cli. Each registers itself on the application and leaves the work to
-// do in `run`; a command that fails throws CommandFailed with a one-line reason.
+// do in `run`; a command that fails throws CommandFailed with a one-line reason and the exit
+// status that tells it (1 unless the command tells kinds of failure apart).
 #pragma once
 
 #include <CLI/CLI.hpp>
@@ -11,7 +12,9 @@
 namespace qv::cli {
 
 struct CommandFailed : std::runtime_error {
-    using std::runtime_error::runtime_error;
+    explicit CommandFailed(const std::string& reason, int exitStatus = 1)
+        : std::runtime_error(reason), status(exitStatus) {}
+    int status;
 };
 
 using Action = std::function<void()>;

@@ -13,19 +13,38 @@ namespace {
 
 constexpr Language kEnglish = Language::English;
 
+// The exit statuses of diff beside 0 (the same) and 2 (a usage error, told by the parser's way).
+constexpr int kDifferent = 1;
+constexpr int kSideNotRead = 3;  // a file that could not be opened, a radio that could not be read
+
 // One side of a comparison: a *.DAT file, or a radio read for it.
 struct Side {
     std::string name;
     bool radio = false;
 };
 
-ImageBytes ImageOf(const Side& side) {
-    if (side.radio) return CaptureRadio(side.name);
+// What a side holds: a radio's band is the one it identified itself with, a file's the band its
+// set-up holds.
+struct SideSetup {
     ImageBytes image{};
-    if (const Status read = ReadDatFile(side.name, image); !read.ok()) {
-        throw CommandFailed(side.name + ": " + read.Describe(kEnglish));
+    int band = 0;
+};
+
+SideSetup Read(const Side& side) {
+    SideSetup read;
+    if (side.radio) {
+        try {
+            read.image = CaptureRadio(side.name, &read.band);
+        } catch (const CommandFailed& failed) {
+            throw CommandFailed(failed.what(), kSideNotRead);
+        }
+        return read;
     }
-    return image;
+    if (const Status opened = ReadDatFile(side.name, read.image); !opened.ok()) {
+        throw CommandFailed(side.name + ": " + opened.Describe(kEnglish), kSideNotRead);
+    }
+    read.band = BandOfImage(read.image);
+    return read;
 }
 
 // The words after "diff", in order: a file name, or --port DEVICE (also --port=DEVICE).
@@ -35,28 +54,32 @@ std::vector<Side> SidesOf(const std::vector<std::string>& words) {
         const std::string& word = words[i];
         if (word == "--port") {
             if (i + 1 >= words.size() || words[i + 1].empty()) {
-                throw CommandFailed("--port needs a device path or COM1..COM8");
+                throw CLI::ValidationError("--port needs a device path or COM1..COM8");
             }
             sides.push_back({words[++i], true});
         } else if (word.starts_with("--port=")) {
             sides.push_back({word.substr(7), true});
         } else if (word.starts_with("-")) {
-            throw CommandFailed("diff does not know the option " + word);
+            throw CLI::ValidationError("diff does not know the option " + word);
         } else {
             sides.push_back({word, false});
         }
     }
     if (sides.size() != 2) {
-        throw CommandFailed("diff compares two set-ups: give two of A.DAT or --port DEVICE");
+        throw CLI::ValidationError("diff compares two set-ups: give two of A.DAT or --port DEVICE");
     }
     return sides;
 }
 
-void Diff(const std::vector<std::string>& words, bool calibration) {
-    const std::vector<Side> sides = SidesOf(words);
-    const ImageBytes first = ImageOf(sides[0]);
-    const ImageBytes second = ImageOf(sides[1]);
-    const std::vector<SetupDifference> differences = CompareImages(first, second, calibration);
+std::string Fields(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " field" : " fields");
+}
+
+void Diff(const std::vector<Side>& sides, bool calibration) {
+    const SideSetup first = Read(sides[0]);
+    const SideSetup second = Read(sides[1]);
+    const std::vector<SetupDifference> differences =
+        CompareImages({first.image, first.band}, {second.image, second.band}, calibration);
     if (differences.empty()) {
         PrintToStandardOutput(sides[0].name + " and " + sides[1].name + " hold the same set-up\n");
         return;
@@ -66,8 +89,9 @@ void Diff(const std::vector<std::string>& words, bool calibration) {
         text += DescribeDifference(difference, sides[0].name, sides[1].name, kEnglish) + "\n";
     }
     PrintToStandardOutput(text);
-    throw CommandFailed(sides[0].name + " and " + sides[1].name + " differ in " +
-                        std::to_string(differences.size()) + " fields");
+    throw CommandFailed(
+        sides[0].name + " and " + sides[1].name + " differ in " + Fields(differences.size()),
+        kDifferent);
 }
 
 }  // namespace
@@ -76,19 +100,23 @@ void AddDiffCommand(CLI::App& app, Action& run) {
     static bool calibration = false;
     auto* diff = app.add_subcommand(
         "diff",
-        "Compare two set-ups field by field: each of A and B is a *.DAT file or --port DEVICE (a "
-        "radio, read for the comparison). Exit 0 when they are equal, 1 when not");
+        "Compare two set-ups field by field, the band first: each of A and B is a *.DAT file or "
+        "--port DEVICE (a radio, read for the comparison)");
     diff->allow_extras();
     diff->footer(
         "A and B, in this order: a *.DAT file, or --port DEVICE (a device path or COM1..COM8).\n"
+        "A radio's band is the one it identifies itself with, a file's the band its set-up "
+        "holds.\n"
+        "Exit status: 0 the same, 1 different, 2 a usage error, 3 a file that could not be "
+        "opened or a radio that could not be read.\n"
         "  qv7100-cli diff shop.DAT --port COM1\n"
         "  qv7100-cli diff --port /dev/ttyUSB0 --port /dev/ttyUSB1");
     diff->add_flag("--unlock-calibration", calibration,
                    "Compare the power calibration too (a write leaves it out unless calibration "
                    "access is open)");
     diff->callback([&run, diff] {
-        const std::vector<std::string> words = diff->remaining();
-        run = [words] { Diff(words, calibration); };
+        const std::vector<Side> sides = SidesOf(diff->remaining());
+        run = [sides] { Diff(sides, calibration); };
     });
 }
 

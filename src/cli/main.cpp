@@ -1,6 +1,7 @@
 // qv7100-cli: the tool's set-up files and radio link without windows.
 // Exit status: 0 success, 1 the command failed (reason on standard error; what could not be
-// written to standard output counts as a failure), 2 usage error.
+// written to standard output counts as a failure), 2 usage error; a command may tell kinds of
+// failure apart with statuses of its own (diff).
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
@@ -75,6 +76,7 @@ int main(int argc, char** argv) {
         return 0;
     } catch (const qv::cli::CommandFailed& e) {
         Report(e.what());
+        return e.status;
     } catch (const std::exception& e) {
         Report(std::string("unexpected error: ") + e.what());
     }

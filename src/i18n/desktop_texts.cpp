@@ -63,8 +63,6 @@ constexpr TextRow<DesktopText> kDesktopTexts[] = {
     {DesktopText::CompareTitle, "与对讲机比较", "Compare with radio"},
     {DesktopText::CompareSame, "显示的设置与对讲机中的数据一致。",
      "The set-up shown and the radio hold the same."},
-    {DesktopText::CompareDiffers, "显示的设置与对讲机有 %1 处不同：",
-     "The set-up shown and the radio differ in %1 place(s):"},
     {DesktopText::CompareField, "项目", "Field"},
     {DesktopText::CompareShown, "显示", "Shown"},
     {DesktopText::CompareRadio, "对讲机", "Radio"},

@@ -64,7 +64,6 @@ enum class DesktopText {
     // The comparison with a radio.
     CompareTitle,
     CompareSame,
-    CompareDiffers,  // %1 how many
     CompareField,
     CompareShown,
     CompareRadio,

@@ -59,11 +59,16 @@ constexpr TextRow<FleetTextId> kTexts[] = {
 static_assert(RowsInIdOrder(kTexts, FleetTextId::SummaryName),
               "kTexts must hold one row per FleetTextId, in enumeration order");
 
+// The texts above whose %1 is a count, as said when it is 1.
+constexpr TextRow<FleetTextId> kOnes[] = {
+    {FleetTextId::Differs, "1 处不同", "1 difference"},
+};
+
 }  // namespace
 
 std::string FleetText(FleetTextId id, Language language,
                       std::initializer_list<std::string_view> values) {
-    return FilledText(kTexts, id, language, values);
+    return FilledCountText(kTexts, kOnes, id, language, values);
 }
 
 }  // namespace qv

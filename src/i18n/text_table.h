@@ -42,4 +42,20 @@ std::string FilledText(const TextRow<Id> (&rows)[N], Id id, Language language,
     return FillPlaceholders(TextOf(rows, id, language), values);
 }
 
+// As FilledText, for texts whose %1 is a count: when the count is 1 and `ones` has a row for the
+// text, that row's form for one ("1 difference" beside "%1 differences"). `ones` is in any order.
+template <typename Id, std::size_t N, std::size_t M>
+std::string FilledCountText(const TextRow<Id> (&rows)[N], const TextRow<Id> (&ones)[M], Id id,
+                            Language language, std::initializer_list<std::string_view> values) {
+    if (values.size() > 0 && *values.begin() == "1") {
+        for (const TextRow<Id>& one : ones) {
+            if (one.id == id) {
+                return FillPlaceholders(language == Language::English ? one.english : one.chinese,
+                                        values);
+            }
+        }
+    }
+    return FilledText(rows, id, language, values);
+}
+
 }  // namespace qv

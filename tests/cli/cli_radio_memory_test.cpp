@@ -118,7 +118,7 @@ TEST_F(CliRadioMemory, WriteVerifyNamesWhatTheRadioDidNotStore) {
         // Write frame 61 carries radio addresses 0x0440..0x044F: channel G2- 05.
         {"drop-block:61",
          1,
-         {"qv7100-cli: Verify failed: the radio holds 1 differences from what was written.",
+         {"qv7100-cli: Verify failed: the radio holds 1 difference from what was written.",
           "qv7100-cli: channel G2- 05: wrote 462.56250 D023N 467.56250 D023N Low Off Narrow No, "
           "radio holds (empty)"}},
     };
@@ -380,8 +380,13 @@ TEST_F(CliRadioMemory, BackupsSaysWhenTheFolderCannotBeRead) {
 TEST_F(CliRadioMemory, DiffComparesFilesAndRadiosFieldByField) {
     const fs::path a = SetupFile("a.DAT", Setup(true));
     const fs::path b = SetupFile("b.DAT", Setup(false));
+    const fs::path line = SetupFile("line.DAT", Setup(true, "Dealer 43"));
     const std::string same = StartRadio(EncodeImage(Setup(true)), 0);
     const std::string other = StartRadio(EncodeImage(Setup(false)), 0);
+    // The memory of a.DAT in a radio that identifies itself as a 450-490MHz one.
+    const std::string otherBand = StartRadio(EncodeImage(Setup(true)), 1);
+    const std::string silent = StartRadio(EncodeImage(Setup(true)), 0, "silent");
+    // Exit statuses: 0 the same, 1 different, 2 a usage error, 3 a side not read.
     const struct {
         std::string arguments;
         int exitCode;
@@ -389,19 +394,23 @@ TEST_F(CliRadioMemory, DiffComparesFilesAndRadiosFieldByField) {
     } cases[] = {
         {a.string() + " " + a.string(), 0, "hold the same set-up"},
         {a.string() + " " + b.string(), 1, "channel G2- 05: " + a.string() + " has 462.56250"},
+        {a.string() + " " + line.string(), 1, "differ in 1 field\n"},
+        {a.string() + " " + b.string() + " --unlock-calibration", 1, "differ in 1 field\n"},
         {a.string() + " --port " + same, 0, "hold the same set-up"},
         {"--port " + same + " " + b.string(), 1, "channel G2- 05: " + same + " has 462.56250"},
         {"--port " + same + " --port=" + other, 1, "has (empty)"},
+        {a.string() + " --port " + otherBand, 1,
+         "Model: " + a.string() + " has 400-470MHz, " + otherBand + " has 450-490MHz\n"},
         {a.string(), 2, "diff compares two set-ups"},
-        {a.string() + " " + (dir / "missing.DAT").string(), 1, "missing.DAT"},
+        {a.string() + " " + b.string() + " --colour", 2, "diff does not know the option --colour"},
+        {a.string() + " --port", 2, "--port needs a device path"},
+        {a.string() + " " + (dir / "missing.DAT").string(), 3, "missing.DAT"},
+        {"--port " + silent + " " + a.string(), 3, "read failed"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
         const Result result = Run("diff " + c.arguments);
-        EXPECT_EQ(result.exitCode == 0, c.exitCode == 0) << result.err;
-        if (c.exitCode != 2) {
-            EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
-        }
+        EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
         EXPECT_TRUE(Contains(result.out + result.err, c.told)) << result.out << result.err;
     }
 }

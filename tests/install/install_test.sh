@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The installed tool as a desktop finds it: `cmake --install` into a staging folder (DESTDIR),
 # then one check per call:
-#   install_test.sh stage     BUILD STAGE PREFIX   install the build into STAGE
-#   install_test.sh CHECK     BUILD STAGE PREFIX   run CHECK (a function below) on STAGE
+#   install_test.sh stage     BUILD STAGE PREFIX VERSION DATE   install the build into STAGE
+#   install_test.sh CHECK     BUILD STAGE PREFIX VERSION DATE   run CHECK (a function below)
+# VERSION and DATE: the release the build is (1.1.0, 2026-12-11).
 set -uo pipefail
 
-check=$1 build=$2 stage=$3 prefix=$4
+check=$1 build=$2 stage=$3 prefix=$4 version=$5 date=$6
 root=$stage$prefix
 app_id=io.github.qv7100_tool.qv7100
 failures=0
@@ -113,6 +114,47 @@ manual_pages_cover_the_command_line() {
     done
     for fault in $(help_faults); do
         grep -q -- "${fault%%:*}" <<<"$text" || fail "the manual page lacks the fault $fault"
+    done
+}
+
+# The manual pages name the files the programs keep: the settings beside the parameter file and
+# the backups folder.
+manual_pages_name_the_files() {
+    local page text
+    for page in qv7100 qv7100-cli; do
+        text=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$root/share/man/man1/$page.1.gz" 2>/dev/null)
+        for file in qv7100.conf '$XDG_DATA_HOME/qv7100/backups' '~/.local/share/qv7100/backups' \
+            '~/.config/qv7100/parameter'; do
+            [ "$page" = qv7100-cli ] && [ "$file" = '~/.config/qv7100/parameter' ] && continue
+            grep -qF -- "$file" <<<"$text" || fail "man $page does not name $file"
+        done
+    done
+}
+
+# The release, named alike by both programs, the metainfo, the package changelog and the manual
+# pages.
+release_is_named_everywhere() {
+    local said
+    said=$("$root/bin/qv7100-cli" --version)
+    [ "$said" = "qv7100-cli $version" ] || fail "qv7100-cli --version says '$said'"
+    said=$(QT_QPA_PLATFORM=offscreen timeout 20 "$root/bin/qv7100" --version)
+    [ "$said" = "qv7100 $version" ] || fail "qv7100 --version says '$said'"
+    local metainfo=$root/share/metainfo/$app_id.metainfo.xml
+    # The newest release first, with its date and what it brought.
+    said=$(grep -o '<release [^>]*>' "$metainfo" | head -n 1)
+    [ "$said" = "<release version=\"$version\" date=\"$date\">" ] ||
+        fail "the metainfo's newest release is $said"
+    sed -n "/<release version=\"$version\"/,/<\/release>/p" "$metainfo" | grep -q '<li>' ||
+        fail "the metainfo does not say what $version brought"
+    said=$(zcat "$root/share/doc/qv7100/changelog.gz" | head -n 1)
+    [ "$said" = "qv7100 ($version) unstable; urgency=medium" ] ||
+        fail "the changelog begins with '$said'"
+    zcat "$root/share/doc/qv7100/changelog.gz" | grep -m1 '^ -- ' |
+        grep -q "$(LC_ALL=C date -u -d "$date" '+%a, %d %b %Y')" ||
+        fail "the changelog's newest entry is not dated $date"
+    for page in qv7100 qv7100-cli; do
+        zcat "$root/share/man/man1/$page.1.gz" | grep -q "^\.TH .* \"$date\" \"qv7100 $version\"" ||
+            fail "man $page does not name $version of $date"
     done
 }
 

@@ -9,9 +9,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/shell/captions.h"
 #include "gui/shell/clickable_label.h"
 #include "gui/shell/radio_drawing.h"
 #include "gui/shell/web_link.h"
+#include "i18n/release_texts.h"
 
 namespace qv {
 namespace {
@@ -93,6 +95,7 @@ AboutWindow::AboutWindow(Program& program, QWidget* owner)
     texts->addWidget(Line(QStringLiteral("Line1")));
     texts->addWidget(Text("lblVersion"));
     texts->addWidget(Text("Label2"));
+    texts->addWidget(Text("lblRelease"));
     texts->addWidget(description);
     texts->addStretch(1);
     texts->addWidget(Line(QStringLiteral("Line1")));
@@ -104,6 +107,15 @@ AboutWindow::AboutWindow(Program& program, QWidget* owner)
     layout->addWidget(image1);
     layout->addLayout(texts, 1);
     FinishCreation();
+}
+
+void AboutWindow::Refresh(Changes changes) {
+    if (!changes.Has(StatePart::Language)) return;
+    // The release of this program, beside the version and issue of the tool it grew from.
+    findChild<QLabel*>(QStringLiteral("lblRelease"))
+        ->setText(ToQString(ReleaseText(ReleaseTextId::ProgramRelease,
+                                        CaptionLanguage(program_.State().LanguageIsEnglish),
+                                        {QV7100_VERSION, QV7100_RELEASE_DATE})));
 }
 
 }  // namespace qv

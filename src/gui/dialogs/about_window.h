@@ -1,5 +1,5 @@
-// The About box frmAbout: the program's name, version, release and developer line; the developer
-// line opens the project's page. Shown modeless in front of the main window.
+// The About box frmAbout: the program's name, version, issue, release and developer line; the
+// developer line opens the project's page. Shown modeless in front of the main window.
 #pragma once
 
 #include "gui/shell/dialog_window.h"
@@ -11,6 +11,9 @@ class AboutWindow : public DialogWindow {
 
   public:
     AboutWindow(Program& program, QWidget* owner);
+
+  protected:
+    void Refresh(Changes changes) override;
 };
 
 }  // namespace qv

@@ -14,6 +14,7 @@
 #include "gui/shell/captions.h"
 #include "gui/shell/read_only_table.h"
 #include "gui/shell/window_texts.h"
+#include "i18n/compare_texts.h"
 #include "i18n/desktop_texts.h"
 
 namespace qv {
@@ -23,10 +24,10 @@ CompareWindow::CompareWindow(const std::vector<SetupDifference>& differences, La
     setObjectName(QStringLiteral("frmCompare"));
     setWindowTitle(WindowText(DesktopText::CompareTitle, language));
 
-    auto* summary =
-        new QLabel(differences.empty() ? WindowText(DesktopText::CompareSame, language)
-                                       : WindowText(DesktopText::CompareDiffers, language,
-                                                    {std::to_string(differences.size())}));
+    auto* summary = new QLabel(
+        differences.empty() ? WindowText(DesktopText::CompareSame, language)
+                            : ToQString(CompareText(CompareTextId::ShownAndRadioDiffer, language,
+                                                    {std::to_string(differences.size())})));
     summary->setObjectName(QStringLiteral("lblSummary"));
     // One line when there is nothing else to show; beside a table, as wide as the table.
     summary->setWordWrap(!differences.empty());

@@ -15,8 +15,10 @@ void MainWindow::CompareWithRadio() {
 void MainWindow::ShowComparison() {
     const ImageBytes radio = driver_.Engine().CapturedImageBytes();
     radioWrite_.KeepRead(radio, driver_.Engine().Variables().IdentifiedBand, port_.Name());
-    CompareWindow window(CompareSetupWithRadio(state_, radio, state_.CalibrationUnlocked),
-                         CaptionLanguage(state_.LanguageIsEnglish), this);
+    CompareWindow window(
+        CompareSetupWithRadio(state_, radio, driver_.Engine().Variables().IdentifiedBand,
+                              state_.CalibrationUnlocked),
+        CaptionLanguage(state_.LanguageIsEnglish), this);
     window.exec();
 }
 

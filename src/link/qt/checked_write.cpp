@@ -106,7 +106,8 @@ void CheckedWrite::StepEnded(TransferOutcome outcome) {
             if (outcome == TransferOutcome::ReadComplete) {
                 result_.readBack = driver_.Engine().CapturedImageBytes();
                 result_.differences =
-                    CompareImages(*result_.written, *result_.readBack, result_.calibrationWritten);
+                    CompareImages({*result_.written, result_.radioBand},
+                                  {*result_.readBack, result_.radioBand}, result_.calibrationWritten);
             }
             KeepWhatTheRadioHolds();
             return End(outcome);

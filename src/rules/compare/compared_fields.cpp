@@ -1,6 +1,7 @@
 #include "rules/compare/compared_fields.h"
 
 #include <cstdio>
+#include <optional>
 #include <string_view>
 
 #include "i18n/captions.h"
@@ -13,11 +14,14 @@
 namespace qv {
 namespace {
 
-// A list of the optional-functions dialog, with the label beside it.
+// A list of the optional-functions dialog, with the label beside it. The DTMF frame shows its
+// captions and items in Chinese in both languages; its fields have names of their own here, and
+// their values are told in English words to an English reader.
 struct DialogList {
     int OptionalFunctionsControls::*control;
     std::string_view label;
     ListId items;
+    std::optional<CompareTextId> dtmfName = std::nullopt;
 };
 
 // In the order the dialog shows them: current channel, call answer, work group, PTT ID, remote
@@ -37,14 +41,19 @@ constexpr DialogList kDialogLists[] = {
     {&OptionalFunctionsControls::Combo13, "Label17", ListId::RetraceTimeA},
     {&OptionalFunctionsControls::Combo14, "Label16", ListId::RetraceTimeB},
     {&OptionalFunctionsControls::Combo15, "Label18", ListId::ReturnChannel},
-    {&OptionalFunctionsControls::Combo0, "Label25", ListId::DtmfRate},
-    {&OptionalFunctionsControls::Combo16, "Label21", ListId::FirstDigitTime},
-    {&OptionalFunctionsControls::Combo18, "Label23", ListId::FirstDigitDelay},
-    {&OptionalFunctionsControls::Combo17, "Label22", ListId::StarHashTone},
-    {&OptionalFunctionsControls::Combo19, "Label24", ListId::DKey},
-    {&OptionalFunctionsControls::Combo20, "Label26", ListId::DtmfSidetone},
-    {&OptionalFunctionsControls::Combo22, "Label28", ListId::GroupCallCode},
-    {&OptionalFunctionsControls::Combo21, "Label27", ListId::AutoReset},
+    {&OptionalFunctionsControls::Combo0, "Label25", ListId::DtmfRate, CompareTextId::DtmfRate},
+    {&OptionalFunctionsControls::Combo16, "Label21", ListId::FirstDigitTime,
+     CompareTextId::FirstDigitTime},
+    {&OptionalFunctionsControls::Combo18, "Label23", ListId::FirstDigitDelay,
+     CompareTextId::FirstDigitDelay},
+    {&OptionalFunctionsControls::Combo17, "Label22", ListId::StarHashTone,
+     CompareTextId::StarHashTone},
+    {&OptionalFunctionsControls::Combo19, "Label24", ListId::DKey, CompareTextId::DKey},
+    {&OptionalFunctionsControls::Combo20, "Label26", ListId::DtmfSidetone,
+     CompareTextId::DtmfSidetone},
+    {&OptionalFunctionsControls::Combo22, "Label28", ListId::GroupCallCode,
+     CompareTextId::GroupCallCode},
+    {&OptionalFunctionsControls::Combo21, "Label27", ListId::AutoReset, CompareTextId::AutoReset},
 };
 
 struct DialogCheckBox {
@@ -80,7 +89,6 @@ class Collector {
 
     std::vector<NamedValue> Collect() {
         Channels();
-        Add(Caption(WindowId::Form1, "Frame1"), std::string(BandAt(setup_.Combo1).listText));
         for (const SettingsList& row : kSettingsLists) {
             Add(Caption(WindowId::Form1, row.label), Item(row.items, setup_.*row.position));
         }
@@ -153,7 +161,13 @@ class Collector {
     void OptionalFunctions() {
         const OptionalFunctionsControls& form = setup_.Form5;
         for (const DialogList& list : kDialogLists) {
-            Add(Caption(WindowId::Form5, list.label), Item(list.items, form.*list.control));
+            const std::string value = Item(list.items, form.*list.control);
+            if (!list.dtmfName) {
+                Add(Caption(WindowId::Form5, list.label), value);
+            } else {
+                Add(Text(*list.dtmfName),
+                    language_ == Language::English ? EnglishDtmfItem(value) : value);
+            }
         }
         for (const DialogCheckBox& box : kDialogCheckBoxes) {
             Add(Caption(WindowId::Form5, box.caption),
@@ -186,6 +200,11 @@ class Collector {
 
 std::vector<NamedValue> NamedValues(const Setup& setup, Language language) {
     return Collector(setup, language).Collect();
+}
+
+NamedValue NamedBand(int position, Language language) {
+    return {std::string(Caption(WindowId::Form1, "Frame1", CaptionProperty::Caption, 0, language)),
+            std::string(BandAt(position).listText)};
 }
 
 }  // namespace qv

@@ -1,7 +1,8 @@
 // Every field of a set-up that a person can recognise, named as the program's windows name it and
-// valued as they show it: the channel cells under their column captions, the band, the function
-// settings, the optional functions and DTMF settings, the DTMF codes, the keys, the power
-// calibration, the test channels and the embedded information.
+// valued as they show it: the channel cells under their column captions, the function settings,
+// the optional functions and DTMF settings, the DTMF codes, the keys, the power calibration, the
+// test channels and the embedded information; and the band, which a comparison takes apart from
+// the image, since a radio tells its band when it identifies itself.
 #pragma once
 
 #include <string>
@@ -22,8 +23,11 @@ struct NamedValue {
     bool wholeChannel = false;
 };
 
-// The named values of `setup`, whose list cells are in `language`, named in `language`. Two
-// set-ups give their values in the same order, one entry for one entry.
+// The named values of `setup` apart from its band, whose list cells are in `language`, named in
+// `language`. Two set-ups give their values in the same order, one entry for one entry.
 std::vector<NamedValue> NamedValues(const Setup& setup, Language language);
+
+// The band at `position` of the band list, named as the main window's model frame names it.
+NamedValue NamedBand(int position, Language language);
 
 }  // namespace qv

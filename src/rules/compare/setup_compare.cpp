@@ -7,6 +7,7 @@
 #include <span>
 
 #include "i18n/compare_texts.h"
+#include "image/field_codecs.h"
 #include "image/image_codec.h"
 #include "image/image_layout.h"
 #include "image/written_bytes.h"
@@ -21,6 +22,8 @@ constexpr std::size_t kFirstRadioAddress = 0x0010;  // of image byte 0
 // writes of it elsewhere (the band code's second copy), or filler between fields.
 struct Region {
     std::vector<ImageRange> spans;
+    // The band code, which a difference of the bands tells.
+    bool band = false;
 };
 
 std::vector<Region> Regions() {
@@ -31,7 +34,7 @@ std::vector<Region> Regions() {
         std::fill_n(covered.begin() + field.offset, field.size, true);
         // A copy that nothing reads goes with the field that is read.
         if (field.decode == nullptr && field.encode != nullptr) continue;
-        Region region{{{field.offset, field.size}}};
+        Region region{{{field.offset, field.size}}, field.decode == DecodeBand};
         for (const ImageField& copy : layout) {
             if (&copy != &field && copy.decode == nullptr && copy.encode != nullptr &&
                 copy.encode == field.encode) {
@@ -151,32 +154,55 @@ SetupDifference RawDifference(const ImageBytes& expected, const ImageBytes& actu
 
 // Whether the region's bytes change what a window shows of `actual`: bytes that only count beside
 // other fields (the scan flags of channels in use on one side only) are told with those fields.
+// `shown` holds the named values of `actual`.
 bool ShowsOnTheOtherSide(const ImageBytes& expected, const ImageBytes& actual,
-                         const Region& region) {
+                         const BothLanguages& shown, const Region& region) {
     ImageBytes patched = actual;
     for (const ImageRange& span : region.spans) {
         const auto from = static_cast<std::ptrdiff_t>(span.first);
         std::copy_n(expected.begin() + from, span.count, patched.begin() + from);
     }
-    const BothLanguages shown = NamedValuesOf(actual);
+    const BothLanguages patchedValues = NamedValuesOf(patched);
     std::set<int> none;
-    return Differences(shown, NamedValuesOf(patched), NamedValuesOf(patched), none).covered;
+    return Differences(shown, patchedValues, patchedValues, none).covered;
+}
+
+// The two bands, when they differ.
+SetupDifference BandDifference(int expected, int actual) {
+    const auto side = [](int band) {
+        return BilingualText{NamedBand(band, Language::Chinese).value,
+                             NamedBand(band, Language::English).value};
+    };
+    return {
+        {NamedBand(expected, Language::Chinese).name, NamedBand(expected, Language::English).name},
+        side(expected),
+        side(actual)};
 }
 
 }  // namespace
 
-std::vector<SetupDifference> CompareImages(const ImageBytes& expected, const ImageBytes& actual,
+int BandOfImage(const ImageBytes& image) {
+    return DecodeSetup(image, Setup{}, Language::English).setup.Combo1;
+}
+
+std::vector<SetupDifference> CompareImages(const ComparedImage& expectedSide,
+                                           const ComparedImage& actualSide,
                                            bool calibrationUnlocked) {
-    const ImageBytes compared = KeepWrittenBytes(actual, expected, calibrationUnlocked);
-    if (compared == expected) return {};
+    const ImageBytes& expected = expectedSide.bytes;
+    const ImageBytes compared = KeepWrittenBytes(actualSide.bytes, expected, calibrationUnlocked);
+    const bool sameBand = expectedSide.band == actualSide.band;
+    if (compared == expected && sameBand) return {};
+    std::vector<SetupDifference> differences;
+    if (!sameBand) differences.push_back(BandDifference(expectedSide.band, actualSide.band));
     const BothLanguages wrote = NamedValuesOf(expected);
     const BothLanguages holds = NamedValuesOf(compared);
-    std::vector<SetupDifference> differences;
     std::set<std::string> named;
     std::set<int> wholeChannels;
     // Region by region, each on top of the expected image: a difference is found where its bytes
     // are, and bytes that differ without changing what any window shows are told as bytes.
     for (const Region& region : Regions()) {
+        // Band codes of two different bands are the bands' difference, told above.
+        if (region.band && !sameBand) continue;
         ImageBytes patched = expected;
         bool differs = false;
         for (const ImageRange& span : region.spans) {
@@ -188,7 +214,7 @@ std::vector<SetupDifference> CompareImages(const ImageBytes& expected, const Ima
         if (!differs) continue;
         const RegionDifferences told =
             Differences(wrote, NamedValuesOf(patched), holds, wholeChannels);
-        if (!told.covered && !ShowsOnTheOtherSide(expected, compared, region)) {
+        if (!told.covered && !ShowsOnTheOtherSide(expected, compared, holds, region)) {
             for (const ImageRange& span : region.spans) {
                 if (!SameBytes(expected, compared, span)) {
                     differences.push_back(RawDifference(expected, compared, span));
@@ -204,8 +230,9 @@ std::vector<SetupDifference> CompareImages(const ImageBytes& expected, const Ima
 }
 
 std::vector<SetupDifference> CompareSetupWithRadio(const Setup& shown, const ImageBytes& radio,
-                                                   bool calibrationUnlocked) {
-    return CompareImages(EncodeImage(shown), radio, calibrationUnlocked);
+                                                   int radioBand, bool calibrationUnlocked) {
+    return CompareImages({EncodeImage(shown), shown.Combo1}, {radio, radioBand},
+                         calibrationUnlocked);
 }
 
 std::string DescribeDifference(const SetupDifference& difference, DifferenceWording wording,

@@ -32,19 +32,33 @@ struct SetupDifference {
     friend bool operator==(const SetupDifference&, const SetupDifference&) = default;
 };
 
-// Compares `actual` with `expected` over the bytes a write sends (with the power calibration block
-// when `calibrationUnlocked`); what the radio keeps to itself never differs. Each difference is a
-// field a window shows; bytes that differ where no window shows a difference (constant or filler
-// bytes, values out of their field's range) are named by their radio addresses with both sides'
-// bytes. Empty when the compared bytes are equal, and only then. In the order of the image's
-// layout: the channels first, then the settings.
-std::vector<SetupDifference> CompareImages(const ImageBytes& expected, const ImageBytes& actual,
-                                           bool calibrationUnlocked);
+// A set-up as a comparison takes it: its memory image and its band, a position of the band list.
+// A radio's band is the one it identified itself with; a set-up's or a *.DAT file's is the band
+// the set-up holds (BandOfImage).
+struct ComparedImage {
+    const ImageBytes& bytes;
+    int band;
+};
 
-// The shown set-up against a radio's memory (the first 1520 bytes a capture read brought), as
-// CompareImages compares the image the shown set-up would write: what a write of it would change.
+// The band a set-up's image holds: the band of its band code, or the band list's first band for a
+// code no band has.
+int BandOfImage(const ImageBytes& image);
+
+// Compares `actual` with `expected`: their bands, then the bytes a write sends (with the power
+// calibration block when `calibrationUnlocked`); what the radio keeps to itself never differs.
+// Each difference is a field a window shows; bytes that differ where no window shows a difference
+// (constant or filler bytes, values out of their field's range, a band code that is not the band
+// the other side has) are named by their radio addresses with both sides' bytes. Empty when the
+// bands and the compared bytes are equal, and only then. The band first, then in the order of the
+// image's layout: the channels, then the settings.
+std::vector<SetupDifference> CompareImages(const ComparedImage& expected,
+                                           const ComparedImage& actual, bool calibrationUnlocked);
+
+// The shown set-up against a radio's memory (the first 1520 bytes a capture read brought) and the
+// band the radio identified itself with, as CompareImages compares the image the shown set-up
+// would write: what a write of it would change, and whether the write would ask about the band.
 std::vector<SetupDifference> CompareSetupWithRadio(const Setup& shown, const ImageBytes& radio,
-                                                   bool calibrationUnlocked);
+                                                   int radioBand, bool calibrationUnlocked);
 
 // How a difference is told.
 enum class DifferenceWording {

@@ -85,6 +85,13 @@ class KeyedBoxHand : public QObject {
     QTimer timer_;
 };
 
+// What the comparison window showed: its summary, column headers and rows.
+struct Comparison {
+    QString summary;
+    QStringList headers;
+    std::vector<QStringList> rows;
+};
+
 class RadioMemoryTest : public test::GuiTest {
   protected:
     // The radio's set-up before anything is written: channel 1 only, embedded line "old".
@@ -142,6 +149,28 @@ class RadioMemoryTest : public test::GuiTest {
         auto* line = Find<QLabel>("lblWriteResult");
         return line->isVisible() ? line->text() : QString();
     }
+    // Chooses Compare with radio from the Programming menu and reads the window it opens, then
+    // closes it with Escape.
+    Comparison CompareWithRadio() {
+        Comparison seen;
+        WindowHand compare([&](QDialog& dialog) {
+            seen.summary = dialog.findChild<QLabel*>(QStringLiteral("lblSummary"))->text();
+            auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("grdDifferences"));
+            for (int column = 0; column < table->columnCount(); ++column) {
+                seen.headers << table->horizontalHeaderItem(column)->text();
+            }
+            for (int row = 0; row < table->rowCount(); ++row) {
+                seen.rows.push_back({table->item(row, 0)->text(), table->item(row, 1)->text(),
+                                     table->item(row, 2)->text()});
+            }
+            QTest::keyClick(table->isVisible() ? static_cast<QWidget*>(table) : &dialog,
+                            Qt::Key_Escape);
+        });
+        ChooseFromMenu("mnupro", Qt::Key_P, "mnuCompare");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return compare.Acted(); }, 30000));
+        EXPECT_TRUE(TransferDone(30000));
+        return seen;
+    }
     // Chooses a menu item as a keyboard user does: Alt and the menu's letter, then the item's.
     void ChooseFromMenu(const char* menu, Qt::Key menuKey, const char* item) {
         QApplication::processEvents();
@@ -192,8 +221,8 @@ TEST_F(RadioMemoryTest, VerifyAfterWriteNamesWhatTheRadioDidNotStore) {
     } cases[] = {
         {{}, "Verified: the radio holds what was written.", {}, {}},
         {{RadioFaultKind::DropsBlock, 61},
-         "Verify failed: the radio holds 1 differences from what was written.",
-         {"Verify failed: the radio holds 1 differences from what was written."},
+         "Verify failed: the radio holds 1 difference from what was written.",
+         {"Verify failed: the radio holds 1 difference from what was written."},
          "channel G2- 05: wrote 462.56250 D023N 467.56250 D023N Low Off Narrow No, radio holds "
          "(empty)"},
     };
@@ -331,33 +360,31 @@ TEST_F(RadioMemoryTest, CompareWithRadioListsTheDifferencesAndChangesNothing) {
     const ImageBytes shown = EncodeImage(State());
     const int step = program->History().Stack().index();
     StartRadio(OldRadioImage(), 0);
-    QString summary;
-    std::vector<QStringList> rows;
-    QStringList headers;
-    WindowHand compare([&](QDialog& dialog) {
-        summary = dialog.findChild<QLabel*>(QStringLiteral("lblSummary"))->text();
-        auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("grdDifferences"));
-        for (int column = 0; column < table->columnCount(); ++column) {
-            headers << table->horizontalHeaderItem(column)->text();
-        }
-        for (int row = 0; row < table->rowCount(); ++row) {
-            rows.push_back({table->item(row, 0)->text(), table->item(row, 1)->text(),
-                            table->item(row, 2)->text()});
-        }
-        QTest::keyClick(table, Qt::Key_Escape);
-    });
-    ChooseFromMenu("mnupro", Qt::Key_P, "mnuCompare");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return compare.Acted(); }, 30000));
-    ASSERT_TRUE(TransferDone(30000));
-    EXPECT_EQ(summary, QStringLiteral("The set-up shown and the radio differ in 1 place(s):"));
-    EXPECT_EQ(headers, QStringList({"Field", "Shown", "Radio"}));
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0],
+    const Comparison seen = CompareWithRadio();
+    EXPECT_EQ(seen.summary, QStringLiteral("The set-up shown and the radio differ in 1 place:"));
+    EXPECT_EQ(seen.headers, QStringList({"Field", "Shown", "Radio"}));
+    ASSERT_EQ(seen.rows.size(), 1u);
+    EXPECT_EQ(seen.rows[0],
               QStringList({"channel G2- 05", "462.56250 D023N 467.56250 D023N Low Off Narrow No",
                            "(empty)"}));
     EXPECT_EQ(EncodeImage(State()), shown);
     EXPECT_EQ(program->History().Stack().index(), step) << "no step to undo";
     EXPECT_EQ(BackupKinds(), std::multiset<BackupKind>{BackupKind::Read});
+}
+
+// A radio of another band holding the very set-up shown is not the same: the write would ask.
+TEST_F(RadioMemoryTest, CompareWithARadioOfAnotherBandNamesTheBands) {
+    Start(kEnglish);
+    ASSERT_TRUE(DecodeIntoState(OldRadioImage()));
+    StartRadio(OldRadioImage(), 1);
+    const Comparison seen = CompareWithRadio();
+    EXPECT_EQ(seen.summary, QStringLiteral("The set-up shown and the radio differ in 1 place:"));
+    ASSERT_EQ(seen.rows.size(), 1u);
+    EXPECT_EQ(seen.rows[0], QStringList({"Model", "400-470MHz", "450-490MHz"}));
+
+    StartRadio(OldRadioImage(), 0);
+    EXPECT_EQ(CompareWithRadio().summary,
+              QStringLiteral("The set-up shown and the radio hold the same."));
 }
 
 // A backup folder that cannot be made is told once, after the read, which goes through.

@@ -367,6 +367,21 @@ TEST_F(GuiTest, RightsLineAndDeveloperLineOpenTheProjectPage) {
     EXPECT_FALSE(about.isVisible());
 }
 
+// Beside the version and issue of the tool it grew from, the About box names this release, in the
+// language the windows show.
+TEST_F(GuiTest, TheAboutBoxNamesThisRelease) {
+    Start();
+    Action("mnuabout")->trigger();
+    QWidget& about = window->Dialog(WindowId::About);
+    QLabel* release = Find<QLabel>("lblRelease", &about);
+    EXPECT_EQ(release->text(),
+              QStringLiteral("程序版本 " QV7100_VERSION "，发布于 " QV7100_RELEASE_DATE));
+    Action("mnuEnglish")->trigger();
+    EXPECT_EQ(release->text(),
+              QStringLiteral("Program version " QV7100_VERSION ", released " QV7100_RELEASE_DATE));
+    EXPECT_TRUE(release->isVisible());
+}
+
 TEST_F(GuiTest, HelpOpensTheHelpFileBesideTheProgramAndAMissingOneShowsNothing) {
     Start();
     UrlCatcher urls;

@@ -4,12 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "image/image_codec.h"
+#include "image/written_bytes.h"
+#include "rules/compare/compared_fields.h"
 #include "rules/program/startup.h"
+#include "state/option_entries.h"
 #include "support/quiet_host.h"
 #include "support/sample_channels.h"
 
@@ -38,10 +44,13 @@ ImageBytes SampleChanged(const std::function<void(Setup&)>& change) {
     change(setup);
     return EncodeImage(setup);
 }
-ImageBytes SampleWithByte(std::size_t offset, std::uint8_t value) {
+ImageBytes SampleWithBytes(std::initializer_list<std::pair<std::size_t, std::uint8_t>> bytes) {
     ImageBytes image = SampleImage();
-    image[offset] = value;
+    for (const auto& [offset, value] : bytes) image[offset] = value;
     return image;
+}
+ImageBytes SampleWithByte(std::size_t offset, std::uint8_t value) {
+    return SampleWithBytes({{offset, value}});
 }
 
 struct Expected {
@@ -50,12 +59,16 @@ struct Expected {
     std::string holds;
 };
 
+// The sample's band, as a file of it holds it and a radio of its band identifies itself.
+constexpr int kSampleBand = 0;
+
 TEST(CompareImages, NamesEachDifferenceAsTheWindowsShowIt) {
     const struct {
         const char* what;
         ImageBytes radio;
         bool calibrationUnlocked;
         std::vector<Expected> expected;
+        int radioBand = kSampleBand;
     } cases[] = {
         {"the same image", SampleImage(), false, {}},
         {"a transmit tone",
@@ -85,10 +98,24 @@ TEST(CompareImages, NamesEachDifferenceAsTheWindowsShowIt) {
          SampleChanged([](qv::Setup& s) { s.EmbeddedInfo[0] = "SHOP 13"; }),
          false,
          {{"embedded information, line 1", "SHOP 12", "SHOP 13"}}},
-        {"the band",
+        {"a set-up of another band, its band first",
+         SampleChanged([](qv::Setup& s) {
+             s.Combo1 = s.BandIndex = 2;
+             s.EmbeddedInfo[0] = "SHOP 13";
+         }),
+         false,
+         {{"Model", "400-470MHz", "400-430MHz"},
+          {"embedded information, line 1", "SHOP 12", "SHOP 13"}},
+         2},
+        {"a radio of another band that holds the same memory",
+         SampleImage(),
+         false,
+         {{"Model", "400-470MHz", "450-490MHz"}},
+         1},
+        {"the band code of another band in a radio of the same band",
          SampleChanged([](qv::Setup& s) { s.Combo1 = s.BandIndex = 2; }),
          false,
-         {{"Model", "400-470MHz", "400-430MHz"}}},
+         {{"radio memory 0x01BD", "33", "43"}, {"radio memory 0x034C", "33", "43"}}},
         {"a key",
          SampleChanged([](qv::Setup& s) { s.KeyFunctionCodes[0] = 2; }),
          false,
@@ -122,11 +149,19 @@ TEST(CompareImages, NamesEachDifferenceAsTheWindowsShowIt) {
          SampleWithByte(0x10F, 0x00),
          false,
          {{"radio memory 0x011F", "FF", "00"}}},
+        {"two bytes of the model text, one between them the same: from the first to the last",
+         SampleWithBytes({{0x1A9, 'X'}, {0x1AB, '7'}}),
+         false,
+         {{"radio memory 0x01B9-0x01BB", "42 34 36", "58 34 37"}}},
+        {"filler at both ends of a gap between fields",
+         SampleWithBytes({{0x108, 0x00}, {0x10A, 0x01}}),
+         false,
+         {{"radio memory 0x0118-0x011A", "FF FF FF", "00 FF 01"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const std::vector<SetupDifference> found =
-            CompareImages(SampleImage(), c.radio, c.calibrationUnlocked);
+        const std::vector<SetupDifference> found = CompareImages(
+            {SampleImage(), kSampleBand}, {c.radio, c.radioBand}, c.calibrationUnlocked);
         ASSERT_EQ(found.size(), c.expected.size());
         for (std::size_t i = 0; i < found.size(); ++i) {
             EXPECT_EQ(found[i].field.english, c.expected[i].field);
@@ -141,6 +176,45 @@ TEST(CompareImages, NamesEachDifferenceAsTheWindowsShowIt) {
     }
 }
 
+// What verify rests on: every byte a write sends, changed alone, is a difference the comparison
+// names; a byte the write does not send never is. With calibration access closed over the whole
+// image, and open over the calibration block, which the write then sends too. A byte changes in
+// its lowest bit or its highest, by turns, so that values the decoder takes and values it
+// refuses both come up.
+TEST(CompareImages, EveryByteAWriteSendsIsComparedAndNoOther) {
+    const auto sentBytes = [](bool calibrationUnlocked) {
+        std::array<bool, kImageBytes> sent{};
+        for (const ImageRange& range : WrittenRanges(calibrationUnlocked)) {
+            std::fill_n(sent.begin() + static_cast<std::ptrdiff_t>(range.first), range.count, true);
+        }
+        return sent;
+    };
+    const std::array<bool, kImageBytes> sentLocked = sentBytes(false);
+    const std::array<bool, kImageBytes> sentUnlocked = sentBytes(true);
+    std::size_t named = 0;
+    for (const bool calibrationUnlocked : {false, true}) {
+        const std::array<bool, kImageBytes>& sent = calibrationUnlocked ? sentUnlocked : sentLocked;
+        for (std::size_t offset = 0; offset < kImageBytes; ++offset) {
+            if (calibrationUnlocked && sentUnlocked[offset] == sentLocked[offset]) continue;
+            SCOPED_TRACE("image byte " + std::to_string(offset) +
+                         (calibrationUnlocked ? ", calibration access open" : ""));
+            const int flip = offset % 2 == 0 ? 0x01 : 0x80;
+            const ImageBytes radio =
+                SampleWithByte(offset, static_cast<std::uint8_t>(SampleImage()[offset] ^ flip));
+            const std::vector<SetupDifference> found = CompareImages(
+                {SampleImage(), kSampleBand}, {radio, kSampleBand}, calibrationUnlocked);
+            EXPECT_EQ(found.empty(), !sent[offset]);
+            named += found.empty() ? 0 : 1;
+            for (const SetupDifference& difference : found) {
+                EXPECT_NE(difference.expected, difference.actual) << difference.field.english;
+            }
+        }
+    }
+    EXPECT_EQ(named,
+              static_cast<std::size_t>(std::count(sentUnlocked.begin(), sentUnlocked.end(), true)))
+        << "every byte sent, the calibration block once";
+}
+
 TEST(CompareImages, ABlockTheRadioDidNotStoreIsFoundAndNamed) {
     // The radio acknowledged the block at radio address 0x0150 (image 0x140..0x14F) and kept
     // what it held before: the start-up values of a fresh radio.
@@ -148,7 +222,8 @@ TEST(CompareImages, ABlockTheRadioDidNotStoreIsFoundAndNamed) {
     const ImageBytes written =
         SampleChanged([](qv::Setup& s) { s.Grid1[21][kColTxTone] = "D023N"; });
     std::fill(radio.begin() + 0x3F0 + 4 * 16, radio.begin() + 0x3F0 + 5 * 16, 0xFF);
-    const std::vector<SetupDifference> found = CompareImages(written, radio, false);
+    const std::vector<SetupDifference> found =
+        CompareImages({written, kSampleBand}, {radio, kSampleBand}, false);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].field.english, "channel G2- 05");
     EXPECT_EQ(found[0].actual.english, "(empty)");
@@ -157,17 +232,35 @@ TEST(CompareImages, ABlockTheRadioDidNotStoreIsFoundAndNamed) {
 TEST(CompareSetupWithRadio, WhatAWriteOfTheShownSetupWouldChange) {
     qv::Setup shown = SampleSetup();
     shown.Grid1[21][kColTxTone] = "67.0";
-    const std::vector<SetupDifference> found = CompareSetupWithRadio(shown, SampleImage(), false);
+    const std::vector<SetupDifference> found =
+        CompareSetupWithRadio(shown, SampleImage(), kSampleBand, false);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(DescribeDifference(found[0], DifferenceWording::Compare, Language::English),
               "channel G2- 05, TX QT/DQT: shown 67.0, radio holds D023N");
-    EXPECT_TRUE(CompareSetupWithRadio(SampleSetup(), SampleImage(), true).empty());
+    EXPECT_TRUE(CompareSetupWithRadio(SampleSetup(), SampleImage(), kSampleBand, true).empty());
+}
+
+// The write would ask about the band: the comparison says why, in the reader's language.
+TEST(CompareSetupWithRadio, ARadioOfAnotherBandIsNotTheSame) {
+    const std::vector<SetupDifference> found =
+        CompareSetupWithRadio(SampleSetup(), SampleImage(), 1, false);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(DescribeDifference(found[0], DifferenceWording::Compare, Language::English),
+              "Model: shown 400-470MHz, radio holds 450-490MHz");
+    EXPECT_EQ(DescribeDifference(found[0], DifferenceWording::Compare, Language::Chinese),
+              "机型选择：显示 400-470MHz，对讲机中为 450-490MHz");
+}
+
+TEST(BandOfImage, TheBandASetUpHolds) {
+    EXPECT_EQ(BandOfImage(SampleImage()), kSampleBand);
+    EXPECT_EQ(BandOfImage(SampleChanged([](qv::Setup& s) { s.Combo1 = s.BandIndex = 5; })), 5);
 }
 
 TEST(DescribeDifference, InTheLanguageOfTheReader) {
-    const std::vector<SetupDifference> found =
-        CompareImages(SampleImage(),
-                      SampleChanged([](qv::Setup& s) { s.Grid1[21][kColTxTone] = "67.0"; }), false);
+    const std::vector<SetupDifference> found = CompareImages(
+        {SampleImage(), kSampleBand},
+        {SampleChanged([](qv::Setup& s) { s.Grid1[21][kColTxTone] = "67.0"; }), kSampleBand},
+        false);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(DescribeDifference(found[0], DifferenceWording::Verify, Language::English),
               "channel G2- 05, TX QT/DQT: wrote D023N, radio holds 67.0");
@@ -184,12 +277,87 @@ TEST(DescribeDifferences, ListsTheFirstOnesAndCountsTheRest) {
         for (int line = 0; line < 2; ++line) s.EmbeddedInfo[line] = "CHANGED";
         s.DtmfCodes[0] = "9";
     });
-    const std::vector<SetupDifference> found = CompareImages(SampleImage(), radio, false);
+    const std::vector<SetupDifference> found =
+        CompareImages({SampleImage(), kSampleBand}, {radio, kSampleBand}, false);
     ASSERT_EQ(found.size(), 3u);
     EXPECT_EQ(DescribeDifferences(found, DifferenceWording::Verify, Language::English, 2),
               DescribeDifference(found[0], DifferenceWording::Verify, Language::English) + "\n" +
                   DescribeDifference(found[1], DifferenceWording::Verify, Language::English) +
-                  "\n... and 1 more differences\n");
+                  "\n... and 1 more difference\n");
+    EXPECT_TRUE(DescribeDifferences(found, DifferenceWording::Verify, Language::English, 1)
+                    .ends_with("\n... and 2 more differences\n"));
+}
+
+// Whether `text` holds a Chinese, Japanese or Korean character or a full-width sign.
+bool HoldsCjk(const std::string& text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        char32_t code = byte;
+        std::size_t length = 1;
+        if (byte >= 0xF0) {
+            code = byte & 0x07u, length = 4;
+        } else if (byte >= 0xE0) {
+            code = byte & 0x0Fu, length = 3;
+        } else if (byte >= 0xC0) {
+            code = byte & 0x1Fu, length = 2;
+        }
+        for (std::size_t k = 1; k < length && i + k < text.size(); ++k) {
+            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
+        }
+        if ((code >= 0x2E80 && code <= 0x9FFF) || (code >= 0xF900 && code <= 0xFAFF) ||
+            (code >= 0xFF00 && code <= 0xFFEF)) {
+            return true;
+        }
+        i += length;
+    }
+    return false;
+}
+
+// Every field a comparison can name, named and valued in English words for an English reader,
+// whatever position each list of the set-up stands at (also positions a list does not have).
+TEST(NamedValues, AnEnglishReaderReadsNoChinese) {
+    using Form = OptionalFunctionsControls;
+    constexpr int Form::*kDialogLists[] = {
+        &Form::Combo0,  &Form::Combo1,  &Form::Combo2,  &Form::Combo3,  &Form::Combo4,
+        &Form::Combo6,  &Form::Combo7,  &Form::Combo8,  &Form::Combo9,  &Form::Combo10,
+        &Form::Combo11, &Form::Combo12, &Form::Combo13, &Form::Combo14, &Form::Combo15,
+        &Form::Combo16, &Form::Combo17, &Form::Combo18, &Form::Combo19, &Form::Combo20,
+        &Form::Combo21, &Form::Combo22};
+    constexpr int qv::Setup::*kMainLists[] = {&qv::Setup::Combo2, &qv::Setup::Combo3,
+                                              &qv::Setup::Combo4, &qv::Setup::Combo6,
+                                              &qv::Setup::Combo7, &qv::Setup::Combo9};
+    std::size_t checked = 0;
+    for (int position = -1; position <= 95; ++position) {
+        qv::Setup setup = SampleSetup();
+        for (const auto list : kDialogLists) setup.Form5.*list = position;
+        for (const auto list : kMainLists) setup.*list = position;
+        setup.KeyFunctionCodes.fill(position);
+        setup.Form5.Check3 = setup.Form5.Check4 = position & 1;
+        for (const NamedValue& named : NamedValues(setup, Language::English)) {
+            EXPECT_FALSE(HoldsCjk(named.name)) << named.name;
+            EXPECT_FALSE(HoldsCjk(named.value)) << named.name << ": " << named.value;
+            ++checked;
+        }
+        const NamedValue band = NamedBand(position, Language::English);
+        EXPECT_FALSE(HoldsCjk(band.name + band.value)) << band.name;
+    }
+    EXPECT_GT(checked, 97u * 400u) << "every field, at every position";
+}
+
+// The DTMF frame shows Chinese in both languages; a comparison tells an English reader what
+// the show command says, and a Chinese reader what the window shows.
+TEST(DescribeDifference, TheDtmfFrameInTheReadersLanguage) {
+    const auto delay = [](int ms) {
+        return SampleChanged(
+            [ms](qv::Setup& s) { s.OptionValue[option_value::kFirstDigitDelayMs] = ms; });
+    };
+    const std::vector<SetupDifference> found =
+        CompareImages({delay(100), kSampleBand}, {delay(250), kSampleBand}, false);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(DescribeDifference(found[0], DifferenceWording::Verify, Language::English),
+              "First digit delay: wrote 100 ms, radio holds 250 ms");
+    EXPECT_EQ(DescribeDifference(found[0], DifferenceWording::Verify, Language::Chinese),
+              "首位数码延迟：写入 100MS，对讲机中为 250MS");
 }
 
 }  // namespace
