@@ -340,6 +340,19 @@ TEST_F(PlanImport, SemicolonsDecimalCommasAByteOrderMarkAndCrlfAsSpreadsheetsWri
     }
 }
 
+// The separator is the one under which the header names columns, wherever the header starts:
+// blank lines above it name none under either.
+TEST_F(PlanImport, TheSeparatorIsTakenFromTheHeaderBelowBlankLines) {
+    for (const char* lines : {"", "\n", "\r\n\r\n", ";;\n\n"}) {
+        const ChannelPlanImport result =
+            Import(std::string(lines) + "Location;Frequency;Mode\n1;435,125;FM\n2;435,150;NFM\n");
+        EXPECT_FALSE(result.refused.has_value())
+            << Describe(result.refused.value_or(PlanNote{}), Language::English);
+        EXPECT_EQ(result.filled, (std::vector<int>{1, 2})) << ::testing::PrintToString(lines);
+        EXPECT_EQ(result.setup.Grid1[2][kColRxFrequency], "435.15000");
+    }
+}
+
 TEST_F(PlanImport, ColumnsAreFoundByNameInAnyOrderAndCase) {
     const ChannelPlanImport result = Import(
         "\n"
