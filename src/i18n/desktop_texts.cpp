@@ -39,6 +39,14 @@ constexpr TextRow<DesktopText> kDesktopTexts[] = {
     {DesktopText::PastePastLastChannel, "超出最后一个信道（48）", "past the last channel (48)"},
     {DesktopText::PastePastLastColumn, "超出最后一列", "past the last column"},
     {DesktopText::PasteMore, "……另有 %1 个", "... and %1 more"},
+    {DesktopText::PasteDeleted,
+     "粘贴删除了 %1 个信道（粘贴的接收频率为空）：%2。撤销（Ctrl+Z）可恢复它们。",
+     "The paste deleted %1 channel(s), whose receive frequency it left empty: %2. Undo (Ctrl+Z) "
+     "brings them back."},
+    {DesktopText::CopyNotATable,
+     "所选单元格不构成一个表格，未复制：请选择一块矩形区域，或几个完整的信道。",
+     "The selected cells do not form a table and were not copied: select a rectangle of cells, "
+     "or whole channels."},
     {DesktopText::PrintTitle, "QV-7100 信道表", "QV-7100 channel plan"},
     {DesktopText::PrintFile, "文件：%1", "File: %1"},
     {DesktopText::PrintNoFile, "文件：（未保存）", "File: (not saved)"},

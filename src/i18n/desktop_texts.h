@@ -41,7 +41,9 @@ enum class DesktopText {
     PasteEmptyChannel,
     PastePastLastChannel,
     PastePastLastColumn,
-    PasteMore,  // %1 how many more
+    PasteMore,      // %1 how many more
+    PasteDeleted,   // %1 how many, %2 the channels
+    CopyNotATable,  // a selection that is no table
     // The printed sheet.
     PrintTitle,
     PrintFile,  // %1 the file

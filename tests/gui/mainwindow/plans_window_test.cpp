@@ -77,6 +77,19 @@ class Plans : public test::PlansTest {
     static void Press(QDialog& dialog, const char* button) {
         Click(dialog.findChild<QPushButton*>(QString::fromLatin1(button)));
     }
+    // Picks cells as a user does: a click on the first, and on each of the others with Ctrl held.
+    void PickCells(std::initializer_list<std::pair<int, int>> cells) {
+        Qt::KeyboardModifiers modifiers;
+        QWidget* viewport = Grid()->viewport();
+        for (const auto& [channel, column] : cells) {
+            Grid()->scrollTo(Cell(channel, column));
+            const QPoint at = CellRect(channel, column).center();
+            QTest::mousePress(viewport, Qt::LeftButton, modifiers, at);
+            QTest::mouseRelease(viewport, Qt::LeftButton, modifiers, at);
+            modifiers = Qt::ControlModifier;
+        }
+        EXPECT_TRUE(ShownEditors().empty()) << "picking opens no editor";
+    }
 };
 
 TEST_F(Plans, TheImportWindowShowsTheSkippedRowsAndOkAppliesItAsOneStep) {
@@ -196,6 +209,92 @@ TEST_F(Plans, CopiedChannelsPasteIntoOtherRowsAsOneStep) {
     EXPECT_TRUE(hand.Seen().empty()) << "every cell landed";
     Shortcut(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(static_cast<const qv::Setup&>(State()), copied) << "the paste is one step";
+}
+
+// Cells picked one by one with Ctrl held copy as the table they form, or not at all: a gap
+// copied as an empty cell would delete the channel it is pasted on.
+TEST_F(Plans, OnlyCellsThatFormATableAreCopied) {
+    Start(Parameters{0, 0, 1});
+    const char* frequencies[] = {"441.00000", "442.00000", "443.00000", "444.00000"};
+    for (int k = 0; k < 4; ++k) {
+        PutChannel(2 + 3 * k,
+                   {frequencies[k], "Off", frequencies[k], "Off", "Hight", "Off", "Wide", "Have"},
+                   {0, 0, 0, 0, 0, 1, 0, 1, 1, 0, 0, 0});
+    }
+    for (int channel = 30; channel <= 35; ++channel) {
+        PutChannel(channel,
+                   {"450.00000", "Off", "450.00000", "Off", "Hight", "Off", "Wide", "Have"},
+                   {0, 0, 0, 0, 0, 1, 0, 1, 1, 0, 0, 0});
+    }
+    QApplication::clipboard()->setText(QStringLiteral("kept"));
+    // Four cells of four channels in different columns: no table.
+    PickCells({{2, kColRxFrequency}, {5, kColTxFrequency}, {8, kColRxTone}, {11, kColPower}});
+    {
+        MessageBoxHand hand({kIdOk});
+        Shortcut(Qt::Key_C, Qt::ControlModifier);
+        ASSERT_EQ(hand.Seen().size(), 1u);
+        EXPECT_EQ(hand.Seen()[0].text,
+                  QStringLiteral("The selected cells do not form a table and were not copied: "
+                                 "select a rectangle of cells, or whole channels."));
+    }
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("kept"));
+
+    // The same column of four channels, picked in any order: the four cells, one under the other.
+    PickCells(
+        {{11, kColRxFrequency}, {2, kColRxFrequency}, {8, kColRxFrequency}, {5, kColRxFrequency}});
+    Shortcut(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QStringLiteral("441.00000\n442.00000\n443.00000\n444.00000\n"));
+    MessageBoxHand hand;
+    MoveTo(30, kColRxFrequency);
+    Shortcut(Qt::Key_V, Qt::ControlModifier);
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(Shown(30 + k, kColRxFrequency), QString::fromLatin1(frequencies[k]));
+    }
+    for (const int channel : {34, 35}) {
+        EXPECT_EQ(Shown(channel, kColRxFrequency), QStringLiteral("450.00000")) << "untouched";
+    }
+    EXPECT_TRUE(hand.Seen().empty()) << "every cell landed and nothing was deleted";
+}
+
+// Empty cells from a spreadsheet paste as typing would: an empty receive frequency deletes the
+// channel, and the paste says which.
+TEST_F(Plans, APasteThatDeletesChannelsNamesThem) {
+    Start(Parameters{0, 0, 1});
+    PutChannel2();
+    for (const int channel : {5, 6}) {
+        PutChannel(channel,
+                   {"441.00000", "Off", "441.00000", "Off", "Hight", "Off", "Wide", "Have"},
+                   {0, 0, 0, 0, 0, 1, 0, 1, 1, 0, 0, 0});
+    }
+    const qv::Setup before = State();
+    QApplication::clipboard()->setText(QStringLiteral("\n\n"));
+    MoveTo(5, kColRxFrequency);
+    {
+        MessageBoxHand hand({kIdOk});
+        Shortcut(Qt::Key_V, Qt::ControlModifier);
+        EXPECT_TRUE(State().Grid1[5][kColRxFrequency].empty());
+        EXPECT_TRUE(State().Grid1[6][kColRxFrequency].empty());
+        ASSERT_EQ(hand.Seen().size(), 1u);
+        EXPECT_EQ(hand.Seen()[0].text,
+                  QStringLiteral("The paste deleted 2 channel(s), whose receive frequency it left "
+                                 "empty: G1-05, G1-06. Undo (Ctrl+Z) brings them back."));
+    }
+    Shortcut(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(static_cast<const qv::Setup&>(State()), before) << "as the message says";
+
+    // In Chinese, with a refused cell as well.
+    Action("mnuChinese")->trigger();
+    QApplication::clipboard()->setText(QStringLiteral("\t300\n"));
+    MoveTo(5, kColRxFrequency);
+    MessageBoxHand chinese({kIdOk});
+    Shortcut(Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(chinese.Seen().size(), 1u);
+    EXPECT_EQ(chinese.Seen()[0].text,
+              QStringLiteral(
+                  "粘贴删除了 1 个信道（粘贴的接收频率为空）：G1-05。撤销（Ctrl+Z）可恢复它们。\n"
+                  "以下单元格未粘贴："));
+    EXPECT_TRUE(chinese.Seen()[0].details.contains(QStringLiteral("“300”")));
 }
 
 TEST_F(Plans, PastedCellsThatTypingRefusesAreListed) {
