@@ -20,8 +20,8 @@ void BM_ImportPlanOf48Rows(benchmark::State& bench) {
     const qv::ProgramState state = qv::StartupState(host);
     const std::string csv = qv::bench::PlanOf48Rows();
     for (auto _ : bench) {
-        qv::ChannelPlanImport imported =
-            qv::ImportChannelPlan(state, csv, 1, qv::Language::Chinese);
+        qv::ChannelPlanImport imported = qv::ImportChannelPlan(
+            state, csv, qv::PlanPlacement::FromChannel(1), qv::Language::Chinese);
         if (imported.filled.size() != 48) bench.SkipWithError("not every row was imported");
         benchmark::DoNotOptimize(imported);
     }
@@ -44,7 +44,9 @@ void BM_ExportPlanOf48Channels(benchmark::State& bench) {
     qv::test::QuietHost host;
     const qv::ProgramState started = qv::StartupState(host);
     const qv::Setup state =
-        qv::ImportChannelPlan(started, qv::bench::PlanOf48Rows(), 1, qv::Language::Chinese).setup;
+        qv::ImportChannelPlan(started, qv::bench::PlanOf48Rows(), qv::PlanPlacement::FromChannel(1),
+                              qv::Language::Chinese)
+            .setup;
     for (auto _ : bench) {
         qv::ChannelPlanExport exported = qv::ExportChannelPlan(state);
         if (!exported.notes.empty()) bench.SkipWithError("the export has notes");

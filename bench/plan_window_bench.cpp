@@ -38,8 +38,8 @@ struct Desktop {
     // What OK of the import window does, up to the repainted grid.
     void Import(const std::string& csv) {
         qv::ProgramState& state = program->State();
-        qv::ChannelPlanImport imported =
-            qv::ImportChannelPlan(state, csv, 1, qv::Language::Chinese);
+        qv::ChannelPlanImport imported = qv::ImportChannelPlan(
+            state, csv, qv::PlanPlacement::FromChannel(1), qv::Language::Chinese);
         static_cast<qv::Setup&>(state) = std::move(imported.setup);
         program->Changed(qv::StatePart::Grid);
         grid->repaint();

@@ -1,6 +1,7 @@
 // Writes the fuzzers' starting inputs into the folder given as argument: image and file inputs at
 // its top, shared by the decoder, file and transfer fuzzers, and channel plans for the plan
-// fuzzer in its folder fuzz_csv_import (their first byte picks band, first channel and language).
+// fuzzer in its folder fuzz_csv_import (their first byte picks band and language, the second where
+// the rows go: 0 to 47 from channel 1 to 48, 48 from the first empty one, 49 at their Locations).
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -46,13 +47,16 @@ int main(int argc, char** argv) {
 
     const std::filesystem::path plans = folder / "fuzz_csv_import";
     std::filesystem::create_directories(plans);
-    const auto plan = [&](const std::string& name, char choice, const std::string& text) {
-        std::ofstream(plans / name, std::ios::binary) << choice << text;
+    constexpr char kFromFirstEmpty = 48;
+    constexpr char kAtLocation = 49;
+    const auto plan = [&](const std::string& name, char choice, char placement,
+                          const std::string& text) {
+        std::ofstream(plans / name, std::ios::binary) << choice << placement << text;
     };
     const std::string header =
         "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
         "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
-    plan("tone-modes.csv", '\0',
+    plan("tone-modes.csv", '\0', '\0',
          header +
              "0,None,435.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\r\n"
              "1,Tone,435.025000,+,5.000000,Tone,88.5,100.0,031,NN,032,Tone->Tone,NFM,5.00,S,"
@@ -67,7 +71,7 @@ int main(int argc, char** argv) {
              "High,,,,,\r\n"
              "6,D-D,435.125000,,0.000000,Cross,88.5,199.5,023,RR,754,DTCS->DTCS,FM,5.00,,"
              "High,,,,,\r\n");
-    plan("spreadsheet.csv", '\x84',
+    plan("spreadsheet.csv", '\x84', kFromFirstEmpty,
          "\xEF\xBB\xBFLocation;Name;Frequency;Duplex;Offset;Tone;rToneFreq;cToneFreq;DtcsCode;"
          "DtcsPolarity;RxDtcsCode;CrossMode;Mode;TStep;Skip;Power;Comment\r\n"
          "1;Relais Nord;438,650000;-;7,600000;Tone;88,5;88,5;23;NN;23;Tone->Tone;FM;12,5;;High;"
@@ -75,13 +79,18 @@ int main(int argc, char** argv) {
          "2;Simplex;433,500000;;0,000000;TSQL;88,5;\"71,9\";023;NN;023;Tone->Tone;NFM;12,5;S;"
          "Low;\r\n"
          ";;;;;;;;;;;;;;;;\r\n");
-    plan("quoted.csv", '\x06',
+    plan("quoted.csv", '\x06', '\x05',
          "Mode,Comment,Frequency,tone,rtonefreq,Location\n"
          "NFM,\"two\nlines, \"\"quoted\"\"\",435.125,Tone,88.5,\"A,1\"\n"
          "FM,\"never closed,435.150,,,\n");
     state.Grid1[2] = {"G1-02", "438.65000", "关闭", "431.05000", "88.5",
                       "低",    "关闭",      "窄带", "无"};
     state.Combo1 = state.BandIndex = 0;
-    plan("export.csv", '\0', qv::ExportChannelPlan(state).csv);
+    plan("export.csv", '\0', kAtLocation, qv::ExportChannelPlan(state).csv);
+    plan("locations.csv", '\x80', kAtLocation,
+         "Location,Frequency,Mode\n3,435.000,FM\n16,435.025,NFM\n3,435.050,FM\n0,435.075,FM\n"
+         "x,435.100,FM\n48,435.125,FM\n");
+    plan("utf16.csv", '\0', kFromFirstEmpty,
+         std::string("\xFF\xFEL\0o\0c\0,\0F\0r\0e\0q\0\r\0\n\0", 22));
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/console_host.h"
+#include "cli/output_files.h"
 #include "cli/setup_report.h"
 #include "cli/standard_output.h"
 #include "rules/program/file_commands.h"
@@ -25,6 +26,7 @@ void New(const std::string& out) {
 }
 
 void Resave(const std::string& in, const std::string& out) {
+    RefuseOutputOverInput(out, {in});
     ConsoleHost host;
     ProgramState state = StartupState(host, kEnglish);
     Check(OpenSetupFile(in, state, host), in);
@@ -49,7 +51,7 @@ void AddFileCommands(CLI::App& app, Action& run) {
 
     auto* resave = app.add_subcommand("resave", "Open a *.DAT set-up and save it again");
     resave->add_option("IN", in, "The *.DAT file to open")->required();
-    resave->add_option("OUT", out, "The *.DAT file to write")->required();
+    resave->add_option("OUT", out, "The *.DAT file to write; not IN itself")->required();
     resave->callback([&run] { run = [] { Resave(in, out); }; });
 
     auto* show = app.add_subcommand("show", "Print a *.DAT set-up as text, in English");

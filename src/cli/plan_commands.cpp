@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "cli/console_host.h"
+#include "cli/output_files.h"
 #include "cli/standard_output.h"
 #include "cli/terminal_text.h"
 #include "rules/channels/grid_rules.h"
@@ -46,13 +47,13 @@ std::string SkippedRowLine(const std::string& plan, const SkippedPlanRow& row) {
 }
 
 void ImportCsv(const std::string& in, const std::string& plan, const std::string& out,
-               std::optional<int> fromChannel) {
+               PlanPlacement placement) {
+    RefuseOutputOverInput(out, {in, plan});
     ProgramState state = OpenSetup(in);
     std::string csv;
     Check(ReadPlanFile(plan, csv), plan);
-    const int first = fromChannel.value_or(FirstEmptyChannel(state));
     const ChannelPlanImport imported =
-        ImportChannelPlan(state, csv, first, CaptionLanguage(state.LanguageIsEnglish));
+        ImportChannelPlan(state, csv, placement, CaptionLanguage(state.LanguageIsEnglish));
     if (imported.refused) {
         throw CommandFailed(plan + ": " + EscapeControls(Describe(*imported.refused, kMessages)) +
                             "; nothing was imported and " + out + " was not written");
@@ -77,6 +78,7 @@ void ImportCsv(const std::string& in, const std::string& plan, const std::string
 }
 
 void ExportCsv(const std::string& in, const std::string& plan) {
+    RefuseOutputOverInput(plan, {in});
     const ProgramState state = OpenSetup(in);
     const ChannelPlanExport exported = ExportChannelPlan(state);
     Check(WritePlanFile(plan, exported.csv), plan);
@@ -104,6 +106,7 @@ void ExportCsv(const std::string& in, const std::string& plan) {
 void AddPlanCommands(CLI::App& app, Action& run) {
     static std::string in, plan, out;
     static std::optional<int> fromChannel;
+    static bool atLocation = false;
 
     auto* importCsv = app.add_subcommand(
         "import-csv",
@@ -111,17 +114,29 @@ void AddPlanCommands(CLI::App& app, Action& run) {
     importCsv->add_option("IN", in, "The *.DAT set-up to import into")->required();
     importCsv->add_option("PLAN", plan, "The CSV file to import")->required();
     importCsv->add_option("OUT", out, "The *.DAT file to write")->required();
+    auto* from =
+        importCsv
+            ->add_option("--from-channel", fromChannel,
+                         "Fill channels from N (1..48) on; the default is the first empty channel")
+            ->check(CLI::Range(1, kChannelCount))
+            ->type_name("N");
     importCsv
-        ->add_option("--from-channel", fromChannel,
-                     "Fill channels from N (1..48) on; the default is the first empty channel")
-        ->check(CLI::Range(1, kChannelCount))
-        ->type_name("N");
+        ->add_flag("--at-location", atLocation,
+                   "Put each row into the channel its Location names (1..48), as export-csv wrote "
+                   "it")
+        ->excludes(from);
     importCsv->footer(
-        "Rows fill channels one after the other; a row that cannot be imported as it stands takes "
-        "no channel and is listed with its line, its Location and the reason on standard error. "
-        "OUT is written with what could be imported; the exit status is 1 when a row was not "
-        "imported.");
-    importCsv->callback([&run] { run = [] { ImportCsv(in, plan, out, fromChannel); }; });
+        "Rows fill channels one after the other, or with --at-location each the channel of its "
+        "Location, replacing what is there; a row that cannot be imported as it stands takes no "
+        "channel and is listed with its line, its Location and the reason on standard error. OUT "
+        "is written with what could be imported; the exit status is 1 when a row was not "
+        "imported. OUT may not be IN or PLAN.");
+    importCsv->callback([&run] {
+        const PlanPlacement placement = atLocation    ? PlanPlacement::AtLocation()
+                                        : fromChannel ? PlanPlacement::FromChannel(*fromChannel)
+                                                      : PlanPlacement::FirstEmpty();
+        run = [placement] { ImportCsv(in, plan, out, placement); };
+    });
 
     auto* exportCsv = app.add_subcommand(
         "export-csv", "Export the channels of a set-up as a channel plan (CSV) for other tools");
@@ -129,8 +144,10 @@ void AddPlanCommands(CLI::App& app, Action& run) {
     exportCsv->add_option("PLAN", plan, "The CSV file to write")->required();
     exportCsv->footer(
         "Notes on standard error name the channels an import of the file would not give back the "
-        "same (busy lockout, which the format lacks; a frequency off the channel raster). The "
-        "exit status is 1 when a channel had to be left out.");
+        "same (busy lockout, which the format lacks; a frequency off the channel raster). "
+        "import-csv, each row put at its Location, reads the file back into the same channels. The "
+        "exit status is "
+        "1 when a channel had to be left out. PLAN may not be IN.");
     exportCsv->callback([&run] { run = [] { ExportCsv(in, plan); }; });
 }
 

@@ -30,8 +30,10 @@ enum class DesktopText {
     ImportColumnLocation,
     ImportColumnReason,
     ImportSkippedName,  // the accessible name of the table of skipped rows
+    ImportAtLocation,   // the choice to put each row at its Location
     // The export.
     ExportDone,  // %1 how many, %2 the file
+    PdfDone,     // %1 the file
     // The clipboard.
     PasteRefusedHead,
     PasteCell,  // %1 the channel, %2 the column, %3 the text, then the reason
@@ -41,7 +43,9 @@ enum class DesktopText {
     PasteEmptyChannel,
     PastePastLastChannel,
     PastePastLastColumn,
-    PasteMore,  // %1 how many more
+    PasteMore,      // %1 how many more
+    PasteDeleted,   // %1 how many, %2 the channels
+    CopyNotATable,  // a selection that is no table
     // The printed sheet.
     PrintTitle,
     PrintFile,  // %1 the file
@@ -50,6 +54,8 @@ enum class DesktopText {
     // File dialogs.
     CsvFilter,
     PdfFilter,
+    ExportCsvTitle,
+    ExportPdfTitle,
     // A write with its backup and verify: the result line of the status bar.
     WriteStoppedAtBackup,
     WriteNotVerified,

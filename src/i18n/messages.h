@@ -102,20 +102,25 @@ enum class PlanMessageId {
     NoHeaderRow,    // nothing but blank lines
     MissingColumn,  // %1 the column
     ColumnTwice,    // %1 the column
+    NotUtf8,        // %1 the encoding the file is written in
     // A row that takes no channel.
     QuotesOutOfPlace,
-    NotAFrequency,  // %1 the column, %2 its cell
-    UnknownDuplex,  // %1 the cell
+    QuoteNotClosed,  // the lines after it are read as rows of their own
+    NotAFrequency,   // %1 the column, %2 its cell
+    UnknownDuplex,   // %1 the cell
     ReceiveOnly,
-    ReceiveOutOfBand,   // %1 the frequency, %2 the band
-    TransmitOutOfBand,  // %1 the frequency, %2 the band
-    UnknownToneMode,    // %1 the cell
-    UnknownCrossMode,   // %1 the cell
-    ToneNotInList,      // %1 the column, %2 its cell
-    CodeNotInList,      // %1 the column, %2 its cell
-    UnknownPolarity,    // %1 the cell
-    UnknownMode,        // %1 the cell
-    PastLastChannel,
+    ReceiveOutOfBand,     // %1 the frequency, %2 the band
+    TransmitOutOfBand,    // %1 the frequency, %2 the band
+    UnknownToneMode,      // %1 the cell
+    UnknownCrossMode,     // %1 the cell
+    ToneNotInList,        // %1 the column, %2 its cell
+    CodeNotInList,        // %1 the column, %2 its cell
+    UnknownPolarity,      // %1 the cell
+    UnknownMode,          // %1 the cell
+    NoEmptyChannel,       // the rows were to start at the first empty channel
+    NoChannelLeft,        // %1 the channels the rows before filled, up to 48
+    LocationNotAChannel,  // %1 the cell
+    LocationTwice,        // %1 the Location, %2 the line it stood on first
     // A channel an export could not write as it is.
     LeftOutNotANumber,        // %1 the frequency cell
     BusyLockoutNotCarried,    // the format has no such column

@@ -23,6 +23,7 @@
 #include "rules/program/decode_image.h"
 #include "rules/program/startup.h"
 #include "sim/pty_server.h"
+#include "support/sample_channels.h"
 #include "support/scripted_host.h"
 
 namespace qv {
@@ -275,7 +276,8 @@ TEST_F(CliPlans, ImportFillsChannelsFromTheFirstEmptyOneOrTheOneGiven) {
         } else {
             EXPECT_EQ(result.exitCode, 1);
             EXPECT_EQ(result.err, "qv7100-cli: " + plan +
-                                      ":3: Location \"2\": past the last channel (48)\n"
+                                      ":3: Location \"2\": no channel left: the rows before it "
+                                      "filled channel(s) 48, up to the last channel (48)\n"
                                       "qv7100-cli: 1 row of " +
                                       plan + " not imported\n");
         }
@@ -330,6 +332,10 @@ TEST_F(CliPlans, AFileThatIsNoPlanWritesNothing) {
         {Write("empty.csv", "").string(), "the file has no header row"},
         {(dir / "missing.csv").string(), "missing.csv: The file could not be read"},
         {dir.string(), "could not be read; nothing was loaded. (it is a directory)"},
+        {Write("unicode.csv", std::string("\xFF\xFEL\0o\0c\0,\0F\0\r\0\n\0", 16)).string(),
+         "unicode.csv: the file is written in UTF-16 LE, not in UTF-8: save it as CSV in UTF-8 "
+         "and import that; nothing was imported and " +
+             out + " was not written"},
     };
     for (const auto& c : cases) {
         const Result result = Run("import-csv " + sample + " " + c.plan + " " + out);
@@ -338,8 +344,8 @@ TEST_F(CliPlans, AFileThatIsNoPlanWritesNothing) {
         EXPECT_FALSE(fs::exists(out)) << c.plan;
     }
     const std::string plan = Write("plan.csv", "Frequency,Mode\n455,FM\n").string();
-    for (const char* option :
-         {" --from-channel 0", " --from-channel 49", " --from-channel x", " --from-channel", ""}) {
+    for (const char* option : {" --from-channel 0", " --from-channel 49", " --from-channel x",
+                               " --from-channel", " --from-channel 3 --at-location", ""}) {
         const std::string arguments = std::string("import-csv ") + sample + " " + plan +
                                       (*option != '\0' ? " " + out + option : "");
         EXPECT_EQ(Run(arguments).exitCode, 2) << arguments;
@@ -402,6 +408,111 @@ TEST_F(CliPlans, AnExportedPlanImportsIntoTheSameSetup) {
     const Result result = Run("import-csv " + emptied + " " + plan + " " + back);
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(Read(back), Read(original));
+}
+
+// Channels with gaps between them come back where they were with --at-location: the export
+// writes each channel's number as its Location.
+TEST_F(CliPlans, AnExportedPlanWithGapsImportsAtItsLocationsIntoTheSameChannels) {
+    test::ScriptedHost host;
+    ProgramState state = StartupState(host, 1);
+    state.Grid1[3] = {"G1-03", "435.12500", "67.0",   "436.12500", "D023N",
+                      "Low",   "Off",       "Narrow", "No"};
+    state.Grid1[5] = {"G1-05", "440.00000", "Off",  "440.00000", "Off",
+                      "Hight", "Off",       "Wide", "Have"};
+    state.Grid1[16] = {"G1-16", "469.99500", "254.1", "469.99500", "254.1",
+                       "Hight", "Off",       "Wide",  "Have"};
+    const std::string original = WriteSetup("original.DAT", state).string();
+    ClearGrid(state);
+    state.Grid1[16] = {"G1-16", "401.00000", "Off",  "401.00000", "Off",
+                       "Hight", "Off",       "Wide", "Have"};  // replaced by the import
+    const std::string other = WriteSetup("other.DAT", state).string();
+    const std::string plan = (dir / "plan.csv").string();
+    const std::string back = (dir / "back.DAT").string();
+
+    ASSERT_EQ(Run("export-csv " + original + " " + plan).exitCode, 0);
+    const std::string csv = Read(plan);
+    for (const char* row : {"\r\n3,G1-03,", "\r\n5,G1-05,", "\r\n16,G1-16,"}) {
+        EXPECT_TRUE(test::Contains(csv, row)) << row << csv;
+    }
+    const Result placed = Run("import-csv " + other + " " + plan + " " + back + " --at-location");
+    EXPECT_EQ(placed.exitCode, 0) << placed.err;
+    EXPECT_EQ(placed.out, "Imported 3 rows of " + plan +
+                              " into channels 3, 5, 16 (replaced: 16); "
+                              "wrote " +
+                              back + "\n");
+    EXPECT_EQ(Read(back), Read(original)) << "the same set-up, byte for byte";
+
+    // Without it the rows fill channels one after the other, as before.
+    ASSERT_EQ(Run("import-csv " + other + " " + plan + " " + back).exitCode, 0);
+    EXPECT_EQ(Opened(back).Grid1[2][kColRxFrequency], "440.00000");
+}
+
+// Where the rows would go is named in the reason a row finds no channel.
+TEST_F(CliPlans, RowsThatFindNoChannelSayWhy) {
+    test::ScriptedHost host;
+    ProgramState state = StartupState(host, 1);
+    for (int row = 1; row <= kChannelCount; ++row) test::PutEnglishChannel(state, row);
+    const std::string full = WriteSetup("full.DAT", state).string();
+    const std::string plan =
+        Write("plan.csv", "Location,Frequency,Mode\n1,435.000,FM\n48,435.025,FM\n").string();
+    const std::string out = (dir / "out.DAT").string();
+    const Result result = Run("import-csv " + full + " " + plan + " " + out);
+    EXPECT_EQ(result.exitCode, 1);
+    const std::string why =
+        ": no channel is empty: all 48 are in use (choose a channel to start from, which replaces "
+        "the channels from there, or place each row at its Location)\n";
+    EXPECT_EQ(result.err, "qv7100-cli: " + plan + ":2: Location \"1\"" + why +
+                              "qv7100-cli: " + plan + ":3: Location \"48\"" + why +
+                              "qv7100-cli: 2 rows of " + plan + " not imported\n");
+    const Result late = Run("import-csv " + full + " " + plan + " " + out + " --from-channel 48");
+    EXPECT_EQ(late.exitCode, 1);
+    EXPECT_EQ(late.err, "qv7100-cli: " + plan +
+                            ":3: Location \"48\": no channel left: the rows before it filled "
+                            "channel(s) 48, up to the last channel (48)\n"
+                            "qv7100-cli: 1 row of " +
+                            plan + " not imported\n");
+}
+
+// An output that is one of the inputs, by whatever path, is refused before anything is read or
+// written: the input would be overwritten with another kind of file.
+TEST_F(CliPlans, AnOutputThatIsAnInputIsRefused) {
+    const std::string sample = SampleFile().string();
+    const std::string plan = Write("plan.csv", "Frequency,Mode\n455,FM\n").string();
+    fs::create_symlink(dir / "sample.DAT", dir / "link.DAT");
+    fs::create_hard_link(dir / "plan.csv", dir / "hard.csv");
+    const std::string sampleBytes = Read(sample);
+    const std::string planBytes = Read(plan);
+    const struct {
+        std::string arguments;
+        std::string output;
+        std::string input;
+    } cases[] = {
+        {"export-csv " + sample + " " + sample, sample, sample},
+        {"export-csv " + sample + " " + (dir / "." / "sample.DAT").string(),
+         (dir / "." / "sample.DAT").string(), sample},
+        {"export-csv " + sample + " " + (dir / "link.DAT").string(), (dir / "link.DAT").string(),
+         sample},
+        {"import-csv " + sample + " " + plan + " " + plan, plan, plan},
+        {"import-csv " + sample + " " + plan + " " + (dir / "hard.csv").string(),
+         (dir / "hard.csv").string(), plan},
+        {"import-csv " + sample + " " + plan + " " + sample, sample, sample},
+        {"import-csv " + (dir / "link.DAT").string() + " " + plan + " " + sample + " --at-location",
+         sample, (dir / "link.DAT").string()},
+        {"resave " + sample + " " + (dir / "link.DAT").string(), (dir / "link.DAT").string(),
+         sample},
+    };
+    for (const auto& c : cases) {
+        const Result result = Run(c.arguments);
+        EXPECT_EQ(result.exitCode, 1) << c.arguments;
+        EXPECT_EQ(result.out, "") << c.arguments;
+        EXPECT_EQ(result.err, "qv7100-cli: " + c.output + ": this output is the file " + c.input +
+                                  ", which the command reads; give another output file. Nothing "
+                                  "was written\n")
+            << c.arguments;
+        EXPECT_EQ(Read(sample), sampleBytes) << c.arguments;
+        EXPECT_EQ(Read(plan), planBytes) << c.arguments;
+        EXPECT_TRUE(fs::is_symlink(dir / "link.DAT")) << c.arguments;
+    }
 }
 
 class CliWithRadio : public Cli {

@@ -134,6 +134,8 @@ class FileDialogHand : public QObject {
         timer_.start();
     }
     int Opened() const { return opened_; }
+    // The title of each dialog answered, in order.
+    const QStringList& Titles() const { return titles_; }
 
   private:
     void Poll() {
@@ -142,6 +144,7 @@ class FileDialogHand : public QObject {
             return;
         }
         dialog->setProperty("qvAnswered", true);
+        titles_ << dialog->windowTitle();
         const QString name =
             opened_ < static_cast<int>(names_.size()) ? names_[opened_] : QString();
         ++opened_;
@@ -155,6 +158,7 @@ class FileDialogHand : public QObject {
 
     std::vector<QString> names_;
     int opened_ = 0;
+    QStringList titles_;
     QTimer timer_;
 };
 

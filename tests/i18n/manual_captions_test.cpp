@@ -85,8 +85,9 @@ std::set<std::string> Captions(Language language) {
         texts.insert(std::string(MsgBoxButtonText(id, static_cast<int>(language))));
     }
     // The import and restore windows' own captions.
-    for (const DesktopText caption : {DesktopText::ImportFromChannel, DesktopText::RestoreOpen,
-                                      DesktopText::RestoreWrite, DesktopText::Close}) {
+    for (const DesktopText caption :
+         {DesktopText::ImportFromChannel, DesktopText::ImportAtLocation, DesktopText::RestoreOpen,
+          DesktopText::RestoreWrite, DesktopText::Close}) {
         texts.insert(Shown(DesktopTextOf(caption, language)));
     }
     // The window that writes several radios.

@@ -203,6 +203,7 @@ bash_completion() {
         "import-csv $work/shop.DAT $work/plan.csv $work/s|$work/shop.DAT $work/spare.dat"
         "import-csv --from-channel 3 $work/shop.DAT $work/pl|$work/plan.csv"
         "import-csv --from-channel 4|4 40 41 42 43 44 45 46 47 48"
+        "import-csv --at|--at-location"
         "export-csv $work/shop.DAT $work/p|$work/plan.csv $work/pool.CSV"
     )
     local case typed wanted

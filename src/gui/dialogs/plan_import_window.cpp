@@ -1,5 +1,6 @@
 #include "gui/dialogs/plan_import_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -48,9 +49,14 @@ PlanImportWindow::PlanImportWindow(const Setup& setup, std::string csv, const QS
     fromLabel->setObjectName(QStringLiteral("lblFromChannel"));
     fromLabel->setBuddy(from_);
     from_->setAccessibleName(WithoutAccelerator(fromLabel->text()));
-    connect(from_, &QComboBox::activated, this, &PlanImportWindow::ChooseStart);
+    connect(from_, &QComboBox::activated, this, &PlanImportWindow::Preview);
     auto* fromRow = new QFormLayout;
     fromRow->addRow(fromLabel, from_);
+
+    // Where an exported plan's rows came from: its gaps stay gaps.
+    atLocation_ = new QCheckBox(WindowText(DesktopText::ImportAtLocation, language));
+    atLocation_->setObjectName(QStringLiteral("chkAtLocation"));
+    connect(atLocation_, &QCheckBox::clicked, this, &PlanImportWindow::Preview);
 
     summary_ = new QLabel;
     summary_->setObjectName(QStringLiteral("lblSummary"));
@@ -83,18 +89,23 @@ PlanImportWindow::PlanImportWindow(const Setup& setup, std::string csv, const QS
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fileLabel);
     layout->addLayout(fromRow);
+    layout->addWidget(atLocation_);
     layout->addWidget(summary_);
     layout->addWidget(skippedHead_);
     layout->addWidget(skipped_, 1);
     layout->addWidget(buttons_);
 
-    ChooseStart(0);
+    Preview();
     from_->setFocus();
     resize(QSize(680, 460).expandedTo(sizeHint()));
 }
 
-void PlanImportWindow::ChooseStart(int position) {
-    import_ = ImportChannelPlan(setup_, csv_, StartChannelOfChoice(setup_, position), language_);
+void PlanImportWindow::Preview() {
+    from_->setEnabled(!atLocation_->isChecked());
+    const PlanPlacement placement = atLocation_->isChecked()
+                                        ? PlanPlacement::AtLocation()
+                                        : PlacementOfChoice(from_->currentIndex());
+    import_ = ImportChannelPlan(setup_, csv_, placement, language_);
     summary_->setText(ToQString(ImportSummary(import_, language_)));
     skippedHead_->setText(import_.skipped.empty()
                               ? WindowText(DesktopText::ImportNoneSkipped, language_)

@@ -1,7 +1,7 @@
 // The window an import of a channel plan shows before anything changes: the file, the channel the
-// rows start from (the first empty channel unless the user picks one), what the import will fill
-// and replace, and every row it skips with its line, its Location and the reason. OK applies the
-// import shown; Cancel changes nothing.
+// rows start from (the first empty channel unless the user picks one) or the choice to put each
+// row at its Location, what the import will fill and replace, and every row it skips with its
+// line, its Location and the reason. OK applies the import shown; Cancel changes nothing.
 #pragma once
 
 #include <QDialog>
@@ -11,6 +11,7 @@
 #include "i18n/language.h"
 #include "rules/plans/channel_plan_import.h"
 
+class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
 class QLabel;
@@ -29,13 +30,15 @@ class PlanImportWindow : public QDialog {
     const ChannelPlanImport& Import() const { return import_; }
 
   private:
-    void ChooseStart(int position);
+    // The import again, with the placement the controls show.
+    void Preview();
 
     const Setup& setup_;
     std::string csv_;
     Language language_;
     ChannelPlanImport import_;
     QComboBox* from_ = nullptr;
+    QCheckBox* atLocation_ = nullptr;
     QLabel* summary_ = nullptr;
     QLabel* skippedHead_ = nullptr;
     QTableWidget* skipped_ = nullptr;

@@ -108,9 +108,9 @@ class MainWindow : public QMainWindow, public TransferView {
     void ExportChannels();
     void PrintSetup();
     void ExportPdf();
-    // A file name chosen in a save dialog with `filter` and `suffix`, asked about when it exists;
-    // empty when the user cancelled.
-    QString ChooseFileToWrite(const QString& filter, const QString& suffix);
+    // A file name chosen in a save dialog titled `title` with `filter` and `suffix`, asked about
+    // when it exists; empty when the user cancelled.
+    QString ChooseFileToWrite(const QString& title, const QString& filter, const QString& suffix);
     void ShowMessage(const Status& status);
     void ChooseBand(int position);
     void ChooseLanguageCommand(bool english);

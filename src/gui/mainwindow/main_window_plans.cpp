@@ -30,6 +30,11 @@ QString FilterText(DesktopText filter, int languageIsEnglish) {
     return ToQString(DesktopTextOf(filter, MessageLanguage(languageIsEnglish)));
 }
 
+// A file dialog is titled as the command that opened it, in the language of the windows.
+QString DialogTitle(DesktopText title, int languageIsEnglish) {
+    return ToQString(DesktopTextOf(title, CaptionLanguage(languageIsEnglish)));
+}
+
 // The page's date: the same digits in either language.
 std::string Today() {
     return QDate::currentDate().toString(Qt::ISODate).toStdString();
@@ -40,6 +45,7 @@ std::string Today() {
 void MainWindow::ImportChannels() {
     QFileDialog dialog(this);
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
+    dialog.setWindowTitle(DialogTitle(DesktopText::ImportTitle, state_.LanguageIsEnglish));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(FilterText(DesktopText::CsvFilter, state_.LanguageIsEnglish));
@@ -60,10 +66,12 @@ void MainWindow::ImportChannels() {
     program_.Changed(StatePart::Grid);
 }
 
-QString MainWindow::ChooseFileToWrite(const QString& filter, const QString& suffix) {
+QString MainWindow::ChooseFileToWrite(const QString& title, const QString& filter,
+                                      const QString& suffix) {
     for (;;) {
         QFileDialog dialog(this);
         dialog.setObjectName(QStringLiteral("CommonDialog1"));
+        dialog.setWindowTitle(title);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setNameFilter(filter);
@@ -79,6 +87,7 @@ QString MainWindow::ChooseFileToWrite(const QString& filter, const QString& suff
 
 void MainWindow::ExportChannels() {
     const QString file = ChooseFileToWrite(
+        DialogTitle(DesktopText::ExportCsvTitle, state_.LanguageIsEnglish),
         FilterText(DesktopText::CsvFilter, state_.LanguageIsEnglish), QStringLiteral("csv"));
     if (file.isEmpty()) return;
     const ChannelPlanExport exported = ExportChannelPlan(state_);
@@ -86,8 +95,8 @@ void MainWindow::ExportChannels() {
         ShowMessage(written);
         return;
     }
-    if (exported.notes.empty()) return;
-    // What the file does not carry as the grid shows it is worth knowing before it is sent on.
+    // Said as the file is written, with what the file does not carry as the grid shows it: worth
+    // knowing before it is sent on.
     const Language language = MessageLanguage(state_.LanguageIsEnglish);
     std::string details;
     for (const ChannelPlanExportNote& note : exported.notes) {
@@ -113,6 +122,7 @@ void MainWindow::PrintSetup() {
 
 void MainWindow::ExportPdf() {
     const QString file = ChooseFileToWrite(
+        DialogTitle(DesktopText::ExportPdfTitle, state_.LanguageIsEnglish),
         FilterText(DesktopText::PdfFilter, state_.LanguageIsEnglish), QStringLiteral("pdf"));
     if (file.isEmpty()) return;
     // Drawn in memory first, then written as every file of the program is: a failed write leaves
@@ -127,7 +137,14 @@ void MainWindow::ExportPdf() {
                                                CaptionLanguage(state_.LanguageIsEnglish)));
     }
     const Status written = WritePlanFile(LocalPath(file), pdf.data().toStdString());
-    if (!written.ok()) ShowMessage(written);
+    if (!written.ok()) {
+        ShowMessage(written);
+        return;
+    }
+    program_.MessageBox().LocalMsgBox(
+        DesktopTextWith(DesktopText::PdfDone, MessageLanguage(state_.LanguageIsEnglish),
+                        {QDir::toNativeSeparators(file).toStdString()}),
+        kStyleOkInformation, "");
 }
 
 }  // namespace qv

@@ -24,9 +24,13 @@ constexpr double kCellPadding = 12.0;
 // The channel columns' shares of the table's width, as the grid's columns share the screen.
 constexpr std::array<double, kGridColumns> kColumnShares = {800, 1330, 1000, 1330, 1000,
                                                             800, 850,  1000, 900};
-const QColor kRule(120, 120, 120);
-const QColor kHeaderShade(225, 225, 225);
-const QColor kGroupShades[] = {QColor(255, 255, 255), QColor(236, 236, 250), QColor(226, 234, 252)};
+// Black on white, as a page is read: the text, and the rules between the cells; a heavier rule
+// under the header and between the groups of 16 channels instead of shades a printer greys.
+const QColor kInk(0, 0, 0);
+const QColor kPaper(255, 255, 255);
+constexpr double kRuleWidth = 1.5;
+constexpr double kGroupRuleWidth = 5.0;
+constexpr std::size_t kChannelsPerGroup = 16;
 
 QFont FontOf(double height, bool bold = false) {
     QFont font;
@@ -96,29 +100,35 @@ class PageWriter {
         }
         const double rowHeight = (bottom - y_) / static_cast<double>(sheet.rows.size() + 1);
         const double size = std::min(TableTextSize(sheet, widths), rowHeight / kLineGap);
-        painter_.setPen(QPen(kRule, 1.5));
-        Row(sheet.headers, widths, rowHeight, size, kHeaderShade, true);
+        Row(sheet.headers, widths, rowHeight, size, true);
         for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
-            Row(sheet.rows[r], widths, rowHeight, size,
-                kGroupShades[std::min<std::size_t>(r / 16, 2)], false);
+            if (r % kChannelsPerGroup == 0) GroupRule();
+            Row(sheet.rows[r], widths, rowHeight, size, false);
         }
     }
 
   private:
     void Row(const std::array<std::string, kGridColumns>& cells,
              const std::array<double, kGridColumns>& widths, double height, double size,
-             const QColor& shade, bool bold) {
+             bool bold) {
         painter_.setFont(FontOf(size, bold));
+        painter_.setPen(QPen(kInk, kRuleWidth));
         double x = 0;
         for (std::size_t k = 0; k < cells.size(); ++k) {
             const QRectF cell(x, y_, widths[k], height);
-            painter_.fillRect(cell, shade);
+            painter_.fillRect(cell, kPaper);
             painter_.drawRect(cell);
             painter_.drawText(cell.adjusted(kCellPadding, 0, -kCellPadding, 0), Qt::AlignCenter,
                               ToQString(cells[k]));
             x += widths[k];
         }
         y_ += height;
+    }
+
+    // A heavy rule across the table where the next row starts.
+    void GroupRule() {
+        painter_.setPen(QPen(kInk, kGroupRuleWidth));
+        painter_.drawLine(QPointF(0, y_), QPointF(width_, y_));
     }
 
     QPainter& painter_;
@@ -139,7 +149,7 @@ bool PaintSetupPage(QPagedPaintDevice& device, const PrintSheet& sheet) {
     const double height = paper.height() * kUnitsPerMm;
     const double scale = painter.viewport().width() / width;
     painter.scale(scale, scale);
-    painter.setPen(Qt::black);
+    painter.setPen(kInk);
 
     PageWriter page(painter, width);
     page.Line(ToQString(sheet.title), kTitleSize, true);

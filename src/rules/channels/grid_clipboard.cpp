@@ -31,10 +31,11 @@ const GridList* ListOfColumn(int column) {
 struct CellResult {
     bool landed = false;
     PasteRefusal reason = PasteRefusal::NotANumber;
+    bool deletedChannel = false;
 };
 
 CellResult Refused(PasteRefusal reason) {
-    return {false, reason};
+    return {false, reason, false};
 }
 
 CellResult PasteFrequency(Setup& setup, int row, int column, const std::string& text,
@@ -42,8 +43,9 @@ CellResult PasteFrequency(Setup& setup, int row, int column, const std::string& 
     if (text.empty()) {
         // As typing: emptying the receive frequency deletes the channel; the transmit frequency
         // cannot be taken away, and an empty cell of a table leaves it as it is.
-        if (column == kColRxFrequency) ClearNO(setup, row);
-        return {true};
+        if (column != kColRxFrequency || !ChannelInUse(setup, row)) return {true};
+        ClearNO(setup, row);
+        return {true, {}, true};
     }
     const FrequencyEntry entry = EnterFrequency(setup, text);
     if (entry.outcome == FrequencyOutcome::NotANumber) return Refused(PasteRefusal::NotANumber);
@@ -78,6 +80,14 @@ CellResult PasteCell(Setup& setup, int row, int column, const std::string& text,
     return PasteFrequency(setup, row, column, text, cells);
 }
 
+// How many different cells `cells` names.
+std::size_t Distinct(std::vector<GridCell> cells) {
+    std::sort(cells.begin(), cells.end(), [](const GridCell& a, const GridCell& b) {
+        return a.row != b.row ? a.row < b.row : a.column < b.column;
+    });
+    return static_cast<std::size_t>(std::unique(cells.begin(), cells.end()) - cells.begin());
+}
+
 // True when every row starts with a channel's label: whole channels copied with their labels.
 bool StartsWithLabels(const std::vector<std::vector<std::string>>& table) {
     if (table.empty()) return false;
@@ -93,22 +103,23 @@ bool StartsWithLabels(const std::vector<std::vector<std::string>>& table) {
 
 }  // namespace
 
-std::string CopyCells(const Setup& setup, const std::vector<GridCell>& cells) {
-    if (cells.empty()) return {};
-    GridCell first = cells.front();
-    GridCell last = cells.front();
+std::optional<std::string> CopyCells(const Setup& setup, const std::vector<GridCell>& cells) {
+    std::vector<int> rows;
+    std::vector<int> columns;
     for (const GridCell& cell : cells) {
-        first = {std::min(first.row, cell.row), std::min(first.column, cell.column)};
-        last = {std::max(last.row, cell.row), std::max(last.column, cell.column)};
+        rows.push_back(cell.row);
+        columns.push_back(cell.column);
     }
+    for (std::vector<int>* numbers : {&rows, &columns}) {
+        std::sort(numbers->begin(), numbers->end());
+        numbers->erase(std::unique(numbers->begin(), numbers->end()), numbers->end());
+    }
+    if (rows.size() * columns.size() != Distinct(cells)) return std::nullopt;
     std::string text;
-    for (int row = first.row; row <= last.row; ++row) {
-        for (int column = first.column; column <= last.column; ++column) {
-            if (column > first.column) text += kTab;
-            const bool chosen =
-                std::find(cells.begin(), cells.end(), GridCell{row, column}) != cells.end();
-            if (chosen && row >= 0 && row <= kChannelCount && column >= 0 &&
-                column < kGridColumns) {
+    for (const int row : rows) {
+        for (const int column : columns) {
+            if (column != columns.front()) text += kTab;
+            if (row >= 0 && row <= kChannelCount && column >= 0 && column < kGridColumns) {
                 text += setup.Grid1[row][column];
             }
         }
@@ -161,6 +172,7 @@ PasteOutcome PasteCells(Setup& setup, int row, int column, std::string_view text
             }
             const CellResult result = PasteCell(setup, target, col, cell, cells);
             if (!result.landed) outcome.refused.push_back({at, cell, result.reason});
+            if (result.deletedChannel) outcome.deleted.push_back(target);
         }
     }
     if (!(setup == before)) outcome.changes = StatePart::Grid;

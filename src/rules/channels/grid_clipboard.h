@@ -2,6 +2,7 @@
 // and pasting such text into the grid through the rules typing follows.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,10 +20,13 @@ struct GridCell {
     friend bool operator==(const GridCell&, const GridCell&) = default;
 };
 
-// The cells as a table: the rectangle that holds them all, one line per row (each ended by a line
-// break), cells separated by tabs; a cell of the rectangle not among `cells` is left empty.
-// Nothing for no cells.
-std::string CopyCells(const Setup& setup, const std::vector<GridCell>& cells);
+// The cells as a table: the rows that hold one of them, top to bottom, one line each (ended by a
+// line break), and in each line the columns that hold one of them, left to right, separated by
+// tabs. Rows and columns between them that hold none are left out, as spreadsheets copy a
+// selection of separate rows or columns. Nothing when that table would have a cell not among
+// `cells` (a selection that is no table, as a diagonal): an empty cell in its place would delete
+// or blank what it is pasted on. An empty text for no cells.
+std::optional<std::string> CopyCells(const Setup& setup, const std::vector<GridCell>& cells);
 
 // Tab-separated text as rows of cells: lines end with LF or CRLF; a last line break ends the
 // table rather than starting an empty row.
@@ -49,11 +53,14 @@ struct RefusedCell {
 struct PasteOutcome {
     Changes changes;
     std::vector<RefusedCell> refused;  // row by row, left to right
+    // Channels in use that an empty receive frequency deleted, in order: the paste names them.
+    std::vector<int> deleted;
 };
 
 // Pastes `text` with its first cell on (row, column), cell by cell and row by row from left to
 // right, each as typing or choosing it would: a receive frequency first, so that a channel it
-// starts takes the values after it; an empty receive frequency deletes the channel. Cells that
+// starts takes the values after it; an empty receive frequency deletes the channel, which the
+// outcome lists. Cells that
 // land on the channel label column are left out: the labels are not the channels' data. List
 // cells are written in `cells`, the grid's language; list items are recognised in either
 // language.

@@ -151,16 +151,16 @@ std::optional<PlanNote> FillRow(PlanCells& cells, const Setup& setup, int row) {
     return std::nullopt;
 }
 
-// What an import of the file gives back: each written channel against the channel its row
-// fills, or the reason its row is skipped.
+// What an import of the file at its Locations gives back: each written channel against the same
+// channel of the import, or the reason its row is skipped.
 void NoteWhatAnImportChanges(const Setup& setup, ChannelPlanExport& exported) {
     Setup blank = setup;  // the same band
     ClearGrid(blank);
-    const ChannelPlanImport back = ImportChannelPlan(blank, exported.csv, 1, Language::English);
+    const ChannelPlanImport back =
+        ImportChannelPlan(blank, exported.csv, PlanPlacement::AtLocation(), Language::English);
     std::map<int, PlanNote> skipped;  // by line
     for (const SkippedPlanRow& row : back.skipped) skipped.emplace(row.line, row.reason);
 
-    std::size_t filled = 0;
     for (std::size_t k = 0; k < exported.channels.size(); ++k) {
         const int channel = exported.channels[k];
         const int line = static_cast<int>(k) + 2;  // after the header; no field holds a line break
@@ -168,9 +168,8 @@ void NoteWhatAnImportChanges(const Setup& setup, ChannelPlanExport& exported) {
             exported.notes.push_back({channel, reason->second, true});
             continue;
         }
-        if (filled >= back.filled.size()) break;  // not reached: every row is filled or skipped
         const auto& before = setup.Grid1[channel];
-        const auto& after = back.setup.Grid1[back.filled[filled++]];
+        const auto& after = back.setup.Grid1[channel];
         for (const int column : {kColRxFrequency, kColTxFrequency}) {
             const std::string written = RoundDecimal(before[column], kCellDecimals);
             if (written != after[column]) {

@@ -1,6 +1,6 @@
 // Exporting the channels as a channel plan: a CSV file in the common exchange format, which the
-// other radio programming tools and spreadsheets open, and which the import reads back into the
-// same channels.
+// other radio programming tools and spreadsheets open, and which an import that places each row at
+// its Location reads back into the same channels, gaps included.
 //
 // One row per channel in use, in channel order: Location the channel number, Name its label
 // (G1-01...), frequencies in MHz with six decimals, Offset positive with Duplex "+", "-" or empty,

@@ -13,6 +13,7 @@
 #include "rules/channels/grid_rules.h"
 #include "rules/plans/channel_plan_format.h"
 #include "rules/plans/csv_reader.h"
+#include "rules/plans/wide_encoding.h"
 #include "state/bands.h"
 
 namespace qv {
@@ -90,7 +91,7 @@ char PlanSeparator(std::string_view csv) {
 // Where each column stands in the rows; nothing for a column the header lacks.
 using ColumnPositions = std::array<std::optional<std::size_t>, kPlanColumnCount>;
 
-OrRefusal<ColumnPositions> ReadHeader(const CsvRecord& header) {
+OrRefusal<ColumnPositions> ReadHeader(const CsvRecord& header, PlanPlacement placement) {
     ColumnPositions positions;
     for (std::size_t k = 0; k < header.fields.size(); ++k) {
         const std::optional<PlanColumn> column = ColumnNamed(header.fields[k]);
@@ -103,6 +104,10 @@ OrRefusal<ColumnPositions> ReadHeader(const CsvRecord& header) {
         if (!positions[static_cast<std::size_t>(needed)]) {
             return Note(PlanMessageId::MissingColumn, PlanColumnName(needed));
         }
+    }
+    if (placement.kind == PlanPlacement::Kind::AtLocation &&
+        !positions[static_cast<std::size_t>(PlanColumn::Location)]) {
+        return Note(PlanMessageId::MissingColumn, PlanColumnName(PlanColumn::Location));
     }
     return positions;
 }
@@ -317,6 +322,7 @@ struct PlanChannel {
 
 OrRefusal<PlanChannel> RowChannel(const PlanRow& row, const Setup& setup,
                                   std::optional<double> highestWatts) {
+    if (row.Record().quoteNotClosed) return Note(PlanMessageId::QuoteNotClosed);
     if (row.Record().quotesOutOfPlace) return Note(PlanMessageId::QuotesOutOfPlace);
     OrRefusal<Frequencies> frequencies = RowFrequencies(row, setup);
     if (const PlanNote* refused = std::get_if<PlanNote>(&frequencies)) return *refused;
@@ -349,6 +355,68 @@ void PlaceChannel(Setup& setup, int row, const PlanChannel& channel, Language ce
     }
 }
 
+// The channel each row goes to, row by row in the order of the file.
+class RowChannels {
+  public:
+    RowChannels(const Setup& setup, PlanPlacement placement) : placement_(placement) {
+        switch (placement.kind) {
+            case PlanPlacement::Kind::FirstEmpty:
+                first_ = FirstEmptyChannel(setup);
+                break;
+            case PlanPlacement::Kind::FromChannel:
+                first_ = std::clamp(placement.channel, 1, kChannelCount);
+                break;
+            case PlanPlacement::Kind::AtLocation:
+                first_ = 1;
+                break;
+        }
+        next_ = first_;
+    }
+
+    // The channel for `row`, or why it has none. Every row asks, imported or not, so that a
+    // Location is claimed by the first row that names it.
+    OrRefusal<int> Take(const PlanRow& row) {
+        if (placement_.kind == PlanPlacement::Kind::AtLocation) return AtLocation(row);
+        if (first_ > kChannelCount) return Note(PlanMessageId::NoEmptyChannel);
+        if (next_ > kChannelCount) {
+            const std::string last = std::to_string(kChannelCount);
+            return Note(PlanMessageId::NoChannelLeft,
+                        first_ == kChannelCount ? last : std::to_string(first_) + "-" + last);
+        }
+        return next_;
+    }
+
+    // The row given `channel` by Take was imported there.
+    void Filled(int channel) {
+        if (placement_.kind != PlanPlacement::Kind::AtLocation) next_ = channel + 1;
+    }
+
+  private:
+    OrRefusal<int> AtLocation(const PlanRow& row) {
+        const std::string_view cell = row.Cell(PlanColumn::Location);
+        const bool digits =
+            !cell.empty() && cell.size() <= 3 &&
+            std::all_of(cell.begin(), cell.end(), [](char c) { return c >= '0' && c <= '9'; });
+        const int channel = digits ? ValInt(cell) : 0;
+        if (channel < 1 || channel > kChannelCount) {
+            return Note(PlanMessageId::LocationNotAChannel, cell);
+        }
+        int& claimedOn = lineOfLocation_[static_cast<std::size_t>(channel)];
+        if (claimedOn != 0) {
+            return Note(PlanMessageId::LocationTwice, std::to_string(channel),
+                        std::to_string(claimedOn));
+        }
+        claimedOn = row.Record().line;
+        return channel;
+    }
+
+    PlanPlacement placement_;
+    int first_ = 1;
+    int next_ = 1;
+    // The line of the row that named each Location first; 0 for none yet.
+    std::array<int, kChannelCount + 1> lineOfLocation_{};
+};
+
 }  // namespace
 
 int FirstEmptyChannel(const Setup& setup) {
@@ -358,10 +426,14 @@ int FirstEmptyChannel(const Setup& setup) {
     return kChannelCount + 1;
 }
 
-ChannelPlanImport ImportChannelPlan(const Setup& setup, std::string_view csv, int firstChannel,
-                                    Language cells) {
+ChannelPlanImport ImportChannelPlan(const Setup& setup, std::string_view csv,
+                                    PlanPlacement placement, Language cells) {
     ChannelPlanImport result;
     result.setup = setup;
+    if (const std::optional<WideEncoding> wide = DetectWideEncoding(csv)) {
+        result.refused = Note(PlanMessageId::NotUtf8, EncodingName(*wide));
+        return result;
+    }
     CsvReader reader(csv, PlanSeparator(csv));
     CsvRecord header;
     bool headerFound = false;
@@ -370,7 +442,7 @@ ChannelPlanImport ImportChannelPlan(const Setup& setup, std::string_view csv, in
         result.refused = Note(PlanMessageId::NoHeaderRow);
         return result;
     }
-    const OrRefusal<ColumnPositions> columns = ReadHeader(header);
+    const OrRefusal<ColumnPositions> columns = ReadHeader(header, placement);
     if (const PlanNote* refused = std::get_if<PlanNote>(&columns)) {
         result.refused = *refused;
         return result;
@@ -389,23 +461,27 @@ ChannelPlanImport ImportChannelPlan(const Setup& setup, std::string_view csv, in
         if (watts && (!highestWatts || *watts > *highestWatts)) highestWatts = watts;
     }
 
-    int channel = std::clamp(firstChannel, 1, kChannelCount + 1);
+    RowChannels channels(setup, placement);
     for (const CsvRecord& record : records) {
         const PlanRow row(record, positions);
         OrRefusal<PlanChannel> imported = RowChannel(row, setup, highestWatts);
-        if (std::holds_alternative<PlanChannel>(imported) && channel > kChannelCount) {
-            imported = Note(PlanMessageId::PastLastChannel);
+        OrRefusal<int> channel = channels.Take(row);
+        if (std::holds_alternative<PlanChannel>(imported)) {
+            if (const PlanNote* none = std::get_if<PlanNote>(&channel)) imported = *none;
         }
         if (const PlanNote* refused = std::get_if<PlanNote>(&imported)) {
             result.skipped.push_back(
                 {record.line, ShownText(row.Cell(PlanColumn::Location), kShownChars), *refused});
             continue;
         }
-        if (ChannelInUse(setup, channel)) result.replaced.push_back(channel);
-        PlaceChannel(result.setup, channel, std::get<PlanChannel>(imported), cells);
-        result.filled.push_back(channel);
-        ++channel;
+        const int taken = std::get<int>(channel);
+        if (ChannelInUse(setup, taken)) result.replaced.push_back(taken);
+        PlaceChannel(result.setup, taken, std::get<PlanChannel>(imported), cells);
+        result.filled.push_back(taken);
+        channels.Filled(taken);
     }
+    std::sort(result.filled.begin(), result.filled.end());
+    std::sort(result.replaced.begin(), result.replaced.end());
     return result;
 }
 

@@ -36,14 +36,22 @@ bool CsvReader::SkipLineBreak() {
     return true;
 }
 
-bool CsvReader::ReadField(std::string& field, bool& quotesOutOfPlace) {
+bool CsvReader::ReadField(std::string& field, CsvRecord& record, QuotedLines quotedLines) {
     field.clear();
+    const std::size_t start = at_;
     if (at_ < text_.size() && text_[at_] == kQuote) {
         ++at_;
         for (;;) {
-            if (at_ >= text_.size()) {
-                quotesOutOfPlace = true;  // never closed
-                return true;
+            if (at_ >= text_.size() ||
+                (quotedLines == QuotedLines::Cut && IsLineBreak(text_[at_]))) {
+                record.quotesOutOfPlace = true;
+                record.quoteNotClosed = true;
+                if (quotedLines == QuotedLines::Cut) {
+                    // The quote is a plain character: the field is read as an unquoted one.
+                    at_ = start;
+                    field.clear();
+                }
+                break;
             }
             const char c = text_[at_];
             if (c == kQuote) {
@@ -60,14 +68,16 @@ bool CsvReader::ReadField(std::string& field, bool& quotesOutOfPlace) {
                 const std::size_t before = at_;
                 SkipLineBreak();
                 field.append(text_.substr(before, at_ - before));
+                brokeLineInQuotes_ = true;
                 continue;
             }
             field += c;
             ++at_;
         }
         // After the closing quote: the separator, a line break or the end.
-        if (at_ < text_.size() && text_[at_] != separator_ && !IsLineBreak(text_[at_])) {
-            quotesOutOfPlace = true;
+        if (at_ != start && at_ < text_.size() && text_[at_] != separator_ &&
+            !IsLineBreak(text_[at_])) {
+            record.quotesOutOfPlace = true;
         }
     }
     // An unquoted field, or what follows a closing quote that should not be there: up to the
@@ -84,16 +94,33 @@ bool CsvReader::ReadField(std::string& field, bool& quotesOutOfPlace) {
     return true;
 }
 
-bool CsvReader::Next(CsvRecord& record) {
-    if (at_ >= text_.size()) return false;
+void CsvReader::ReadRecord(CsvRecord& record, QuotedLines quotedLines) {
     record.line = line_;
     record.quotesOutOfPlace = false;
+    record.quoteNotClosed = false;
+    brokeLineInQuotes_ = false;
     std::size_t count = 0;
     for (bool last = false; !last; ++count) {
         if (count == record.fields.size()) record.fields.emplace_back();
-        last = ReadField(record.fields[count], record.quotesOutOfPlace);
+        last = ReadField(record.fields[count], record, quotedLines);
     }
     record.fields.resize(count);
+}
+
+bool CsvReader::Next(CsvRecord& record) {
+    if (at_ >= text_.size()) return false;
+    const std::size_t start = at_;
+    const int line = line_;
+    ReadRecord(record, QuotedLines::Kept);
+    // Quotes that went wrong across lines took the lines after them into one field: those lines
+    // are rows of their own, read again after this one.
+    if (brokeLineInQuotes_ && record.quotesOutOfPlace) {
+        at_ = start;
+        line_ = line;
+        ReadRecord(record, QuotedLines::Cut);
+        record.quotesOutOfPlace = true;
+        record.quoteNotClosed = true;
+    }
     return true;
 }
 

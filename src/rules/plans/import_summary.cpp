@@ -51,9 +51,9 @@ std::vector<std::string> StartChannelChoices(const Setup& setup, Language langua
     return choices;
 }
 
-int StartChannelOfChoice(const Setup& setup, int position) {
-    if (position >= 1 && position <= kChannelCount) return position;
-    return FirstEmptyChannel(setup);
+PlanPlacement PlacementOfChoice(int position) {
+    if (position >= 1 && position <= kChannelCount) return PlanPlacement::FromChannel(position);
+    return PlanPlacement::FirstEmpty();
 }
 
 }  // namespace qv

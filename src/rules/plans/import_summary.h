@@ -21,7 +21,7 @@ std::string ImportSummary(const ChannelPlanImport& import, Language language);
 // default), then channels 1 to 48 by their labels.
 std::vector<std::string> StartChannelChoices(const Setup& setup, Language language);
 
-// The first channel of the choice at `position` of that list.
-int StartChannelOfChoice(const Setup& setup, int position);
+// Where the rows go for the choice at `position` of that list.
+PlanPlacement PlacementOfChoice(int position);
 
 }  // namespace qv

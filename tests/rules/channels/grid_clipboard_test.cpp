@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "image/image_test_support.h"
 #include "rules/channels/grid_rules.h"
 #include "support/sample_channels.h"
@@ -19,18 +23,33 @@ class GridClipboard : public test::StartedProgram {
     }
 };
 
-TEST_F(GridClipboard, CopiedCellsFormTheirRectangleWithUnchosenCellsEmpty) {
+// A copy holds the chosen cells and nothing else: an empty cell standing for one not chosen
+// would delete or blank what it is pasted on.
+TEST_F(GridClipboard, CopiedCellsFormATableOfTheirRowsAndColumnsOrNone) {
     AddChannel(3);
     AddChannel(4);
+    AddChannel(7);
     const struct {
         const char* name;
         std::vector<GridCell> cells;
-        const char* text;
+        std::optional<std::string> text;
     } cases[] = {
         {"one cell", {{3, 1}}, "435.12500\n"},
         {"a row's part", {{3, 1}, {3, 2}}, "435.12500\t67.0\n"},
-        {"a diagonal", {{4, 2}, {3, 1}}, "435.12500\t\n\t67.0\n"},
+        {"a block in any order",
+         {{4, 2}, {3, 1}, {4, 1}, {3, 2}},
+         "435.12500\t67.0\n435.12500\t67.0\n"},
+        {"separate rows of a column", {{7, 1}, {3, 1}}, "435.12500\n435.12500\n"},
+        {"separate columns of separate rows",
+         {{3, 1}, {3, 3}, {7, 1}, {7, 3}},
+         "435.12500\t436.12500\n435.12500\t436.12500\n"},
+        {"a cell named twice", {{3, 2}, {3, 2}}, "67.0\n"},
         {"an empty channel's cell", {{5, 1}}, "\n"},
+        {"a diagonal", {{4, 2}, {3, 1}}, std::nullopt},
+        {"separate cells of separate rows and columns",
+         {{3, 1}, {4, 3}, {7, 2}, {7, 4}},
+         std::nullopt},
+        {"a block with one cell more", {{3, 1}, {3, 2}, {4, 1}, {4, 2}, {7, 1}}, std::nullopt},
         {"nothing", {}, ""},
     };
     for (const auto& c : cases) EXPECT_EQ(CopyCells(state, c.cells), c.text) << c.name;
@@ -48,7 +67,7 @@ TEST_F(GridClipboard, AChannelCopiedWholePastesTheSameChannelElsewhere) {
     AddChannel(3);
     std::vector<GridCell> row;
     for (int column = 0; column < kGridColumns; ++column) row.push_back({3, column});
-    const std::string copied = CopyCells(state, row);
+    const std::string copied = CopyCells(state, row).value_or("");
     // On the receive frequency or on the label: the labels fall on the label column either way.
     for (const int column : {0, 1}) {
         ClearNO(state, 9);
@@ -103,11 +122,13 @@ TEST_F(GridClipboard, AnEmptyReceiveFrequencyDeletesAndANewOneStartsAChannel) {
     AddChannel(3);
     const PasteOutcome deleted = Paste(3, 1, "\t高\n");
     EXPECT_FALSE(ChannelInUse(state, 3)) << "as emptying the cell by typing";
+    EXPECT_EQ(deleted.deleted, std::vector<int>{3}) << "named in the outcome";
     ASSERT_EQ(deleted.refused.size(), 1u) << "nothing lands on a deleted channel";
     EXPECT_EQ(deleted.refused[0].reason, PasteRefusal::EmptyChannel);
 
     const PasteOutcome started = Paste(3, 1, "440\t\t\t\t低\n");
     EXPECT_TRUE(started.refused.empty()) << "an empty cell leaves its cell as it is";
+    EXPECT_TRUE(started.deleted.empty());
     EXPECT_EQ(state.Grid1[3][kColTxFrequency], "440.00000") << "as a typed channel starts";
     EXPECT_EQ(state.Grid1[3][kColPower], "低") << "the cells after it land on the new channel";
 
@@ -115,6 +136,23 @@ TEST_F(GridClipboard, AnEmptyReceiveFrequencyDeletesAndANewOneStartsAChannel) {
     ASSERT_EQ(onEmpty.refused.size(), 1u);
     EXPECT_EQ(onEmpty.refused[0].reason, PasteRefusal::EmptyChannel);
     EXPECT_TRUE(onEmpty.changes.Empty());
+}
+
+// Blank cells from a spreadsheet delete the channels in use they land on, and only those count.
+TEST_F(GridClipboard, EveryChannelAPasteDeletesIsNamed) {
+    AddChannel(5);
+    AddChannel(6);
+    AddChannel(8);
+    const PasteOutcome pasted = Paste(5, 1, "\n\n\n\t\n");
+    EXPECT_EQ(pasted.deleted, (std::vector<int>{5, 6, 8})) << "channel 7 was empty already";
+    EXPECT_TRUE(pasted.refused.empty());
+    EXPECT_EQ(pasted.changes, Changes(StatePart::Grid));
+    for (const int row : {5, 6, 7, 8}) EXPECT_FALSE(ChannelInUse(state, row)) << row;
+
+    AddChannel(5);
+    const PasteOutcome transmit = Paste(5, kColTxFrequency, "\n");
+    EXPECT_TRUE(transmit.deleted.empty()) << "an empty transmit frequency deletes nothing";
+    EXPECT_TRUE(ChannelInUse(state, 5));
 }
 
 TEST_F(GridClipboard, RowsBelowTheLastChannelAreRefusedAndNamed) {

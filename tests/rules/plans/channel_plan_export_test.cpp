@@ -120,7 +120,8 @@ TEST_F(PlanExport, ImportingAnExportGivesTheSameChannels) {
     for (const Language cells : {Language::Chinese, Language::English}) {
         qv::Setup emptied = state;
         ClearGrid(emptied);
-        const ChannelPlanImport back = ImportChannelPlan(emptied, exported.csv, 1, cells);
+        const ChannelPlanImport back =
+            ImportChannelPlan(emptied, exported.csv, PlanPlacement::FromChannel(1), cells);
         EXPECT_TRUE(back.skipped.empty());
         EXPECT_EQ(back.filled.size(), std::size(channels));
         EXPECT_TRUE(EncodeImage(back.setup) == EncodeImage(state));
@@ -132,8 +133,9 @@ TEST_F(PlanExport, ImportingAnExportGivesTheSameChannels) {
         }
     }
 
-    // Empty channels are left out, and an import fills channels one after the other: the same
-    // channels in the same order.
+    // Empty channels are left out: an import that fills channels one after the other gives the
+    // same channels in the same order, and one at the rows' Locations the same channels where
+    // they were, gaps included.
     qv::Setup spread = state;
     ClearGrid(spread);
     const int places[] = {3, 5, 16, 17, 20, 31, 32, 33, 40, 41, 47, 48};
@@ -146,9 +148,19 @@ TEST_F(PlanExport, ImportingAnExportGivesTheSameChannels) {
     EXPECT_EQ(spreadExport.channels, std::vector<int>(std::begin(places), std::end(places)));
     qv::Setup emptied = state;
     ClearGrid(emptied);
-    const ChannelPlanImport back =
-        ImportChannelPlan(emptied, spreadExport.csv, 1, Language::Chinese);
+    const ChannelPlanImport back = ImportChannelPlan(
+        emptied, spreadExport.csv, PlanPlacement::FromChannel(1), Language::Chinese);
     for (int k = 1; k <= row; ++k) EXPECT_EQ(back.setup.Grid1[k], state.Grid1[k]) << k;
+
+    const ChannelPlanImport placed = ImportChannelPlan(
+        emptied, spreadExport.csv, PlanPlacement::AtLocation(), Language::Chinese);
+    EXPECT_TRUE(placed.skipped.empty());
+    EXPECT_EQ(placed.filled, spreadExport.channels);
+    EXPECT_TRUE(EncodeImage(placed.setup) == EncodeImage(spread));
+    for (int k = 1; k <= kChannelCount; ++k) {
+        EXPECT_EQ(placed.setup.Grid1[k], spread.Grid1[k]) << k;
+        EXPECT_EQ(placed.setup.ChannelFlags[k], spread.ChannelFlags[k]) << k;
+    }
 }
 
 // What the file cannot carry as the channel stands is said, channel by channel: what an import

@@ -36,9 +36,10 @@ class PlanImport : public test::StartedProgram {
     // Imports `csv` into the state and checks what every import promises: the channels filled
     // pass the grid's rules with busy lockout off, every other channel and the band are as they
     // were.
-    ChannelPlanImport Import(std::string_view csv, int firstChannel = 1,
+    ChannelPlanImport Import(std::string_view csv,
+                             PlanPlacement placement = PlanPlacement::FromChannel(1),
                              Language cells = Language::English) {
-        ChannelPlanImport result = ImportChannelPlan(state, csv, firstChannel, cells);
+        ChannelPlanImport result = ImportChannelPlan(state, csv, placement, cells);
         for (int row = 1; row <= kChannelCount; ++row) {
             if (Contains(result.filled, row)) {
                 EXPECT_EQ(test::GridChannelFault(result.setup, row, cells), "");
@@ -310,7 +311,8 @@ TEST_F(PlanImport, MoreThanFortyEightRowsReportThoseLeftOver) {
     EXPECT_EQ(Reasons(result), (std::vector<std::string>{
                                    "line 11 [10] Mode \"AM\" is neither NFM (narrow) nor FM (wide)",
                                    "line 51 [50] Mode \"AM\" is neither NFM (narrow) nor FM (wide)",
-                                   "line 52 [51] past the last channel (48)",
+                                   "line 52 [51] no channel left: the rows before it filled "
+                                   "channel(s) 1-48, up to the last channel (48)",
                                }));
 }
 
@@ -337,6 +339,19 @@ TEST_F(PlanImport, SemicolonsDecimalCommasAByteOrderMarkAndCrlfAsSpreadsheetsWri
         test::DecimalCommaLocale comma;
         if (!comma.Active()) GTEST_SKIP() << test::kDecimalCommaLocale << " is not installed";
         check(Import(csv));
+    }
+}
+
+// The separator is the one under which the header names columns, wherever the header starts:
+// blank lines above it name none under either.
+TEST_F(PlanImport, TheSeparatorIsTakenFromTheHeaderBelowBlankLines) {
+    for (const char* lines : {"", "\n", "\r\n\r\n", ";;\n\n"}) {
+        const ChannelPlanImport result =
+            Import(std::string(lines) + "Location;Frequency;Mode\n1;435,125;FM\n2;435,150;NFM\n");
+        EXPECT_FALSE(result.refused.has_value())
+            << Describe(result.refused.value_or(PlanNote{}), Language::English);
+        EXPECT_EQ(result.filled, (std::vector<int>{1, 2})) << ::testing::PrintToString(lines);
+        EXPECT_EQ(result.setup.Grid1[2][kColRxFrequency], "435.15000");
     }
 }
 
@@ -412,24 +427,152 @@ TEST_F(PlanImport, RowsFillChannelsOneAfterTheOtherFromTheFirstChosen) {
         "440.050,FM\n"
         "440.075,FM\n";
     EXPECT_EQ(FirstEmptyChannel(state), 3);
-    const ChannelPlanImport first = Import(csv, FirstEmptyChannel(state));
+    const ChannelPlanImport first = Import(csv, PlanPlacement::FirstEmpty());
     EXPECT_EQ(first.filled, (std::vector<int>{3, 4, 5}));
     EXPECT_EQ(first.replaced, std::vector<int>{4});
     EXPECT_EQ(first.setup.Grid1[4][kColRxFrequency], "440.05000");
 
-    const ChannelPlanImport late = Import(csv, 47);
+    // Each row that finds no channel says why, in the words of where the rows were to go.
+    const ChannelPlanImport late = Import(csv, PlanPlacement::FromChannel(47));
     EXPECT_EQ(late.filled, (std::vector<int>{47, 48}));
     EXPECT_EQ(Reasons(late), (std::vector<std::string>{
                                  "line 3 [] Mode \"AM\" is neither NFM (narrow) nor FM (wide)",
-                                 "line 5 [] past the last channel (48)",
+                                 "line 5 [] no channel left: the rows before it filled channel(s) "
+                                 "47-48, up to the last channel (48)",
                              }));
+    const ChannelPlanImport last = Import(csv, PlanPlacement::FromChannel(48));
+    EXPECT_EQ(last.filled, std::vector<int>{48});
+    EXPECT_EQ(Describe(last.skipped.back().reason, Language::Chinese),
+              "没有剩余的信道：前面的行已填入信道 48，直到最后一个信道（48）");
 
     for (int row = 1; row <= kChannelCount; ++row) Type(row, "435.000", "435.000", 0, 0, 1, 1, 1);
     EXPECT_EQ(FirstEmptyChannel(state), kChannelCount + 1);
-    const ChannelPlanImport full = Import(csv, FirstEmptyChannel(state));
+    const ChannelPlanImport full = Import(csv, PlanPlacement::FirstEmpty());
     EXPECT_TRUE(full.filled.empty());
-    EXPECT_EQ(full.skipped.size(), 4u);
+    const std::string noneEmpty =
+        "no channel is empty: all 48 are in use (choose a channel to start from, which replaces "
+        "the channels from there, or place each row at its Location)";
+    EXPECT_EQ(Reasons(full), (std::vector<std::string>{
+                                 "line 2 [] " + noneEmpty,
+                                 "line 3 [] Mode \"AM\" is neither NFM (narrow) nor FM (wide)",
+                                 "line 4 [] " + noneEmpty,
+                                 "line 5 [] " + noneEmpty,
+                             }));
     EXPECT_TRUE(full.setup == state);
+    EXPECT_EQ(Import(csv, PlanPlacement::FromChannel(1)).replaced, (std::vector<int>{1, 2, 3}))
+        << "a chosen channel replaces what is there";
+}
+
+TEST_F(PlanImport, AtLocationEachRowTakesTheChannelItNames) {
+    Type(16, "435.000", "435.000", 0, 0, 1, 1, 1);
+    const std::string csv =
+        "Location,Frequency,Mode\n"
+        "16,440.000,FM\n"
+        "3,440.025,NFM\n"
+        "5,440.050,AM\n"
+        "5,440.075,FM\n"
+        "0,440.100,FM\n"
+        "49,440.125,FM\n"
+        ",440.150,FM\n"
+        "A1,440.175,FM\n"
+        "3,440.200,FM\n"
+        "048,440.225,FM\n"
+        " 7 ,440.250,FM\n";
+    const ChannelPlanImport result = Import(csv, PlanPlacement::AtLocation());
+    EXPECT_EQ(result.filled, (std::vector<int>{3, 7, 16, 48}));
+    EXPECT_EQ(result.replaced, std::vector<int>{16});
+    EXPECT_EQ(result.setup.Grid1[16][kColRxFrequency], "440.00000");
+    EXPECT_EQ(result.setup.Grid1[3][kColRxFrequency], "440.02500");
+    EXPECT_EQ(result.setup.Grid1[48][kColRxFrequency], "440.22500");
+    EXPECT_EQ(result.setup.Grid1[7][kColRxFrequency], "440.25000");
+    EXPECT_TRUE(result.setup.Grid1[5][kColRxFrequency].empty())
+        << "the first row of Location 5 is skipped, and the second names it again";
+    EXPECT_EQ(Reasons(result), (std::vector<std::string>{
+                                   "line 4 [5] Mode \"AM\" is neither NFM (narrow) nor FM (wide)",
+                                   "line 5 [5] Location 5 already stood on line 4",
+                                   "line 6 [0] Location \"0\" is not a channel from 1 to 48",
+                                   "line 7 [49] Location \"49\" is not a channel from 1 to 48",
+                                   "line 8 [] Location \"\" is not a channel from 1 to 48",
+                                   "line 9 [A1] Location \"A1\" is not a channel from 1 to 48",
+                                   "line 10 [3] Location 3 already stood on line 3",
+                               }));
+    EXPECT_EQ(Describe(result.skipped[1].reason, Language::Chinese),
+              "Location 5 已在第 4 行出现过");
+
+    const ChannelPlanImport noLocation =
+        Import("Frequency,Mode\n440.000,FM\n", PlanPlacement::AtLocation());
+    ASSERT_TRUE(noLocation.refused.has_value());
+    EXPECT_EQ(Describe(*noLocation.refused, Language::English),
+              "the header row has no column Location");
+}
+
+// A spreadsheet's "Unicode text" is UTF-16: refused by the name of its encoding, before its
+// zero bytes could be taken for a file without the columns.
+TEST_F(PlanImport, AFileInUtf16OrUtf32IsRefusedByItsEncoding) {
+    const std::string text = "Location,Frequency,Mode\r\n1,435.125,FM\r\n";
+    const auto widen = [&](int width, bool bigEndian, bool mark) {
+        std::string wide;
+        const auto put = [&](char32_t c) {
+            for (int k = 0; k < width; ++k) {
+                const int shift = 8 * (bigEndian ? width - 1 - k : k);
+                wide += static_cast<char>((c >> shift) & 0xFF);
+            }
+        };
+        if (mark) put(0xFEFF);
+        for (const char c : text) put(static_cast<unsigned char>(c));
+        return wide;
+    };
+    const struct {
+        int width;
+        bool bigEndian;
+        const char* name;
+    } encodings[] = {
+        {2, false, "UTF-16 LE"},
+        {2, true, "UTF-16 BE"},
+        {4, false, "UTF-32 LE"},
+        {4, true, "UTF-32 BE"},
+    };
+    for (const auto& e : encodings) {
+        for (const bool mark : {true, false}) {
+            const ChannelPlanImport result = Import(widen(e.width, e.bigEndian, mark));
+            ASSERT_TRUE(result.refused.has_value()) << e.name << " " << mark;
+            EXPECT_EQ(Describe(*result.refused, Language::English),
+                      "the file is written in " + std::string(e.name) +
+                          ", not in UTF-8: save it as CSV in UTF-8 and import that")
+                << mark;
+        }
+    }
+    EXPECT_EQ(Describe(*Import(widen(2, false, true)).refused, Language::Chinese),
+              "文件的编码是 UTF-16 LE，不是 UTF-8：请将其另存为 UTF-8 编码的 CSV 后再导入");
+
+    // UTF-8, Chinese names and all, is read as it stands.
+    const ChannelPlanImport utf8 =
+        Import("\xEF\xBB\xBFLocation,Name,Frequency,Mode\n1,\xE4\xB8\xAD\xE7\xBB\xA7,435.125,FM\n");
+    EXPECT_FALSE(utf8.refused.has_value());
+    EXPECT_EQ(utf8.filled, std::vector<int>{1});
+}
+
+// A quote opened and never closed names its own row, and the rows after it are read as rows.
+TEST_F(PlanImport, AnUnclosedQuoteCostsItsOwnRowOnly) {
+    const ChannelPlanImport result = Import(
+        "Location,Name,Frequency,Mode\n"
+        "1,Roof,435.000,FM\n"
+        "2,\"Tower north,435.025,FM\n"
+        "3,Hill,435.050,FM\n"
+        "4,\"Valley\",435.075,FM\n"
+        "5,Lake,435.100,FM\n");
+    EXPECT_EQ(result.filled, (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(result.setup.Grid1[2][kColRxFrequency], "435.05000");
+    EXPECT_EQ(result.setup.Grid1[4][kColRxFrequency], "435.10000");
+    EXPECT_EQ(Reasons(result), (std::vector<std::string>{
+                                   "line 3 [2] a double quote in this row is never closed; the "
+                                   "lines after it are read as rows of their own",
+                               }));
+    const ChannelPlanImport last = Import("Location,Frequency,Mode,Name\n1,435.000,FM,\"Roof\n");
+    EXPECT_EQ(Reasons(last), (std::vector<std::string>{
+                                 "line 2 [1] a double quote in this row is never closed; the "
+                                 "lines after it are read as rows of their own",
+                             }));
 }
 
 // The import fills a channel exactly as a user typing its values would: same texts in the grid's
@@ -443,7 +586,7 @@ TEST_F(PlanImport, AnImportedChannelIsWhatTypingItGives) {
     // A channel in use where the first row goes: typing empties it first.
     Type(5, "401.000", "402.000", Tone("D754I"), Tone("67.0"), 0, 0, 0);
     state.ChannelFlags[5][9] = 3;
-    const ChannelPlanImport result = Import(csv, 5, Language::Chinese);
+    const ChannelPlanImport result = Import(csv, PlanPlacement::FromChannel(5), Language::Chinese);
     ASSERT_EQ(result.filled, (std::vector<int>{5, 6}));
 
     Type(5, "438.65", "431.05", Tone("D032N"), Tone("151.4"), 0, 0, 0);

@@ -19,6 +19,7 @@ struct Read {
     int line;
     Fields fields;
     bool quotesOutOfPlace = false;
+    bool quoteNotClosed = false;
 
     friend bool operator==(const Read&, const Read&) = default;
 };
@@ -27,13 +28,15 @@ std::vector<Read> ReadAll(std::string_view text, char separator = ',') {
     std::vector<Read> records;
     CsvReader reader(text, separator);
     for (CsvRecord record; reader.Next(record);) {
-        records.push_back({record.line, record.fields, record.quotesOutOfPlace});
+        records.push_back(
+            {record.line, record.fields, record.quotesOutOfPlace, record.quoteNotClosed});
     }
     return records;
 }
 
 void PrintTo(const Read& read, std::ostream* out) {
-    *out << "line " << read.line << (read.quotesOutOfPlace ? " (quotes out of place)" : "") << ":";
+    *out << "line " << read.line << (read.quotesOutOfPlace ? " (quotes out of place)" : "")
+         << (read.quoteNotClosed ? " (not closed)" : "") << ":";
     for (const std::string& field : read.fields) *out << " [" << field << "]";
 }
 
@@ -94,8 +97,33 @@ TEST(CsvReader, BlankLinesAreRecordsOfOneEmptyField) {
 TEST(CsvReader, QuotesOutOfPlaceAreNoted) {
     EXPECT_EQ(ReadAll("1,\"435\"125,FM\n2,x,FM\n"),
               (std::vector<Read>{{1, {"1", "435125", "FM"}, true}, {2, {"2", "x", "FM"}}}));
-    EXPECT_EQ(ReadAll("1,\"never closed,FM\n2,x,FM\n"),
-              (std::vector<Read>{{1, {"1", "never closed,FM\n2,x,FM\n"}, true}}));
+}
+
+// A quote never closed, or closed out of place lines later, would take the lines after it into
+// its field: its record is its first line, the quote a plain character, and the lines after it
+// are records of their own.
+TEST(CsvReader, AQuoteNeverClosedEndsItsRecordWithItsLine) {
+    const struct {
+        const char* name;
+        const char* text;
+        std::vector<Read> records;
+    } cases[] = {
+        {"never closed",
+         "1,\"never closed,FM\n2,x,FM\n",
+         {{1, {"1", "\"never closed", "FM"}, true, true}, {2, {"2", "x", "FM"}}}},
+        {"closed out of place later",
+         "1,\"open,FM\n2,x,FM\n3,\"y\"z,FM\n",
+         {{1, {"1", "\"open", "FM"}, true, true},
+          {2, {"2", "x", "FM"}},
+          {3, {"3", "yz", "FM"}, true}}},
+        {"never closed on the last line",
+         "1,x,FM\n2,\"open",
+         {{1, {"1", "x", "FM"}}, {2, {"2", "open"}, true, true}}},
+        {"closed lines later as it should be",
+         "1,\"two\nlines\",FM\n2,x,FM\n",
+         {{1, {"1", "two\nlines", "FM"}}, {3, {"2", "x", "FM"}}}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ReadAll(c.text), c.records) << c.name;
 }
 
 TEST(CsvReader, AnEmptyTextHasNoRecord) {

@@ -40,12 +40,11 @@ TEST_F(StartedProgram, StartChoicesBeginWithTheFirstEmptyChannel) {
     ASSERT_EQ(choices.size(), 49u);
     EXPECT_EQ(choices[0], "First empty channel (2 G1-02)");
     EXPECT_EQ(choices[17], "17 G2- 01");
-    EXPECT_EQ(StartChannelOfChoice(state, 0), 2);
-    EXPECT_EQ(StartChannelOfChoice(state, 17), 17);
+    EXPECT_EQ(PlacementOfChoice(0), PlanPlacement::FirstEmpty());
+    EXPECT_EQ(PlacementOfChoice(17), PlanPlacement::FromChannel(17));
 
     for (int row = 1; row <= kChannelCount; ++row) state.Grid1[row][kColRxFrequency] = "435.00000";
     EXPECT_EQ(StartChannelChoices(state, Language::Chinese)[0], "第一个空信道（没有空信道）");
-    EXPECT_EQ(StartChannelOfChoice(state, 0), kChannelCount + 1) << "every row past the last";
 }
 
 }  // namespace
