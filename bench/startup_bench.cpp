@@ -15,6 +15,7 @@
 #include "gui/shell/program.h"
 #include "rules/program/language_rules.h"
 #include "rules/program/startup.h"
+#include "support/program_folder.h"
 #include "support/quiet_host.h"
 
 namespace {
@@ -39,7 +40,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     QTemporaryDir folder;
-    const qv::ProgramPaths paths = qv::ProgramPathsIn(folder.path());
+    const qv::ProgramPaths paths = qv::test::ProgramPathsIn(folder.path());
 
     Report("core start-up values (StartupState)", runs, [] {
         qv::test::QuietHost host;

@@ -29,6 +29,7 @@
 #include "gui/shell/program.h"
 #include "rules/program/parameter_file.h"
 #include "sim/pty_server.h"
+#include "support/program_folder.h"
 
 namespace qv::test {
 
@@ -191,14 +192,14 @@ class GuiTest : public ::testing::Test {
     }
 
     // Waits until the transfer started last has ended and its result has blinked out, so that the
-    // controls are back as the user gets them.
+    // controls are back as the user gets them: the read command comes back last.
     bool TransferDone(int milliseconds = 15000) {
-        return QTest::qWaitFor(
-            [&] {
-                return !window->TransferRunning() && !window->Driver().Engine().IsRunning() &&
-                       !window->Driver().Engine().Variables().LingerActive;
-            },
-            milliseconds);
+        return QTest::qWaitFor([&] { return Action("mnureadFre")->isEnabled(); }, milliseconds);
+    }
+    // Waits until the status bar says `text`, as a transfer's end says it.
+    bool StatusSays(const QString& text, int milliseconds = 15000) {
+        return QTest::qWaitFor([&] { return Find<QWidget>("Label")->property("text") == text; },
+                               milliseconds);
     }
 
     // A program in a build folder: no installed data folder beside it.
@@ -225,6 +226,14 @@ class GuiTest : public ::testing::Test {
         return in->findChild<T*>(name);
     }
     QAction* Action(const QString& name) { return window->findChild<QAction*>(name); }
+    // A window of the program by its name (Form2 ... Form7, frmAbout), once the program has made
+    // it: the settings windows are windows of their own, without an owner.
+    QWidget* Window(const QString& name) {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == name) return top;
+        }
+        return nullptr;
+    }
     // The action of toolbar button `number` (1-based), shared with its menu item if it has one.
     QAction* ToolbarAction(int number) {
         for (QAction* action : Find<QToolBar>(QStringLiteral("Toolbar1"))->actions()) {

@@ -43,14 +43,6 @@ class MainWindow : public QMainWindow, public TransferView {
     explicit MainWindow(Program& program);
     ~MainWindow() override;
 
-    // A dialog, created at start-up.
-    DialogWindow& Dialog(WindowId window) const;
-    // The driver of the transfer started last, for the tests of transfers started from the
-    // window: a read's or a comparison's, or the write's with its backup and verify steps.
-    const TransferDriver& Driver() const { return *lastDriver_; }
-    // True from the start of a transfer until its last step has ended.
-    bool TransferRunning() const { return transfer_ != RunningTransfer::None; }
-
     // Whether the parameter file can be written where the program keeps it; says so once, in the
     // current language, when it cannot.
     void CheckSettingsCanBeKept();
@@ -67,6 +59,10 @@ class MainWindow : public QMainWindow, public TransferView {
     void BuildCentralWidget();
     void BuildStatusBar();
     void CreateDialogs();
+    // A dialog, created at start-up.
+    DialogWindow& Dialog(WindowId window) const;
+    // True from the start of a transfer until its last step has ended.
+    bool TransferRunning() const { return transfer_ != RunningTransfer::None; }
     // The window's size at start-up in the language shown.
     QSize SizeToShowTheChannels() const;
 

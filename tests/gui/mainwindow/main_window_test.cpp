@@ -237,11 +237,15 @@ TEST_F(GuiTest, ControlsAreNamedForScreenReaders) {
 
 TEST_F(GuiTest, SettingsWindowsAndTheAboutBoxAreAnnouncedAsDialogsByTheirTitles) {
     Start();
+    for (const char* item :
+         {"mnudebug", "mnutestfre", "mnudtmf", "Key_enactment", "mnusetin", "mnuabout"}) {
+        Action(item)->trigger();
+    }
     const auto expectDialogs = [&](Language language) {
         for (const WindowId id : kCaptionWindows) {
             if (id == WindowId::Form1) continue;
-            QWidget& dialog = window->Dialog(id);
             const std::string_view name = WindowName(id);
+            QWidget& dialog = *Window(ToQString(name));
             const QString title =
                 ToQString(Caption(id, name, CaptionProperty::WindowTitle, 0, language));
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&dialog);
@@ -352,7 +356,7 @@ TEST_F(GuiTest, RightsLineAndDeveloperLineOpenTheProjectPage) {
     UrlCatcher urls;
     Action("mnuabout")->trigger();
     Action("mnuabout")->trigger();
-    QWidget& about = window->Dialog(WindowId::About);
+    QWidget& about = *Window(QStringLiteral("frmAbout"));
     EXPECT_TRUE(about.isVisible());
     EXPECT_EQ(window->findChildren<QWidget*>(QStringLiteral("frmAbout")).size(), 1)
         << "the same single window";

@@ -42,7 +42,7 @@ class History : public test::PlansTest {
     // Types the first line of embedded information and confirms it with OK.
     void ConfirmEmbeddedInformation(const QString& text) {
         Action("mnusetin")->trigger();
-        QWidget& dialog = window->Dialog(WindowId::Form7);
+        QWidget& dialog = *Window(QStringLiteral("Form7"));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
         auto* line = Find<QLineEdit>("Text1", &dialog);
         line->setFocus();
@@ -106,11 +106,11 @@ TEST_F(History, UndoAndRedoWalkBackAndForthOverAnEditADialogAndARead) {
     // Undone into the edits, the dialog's box shows what it held then.
     Shortcut(Qt::Key_Z, Qt::ControlModifier);
     Shortcut(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(Find<QLineEdit>("Text1", &window->Dialog(WindowId::Form7))->text(), QString());
+    EXPECT_EQ(Find<QLineEdit>("Text1", Window(QStringLiteral("Form7")))->text(), QString());
     // Ctrl+Shift+Z redoes as Ctrl+Y does.
     Shortcut(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(static_cast<const qv::Setup&>(State()), confirmed);
-    EXPECT_EQ(Find<QLineEdit>("Text1", &window->Dialog(WindowId::Form7))->text(),
+    EXPECT_EQ(Find<QLineEdit>("Text1", Window(QStringLiteral("Form7")))->text(),
               QStringLiteral("SHOP 7"));
     Shortcut(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(static_cast<const qv::Setup&>(State()), read);
