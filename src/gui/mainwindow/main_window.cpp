@@ -316,11 +316,8 @@ void MainWindow::RefreshSettingsFrame() {
 void MainWindow::RefreshLock() {
     Action(Command::Lock)->setChecked(state_.mnulockChecked);
     frame1_->setEnabled(state_.Frame1Enabled);
-    frame2_->setEnabled(state_.Frame2Enabled);
-    grid_->setEnabled(state_.Grid1Enabled);
-    // A transfer holds its controls back over the lock.
-    if (transferRunning_) HoldTransferControls();
-    RefreshEditCommands();
+    // The function settings and the grid: as a transfer and the lock both allow.
+    HoldTransferControls();
 }
 
 void MainWindow::RefreshTitle() {
@@ -333,10 +330,11 @@ void MainWindow::RefreshTitle() {
 
 void MainWindow::RefreshEditCommands() {
     QUndoStack& steps = program_.History().Stack();
-    Action(Command::Undo)->setEnabled(!transferRunning_ && steps.canUndo());
-    Action(Command::Redo)->setEnabled(!transferRunning_ && steps.canRedo());
+    const bool held = Held(HoldEnds::WithTheTransfer);
+    Action(Command::Undo)->setEnabled(!held && steps.canUndo());
+    Action(Command::Redo)->setEnabled(!held && steps.canRedo());
     // Pasting is typing: the lock and a transfer hold it as they hold the grid.
-    Action(Command::Paste)->setEnabled(!transferRunning_ && state_.Grid1Enabled);
+    Action(Command::Paste)->setEnabled(!held && state_.Grid1Enabled);
 }
 
 void MainWindow::RefreshPortMenu() {

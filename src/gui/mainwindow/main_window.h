@@ -21,6 +21,7 @@
 #include "link/qt/checked_write.h"
 #include "link/qt/serial_port.h"
 #include "link/qt/transfer_driver.h"
+#include "rules/program/transfer_holds.h"
 #include "state/status.h"
 
 class QAction;
@@ -72,8 +73,11 @@ class MainWindow : public QMainWindow, public TransferView {
     void RefreshBandFrame();
     void RefreshSettingsFrame();
     void RefreshLock();
-    // Disables what waits while a transfer runs, or gives it back.
+    // Disables what waits while a transfer runs, or gives it back where the lock allows.
     void HoldTransferControls();
+    bool Held(HoldEnds ends) const {
+        return ends == HoldEnds::WithTheTransfer ? heldWithTheTransfer_ : heldUntilTheResult_;
+    }
     void RefreshPortMenu();
     void RefreshPortStatusTips();
 
@@ -160,8 +164,11 @@ class MainWindow : public QMainWindow, public TransferView {
     std::array<QAction*, 9> portItems_{};  // index 0 unused
     std::map<WindowId, DialogWindow*> dialogs_;
     bool toldSettingsNotKept_ = false;
-    bool transferRunning_ = false;  // from the controls' disabling until they come back
-    bool transferGroup_ = false;    // a transfer's changes are being gathered into one step
+    // What a transfer holds back, from its start until the transfer has ended and until its
+    // result has blinked out.
+    bool heldWithTheTransfer_ = false;
+    bool heldUntilTheResult_ = false;
+    bool transferGroup_ = false;  // a transfer's changes are being gathered into one step
     RunningTransfer transfer_ = RunningTransfer::None;
     const TransferDriver* lastDriver_ = &driver_;
     std::unique_ptr<ProgramState> restoreState_;  // the set-up of a backup being written back

@@ -287,10 +287,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::SetTransferControlsEnabled(bool enabled) {
     // Between the steps of a write (its backup, the write, the read-back) nothing comes back.
     if (enabled && checkedWrite_ && checkedWrite_->IsRunning()) return;
-    transferRunning_ = !enabled;
-    HoldTransferControls();
-    // Given back, the controls the lock disables are again as the lock has them.
-    if (enabled) RefreshLock();
+    heldWithTheTransfer_ = heldUntilTheResult_ = !enabled;
+    RefreshLock();
 }
 
 void MainWindow::HoldTransferControls() {
@@ -298,9 +296,12 @@ void MainWindow::HoldTransferControls() {
         QWidget& window =
             hold.window == WindowId::Form1 ? static_cast<QWidget&>(*this) : Dialog(hold.window);
         for (QObject* control : ControlsNamed(window, ToQString(hold.control))) {
-            SetControlEnabled(*control, !transferRunning_);
+            SetControlEnabled(*control, !Held(hold.ends));
         }
     }
+    // The lock still holds what it holds when a transfer gives it back.
+    if (!state_.Frame2Enabled) frame2_->setEnabled(false);
+    if (!state_.Grid1Enabled) grid_->setEnabled(false);
     RefreshEditCommands();
 }
 
@@ -355,7 +356,7 @@ void MainWindow::TransferFinished(TransferOutcome outcome) {
     }
     // A write that failed in one of its steps gives the controls back now; one that succeeded
     // gives them back once its result has blinked out.
-    if (ended == RunningTransfer::Write && transferRunning_ &&
+    if (ended == RunningTransfer::Write && heldUntilTheResult_ &&
         !lastDriver_->Engine().Variables().LingerActive) {
         SetTransferControlsEnabled(true);
     }
@@ -366,6 +367,12 @@ void MainWindow::TransferFinished(TransferOutcome outcome) {
     }
     if (ended != RunningTransfer::Write) {
         QMetaObject::invokeMethod(this, &MainWindow::TellBackupProblem, Qt::QueuedConnection);
+    }
+    // The data is in: what edits the set-up answers at once; the toolbar and the Programming
+    // menu wait for the result to blink out.
+    if (heldWithTheTransfer_) {
+        heldWithTheTransfer_ = false;
+        HoldTransferControls();
     }
 }
 

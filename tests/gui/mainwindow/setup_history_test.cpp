@@ -1,6 +1,7 @@
 // Undo and Redo of the main window, the title that names the set-up's file and marks changes, and
 // the question before a command replaces changes that are not saved.
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolBar>
 
@@ -131,6 +132,46 @@ TEST_F(History, WhileAReadRunsUndoRedoPasteAndImportWait) {
         EXPECT_TRUE(Action(name)->isEnabled()) << name;
     }
     EXPECT_FALSE(Action("mnuRedo")->isEnabled()) << "nothing undone to redo";
+}
+
+// The grid, the band list and the settings answer the moment the read's data is in; the toolbar
+// and the Programming menu come back once the result has blinked out.
+TEST_F(History, TheGridAnswersAsSoonAsTheReadHasEnded) {
+    Start();
+    StartRadio(RadioImage(), 1);
+    bool resultShownWhenReadCameBack = true;
+    QObject::connect(Action("mnureadFre"), &QAction::enabledChanged, [&](bool enabled) {
+        if (enabled) resultShownWhenReadCameBack = Find<QWidget>("Label")->isVisible();
+    });
+    Action("mnureadFre")->trigger();
+    ASSERT_TRUE(StatusSays(QStringLiteral("读频成功！")));
+    EXPECT_FALSE(Action("mnureadFre")->isEnabled());
+    EXPECT_FALSE(Find<QMenu>("mnupro")->menuAction()->isEnabled());
+    for (const char* control : {"Combo1", "Frame2", "Grid1"}) {
+        EXPECT_TRUE(Find<QWidget>(control)->isEnabled()) << control;
+    }
+    EXPECT_TRUE(Action("mnuUndo")->isEnabled()) << "the read is a step";
+    TypeFrequency(5, QStringLiteral("470.125"));
+    EXPECT_EQ(State().Grid1[5][kColRxFrequency], "470.12500") << "the digits typed are taken";
+    EXPECT_EQ(Shown(5, kColRxFrequency), QStringLiteral("470.12500"));
+
+    ASSERT_TRUE(TransferDone());
+    EXPECT_FALSE(resultShownWhenReadCameBack);
+    EXPECT_TRUE(Find<QMenu>("mnupro")->menuAction()->isEnabled());
+}
+
+// The lock taken during a read still holds the grid when the read ends.
+TEST_F(History, TheLockStillHoldsTheGridWhenAReadEnds) {
+    Start();
+    StartRadio(RadioImage(), 1);
+    Action("mnureadFre")->trigger();
+    Action("mnulock")->trigger();
+    ASSERT_TRUE(StatusSays(QStringLiteral("读频成功！")));
+    EXPECT_FALSE(Find<QWidget>("Grid1")->isEnabled());
+    EXPECT_FALSE(Find<QWidget>("Frame2")->isEnabled());
+    EXPECT_FALSE(Action("mnuPaste")->isEnabled());
+    ASSERT_TRUE(TransferDone());
+    EXPECT_FALSE(Find<QWidget>("Grid1")->isEnabled());
 }
 
 TEST_F(History, TheTitleNamesTheFileTheSetupCameFromAndMarksChanges) {
