@@ -144,6 +144,9 @@ class MainWindow : public QMainWindow, public TransferView {
     void SetProgressValue(int value) override;
     void HideProgress() override;
     void TransferFinished(TransferOutcome outcome) override;
+    // The status bar says how a transfer that ended with the communication error ended; it stays
+    // until the next transfer.
+    void ShowFailure(RunningTransfer failed);
 
     Program& program_;
     ProgramState& state_;

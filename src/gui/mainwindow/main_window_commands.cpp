@@ -12,6 +12,8 @@
 #include <QToolBar>
 #include <QUndoStack>
 
+#include <utility>
+
 #include "gui/mainwindow/band_list.h"
 #include "gui/mainwindow/channel_grid_view.h"
 #include "gui/mainwindow/main_window.h"
@@ -340,6 +342,21 @@ void MainWindow::HideProgress() {
     progress_->hide();
 }
 
+void MainWindow::ShowFailure(RunningTransfer failed) {
+    // A write tells how it ended in its own result line.
+    static constexpr std::pair<RunningTransfer, MessageId> kFailureStatus[] = {
+        {RunningTransfer::Read, MessageId::ReadFailed},
+        {RunningTransfer::Compare, MessageId::CompareFailed},
+    };
+    for (const auto& [transfer, message] : kFailureStatus) {
+        if (transfer != failed) continue;
+        statusMessage_ = message;
+        status_->setText(
+            ToQString(MessageText(message, MessageLanguage(state_.LanguageIsEnglish))));
+        status_->show();
+    }
+}
+
 void MainWindow::TransferFinished(TransferOutcome outcome) {
     const RunningTransfer ended = transfer_;
     transfer_ = RunningTransfer::None;
@@ -368,6 +385,7 @@ void MainWindow::TransferFinished(TransferOutcome outcome) {
     if (ended != RunningTransfer::Write) {
         QMetaObject::invokeMethod(this, &MainWindow::TellBackupProblem, Qt::QueuedConnection);
     }
+    if (outcome == TransferOutcome::CommunicationError) ShowFailure(ended);
     // The data is in: what edits the set-up answers at once; the toolbar and the Programming
     // menu wait for the result to blink out.
     if (heldWithTheTransfer_) {

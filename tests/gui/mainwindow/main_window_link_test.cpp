@@ -250,6 +250,38 @@ TEST_F(Transfers, ASilentRadioEndsInTheCommunicationError) {
     EXPECT_TRUE(State().Grid1[2][kColRxFrequency].empty());
 }
 
+// After the communication error the status bar says how the read or the comparison ended, in the
+// language shown, until the next transfer.
+TEST_F(Transfers, AFailedReadOrComparisonSaysSoInTheStatusBar) {
+    const struct {
+        const char* command;
+        QString chinese;
+        QString english;
+    } cases[] = {
+        {"mnureadFre", QStringLiteral("读频失败：通信出错"),
+         QStringLiteral("Read failed: communication error")},
+        {"mnuCompare", QStringLiteral("比较失败：无法读取对讲机"),
+         QStringLiteral("Compare failed: the radio could not be read")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        window.reset();
+        program.reset();
+        Start();
+        StartRadio(RadioImage(), 0, RadioFault{RadioFaultKind::Silent, 0});
+        MessageBoxHand hand({kIdOk});
+        Action(c.command)->trigger();
+        ASSERT_TRUE(TransferDone());
+        ASSERT_EQ(hand.Seen().size(), 1u);
+        auto* status = Find<QLabel>("Label");
+        EXPECT_TRUE(status->isVisible());
+        EXPECT_EQ(status->text(), c.chinese);
+        Action("mnuEnglish")->trigger();
+        EXPECT_EQ(status->text(), c.english);
+        radio->Stop();
+    }
+}
+
 // Under the communication error, in the window's language: the port, what went wrong and where,
 // and after a write that had sent data, that the radio should be written again.
 TEST_F(Transfers, AFailedTransferSaysWhyUnderTheCommunicationError) {
