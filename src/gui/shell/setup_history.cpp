@@ -49,7 +49,11 @@ class SetupStep : public QUndoCommand {
 };
 
 SetupHistory::SetupHistory(ProgramState& state, std::function<void(Changes)> show)
-    : state_(state), show_(std::move(show)), recorded_(state), saved_(state) {
+    : state_(state),
+      show_(std::move(show)),
+      recorded_(state),
+      saved_(state),
+      savedIn_(CaptionLanguage(state.LanguageIsEnglish)) {
     stack_.setUndoLimit(kStepsKept);
     connect(&stack_, &QUndoStack::indexChanged, this, &SetupHistory::Moved);
 }
@@ -86,6 +90,7 @@ void SetupHistory::EndGroup() {
 void SetupHistory::MarkUnchanged(const std::string& file) {
     file_ = file;
     saved_ = state_;
+    savedIn_ = CaptionLanguage(state_.LanguageIsEnglish);
     // The steps on either side of the set-up shown name the file when they lead back to it.
     const int index = stack_.index();
     if (index > 0) Step(index - 1).SetFileAfter(file);
@@ -94,7 +99,7 @@ void SetupHistory::MarkUnchanged(const std::string& file) {
 }
 
 bool SetupHistory::Modified() const {
-    return DiffersFromSaved(saved_, state_, CaptionLanguage(state_.LanguageIsEnglish));
+    return DiffersFromSaved(saved_, savedIn_, state_, CaptionLanguage(state_.LanguageIsEnglish));
 }
 
 SetupStep& SetupHistory::Step(int index) {

@@ -16,6 +16,7 @@
 #include <functional>
 #include <string>
 
+#include "i18n/language.h"
 #include "state/changes.h"
 #include "state/program_state.h"
 
@@ -64,6 +65,7 @@ class SetupHistory : public QObject {
     QUndoStack stack_;
     Setup recorded_;    // the set-up of the step shown, the dialogs' drafts left out
     Setup saved_;       // the set-up last saved, opened or read
+    Language savedIn_;  // the language it was shown in
     std::string file_;  // where the shown set-up came from
     int groups_ = 0;
     Changes grouped_;  // what the operations of the group changed

@@ -27,7 +27,8 @@ bool ConfirmedValuesDiffer(const Setup& a, const Setup& b) {
     return !(drafts == b);
 }
 
-bool DiffersFromSaved(const Setup& saved, const Setup& shown, Language language) {
+bool DiffersFromSaved(const Setup& saved, Language savedIn, const Setup& shown, Language language) {
+    if (savedIn == language) return ConfirmedValuesDiffer(saved, shown);
     Setup reworded = saved;
     SetGrid1Text(reworded, language);
     return ConfirmedValuesDiffer(reworded, shown);

@@ -18,10 +18,11 @@ namespace qv {
 // in a dialog is the user's draft until OK takes it over, and only then a change of the set-up.
 bool ConfirmedValuesDiffer(const Setup& a, const Setup& b);
 
-// True when `shown` holds other confirmed values than `saved`, the set-up last saved, opened or
-// read, whichever language each was shown in: the list cells are compared as `language` words
-// them. This is what the title's "*" and the question before changes are lost go by.
-bool DiffersFromSaved(const Setup& saved, const Setup& shown, Language language);
+// True when `shown` (shown in `language`) holds other confirmed values than `saved`, the set-up
+// last saved, opened or read while `savedIn` was shown: the list cells of a set-up saved in the
+// other language are compared as `language` words them. This is what the title's "*" and the
+// question before changes are lost go by.
+bool DiffersFromSaved(const Setup& saved, Language savedIn, const Setup& shown, Language language);
 
 // The set-up a step of the history records after an operation that changed `changes`: `shown`,
 // where every dialog the operation did not touch keeps the working copy of `last` (the set-up of

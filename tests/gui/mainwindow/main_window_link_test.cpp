@@ -81,6 +81,7 @@ TEST_F(Transfers, ReadShowsTheRadioEverywhereAndGivesTheControlsBack) {
 TEST_F(Transfers, WhileAReadRunsTheSetUpWaitsAndSaveKeepsWhatWasShown) {
     Start();
     State().Grid1[1][kColRxFrequency] = "435.00000";
+    program->History().MarkUnchanged({});  // as a set-up just read: nothing to save first
     const ImageBytes shown = EncodeImage(State());
     StartRadio(RadioImage(), 5);
     // The settings windows open beside the main window.

@@ -43,12 +43,16 @@ TEST_F(StartedProgram, TheSetupSavedIsComparedInTheLanguageShown) {
     SetGrid1Text(state, Language::Chinese);
     const qv::Setup saved = state;
     SetGrid1Text(state, Language::English);
-    EXPECT_FALSE(DiffersFromSaved(saved, state, Language::English)) << "the same, reworded";
+    const Language zh = Language::Chinese;
+    const Language en = Language::English;
+    EXPECT_FALSE(DiffersFromSaved(saved, zh, state, en)) << "the same, reworded";
     state.Form7.Text1 = "DRAFT";
-    EXPECT_FALSE(DiffersFromSaved(saved, state, Language::English)) << "a draft is not saved";
+    EXPECT_FALSE(DiffersFromSaved(saved, zh, state, en)) << "a draft is not saved";
     state.ChannelFlags[4][kColPower] = 0;
-    SetGrid1Text(state, Language::English);
-    EXPECT_TRUE(DiffersFromSaved(saved, state, Language::English));
+    SetGrid1Text(state, en);
+    EXPECT_TRUE(DiffersFromSaved(saved, zh, state, en));
+    SetGrid1Text(state, zh);
+    EXPECT_TRUE(DiffersFromSaved(saved, zh, state, zh));
 }
 
 // A step holds the working copies the operation touched and the confirmed ones of the others;
