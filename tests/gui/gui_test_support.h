@@ -45,8 +45,9 @@ struct SeenBox {
 };
 
 // Answers message boxes as they open: each with the next identifier of `answers` (1 OK ... 7 No),
-// recording what it showed. Boxes beyond the answers are closed with their first button, so a
-// test never hangs on an unexpected box; `Seen()` tells about it.
+// recording what it showed. Boxes beyond the answers, and a box without the button its answer
+// names, are closed with their first button, so a test never hangs on an unexpected box;
+// `Seen()` tells about it.
 class MessageBoxHand : public QObject {
   public:
     explicit MessageBoxHand(std::vector<int> answers = {}) : answers_(std::move(answers)) {
@@ -83,6 +84,9 @@ class MessageBoxHand : public QObject {
                 seen.defaultButtonId = id;
             }
             if (id == wanted || (wanted == 0 && chosen == nullptr)) chosen = button;
+        }
+        if (chosen == nullptr && wanted > 0 && !box->buttons().isEmpty()) {
+            chosen = box->buttons().front();
         }
         seen_.push_back(seen);
         if (wanted < 0) {
@@ -184,8 +188,10 @@ class GuiTest : public ::testing::Test {
 
     // A virtual radio holding `image`, of band `band`, on a pseudo-terminal that COM1 stands for.
     std::unique_ptr<PtyServer> radio;
-    void StartRadio(std::span<const std::uint8_t> image, int band, RadioFault fault = {}) {
-        radio = std::make_unique<PtyServer>(VirtualRadio(image, band, fault), false);
+    // With `paced`, its bytes take the time they would on the radio's 9600-baud line.
+    void StartRadio(std::span<const std::uint8_t> image, int band, RadioFault fault = {},
+                    bool paced = false) {
+        radio = std::make_unique<PtyServer>(VirtualRadio(image, band, fault), paced);
         std::string error;
         ASSERT_TRUE(radio->Start(&error)) << error;
         qputenv("QV7100_COM1", QByteArray::fromStdString(radio->DevicePath()));

@@ -30,6 +30,7 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QProgressBar;
+class QTimer;
 class QToolBar;
 
 namespace qv {
@@ -49,7 +50,12 @@ class MainWindow : public QMainWindow, public TransferView {
     void CheckSettingsCanBeKept();
 
   protected:
+    // While a transfer runs (a read, a write with its backup and read-back, a comparison, radios
+    // written together), Quit and the close box ask first, and the program ends once the
+    // transfer has: a radio is never left half written. A session's end (logout, a termination
+    // signal: the application's quit) waits for it without a question.
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     enum class RunningTransfer { None, Read, Write, Compare };
@@ -59,11 +65,16 @@ class MainWindow : public QMainWindow, public TransferView {
     void BuildToolbar();
     void BuildCentralWidget();
     void BuildStatusBar();
-    void CreateDialogs();
-    // A dialog, created at start-up.
-    DialogWindow& Dialog(WindowId window) const;
+    // A dialog, made when it is first needed: with the captions of the language shown, the state
+    // of the set-up and what a running transfer holds back in it.
+    DialogWindow& Dialog(WindowId window);
     // True from the start of a transfer until its last step has ended.
     bool TransferRunning() const { return transfer_ != RunningTransfer::None; }
+    // A transfer of this window or of the window that writes several radios runs.
+    bool RadioBusy() const;
+    // The program ends once no transfer runs any more.
+    void QuitOnceIdle();
+    void QuitIfIdle();
     // The window's size at start-up in the language shown.
     QSize SizeToShowTheChannels() const;
 
@@ -163,10 +174,11 @@ class MainWindow : public QMainWindow, public TransferView {
     QProgressBar* progress_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     QMenu* portMenu_ = nullptr;
-    std::map<Command, QAction*> actions_;  // every command but the port items
-    std::array<QAction*, 9> portItems_{};  // index 0 unused
-    std::map<WindowId, DialogWindow*> dialogs_;
+    std::map<Command, QAction*> actions_;        // every command but the port items
+    std::array<QAction*, 9> portItems_{};        // index 0 unused
+    std::map<WindowId, DialogWindow*> dialogs_;  // the dialogs made so far
     bool toldSettingsNotKept_ = false;
+    QTimer* idleCheck_ = nullptr;  // while a quit waits for a transfer
     // What a transfer holds back, from its start until the transfer has ended and until its
     // result has blinked out.
     bool heldWithTheTransfer_ = false;

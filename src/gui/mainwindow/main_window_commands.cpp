@@ -1,5 +1,6 @@
 // The main window's commands, and what a transfer shows in it.
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -9,11 +10,14 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <utility>
 
+#include "gui/dialogs/fleet_write_window.h"
 #include "gui/mainwindow/band_list.h"
 #include "gui/mainwindow/channel_grid_view.h"
 #include "gui/mainwindow/main_window.h"
@@ -38,6 +42,9 @@
 
 namespace qv {
 namespace {
+
+// How often a quit that waits for a transfer looks whether it has ended.
+constexpr int kIdleCheckMs = 50;
 
 // The file dialog's filter: the product name, then the pattern.
 const QString kDatFilter = QStringLiteral("QV-7100(*.DAT)");
@@ -268,7 +275,53 @@ void MainWindow::CheckSettingsCanBeKept() {
         kStyleOkInformation, "");
 }
 
+bool MainWindow::RadioBusy() const {
+    if (TransferRunning()) return true;
+    const QList<FleetWriteWindow*> fleets = findChildren<FleetWriteWindow*>();
+    return std::any_of(fleets.begin(), fleets.end(),
+                       [](const FleetWriteWindow* fleet) { return fleet->IsWriting(); });
+}
+
+void MainWindow::QuitOnceIdle() {
+    if (idleCheck_ != nullptr) return;
+    // Looked at often enough that the program ends right after the radio's end byte; the
+    // transfers end in code that is not the window's (a step of a write, a radio of several).
+    idleCheck_ = new QTimer(this);
+    idleCheck_->setInterval(kIdleCheckMs);
+    connect(idleCheck_, &QTimer::timeout, this, &MainWindow::QuitIfIdle);
+    idleCheck_->start();
+}
+
+void MainWindow::QuitIfIdle() {
+    if (RadioBusy()) return;
+    delete std::exchange(idleCheck_, nullptr);
+    // A window that waited with the transfer (the several radios' window) closes first.
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (!modal->close()) break;
+    }
+    close();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance() && RadioBusy()) {
+        QuitOnceIdle();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (RadioBusy()) {
+        event->ignore();
+        if (idleCheck_ != nullptr) return;  // asked already: the program ends after it
+        const std::string question(MessageText(MessageId::QuitAfterTransferQuestion,
+                                               MessageLanguage(state_.LanguageIsEnglish)));
+        if (program_.MessageBox().LocalMsgBox(question, kStyleYesNoQuestionDefaultNo, "") ==
+            kIdYes) {
+            QuitOnceIdle();
+        }
+        return;
+    }
     if (!program_.Exiting() && !MayReplaceSetup()) {
         event->ignore();
         return;
@@ -295,8 +348,11 @@ void MainWindow::SetTransferControlsEnabled(bool enabled) {
 
 void MainWindow::HoldTransferControls() {
     for (const TransferHold& hold : kTransferHolds) {
+        // A dialog not made yet takes the holds as it is made.
+        const auto dialog = dialogs_.find(hold.window);
+        if (hold.window != WindowId::Form1 && dialog == dialogs_.end()) continue;
         QWidget& window =
-            hold.window == WindowId::Form1 ? static_cast<QWidget&>(*this) : Dialog(hold.window);
+            hold.window == WindowId::Form1 ? static_cast<QWidget&>(*this) : *dialog->second;
         for (QObject* control : ControlsNamed(window, ToQString(hold.control))) {
             SetControlEnabled(*control, !Held(hold.ends));
         }
