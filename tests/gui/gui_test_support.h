@@ -45,9 +45,9 @@ struct SeenBox {
 };
 
 // Answers message boxes as they open: each with the next identifier of `answers` (1 OK ... 7 No),
-// recording what it showed. Boxes beyond the answers, and a box without the button its answer
-// names, are closed with their first button, so a test never hangs on an unexpected box;
-// `Seen()` tells about it.
+// recording what it showed. Boxes beyond the answers are closed with their first button, and a
+// box without the button its answer names with its Cancel or No (else its first), so a test
+// never hangs on an unexpected box; `Seen()` tells about it.
 class MessageBoxHand : public QObject {
   public:
     explicit MessageBoxHand(std::vector<int> answers = {}) : answers_(std::move(answers)) {
@@ -84,6 +84,10 @@ class MessageBoxHand : public QObject {
                 seen.defaultButtonId = id;
             }
             if (id == wanted || (wanted == 0 && chosen == nullptr)) chosen = button;
+        }
+        for (QAbstractButton* button : box->buttons()) {
+            const int id = button->property("qvButtonId").toInt();
+            if (chosen == nullptr && wanted > 0 && (id == 2 || id == 7)) chosen = button;
         }
         if (chosen == nullptr && wanted > 0 && !box->buttons().isEmpty()) {
             chosen = box->buttons().front();

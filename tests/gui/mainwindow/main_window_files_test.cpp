@@ -219,6 +219,7 @@ TEST_F(FileCommands, QtsOwnTextsFollowTheLanguage) {
 TEST_F(FileCommands, NewAsksAndEmptiesTheChannels) {
     Start(Parameters{0, 0, 1});
     State().Grid1[3][kColRxFrequency] = "455.12500";
+    program->History().MarkUnchanged({});  // as a set-up just read: nothing to save first
     MessageBoxHand cancel({kIdCancel});
     Action("mnuNew")->trigger();
     ASSERT_EQ(cancel.Seen().size(), 1u);
