@@ -262,6 +262,23 @@ TEST_F(GuiTest, SettingsWindowsAndTheAboutBoxAreAnnouncedAsDialogsByTheirTitles)
     expectDialogs(Language::Chinese);
 }
 
+// A dialog is made the first time it is opened, in the language shown then.
+TEST_F(GuiTest, ADialogOpenedFirstAfterALanguageSwitchComesUpInThatLanguage) {
+    Start();
+    EXPECT_EQ(Window(QStringLiteral("Form7")), nullptr) << "nothing made before it is opened";
+    Action("mnuEnglish")->trigger();
+    Action("mnusetin")->trigger();
+    QWidget* dialog = Window(QStringLiteral("Form7"));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowTitle(),
+              ToQString(Caption(WindowId::Form7, "Form7", CaptionProperty::WindowTitle, 0,
+                                Language::English)));
+    EXPECT_NE(dialog->windowTitle(),
+              ToQString(Caption(WindowId::Form7, "Form7", CaptionProperty::WindowTitle, 0,
+                                Language::Chinese)));
+}
+
 // What a screen reader calls the toolbar's buttons (by key; the hidden service button too), the
 // menus and their visible items (by control name).
 struct AccessibleNames {
