@@ -34,6 +34,7 @@
 #include "image/image_codec.h"
 #include "rules/program/decode_image.h"
 #include "rules/program/startup.h"
+#include "support/program_folder.h"
 #include "support/quiet_host.h"
 
 namespace {
@@ -151,7 +152,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(10, std::atoi(argv[1])) : 200;
     QTemporaryDir folder;
-    qv::Program program(qv::ProgramPathsIn(folder.path()));
+    qv::Program program(qv::test::ProgramPathsIn(folder.path()));
     qv::MainWindow window(program);
     window.show();
     auto* grid = window.findChild<QTableView*>(QStringLiteral("Grid1"));

@@ -18,6 +18,7 @@
 #include "gui/shell/program.h"
 #include "plan_of_48_rows.h"
 #include "rules/plans/channel_plan_import.h"
+#include "support/program_folder.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ struct Desktop {
     QWidget* grid = nullptr;
 
     Desktop() {
-        program = std::make_unique<qv::Program>(qv::ProgramPathsIn(folder.path()));
+        program = std::make_unique<qv::Program>(qv::test::ProgramPathsIn(folder.path()));
         window = std::make_unique<qv::MainWindow>(*program);
         window->show();
         grid = window->findChild<QTableView*>(QStringLiteral("Grid1"))->viewport();

@@ -110,6 +110,13 @@ constexpr MessageRow kMessages[] = {
      "无法保存程序设置（锁定、通信端口、语言），下次启动时将恢复默认值。",
      "The program's settings (lock, port, language) cannot be saved; the next start uses the "
      "defaults."},
+    {MessageId::ReadFailed, "读频失败：通信出错", "Read failed: communication error"},
+    {MessageId::CompareFailed, "比较失败：无法读取对讲机",
+     "Compare failed: the radio could not be read"},
+    {MessageId::QuitAfterTransferQuestion,
+     "正在与对讲机通信，现在退出会使对讲机中的数据不完整。要在通信结束后退出程序吗？",
+     "A transfer with the radio is running; quitting now could leave the radio half written. "
+     "Quit the program once the transfer has ended?"},
 };
 
 constexpr std::size_t kMessageCount = std::size(kMessages);
@@ -118,7 +125,7 @@ constexpr bool InEnumOrder() {
     for (std::size_t i = 0; i < kMessageCount; ++i) {
         if (static_cast<std::size_t>(kMessages[i].id) != i) return false;
     }
-    return static_cast<std::size_t>(MessageId::SettingsNotKept) + 1 == kMessageCount;
+    return static_cast<std::size_t>(MessageId::QuitAfterTransferQuestion) + 1 == kMessageCount;
 }
 static_assert(InEnumOrder(), "kMessages must hold one row per MessageId, in enumeration order");
 

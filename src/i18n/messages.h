@@ -67,6 +67,11 @@ enum class MessageId {
     SaveFileNotWritable,    // the file that is there may not be written
     // The desktop program.
     SettingsNotKept,  // the parameter file can be written nowhere
+    // The status bar after a read or a comparison that ended with the communication error.
+    ReadFailed,
+    CompareFailed,
+    // Quit or the close box while a transfer runs: quit once it has ended?
+    QuitAfterTransferQuestion,
 };
 
 std::string_view MessageText(MessageId id, Language language);

@@ -29,6 +29,7 @@
 #include "gui/shell/program.h"
 #include "rules/program/parameter_file.h"
 #include "sim/pty_server.h"
+#include "support/program_folder.h"
 
 namespace qv::test {
 
@@ -44,8 +45,9 @@ struct SeenBox {
 };
 
 // Answers message boxes as they open: each with the next identifier of `answers` (1 OK ... 7 No),
-// recording what it showed. Boxes beyond the answers are closed with their first button, so a
-// test never hangs on an unexpected box; `Seen()` tells about it.
+// recording what it showed. Boxes beyond the answers are closed with their first button, and a
+// box without the button its answer names with its Cancel or No (else its first), so a test
+// never hangs on an unexpected box; `Seen()` tells about it.
 class MessageBoxHand : public QObject {
   public:
     explicit MessageBoxHand(std::vector<int> answers = {}) : answers_(std::move(answers)) {
@@ -82,6 +84,13 @@ class MessageBoxHand : public QObject {
                 seen.defaultButtonId = id;
             }
             if (id == wanted || (wanted == 0 && chosen == nullptr)) chosen = button;
+        }
+        for (QAbstractButton* button : box->buttons()) {
+            const int id = button->property("qvButtonId").toInt();
+            if (chosen == nullptr && wanted > 0 && (id == 2 || id == 7)) chosen = button;
+        }
+        if (chosen == nullptr && wanted > 0 && !box->buttons().isEmpty()) {
+            chosen = box->buttons().front();
         }
         seen_.push_back(seen);
         if (wanted < 0) {
@@ -187,22 +196,24 @@ class GuiTest : public ::testing::Test {
 
     // A virtual radio holding `image`, of band `band`, on a pseudo-terminal that COM1 stands for.
     std::unique_ptr<PtyServer> radio;
-    void StartRadio(std::span<const std::uint8_t> image, int band, RadioFault fault = {}) {
-        radio = std::make_unique<PtyServer>(VirtualRadio(image, band, fault), false);
+    // With `paced`, its bytes take the time they would on the radio's 9600-baud line.
+    void StartRadio(std::span<const std::uint8_t> image, int band, RadioFault fault = {},
+                    bool paced = false) {
+        radio = std::make_unique<PtyServer>(VirtualRadio(image, band, fault), paced);
         std::string error;
         ASSERT_TRUE(radio->Start(&error)) << error;
         qputenv("QV7100_COM1", QByteArray::fromStdString(radio->DevicePath()));
     }
 
     // Waits until the transfer started last has ended and its result has blinked out, so that the
-    // controls are back as the user gets them.
+    // controls are back as the user gets them: the read command comes back last.
     bool TransferDone(int milliseconds = 15000) {
-        return QTest::qWaitFor(
-            [&] {
-                return !window->TransferRunning() && !window->Driver().Engine().IsRunning() &&
-                       !window->Driver().Engine().Variables().LingerActive;
-            },
-            milliseconds);
+        return QTest::qWaitFor([&] { return Action("mnureadFre")->isEnabled(); }, milliseconds);
+    }
+    // Waits until the status bar says `text`, as a transfer's end says it.
+    bool StatusSays(const QString& text, int milliseconds = 15000) {
+        return QTest::qWaitFor([&] { return Find<QWidget>("Label")->property("text") == text; },
+                               milliseconds);
     }
 
     // A program in a build folder: no installed data folder beside it.
@@ -229,6 +240,14 @@ class GuiTest : public ::testing::Test {
         return in->findChild<T*>(name);
     }
     QAction* Action(const QString& name) { return window->findChild<QAction*>(name); }
+    // A window of the program by its name (Form2 ... Form7, frmAbout), once the program has made
+    // it: the settings windows are windows of their own, without an owner.
+    QWidget* Window(const QString& name) {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == name) return top;
+        }
+        return nullptr;
+    }
     // The action of toolbar button `number` (1-based), shared with its menu item if it has one.
     QAction* ToolbarAction(int number) {
         for (QAction* action : Find<QToolBar>(QStringLiteral("Toolbar1"))->actions()) {

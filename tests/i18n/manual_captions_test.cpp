@@ -101,7 +101,7 @@ std::set<std::string> Captions(Language language) {
 
 std::set<std::string> Messages(Language language) {
     std::set<std::string> texts;
-    for (int id = 0; id <= static_cast<int>(MessageId::SettingsNotKept); ++id) {
+    for (int id = 0; id <= static_cast<int>(MessageId::QuitAfterTransferQuestion); ++id) {
         texts.insert(Shown(MessageText(static_cast<MessageId>(id), language)));
     }
     for (int port = 1; port <= kPortCount; ++port) {

@@ -10,7 +10,7 @@
 namespace qv {
 namespace {
 
-constexpr int kMessageCount = static_cast<int>(MessageId::SettingsNotKept) + 1;
+constexpr int kMessageCount = static_cast<int>(MessageId::QuitAfterTransferQuestion) + 1;
 
 bool HasSingleWording(MessageId id) {
     return id == MessageId::PriorityNeedsChannel || id == MessageId::PriorityNeedsChannelTitle ||

@@ -47,6 +47,33 @@ namespace {
 // How deep the window's layouts nest: a list in a frame, in the side column, in the window.
 constexpr int kLayoutLevels = 4;
 
+// How each dialog is made. The settings dialogs are windows of their own, without an owner; the
+// About box belongs to the main window.
+struct DialogMaker {
+    WindowId window;
+    DialogWindow* (*make)(Program& program, QWidget& owner);
+};
+constexpr DialogMaker kDialogMakers[] = {
+    {WindowId::Form2,
+     [](Program& program, QWidget&) -> DialogWindow* { return new CalibrationWindow(program); }},
+    {WindowId::Form4,
+     [](Program& program, QWidget&) -> DialogWindow* {
+         return new ServiceFrequenciesDialog(program);
+     }},
+    {WindowId::Form5,
+     [](Program& program, QWidget&) -> DialogWindow* {
+         return new OptionalFunctionsDialog(program);
+     }},
+    {WindowId::Form6,
+     [](Program& program, QWidget&) -> DialogWindow* { return new KeyAssignmentDialog(program); }},
+    {WindowId::Form7,
+     [](Program& program, QWidget&) -> DialogWindow* { return new EmbeddedInfoDialog(program); }},
+    {WindowId::About,
+     [](Program& program, QWidget& owner) -> DialogWindow* {
+         return new AboutWindow(program, &owner);
+     }},
+};
+
 QLabel* LabelFor(const std::string_view name, QWidget* buddy) {
     auto* label = new QLabel;
     label->setObjectName(ToQString(name));
@@ -75,7 +102,6 @@ MainWindow::MainWindow(Program& program)
     BuildToolbar();
     BuildCentralWidget();
     BuildStatusBar();
-    CreateDialogs();
     ApplyFixedCaptions(*this, WindowId::Form1);
     ApplyCaptionTable(*this, WindowId::Form1, CaptionLanguage(state_.LanguageIsEnglish));
     RefreshTitle();
@@ -83,6 +109,8 @@ MainWindow::MainWindow(Program& program)
     Refresh(Changes::WholeSetup() | StatePart::Lock | StatePart::Ports | StatePart::Calibration);
     resize(SizeToShowTheChannels());
     grid_->setFocus();
+    // The application's quit (a session's end) is seen before it closes any window.
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 QSize MainWindow::SizeToShowTheChannels() const {
@@ -96,6 +124,7 @@ QSize MainWindow::SizeToShowTheChannels() const {
 }
 
 MainWindow::~MainWindow() {
+    QCoreApplication::instance()->removeEventFilter(this);
     program_.MessageBox().SetOwner(nullptr);
     // The settings dialogs are windows without an owner; the main window still ends them.
     for (auto& [window, dialog] : dialogs_) {
@@ -103,8 +132,15 @@ MainWindow::~MainWindow() {
     }
 }
 
-DialogWindow& MainWindow::Dialog(WindowId window) const {
-    return *dialogs_.at(window);
+DialogWindow& MainWindow::Dialog(WindowId window) {
+    if (const auto made = dialogs_.find(window); made != dialogs_.end()) return *made->second;
+    DialogWindow* dialog = nullptr;
+    for (const DialogMaker& maker : kDialogMakers) {
+        if (maker.window == window) dialog = maker.make(program_, *this);
+    }
+    dialogs_[window] = dialog;
+    if (heldWithTheTransfer_ || heldUntilTheResult_) HoldTransferControls();
+    return *dialog;
 }
 
 // Every command's one action, placed in its menu; the toolbar takes its own from them.
@@ -252,15 +288,6 @@ void MainWindow::BuildStatusBar() {
     statusBar()->addPermanentWidget(progress_, 1);
 }
 
-void MainWindow::CreateDialogs() {
-    dialogs_[WindowId::Form2] = new CalibrationWindow(program_);
-    dialogs_[WindowId::Form4] = new ServiceFrequenciesDialog(program_);
-    dialogs_[WindowId::Form5] = new OptionalFunctionsDialog(program_);
-    dialogs_[WindowId::Form6] = new KeyAssignmentDialog(program_);
-    dialogs_[WindowId::Form7] = new EmbeddedInfoDialog(program_);
-    dialogs_[WindowId::About] = new AboutWindow(program_, this);
-}
-
 void MainWindow::Refresh(Changes changes) {
     if (changes.Has(StatePart::Language)) ApplyLanguage();
     if (changes.Has(StatePart::Grid)) gridModel_.CellsChanged();
@@ -280,9 +307,8 @@ void MainWindow::ApplyLanguage() {
     const Language language = CaptionLanguage(flag);
     ApplyCaptionTable(*this, WindowId::Form1, language);
     RefreshTitle();
-    for (const WindowId window : kCaptionWindows) {
-        if (window != WindowId::Form1) dialogs_.at(window)->ApplyLanguage(language);
-    }
+    // A dialog made later comes up in the language then shown.
+    for (auto& [window, dialog] : dialogs_) dialog->ApplyLanguage(language);
     if (statusMessage_) {
         status_->setText(ToQString(MessageText(*statusMessage_, MessageLanguage(flag))));
     }
@@ -312,11 +338,8 @@ void MainWindow::RefreshSettingsFrame() {
 void MainWindow::RefreshLock() {
     Action(Command::Lock)->setChecked(state_.mnulockChecked);
     frame1_->setEnabled(state_.Frame1Enabled);
-    frame2_->setEnabled(state_.Frame2Enabled);
-    grid_->setEnabled(state_.Grid1Enabled);
-    // A transfer holds its controls back over the lock.
-    if (transferRunning_) HoldTransferControls();
-    RefreshEditCommands();
+    // The function settings and the grid: as a transfer and the lock both allow.
+    HoldTransferControls();
 }
 
 void MainWindow::RefreshTitle() {
@@ -329,10 +352,11 @@ void MainWindow::RefreshTitle() {
 
 void MainWindow::RefreshEditCommands() {
     QUndoStack& steps = program_.History().Stack();
-    Action(Command::Undo)->setEnabled(!transferRunning_ && steps.canUndo());
-    Action(Command::Redo)->setEnabled(!transferRunning_ && steps.canRedo());
+    const bool held = Held(HoldEnds::WithTheTransfer);
+    Action(Command::Undo)->setEnabled(!held && steps.canUndo());
+    Action(Command::Redo)->setEnabled(!held && steps.canRedo());
     // Pasting is typing: the lock and a transfer hold it as they hold the grid.
-    Action(Command::Paste)->setEnabled(!transferRunning_ && state_.Grid1Enabled);
+    Action(Command::Paste)->setEnabled(!held && state_.Grid1Enabled);
 }
 
 void MainWindow::RefreshPortMenu() {

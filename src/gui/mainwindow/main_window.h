@@ -22,6 +22,7 @@
 #include "link/qt/checked_write.h"
 #include "link/qt/serial_port.h"
 #include "link/qt/transfer_driver.h"
+#include "rules/program/transfer_holds.h"
 #include "state/status.h"
 
 class QAction;
@@ -30,6 +31,7 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QProgressBar;
+class QTimer;
 class QToolBar;
 
 namespace qv {
@@ -44,20 +46,17 @@ class MainWindow : public QMainWindow, public TransferView {
     explicit MainWindow(Program& program);
     ~MainWindow() override;
 
-    // A dialog, created at start-up.
-    DialogWindow& Dialog(WindowId window) const;
-    // The driver of the transfer started last, for the tests of transfers started from the
-    // window: a read's or a comparison's, or the write's with its backup and verify steps.
-    const TransferDriver& Driver() const;
-    // True from the start of a transfer until its last step has ended.
-    bool TransferRunning() const { return transfer_ != RunningTransfer::None; }
-
     // Whether the parameter file can be written where the program keeps it; says so once, in the
     // current language, when it cannot.
     void CheckSettingsCanBeKept();
 
   protected:
+    // While a transfer runs (a read, a write with its backup and read-back, a comparison, radios
+    // written together), Quit and the close box ask first, and the program ends once the
+    // transfer has: a radio is never left half written. A session's end (logout, a termination
+    // signal: the application's quit) waits for it without a question.
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     enum class RunningTransfer { None, Read, Write, Compare };
@@ -67,7 +66,16 @@ class MainWindow : public QMainWindow, public TransferView {
     void BuildToolbar();
     void BuildCentralWidget();
     void BuildStatusBar();
-    void CreateDialogs();
+    // A dialog, made when it is first needed: with the captions of the language shown, the state
+    // of the set-up and what a running transfer holds back in it.
+    DialogWindow& Dialog(WindowId window);
+    // True from the start of a transfer until its last step has ended.
+    bool TransferRunning() const { return transfer_ != RunningTransfer::None; }
+    // A transfer of this window or of the window that writes several radios runs.
+    bool RadioBusy() const;
+    // The program ends once no transfer runs any more.
+    void QuitOnceIdle();
+    void QuitIfIdle();
     // The window's size at start-up in the language shown.
     QSize SizeToShowTheChannels() const;
 
@@ -77,8 +85,11 @@ class MainWindow : public QMainWindow, public TransferView {
     void RefreshBandFrame();
     void RefreshSettingsFrame();
     void RefreshLock();
-    // Disables what waits while a transfer runs, or gives it back.
+    // Disables what waits while a transfer runs, or gives it back where the lock allows.
     void HoldTransferControls();
+    bool Held(HoldEnds ends) const {
+        return ends == HoldEnds::WithTheTransfer ? heldWithTheTransfer_ : heldUntilTheResult_;
+    }
     void RefreshPortMenu();
     void RefreshPortStatusTips();
 
@@ -138,6 +149,9 @@ class MainWindow : public QMainWindow, public TransferView {
     void SetProgressValue(int value) override;
     void HideProgress() override;
     void TransferFinished(TransferOutcome outcome) override;
+    // The status bar says how a transfer that ended with the communication error ended; it stays
+    // until the next transfer.
+    void ShowFailure(RunningTransfer failed);
 
     Program& program_;
     ProgramState& state_;
@@ -156,12 +170,16 @@ class MainWindow : public QMainWindow, public TransferView {
     QProgressBar* progress_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     QMenu* portMenu_ = nullptr;
-    std::map<Command, QAction*> actions_;  // every command but the port items
-    std::array<QAction*, 9> portItems_{};  // index 0 unused
-    std::map<WindowId, DialogWindow*> dialogs_;
+    std::map<Command, QAction*> actions_;        // every command but the port items
+    std::array<QAction*, 9> portItems_{};        // index 0 unused
+    std::map<WindowId, DialogWindow*> dialogs_;  // the dialogs made so far
     bool toldSettingsNotKept_ = false;
-    bool transferRunning_ = false;  // from the controls' disabling until they come back
-    bool transferGroup_ = false;    // a transfer's changes are being gathered into one step
+    QTimer* idleCheck_ = nullptr;  // while a quit waits for a transfer
+    // What a transfer holds back, from its start until the transfer has ended and until its
+    // result has blinked out.
+    bool heldWithTheTransfer_ = false;
+    bool heldUntilTheResult_ = false;
+    bool transferGroup_ = false;  // a transfer's changes are being gathered into one step
     RunningTransfer transfer_ = RunningTransfer::None;
     // The message the status label shows, to show it again in another language.
     std::optional<MessageId> statusMessage_;

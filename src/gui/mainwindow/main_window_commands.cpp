@@ -1,5 +1,6 @@
 // The main window's commands, and what a transfer shows in it.
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -9,9 +10,14 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>
 
+#include <algorithm>
+#include <utility>
+
+#include "gui/dialogs/fleet_write_window.h"
 #include "gui/mainwindow/band_list.h"
 #include "gui/mainwindow/channel_grid_view.h"
 #include "gui/mainwindow/main_window.h"
@@ -36,6 +42,9 @@
 
 namespace qv {
 namespace {
+
+// How often a quit that waits for a transfer looks whether it has ended.
+constexpr int kIdleCheckMs = 50;
 
 // The file dialog's filter: the product name, then the pattern.
 const QString kDatFilter = QStringLiteral("QV-7100(*.DAT)");
@@ -264,7 +273,53 @@ void MainWindow::CheckSettingsCanBeKept() {
         kStyleOkInformation, "");
 }
 
+bool MainWindow::RadioBusy() const {
+    if (TransferRunning()) return true;
+    const QList<FleetWriteWindow*> fleets = findChildren<FleetWriteWindow*>();
+    return std::any_of(fleets.begin(), fleets.end(),
+                       [](const FleetWriteWindow* fleet) { return fleet->IsWriting(); });
+}
+
+void MainWindow::QuitOnceIdle() {
+    if (idleCheck_ != nullptr) return;
+    // Looked at often enough that the program ends right after the radio's end byte; the
+    // transfers end in code that is not the window's (a step of a write, a radio of several).
+    idleCheck_ = new QTimer(this);
+    idleCheck_->setInterval(kIdleCheckMs);
+    connect(idleCheck_, &QTimer::timeout, this, &MainWindow::QuitIfIdle);
+    idleCheck_->start();
+}
+
+void MainWindow::QuitIfIdle() {
+    if (RadioBusy()) return;
+    delete std::exchange(idleCheck_, nullptr);
+    // A window that waited with the transfer (the several radios' window) closes first.
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (!modal->close()) break;
+    }
+    close();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance() && RadioBusy()) {
+        QuitOnceIdle();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (RadioBusy()) {
+        event->ignore();
+        if (idleCheck_ != nullptr) return;  // asked already: the program ends after it
+        const std::string question(MessageText(MessageId::QuitAfterTransferQuestion,
+                                               MessageLanguage(state_.LanguageIsEnglish)));
+        if (program_.MessageBox().LocalMsgBox(question, kStyleYesNoQuestionDefaultNo, "") ==
+            kIdYes) {
+            QuitOnceIdle();
+        }
+        return;
+    }
     if (!program_.Exiting() && !MayReplaceSetup()) {
         event->ignore();
         return;
@@ -283,20 +338,24 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // --- what a transfer shows ---
 
 void MainWindow::SetTransferControlsEnabled(bool enabled) {
-    transferRunning_ = !enabled;
-    HoldTransferControls();
-    // Given back, the controls the lock disables are again as the lock has them.
-    if (enabled) RefreshLock();
+    heldWithTheTransfer_ = heldUntilTheResult_ = !enabled;
+    RefreshLock();
 }
 
 void MainWindow::HoldTransferControls() {
     for (const TransferHold& hold : kTransferHolds) {
+        // A dialog not made yet takes the holds as it is made.
+        const auto dialog = dialogs_.find(hold.window);
+        if (hold.window != WindowId::Form1 && dialog == dialogs_.end()) continue;
         QWidget& window =
-            hold.window == WindowId::Form1 ? static_cast<QWidget&>(*this) : Dialog(hold.window);
+            hold.window == WindowId::Form1 ? static_cast<QWidget&>(*this) : *dialog->second;
         for (QObject* control : ControlsNamed(window, ToQString(hold.control))) {
-            SetControlEnabled(*control, !transferRunning_);
+            SetControlEnabled(*control, !Held(hold.ends));
         }
     }
+    // The lock still holds what it holds when a transfer gives it back.
+    if (!state_.Frame2Enabled) frame2_->setEnabled(false);
+    if (!state_.Grid1Enabled) grid_->setEnabled(false);
     RefreshEditCommands();
 }
 
@@ -328,6 +387,21 @@ void MainWindow::HideProgress() {
     progress_->hide();
 }
 
+void MainWindow::ShowFailure(RunningTransfer failed) {
+    // A write tells how it ended in its own result line.
+    static constexpr std::pair<RunningTransfer, MessageId> kFailureStatus[] = {
+        {RunningTransfer::Read, MessageId::ReadFailed},
+        {RunningTransfer::Compare, MessageId::CompareFailed},
+    };
+    for (const auto& [transfer, message] : kFailureStatus) {
+        if (transfer != failed) continue;
+        statusMessage_ = message;
+        status_->setText(
+            ToQString(MessageText(message, MessageLanguage(state_.LanguageIsEnglish))));
+        status_->show();
+    }
+}
+
 void MainWindow::TransferFinished(TransferOutcome outcome) {
     const RunningTransfer ended = transfer_;
     transfer_ = RunningTransfer::None;
@@ -344,7 +418,7 @@ void MainWindow::TransferFinished(TransferOutcome outcome) {
     }
     // A write that failed in one of its steps gives the controls back now; one that succeeded
     // gives them back once its result has blinked out.
-    if (ended == RunningTransfer::Write && transferRunning_ &&
+    if (ended == RunningTransfer::Write && heldUntilTheResult_ &&
         !radioWrite_.Driver()->Engine().Variables().LingerActive) {
         SetTransferControlsEnabled(true);
     }
@@ -352,6 +426,13 @@ void MainWindow::TransferFinished(TransferOutcome outcome) {
     // transfer ends with open once that is over.
     if (ended == RunningTransfer::Compare && outcome == TransferOutcome::ReadComplete) {
         QMetaObject::invokeMethod(this, &MainWindow::ShowComparison, Qt::QueuedConnection);
+    }
+    if (outcome == TransferOutcome::CommunicationError) ShowFailure(ended);
+    // The data is in: what edits the set-up answers at once; the toolbar and the Programming
+    // menu wait for the result to blink out.
+    if (heldWithTheTransfer_) {
+        heldWithTheTransfer_ = false;
+        HoldTransferControls();
     }
 }
 

@@ -21,8 +21,6 @@ class DialogWindow : public QWidget {
   public:
     DialogWindow(Program& program, WindowId window, QWidget* owner = nullptr);
 
-    WindowId Window() const { return window_; }
-
     // Shows the window in front of the others.
     void ShowWindow();
 

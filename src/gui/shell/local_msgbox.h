@@ -32,10 +32,11 @@ class LocalMessageBox : public Host {
     // back to it, with the answer of a box closed without a button.
     void CloseMessageBox() override;
 
-    // Each button carries its identifier in this property, so tests and automation find it.
+  private:
+    // Each button carries its identifier in this property: the answer is read from the button
+    // that closed the box.
     static constexpr const char* kButtonIdProperty = "qvButtonId";
 
-  private:
     const Session& session_;
     QPointer<QWidget> owner_;
     std::vector<QMessageBox*> open_;  // the boxes shown, innermost last

@@ -40,15 +40,6 @@ ProgramPaths LocateProgramPaths() {
     return LocateProgramPaths(QCoreApplication::applicationDirPath());
 }
 
-ProgramPaths ProgramPathsIn(const QString& folder) {
-    const QDir in(folder);
-    return {.programFolder = folder,
-            .parameterFile = in.filePath(QString::fromLatin1(kParameterFileName)),
-            .dataFolder = {},
-            .writeOptionsFile = in.filePath(QString::fromLatin1(kWriteOptionsFileName)),
-            .backupFolder = in.filePath(QStringLiteral("backups"))};
-}
-
 Program::Program(ProgramPaths paths) : paths_(std::move(paths)), messageBox_(state_) {
     const Parameters stored = ReadParameterFile(LocalPath(paths_.parameterFile));
     state_ = StartupState(messageBox_, stored);

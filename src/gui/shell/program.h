@@ -34,10 +34,6 @@ ProgramPaths LocateProgramPaths(const QString& programFolder);
 // The same for the running program.
 ProgramPaths LocateProgramPaths();
 
-// Every file of a program kept in `folder`, the program's own: a program run for a test or a
-// measurement, which leaves the user's folders alone.
-ProgramPaths ProgramPathsIn(const QString& folder);
-
 class Program : public QObject {
     Q_OBJECT
 

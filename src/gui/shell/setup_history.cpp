@@ -49,23 +49,32 @@ class SetupStep : public QUndoCommand {
 };
 
 SetupHistory::SetupHistory(ProgramState& state, std::function<void(Changes)> show)
-    : state_(state), show_(std::move(show)), recorded_(state) {
+    : state_(state),
+      show_(std::move(show)),
+      recorded_(state),
+      saved_(state),
+      savedIn_(CaptionLanguage(state.LanguageIsEnglish)) {
     stack_.setUndoLimit(kStepsKept);
     connect(&stack_, &QUndoStack::indexChanged, this, &SetupHistory::Moved);
-    connect(&stack_, &QUndoStack::cleanChanged, this, &SetupHistory::Moved);
 }
 
 void SetupHistory::Notice(Changes changes) {
-    if (restoring_ || groups_ > 0) return;
+    if (restoring_) return;
+    if (groups_ > 0) {
+        grouped_ |= changes;
+        return;
+    }
     if (changes.Has(StatePart::Language)) {
-        recorded_ = state_;
+        // The list cells read in the other language; the dialogs' drafts stay drafts.
+        recorded_ = StepSetup(state_, recorded_, {});
         return;
     }
     if (!ConfirmedValuesDiffer(recorded_, state_)) return;
     // A step undone and a new change made: the steps undone are gone, and the file of the set-up
     // now shown is the one it came from.
-    stack_.push(new SetupStep(*this, recorded_, state_, file_));
-    recorded_ = state_;
+    Setup step = StepSetup(state_, recorded_, changes);
+    stack_.push(new SetupStep(*this, recorded_, step, file_));
+    recorded_ = std::move(step);
 }
 
 void SetupHistory::BeginGroup() {
@@ -74,17 +83,23 @@ void SetupHistory::BeginGroup() {
 
 void SetupHistory::EndGroup() {
     if (groups_ > 0) --groups_;
-    Notice(StatePart::Grid);
+    if (groups_ > 0) return;
+    Notice(std::exchange(grouped_, {}) | StatePart::Grid);
 }
 
 void SetupHistory::MarkUnchanged(const std::string& file) {
     file_ = file;
+    saved_ = state_;
+    savedIn_ = CaptionLanguage(state_.LanguageIsEnglish);
     // The steps on either side of the set-up shown name the file when they lead back to it.
     const int index = stack_.index();
     if (index > 0) Step(index - 1).SetFileAfter(file);
     if (index < stack_.count()) Step(index).SetFileBefore(file);
-    stack_.setClean();
     emit Moved();
+}
+
+bool SetupHistory::Modified() const {
+    return DiffersFromSaved(saved_, savedIn_, state_, CaptionLanguage(state_.LanguageIsEnglish));
 }
 
 SetupStep& SetupHistory::Step(int index) {
@@ -94,10 +109,11 @@ SetupStep& SetupHistory::Step(int index) {
 
 void SetupHistory::Restore(const Setup& setup, const std::string& file) {
     restoring_ = true;
-    static_cast<Setup&>(state_) = setup;
+    Setup step = setup;
     // The list cells read in the language shown now, also when the step was made in the other.
-    SetGrid1Text(state_, CaptionLanguage(state_.LanguageIsEnglish));
-    recorded_ = state_;
+    SetGrid1Text(step, CaptionLanguage(state_.LanguageIsEnglish));
+    static_cast<Setup&>(state_) = StepWithDrafts(step, state_, recorded_);
+    recorded_ = std::move(step);
     file_ = file;
     show_(Changes::WholeSetup());
     restoring_ = false;

@@ -6,7 +6,8 @@
 // Steps are found, not announced: after every operation the program asks the history to notice
 // what moved, and a set-up whose confirmed values differ from the last step's becomes a step.
 // What one command does in several operations (a read: the image, then the band) is grouped into
-// one step.
+// one step. A dialog's draft (what was typed into it and not confirmed with OK) is no part of a
+// step: Undo and Redo leave it as it is.
 #pragma once
 
 #include <QObject>
@@ -15,6 +16,7 @@
 #include <functional>
 #include <string>
 
+#include "i18n/language.h"
 #include "state/changes.h"
 #include "state/program_state.h"
 
@@ -45,7 +47,9 @@ class SetupHistory : public QObject {
 
     // The file the shown set-up came from; empty for none.
     const std::string& File() const { return file_; }
-    bool Modified() const { return !stack_.isClean(); }
+    // Whether the set-up shown differs from the one last saved, opened or read; undone or redone
+    // back to that one, it has no changes.
+    bool Modified() const;
 
   signals:
     // The file or the modified mark may read otherwise.
@@ -59,9 +63,12 @@ class SetupHistory : public QObject {
     ProgramState& state_;
     std::function<void(Changes)> show_;
     QUndoStack stack_;
-    Setup recorded_;    // the set-up after the last step
+    Setup recorded_;    // the set-up of the step shown, the dialogs' drafts left out
+    Setup saved_;       // the set-up last saved, opened or read
+    Language savedIn_;  // the language it was shown in
     std::string file_;  // where the shown set-up came from
     int groups_ = 0;
+    Changes grouped_;  // what the operations of the group changed
     bool restoring_ = false;
 };
 

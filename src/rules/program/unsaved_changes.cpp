@@ -2,19 +2,52 @@
 
 #include "i18n/desktop_texts.h"
 #include "i18n/msgbox.h"
+#include "rules/channels/grid_rules.h"
 #include "rules/program/file_commands.h"
 
 namespace qv {
+namespace {
+
+// Calls `visit` with each dialog's part and its working copy in a set-up.
+template <typename Visit>
+void ForEachWorkingCopy(Visit visit) {
+    visit(StatePart::Form2, &Setup::Form2);
+    visit(StatePart::Form4, &Setup::Form4);
+    visit(StatePart::Form5, &Setup::Form5);
+    visit(StatePart::Form6, &Setup::Form6);
+    visit(StatePart::Form7, &Setup::Form7);
+}
+
+}  // namespace
 
 bool ConfirmedValuesDiffer(const Setup& a, const Setup& b) {
     // The working copies of b put into a: what remains to differ is confirmed.
     Setup drafts = a;
-    drafts.Form2 = b.Form2;
-    drafts.Form4 = b.Form4;
-    drafts.Form5 = b.Form5;
-    drafts.Form6 = b.Form6;
-    drafts.Form7 = b.Form7;
+    ForEachWorkingCopy([&](StatePart, auto Setup::*copy) { drafts.*copy = b.*copy; });
     return !(drafts == b);
+}
+
+bool DiffersFromSaved(const Setup& saved, Language savedIn, const Setup& shown, Language language) {
+    if (savedIn == language) return ConfirmedValuesDiffer(saved, shown);
+    Setup reworded = saved;
+    SetGrid1Text(reworded, language);
+    return ConfirmedValuesDiffer(reworded, shown);
+}
+
+Setup StepSetup(const Setup& shown, const Setup& last, Changes changes) {
+    Setup step = shown;
+    ForEachWorkingCopy([&](StatePart part, auto Setup::*copy) {
+        if (!changes.Has(part)) step.*copy = last.*copy;
+    });
+    return step;
+}
+
+Setup StepWithDrafts(const Setup& step, const Setup& shown, const Setup& last) {
+    Setup restored = step;
+    ForEachWorkingCopy([&](StatePart, auto Setup::*copy) {
+        if (!(shown.*copy == last.*copy)) restored.*copy = shown.*copy;
+    });
+    return restored;
 }
 
 std::string MainWindowTitle(std::string_view caption, std::string_view file, bool modified) {

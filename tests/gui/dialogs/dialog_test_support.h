@@ -14,8 +14,11 @@ class DialogTest : public GuiTest {
     // Opens a dialog with its menu item and waits until it is on the screen.
     DialogWindow* Open(const char* menuItem, WindowId id) {
         Action(menuItem)->trigger();
-        DialogWindow* dialog = &window->Dialog(id);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        auto* dialog = qobject_cast<DialogWindow*>(Window(ToQString(WindowName(id))));
+        EXPECT_NE(dialog, nullptr) << menuItem;
+        if (dialog != nullptr) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        }
         return dialog;
     }
     // Clicks a button of a dialog: Command1 is OK, Command2 Cancel.

@@ -57,8 +57,13 @@ class OptionalFunctionsAndCalibration : public test::GuiTest {
         GuiTest::TearDown();
     }
 
-    DialogWindow& Form5() { return window->Dialog(WindowId::Form5); }
-    DialogWindow& Form2() { return window->Dialog(WindowId::Form2); }
+    // The window, opened from its menu item when the program has not made it yet.
+    QWidget& Form5() { return Made("Form5", "mnudtmf"); }
+    QWidget& Form2() { return Made("Form2", "mnudebug"); }
+    QWidget& Made(const char* name, const char* menuItem) {
+        if (Window(QString::fromLatin1(name)) == nullptr) Action(menuItem)->trigger();
+        return *Window(QString::fromLatin1(name));
+    }
     template <typename T = QWidget>
     T* In5(const char* name) {
         return Find<T>(QString::fromLatin1(name), &Form5());
@@ -407,7 +412,7 @@ TEST_F(OptionalFunctionsAndCalibration, TheCodeGridLiesBeyondTheControlsWithAStr
         SCOPED_TRACE(english);
         Start(Parameters{0, 0, static_cast<std::uint8_t>(english)});
         OpenOptionalFunctions();
-        DialogWindow& dialog = Form5();
+        QWidget& dialog = Form5();
         auto* grid = In5<QTableView>("mfgrid1");
         EXPECT_GE(dialog.width(), TwipsToPixelsX(9780, dialog));
         EXPECT_GE(dialog.height(), TwipsToPixelsY(6165, dialog));

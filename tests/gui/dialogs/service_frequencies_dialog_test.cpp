@@ -243,3 +243,35 @@ TEST_F(ServiceFrequenciesDialogTest, NumbersIgnoreALocaleWithADecimalComma) {
 
 }  // namespace
 }  // namespace qv
+
+namespace qv {
+namespace {
+
+// A test channel confirmed with OK is a change of the set-up: the title marks it, Undo takes it
+// back, and Quit asks before it is lost. Typed and not confirmed, it is none of these.
+TEST_F(ServiceFrequenciesDialogTest, AConfirmedTestChannelIsAChangeNotSaved) {
+    Start();
+    OpenDialog();
+    TypeInto(3, kRx, "435.0123");
+    EXPECT_FALSE(window->windowTitle().endsWith(QLatin1Char('*'))) << "not confirmed yet";
+    EXPECT_FALSE(Action("mnuUndo")->isEnabled());
+    Click(dialog, "Command1");
+    ASSERT_EQ(State().TestFrequencyTable[0][2], "435.01000");
+    EXPECT_TRUE(window->windowTitle().endsWith(QLatin1Char('*')));
+    ASSERT_TRUE(Action("mnuUndo")->isEnabled());
+
+    Action("mnuUndo")->trigger();
+    EXPECT_EQ(State().TestFrequencyTable[0][2], "");
+    EXPECT_FALSE(window->windowTitle().endsWith(QLatin1Char('*')));
+    Action("mnuRedo")->trigger();
+    EXPECT_EQ(State().TestFrequencyTable[0][2], "435.01000");
+
+    test::MessageBoxHand hand({kIdCancel});
+    Action("mnuQuit")->trigger();
+    ASSERT_EQ(hand.Seen().size(), 1u);
+    EXPECT_EQ(hand.Seen()[0].text, QStringLiteral("当前设置有尚未保存的修改。是否先保存？"));
+    EXPECT_TRUE(window->isVisible()) << "Cancel keeps the program and the change";
+}
+
+}  // namespace
+}  // namespace qv

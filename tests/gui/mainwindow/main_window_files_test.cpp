@@ -201,7 +201,8 @@ TEST_F(FileCommands, QtsOwnTextsFollowTheLanguage) {
     Start();
     auto* toolbar = Find<QToolBar>("Toolbar1");
     // A text box of the program: the embedded information's first line.
-    QLineEdit& edit = *window->Dialog(WindowId::Form7).findChild<QLineEdit*>();
+    Action("mnusetin")->trigger();
+    QLineEdit& edit = *Window(QStringLiteral("Form7"))->findChild<QLineEdit*>();
     EXPECT_TRUE(OpenDialogButtons(*toolbar, *ToolbarAction(2)).contains(QStringLiteral("取消")));
     EXPECT_TRUE(ContextMenuOf(edit).contains(QStringLiteral("复制(&C)")))
         << ContextMenuOf(edit).join(QLatin1Char('|')).toStdString();
@@ -218,6 +219,7 @@ TEST_F(FileCommands, QtsOwnTextsFollowTheLanguage) {
 TEST_F(FileCommands, NewAsksAndEmptiesTheChannels) {
     Start(Parameters{0, 0, 1});
     State().Grid1[3][kColRxFrequency] = "455.12500";
+    program->History().MarkUnchanged({});  // as a set-up just read: nothing to save first
     MessageBoxHand cancel({kIdCancel});
     Action("mnuNew")->trigger();
     ASSERT_EQ(cancel.Seen().size(), 1u);

@@ -64,8 +64,7 @@ TEST_F(Transfers, ReadShowsTheRadioEverywhereAndGivesTheControlsBack) {
         EXPECT_FALSE(ToolbarButton(button)->isEnabled()) << button << " waits for the radio";
     }
     EXPECT_FALSE(Action("mnureadFre")->isEnabled());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Driver().Engine().IsRunning(); }, 10000));
-    EXPECT_EQ(Find<QLabel>("Label")->text(), QStringLiteral("读频成功！"));
+    ASSERT_TRUE(StatusSays(QStringLiteral("读频成功！")));
     EXPECT_FALSE(Find<QProgressBar>("ProgressBar1")->isVisible());
     EXPECT_EQ(State().Grid1[2][kColRxFrequency], "610.00000");
     EXPECT_EQ(Find<QComboBox>("Combo1")->currentText(), QStringLiteral("600-620MHz"));
@@ -82,11 +81,17 @@ TEST_F(Transfers, ReadShowsTheRadioEverywhereAndGivesTheControlsBack) {
 TEST_F(Transfers, WhileAReadRunsTheSetUpWaitsAndSaveKeepsWhatWasShown) {
     Start();
     State().Grid1[1][kColRxFrequency] = "435.00000";
+    program->History().MarkUnchanged({});  // as a set-up just read: nothing to save first
     const ImageBytes shown = EncodeImage(State());
     StartRadio(RadioImage(), 5);
+    // The settings windows open beside the main window.
+    for (const char* item : {"mnudebug", "mnutestfre", "mnudtmf", "Key_enactment", "mnusetin"}) {
+        Action(item)->trigger();
+    }
+    window->activateWindow();
     MessageBoxHand hand;
     Press(ToolbarButton(5));
-    ASSERT_TRUE(window->Driver().Engine().IsRunning());
+    ASSERT_EQ(Find<QLabel>("Label")->text(), QStringLiteral("正在通信,请稍后……"));
 
     for (const char* action : {"mnuNew", "mnuOpen", "mnureadFre", "mnuwriteFre"}) {
         EXPECT_FALSE(Action(action)->isEnabled()) << action;
@@ -97,7 +102,8 @@ TEST_F(Transfers, WhileAReadRunsTheSetUpWaitsAndSaveKeepsWhatWasShown) {
     }
     for (const WindowId dialog :
          {WindowId::Form2, WindowId::Form4, WindowId::Form5, WindowId::Form6, WindowId::Form7}) {
-        EXPECT_FALSE(Find<QPushButton>("Command1", &window->Dialog(dialog))->isEnabled())
+        EXPECT_FALSE(
+            Find<QPushButton>("Command1", Window(ToQString(WindowName(dialog))))->isEnabled())
             << WindowName(dialog);
     }
     EXPECT_TRUE(Action("mnuAssave")->isEnabled());
@@ -121,7 +127,8 @@ TEST_F(Transfers, WhileAReadRunsTheSetUpWaitsAndSaveKeepsWhatWasShown) {
     lateHand.setInterval(5);
     QObject::connect(&lateHand, &QTimer::timeout, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || window->Driver().Engine().IsRunning()) return;
+        const bool readEnded = Find<QLabel>("Label")->text() == QStringLiteral("读频成功！");
+        if (dialog == nullptr || !readEnded) return;
         lateHand.stop();
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         name->selectAll();
@@ -142,7 +149,7 @@ TEST_F(Transfers, WhileAReadRunsTheSetUpWaitsAndSaveKeepsWhatWasShown) {
     for (const char* control : {"Combo1", "Frame2", "Grid1"}) {
         EXPECT_TRUE(Find<QWidget>(control)->isEnabled()) << control;
     }
-    EXPECT_TRUE(Find<QPushButton>("Command1", &window->Dialog(WindowId::Form5))->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>("Command1", Window(QStringLiteral("Form5")))->isEnabled());
     EXPECT_TRUE(hand.Seen().empty());
 }
 
@@ -154,8 +161,7 @@ TEST_F(Transfers, TheStatusTextFollowsALanguageSwitchMidTransfer) {
     EXPECT_EQ(status->text(), QStringLiteral("正在通信,请稍后……"));
     Action("mnuEnglish")->trigger();
     EXPECT_EQ(status->text(), QStringLiteral("Is communication, please later……"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Driver().Engine().IsRunning(); }, 10000));
-    EXPECT_EQ(status->text(), QStringLiteral("Read frequency success!"));
+    ASSERT_TRUE(StatusSays(QStringLiteral("Read frequency success!")));
     Action("mnuChinese")->trigger();
     EXPECT_EQ(status->text(), QStringLiteral("读频成功！"));
     ASSERT_TRUE(TransferDone());
@@ -243,6 +249,38 @@ TEST_F(Transfers, ASilentRadioEndsInTheCommunicationError) {
     EXPECT_EQ(hand.Seen()[0].icon, QMessageBox::Critical);
     EXPECT_TRUE(Find<QToolBar>("Toolbar1")->isEnabled());
     EXPECT_TRUE(State().Grid1[2][kColRxFrequency].empty());
+}
+
+// After the communication error the status bar says how the read or the comparison ended, in the
+// language shown, until the next transfer.
+TEST_F(Transfers, AFailedReadOrComparisonSaysSoInTheStatusBar) {
+    const struct {
+        const char* command;
+        QString chinese;
+        QString english;
+    } cases[] = {
+        {"mnureadFre", QStringLiteral("读频失败：通信出错"),
+         QStringLiteral("Read failed: communication error")},
+        {"mnuCompare", QStringLiteral("比较失败：无法读取对讲机"),
+         QStringLiteral("Compare failed: the radio could not be read")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        window.reset();
+        program.reset();
+        Start();
+        StartRadio(RadioImage(), 0, RadioFault{RadioFaultKind::Silent, 0});
+        MessageBoxHand hand({kIdOk});
+        Action(c.command)->trigger();
+        ASSERT_TRUE(TransferDone());
+        ASSERT_EQ(hand.Seen().size(), 1u);
+        auto* status = Find<QLabel>("Label");
+        EXPECT_TRUE(status->isVisible());
+        EXPECT_EQ(status->text(), c.chinese);
+        Action("mnuEnglish")->trigger();
+        EXPECT_EQ(status->text(), c.english);
+        radio->Stop();
+    }
 }
 
 // Under the communication error, in the window's language: the port, what went wrong and where,

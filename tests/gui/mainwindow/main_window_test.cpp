@@ -237,11 +237,15 @@ TEST_F(GuiTest, ControlsAreNamedForScreenReaders) {
 
 TEST_F(GuiTest, SettingsWindowsAndTheAboutBoxAreAnnouncedAsDialogsByTheirTitles) {
     Start();
+    for (const char* item :
+         {"mnudebug", "mnutestfre", "mnudtmf", "Key_enactment", "mnusetin", "mnuabout"}) {
+        Action(item)->trigger();
+    }
     const auto expectDialogs = [&](Language language) {
         for (const WindowId id : kCaptionWindows) {
             if (id == WindowId::Form1) continue;
-            QWidget& dialog = window->Dialog(id);
             const std::string_view name = WindowName(id);
+            QWidget& dialog = *Window(ToQString(name));
             const QString title =
                 ToQString(Caption(id, name, CaptionProperty::WindowTitle, 0, language));
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&dialog);
@@ -256,6 +260,23 @@ TEST_F(GuiTest, SettingsWindowsAndTheAboutBoxAreAnnouncedAsDialogsByTheirTitles)
     expectDialogs(Language::English);
     Action("mnuChinese")->trigger();
     expectDialogs(Language::Chinese);
+}
+
+// A dialog is made the first time it is opened, in the language shown then.
+TEST_F(GuiTest, ADialogOpenedFirstAfterALanguageSwitchComesUpInThatLanguage) {
+    Start();
+    EXPECT_EQ(Window(QStringLiteral("Form7")), nullptr) << "nothing made before it is opened";
+    Action("mnuEnglish")->trigger();
+    Action("mnusetin")->trigger();
+    QWidget* dialog = Window(QStringLiteral("Form7"));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowTitle(),
+              ToQString(Caption(WindowId::Form7, "Form7", CaptionProperty::WindowTitle, 0,
+                                Language::English)));
+    EXPECT_NE(dialog->windowTitle(),
+              ToQString(Caption(WindowId::Form7, "Form7", CaptionProperty::WindowTitle, 0,
+                                Language::Chinese)));
 }
 
 // What a screen reader calls the toolbar's buttons (by key; the hidden service button too), the
@@ -352,7 +373,7 @@ TEST_F(GuiTest, RightsLineAndDeveloperLineOpenTheProjectPage) {
     UrlCatcher urls;
     Action("mnuabout")->trigger();
     Action("mnuabout")->trigger();
-    QWidget& about = window->Dialog(WindowId::About);
+    QWidget& about = *Window(QStringLiteral("frmAbout"));
     EXPECT_TRUE(about.isVisible());
     EXPECT_EQ(window->findChildren<QWidget*>(QStringLiteral("frmAbout")).size(), 1)
         << "the same single window";

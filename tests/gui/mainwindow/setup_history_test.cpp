@@ -1,6 +1,7 @@
 // Undo and Redo of the main window, the title that names the set-up's file and marks changes, and
 // the question before a command replaces changes that are not saved.
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolBar>
 
@@ -41,16 +42,25 @@ class History : public test::PlansTest {
     }
     // Types the first line of embedded information and confirms it with OK.
     void ConfirmEmbeddedInformation(const QString& text) {
+        TypeEmbeddedInformation(text);
+        Click(Find<QPushButton>("Command1", Window(QStringLiteral("Form7"))));
+        Reactivate();
+    }
+    // Types the first line of embedded information and leaves the window open, not confirmed.
+    void TypeEmbeddedInformation(const QString& text) {
         Action("mnusetin")->trigger();
-        QWidget& dialog = window->Dialog(WindowId::Form7);
+        QWidget& dialog = *Window(QStringLiteral("Form7"));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        dialog.activateWindow();
         auto* line = Find<QLineEdit>("Text1", &dialog);
         line->setFocus();
         line->selectAll();
         QTest::keyClicks(line, text);
-        Click(Find<QPushButton>("Command1", &dialog));
-        Reactivate();
     }
+    QString EmbeddedInformationShown() {
+        return Find<QLineEdit>("Text1", Window(QStringLiteral("Form7")))->text();
+    }
+    bool TitleMarked() { return window->windowTitle().endsWith(QLatin1Char('*')); }
     std::filesystem::path SavedFile(const std::string& name) {
         const ProgramState shown = State();
         const std::filesystem::path path = folder / name;
@@ -106,11 +116,11 @@ TEST_F(History, UndoAndRedoWalkBackAndForthOverAnEditADialogAndARead) {
     // Undone into the edits, the dialog's box shows what it held then.
     Shortcut(Qt::Key_Z, Qt::ControlModifier);
     Shortcut(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(Find<QLineEdit>("Text1", &window->Dialog(WindowId::Form7))->text(), QString());
+    EXPECT_EQ(Find<QLineEdit>("Text1", Window(QStringLiteral("Form7")))->text(), QString());
     // Ctrl+Shift+Z redoes as Ctrl+Y does.
     Shortcut(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(static_cast<const qv::Setup&>(State()), confirmed);
-    EXPECT_EQ(Find<QLineEdit>("Text1", &window->Dialog(WindowId::Form7))->text(),
+    EXPECT_EQ(Find<QLineEdit>("Text1", Window(QStringLiteral("Form7")))->text(),
               QStringLiteral("SHOP 7"));
     Shortcut(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(static_cast<const qv::Setup&>(State()), read);
@@ -131,6 +141,46 @@ TEST_F(History, WhileAReadRunsUndoRedoPasteAndImportWait) {
         EXPECT_TRUE(Action(name)->isEnabled()) << name;
     }
     EXPECT_FALSE(Action("mnuRedo")->isEnabled()) << "nothing undone to redo";
+}
+
+// The grid, the band list and the settings answer the moment the read's data is in; the toolbar
+// and the Programming menu come back once the result has blinked out.
+TEST_F(History, TheGridAnswersAsSoonAsTheReadHasEnded) {
+    Start();
+    StartRadio(RadioImage(), 1);
+    bool resultShownWhenReadCameBack = true;
+    QObject::connect(Action("mnureadFre"), &QAction::enabledChanged, [&](bool enabled) {
+        if (enabled) resultShownWhenReadCameBack = Find<QWidget>("Label")->isVisible();
+    });
+    Action("mnureadFre")->trigger();
+    ASSERT_TRUE(StatusSays(QStringLiteral("读频成功！")));
+    EXPECT_FALSE(Action("mnureadFre")->isEnabled());
+    EXPECT_FALSE(Find<QMenu>("mnupro")->menuAction()->isEnabled());
+    for (const char* control : {"Combo1", "Frame2", "Grid1"}) {
+        EXPECT_TRUE(Find<QWidget>(control)->isEnabled()) << control;
+    }
+    EXPECT_TRUE(Action("mnuUndo")->isEnabled()) << "the read is a step";
+    TypeFrequency(5, QStringLiteral("470.125"));
+    EXPECT_EQ(State().Grid1[5][kColRxFrequency], "470.12500") << "the digits typed are taken";
+    EXPECT_EQ(Shown(5, kColRxFrequency), QStringLiteral("470.12500"));
+
+    ASSERT_TRUE(TransferDone());
+    EXPECT_FALSE(resultShownWhenReadCameBack);
+    EXPECT_TRUE(Find<QMenu>("mnupro")->menuAction()->isEnabled());
+}
+
+// The lock taken during a read still holds the grid when the read ends.
+TEST_F(History, TheLockStillHoldsTheGridWhenAReadEnds) {
+    Start();
+    StartRadio(RadioImage(), 1);
+    Action("mnureadFre")->trigger();
+    Action("mnulock")->trigger();
+    ASSERT_TRUE(StatusSays(QStringLiteral("读频成功！")));
+    EXPECT_FALSE(Find<QWidget>("Grid1")->isEnabled());
+    EXPECT_FALSE(Find<QWidget>("Frame2")->isEnabled());
+    EXPECT_FALSE(Action("mnuPaste")->isEnabled());
+    ASSERT_TRUE(TransferDone());
+    EXPECT_FALSE(Find<QWidget>("Grid1")->isEnabled());
 }
 
 TEST_F(History, TheTitleNamesTheFileTheSetupCameFromAndMarksChanges) {
@@ -168,6 +218,72 @@ TEST_F(History, TheTitleNamesTheFileTheSetupCameFromAndMarksChanges) {
     EXPECT_EQ(window->windowTitle(), plain) << "a new set-up comes from no file";
     Action("mnuChinese")->trigger();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("QV-7100 对讲机编程软件 V1.00"));
+}
+
+// The mark follows whether the set-up differs from the one last saved: edited back by hand, or
+// undone or redone to it, it has no changes, and Quit does not ask.
+TEST_F(History, TheMarkFollowsWhetherTheSetupDiffersFromTheOneSaved) {
+    Start();
+    TypeFrequency(4, QStringLiteral("435.125"));
+    const std::filesystem::path saved = folder / "saved.DAT";
+    {
+        FileDialogHand files({Name(saved)});
+        Action("mnuAssave")->trigger();
+    }
+    ASSERT_FALSE(TitleMarked());
+    TypeFrequency(4, QStringLiteral("436.125"));
+    EXPECT_TRUE(TitleMarked());
+    TypeFrequency(4, QStringLiteral("435.125"));
+    EXPECT_FALSE(TitleMarked()) << "typed back to the set-up saved";
+
+    TypeFrequency(5, QStringLiteral("437.125"));
+    TypeFrequency(6, QStringLiteral("438.125"));
+    Shortcut(Qt::Key_Z, Qt::ControlModifier);
+    Shortcut(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(TitleMarked()) << "undone back to it";
+    Shortcut(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(TitleMarked()) << "undone past it, to 436.125";
+    Shortcut(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_FALSE(TitleMarked()) << "redone back to it";
+    Action("mnuEnglish")->trigger();
+    EXPECT_FALSE(TitleMarked()) << "the other language's words are no change";
+
+    MessageBoxHand hand({kIdCancel});
+    Action("mnuQuit")->trigger();
+    EXPECT_TRUE(hand.Seen().empty()) << "nothing to lose";
+    EXPECT_FALSE(window->isVisible());
+}
+
+// Undo and Redo leave what was typed into an open dialog and not confirmed as it is, whether the
+// step they walk was made in the main window or by the dialog's own OK.
+TEST_F(History, UndoAndRedoLeaveADialogsUnconfirmedEditsAlone) {
+    Start();
+    TypeFrequency(4, QStringLiteral("435.125"));
+    TypeEmbeddedInformation(QStringLiteral("DRAFT"));
+    Reactivate();
+    TypeFrequency(5, QStringLiteral("436.125"));
+    Shortcut(Qt::Key_Z, Qt::ControlModifier);
+    Shortcut(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(State().Grid1[4][kColRxFrequency].empty());
+    EXPECT_EQ(EmbeddedInformationShown(), QStringLiteral("DRAFT"));
+    EXPECT_TRUE(Window(QStringLiteral("Form7"))->isVisible());
+    Shortcut(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(EmbeddedInformationShown(), QStringLiteral("DRAFT"));
+    Click(Find<QPushButton>("Command1", Window(QStringLiteral("Form7"))));
+    EXPECT_EQ(State().EmbeddedInfo[0], "DRAFT") << "OK takes what was typed";
+    Reactivate();
+
+    // A second draft in the same window, and the step of the first OK undone under it.
+    TypeEmbeddedInformation(QStringLiteral("SECOND"));
+    Reactivate();
+    Shortcut(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(State().EmbeddedInfo[0], "") << "the OK is undone";
+    EXPECT_EQ(EmbeddedInformationShown(), QStringLiteral("SECOND"));
+    // Without a draft the window shows what the step holds.
+    Click(Find<QPushButton>("Command2", Window(QStringLiteral("Form7"))));
+    Reactivate();
+    Shortcut(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(State().EmbeddedInfo[0], "DRAFT");
 }
 
 // Each command that replaces the set-up, with each answer to the question.

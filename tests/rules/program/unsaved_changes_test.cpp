@@ -6,6 +6,7 @@
 
 #include "i18n/msgbox.h"
 #include "image/image_test_support.h"
+#include "rules/channels/grid_rules.h"
 
 namespace qv {
 namespace {
@@ -34,6 +35,43 @@ TEST_F(StartedProgram, OnlyConfirmedValuesMakeAStep) {
         c.change(after);
         EXPECT_EQ(ConfirmedValuesDiffer(before, after), c.step) << c.name;
     }
+}
+
+TEST_F(StartedProgram, TheSetupSavedIsComparedInTheLanguageShown) {
+    state.Grid1[4][kColRxFrequency] = "435.00000";
+    state.ChannelFlags[4][kColPower] = 1;
+    SetGrid1Text(state, Language::Chinese);
+    const qv::Setup saved = state;
+    SetGrid1Text(state, Language::English);
+    const Language zh = Language::Chinese;
+    const Language en = Language::English;
+    EXPECT_FALSE(DiffersFromSaved(saved, zh, state, en)) << "the same, reworded";
+    state.Form7.Text1 = "DRAFT";
+    EXPECT_FALSE(DiffersFromSaved(saved, zh, state, en)) << "a draft is not saved";
+    state.ChannelFlags[4][kColPower] = 0;
+    SetGrid1Text(state, en);
+    EXPECT_TRUE(DiffersFromSaved(saved, zh, state, en));
+    SetGrid1Text(state, zh);
+    EXPECT_TRUE(DiffersFromSaved(saved, zh, state, zh));
+}
+
+// A step holds the working copies the operation touched and the confirmed ones of the others;
+// a step put back leaves a dialog's draft as it is.
+TEST_F(StartedProgram, StepsHoldNoDraftAndPuttingOneBackKeepsTheDrafts) {
+    const qv::Setup last = state;
+    qv::Setup shown = state;
+    shown.Form7.Text1 = "DRAFT";  // typed, not confirmed
+    shown.Form5.Text5 = "30";     // and confirmed by the operation below
+    shown.OptionText[0] = "30";
+    const qv::Setup step = StepSetup(shown, last, StatePart::Form5);
+    EXPECT_EQ(step.Form7, last.Form7);
+    EXPECT_EQ(step.Form5, shown.Form5);
+    EXPECT_EQ(step.OptionText[0], "30");
+
+    const qv::Setup restored = StepWithDrafts(last, shown, step);
+    EXPECT_EQ(restored.Form7.Text1, "DRAFT") << "a draft stays";
+    EXPECT_EQ(restored.Form5, last.Form5) << "no draft: the step's working copy";
+    EXPECT_EQ(restored.OptionText[0], last.OptionText[0]);
 }
 
 TEST(MainWindowTitle, NamesTheFileAndMarksChanges) {
