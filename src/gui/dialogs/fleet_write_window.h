@@ -34,6 +34,9 @@ class FleetWriteWindow : public QDialog {
                      std::filesystem::path backupFolder, QWidget* parent = nullptr);
     ~FleetWriteWindow() override;
 
+    // Radios are being written: the program waits for them before it ends.
+    bool IsWriting() const { return fleet_.IsRunning(); }
+
   public slots:
     // Escape and the title bar's close button wait, like Close, while radios are being written.
     void reject() override;

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "gui/shell/plain_header.h"
 #include "gui/shell/twips.h"
 #include "image/held_controls.h"
 #include "rules/dialogs/service_frequencies_rules.h"
@@ -60,10 +61,10 @@ ServiceFrequenciesGrid::ServiceFrequenciesGrid(CellTableModel& model, QWidget* p
     setObjectName(QStringLiteral("mfgrid1"));
     setModel(&model);
     setItemDelegate(new ServiceFrequencyCellDelegate(this));
+    setHorizontalHeader(new PlainHeader(this));
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setHighlightSections(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -10,6 +10,7 @@
 #include <array>
 
 #include "gui/mainwindow/channel_grid_delegate.h"
+#include "gui/shell/plain_header.h"
 #include "gui/shell/twips.h"
 
 namespace qv {
@@ -24,11 +25,11 @@ constexpr int kRowTwips = 300;
 
 ChannelGridView::ChannelGridView(ChannelGridModel& model, QWidget* parent) : QTableView(parent) {
     setObjectName(QStringLiteral("Grid1"));
+    setHorizontalHeader(new PlainHeader(this));
     setModel(&model);
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);  // a header selects no column
     // Shift and Ctrl with a press or an arrow key take in more cells, to copy them.
     setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -13,16 +13,6 @@
 
 namespace qv {
 
-const TransferDriver& MainWindow::Driver() const {
-    // The write's driver while it runs, between its steps and while its result blinks.
-    const TransferDriver* write = radioWrite_.Driver();
-    if (write != nullptr && (transfer_ == RunningTransfer::Write || write->Engine().IsRunning() ||
-                             write->Engine().Variables().LingerActive)) {
-        return *write;
-    }
-    return driver_;
-}
-
 void MainWindow::RefreshWriteOptions() {
     Action(Command::VerifyAfterWrite)->setChecked(program_.Options().verifyAfterWrite);
     Action(Command::BackupBeforeWrite)->setChecked(program_.Options().backupBeforeWrite);

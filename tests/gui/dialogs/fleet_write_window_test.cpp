@@ -276,7 +276,8 @@ TEST_F(FleetWindow, EveryRadioKeepsItsOwnCalibration) {
     const PtyServer& first = AddRadio(1, 0);
     const PtyServer& second = AddRadio(2, 0);
     Action("mnudtmf")->trigger();
-    DialogWindow& functions = window->Dialog(WindowId::Form5);
+    ASSERT_NE(Window(QStringLiteral("Form5")), nullptr);
+    QWidget& functions = *Window(QStringLiteral("Form5"));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&functions));
     for (const ServiceLabel label : kServicePattern) {
         const char* name = label == ServiceLabel::Label14   ? "Label14"
@@ -286,7 +287,8 @@ TEST_F(FleetWindow, EveryRadioKeepsItsOwnCalibration) {
     }
     ASSERT_TRUE(State().CalibrationUnlocked);
     Action("mnudebug")->trigger();
-    DialogWindow& calibration = window->Dialog(WindowId::Form2);
+    ASSERT_NE(Window(QStringLiteral("Form2")), nullptr);
+    QWidget& calibration = *Window(QStringLiteral("Form2"));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&calibration));
     auto* slider = Find<QSlider>(QStringLiteral("Slider1"), &calibration);
     slider->setFocus();

@@ -393,8 +393,9 @@ TEST_F(GuiTest, RightsLineAndDeveloperLineOpenTheProjectPage) {
 TEST_F(GuiTest, TheAboutBoxNamesThisRelease) {
     Start();
     Action("mnuabout")->trigger();
-    QWidget& about = window->Dialog(WindowId::About);
-    QLabel* release = Find<QLabel>("lblRelease", &about);
+    QWidget* about = Window(QStringLiteral("frmAbout"));
+    ASSERT_NE(about, nullptr);
+    QLabel* release = Find<QLabel>("lblRelease", about);
     EXPECT_EQ(release->text(),
               QStringLiteral("程序版本 " QV7100_VERSION "，发布于 " QV7100_RELEASE_DATE));
     Action("mnuEnglish")->trigger();
