@@ -29,7 +29,9 @@ QSize PlainHeader::sectionSizeFromContents(int logicalIndex) const {
     option.icon = decoration.value<QIcon>();
     if (option.icon.isNull()) option.icon = decoration.value<QPixmap>();
     if (isSortIndicatorShown()) option.sortIndicator = QStyleOptionHeader::SortDown;
-    return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
+    // A character's width of air beside the caption, as the bold measure used to leave.
+    return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this) +
+           QSize(option.fontMetrics.averageCharWidth(), 0);
 }
 
 }  // namespace qv
