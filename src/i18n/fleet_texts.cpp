@@ -21,7 +21,6 @@ constexpr TextRow<FleetTextId> kTexts[] = {
     {FleetTextId::StoppedMidWrite, "已停止（在第 %1 个写频数据包时）：对讲机里可能新旧设置混杂",
      "stopped at write frame %1: the radio may hold a mix of its old and the new set-up"},
     {FleetTextId::Verified, "一致", "verified"},
-    {FleetTextId::DiffersOnce, "1 处不同", "1 difference"},
     {FleetTextId::Differs, "%1 处不同", "%1 differences"},
     {FleetTextId::NotVerifiedReadingBack, "未校验：读回时：%1", "not verified: reading back: %1"},
     {FleetTextId::VerifyStopped, "已停止：未读回", "stopped: not read back"},
@@ -62,6 +61,7 @@ static_assert(RowsInIdOrder(kTexts, FleetTextId::SummaryName),
 // The texts above whose %1 is a count, as said when it is 1.
 constexpr TextRow<FleetTextId> kOnes[] = {
     {FleetTextId::Differs, "1 处不同", "1 difference"},
+    {FleetTextId::Running, "正在写入 1 台对讲机……", "Writing 1 radio..."},
 };
 
 }  // namespace

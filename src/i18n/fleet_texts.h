@@ -21,8 +21,7 @@ enum class FleetTextId {
     StoppedNothingWritten,  // stopped before a block was written
     StoppedMidWrite,        // %1 the write frame it stopped at
     Verified,
-    DiffersOnce,
-    Differs,                 // %1 how many differences, more than one
+    Differs,                 // %1 how many differences
     NotVerifiedReadingBack,  // %1 why the read-back failed
     VerifyStopped,           // stopped after the write, before the read-back
     BackupFile,              // %1 the backup's file name

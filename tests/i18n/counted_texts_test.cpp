@@ -33,6 +33,11 @@ TEST(CountedTexts, OneDifferenceAndMoreDifferencesInEnglish) {
              return FleetText(FleetTextId::Differs, Language::English, {count});
          },
          "1 difference", "11 differences"},
+        {"the window that writes several radios, as it starts",
+         [](const char* count) {
+             return FleetText(FleetTextId::Running, Language::English, {count});
+         },
+         "Writing 1 radio...", "Writing 11 radios..."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.whereTold);

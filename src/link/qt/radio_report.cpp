@@ -67,7 +67,6 @@ std::string RadioVerifyText(const CheckedWriteResult& result, bool verifyAsked, 
     if (result.readBack) {
         const std::size_t count = result.differences.size();
         if (count == 0) return FleetText(FleetTextId::Verified, language);
-        if (count == 1) return FleetText(FleetTextId::DiffersOnce, language);
         return FleetText(FleetTextId::Differs, language, {std::to_string(count)});
     }
     if (result.stopped) return FleetText(FleetTextId::VerifyStopped, language);
