@@ -1,7 +1,7 @@
 // The transfer engine under any sequence of starts, received bytes, timer ticks and lost ports,
 // with message boxes answered either way and timer ticks arriving while a box is open. Whatever
-// happens, nothing is written to a closed port, every transfer ends at most once, and an end closes
-// the port.
+// happens, nothing is written to a closed port, every transfer ends at most once, an end closes
+// the port, and a probe never shows a message, touches the codec or selects a band.
 #include <cstdint>
 #include <cstdlib>
 #include <span>
@@ -19,6 +19,11 @@ class FuzzHost : public qv::LinkHost {
     int starts = 0;
     int ends = 0;
     int depth = 0;
+    bool probing = false;  // a probe runs
+
+    void ExpectNoProbe() const {
+        if (probing) std::abort();
+    }
 
     std::uint8_t Next() {
         if (script.empty()) return 0;
@@ -50,6 +55,7 @@ class FuzzHost : public qv::LinkHost {
         return LocalMsgBox(text, style, title);
     }
     int LocalMsgBox(const std::string&, int, const std::string&) override {
+        ExpectNoProbe();
         const std::uint8_t choice = Next();
         // The box's own event loop: ticks and bytes may arrive before the answer.
         if (depth < 2 && (choice & 0x80) != 0) {
@@ -64,21 +70,25 @@ class FuzzHost : public qv::LinkHost {
     int LanguageIsEnglish() const override { return 1; }
     bool CalibrationUnlocked() const override { return starts % 2 == 1; }
     qv::ImageBytes EncodeImage() override {
+        ExpectNoProbe();
         qv::ImageBytes image;
         image.fill(0xAA);
         return image;
     }
     bool DecodeImage(std::span<const std::uint8_t> image) override {
+        ExpectNoProbe();
         if (image.size() != 1536) std::abort();
         return true;
     }
     int BandListPosition() const override { return starts % 6; }
     void SelectBand(int position) override {
+        ExpectNoProbe();
         if (position < 0 || position > 5) std::abort();
     }
     void TransferFinished(qv::TransferOutcome) override {
         if (++ends > starts) std::abort();
         if (portOpen) std::abort();
+        probing = false;
     }
 };
 
@@ -93,8 +103,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::uint8_t op = host.Next();
         switch (op % 7) {
             case 0:
-                host.starts += engine.IsRunning() ? 0 : 1;
-                engine.StartRead();
+                if (!engine.IsRunning()) ++host.starts;
+                // The high bit makes it a probe: the seeds keep their reads.
+                if ((op & 0x80) != 0) {
+                    if (!engine.IsRunning()) host.probing = true;
+                    engine.StartProbe();
+                } else {
+                    engine.StartRead();
+                }
                 break;
             case 1:
                 host.starts += engine.IsRunning() ? 0 : 1;

@@ -20,6 +20,7 @@ enum class TransferOutcome {
     WriteDeclined,       // the band question was answered No
     CommunicationError,  // the reply watchdog expired
     PortNotOpen,         // the port could not be opened; nothing was sent
+    ProbeEnded,          // a probe ended, whatever answered (TransferEngine::LastProbe)
 };
 
 // What a transfer shows: the controls it disables, the status label, the progress bar, and its

@@ -16,7 +16,14 @@ namespace {
 namespace p = protocol;
 
 constexpr int kWatchdogLimit = 6;  // Timer1 ticks without a reply
-constexpr int kLingerTicks = 10;   // Timer2 ticks the result blinks before the controls return
+// A probe gives up after two Timer1 ticks without a reply. The timer runs freely, so that is
+// between one and two of its periods (0.5 to 1 s) after the last frame sent or reply taken, and
+// exactly two (1 s) on a port where nothing answers at all. A radio answers each frame within tens
+// of milliseconds (its identification takes 8 ms of a 9600-baud line), so even a slow one has ten
+// times what it needs, while silent ports are given up after a second instead of the watchdog's
+// 2.5 to 3 s.
+constexpr int kProbeWaitTicks = 2;
+constexpr int kLingerTicks = 10;  // Timer2 ticks the result blinks before the controls return
 // The bar counts bytes: 1536 for a read, and a write stops below that.
 constexpr int kProgressMaximum = static_cast<int>(p::kReadImageLength);
 constexpr int kReadBlockLength = static_cast<int>(p::kReadBlockLength);
@@ -116,6 +123,25 @@ void TransferEngine::StartCapture() {
     Start('R');
 }
 
+void TransferEngine::StartProbe() {
+    if (running_) return;
+    probe_ = {};
+    host_.OpenCom();
+    if (!host_.IsPortOpen()) {
+        probe_.answer = ProbeAnswer::PortNotOpen;
+        probe_.portError = host_.PortOpenFailure();
+        host_.TransferFinished(TransferOutcome::ProbeEnded);
+        return;
+    }
+    running_ = true;
+    probing_ = true;
+    ++serial_;
+    vars_.TransferClosed = false;
+    vars_.TxBytes.assign(p::kHandshake.begin(), p::kHandshake.end());
+    Send();
+    SetTimer1(true);
+}
+
 void TransferEngine::Start(char mode) {
     if (running_) return;
     host_.OpenCom();
@@ -156,7 +182,9 @@ void TransferEngine::OnBytesReceived(std::span<const std::uint8_t> bytes) {
     // question, decoding) wait until that call has returned.
     if (interpreting_) return;
     const FlagScope scope(interpreting_);
-    if (vars_.HandshakePending == 1) {
+    if (probing_) {
+        HandleProbeReply();
+    } else if (vars_.HandshakePending == 1) {
         HandleHandshakeReply();
     } else if (vars_.TransferMode == 'W') {
         HandleWriteReply();
@@ -190,6 +218,42 @@ void TransferEngine::HandleHandshakeReply() {
     Send();
     vars_.ProgressValue = 0;
     host_.ShowProgress(kProgressMaximum, 0);
+}
+
+void TransferEngine::HandleProbeReply() {
+    if (IsAcknowledgement(vars_.RxHex)) {
+        probe_.acknowledged = true;
+        vars_.ReplyTicks = 0;
+        vars_.RxHex.clear();
+        vars_.TxBytes = {p::kRequestIdentification};
+        WriteTxBytes();
+        return;
+    }
+    if (IsIdentification(vars_.RxHex)) {
+        const int band = BandOfIdentificationByte(vars_.RxHex[p::kIdentificationBandByte]);
+        if (band >= 0) probe_.band = band;
+        EndProbe(ProbeAnswer::ThisModel);
+        return;
+    }
+    // Bytes of another model's identification may still be on their way; what came is enough to
+    // tell it from this model's, and the radio is told to end at once.
+    if (vars_.RxHex.size() >= p::kIdentificationLength) EndProbe(ProbeAnswer::OtherModel);
+}
+
+void TransferEngine::EndProbe(ProbeAnswer answer) {
+    probe_.answer = answer;
+    probe_.received = vars_.RxHex;
+    probing_ = false;
+    vars_.TransferClosed = true;
+    SetTimer1(false);
+    // Also when nothing answered: a radio may have heard the handshake and gone into programming
+    // mode while its answer was lost on the way back; without the end byte it would stay there,
+    // deaf to its keys, until switched off. Whatever else sits on the line gets one byte it has no
+    // use for, as at the end of every failed transfer.
+    vars_.TxBytes = {p::kEndOfProgramming};
+    Send();
+    host_.ClosePort();
+    Finish(TransferOutcome::ProbeEnded);
 }
 
 void TransferEngine::HandleWriteReply() {
@@ -361,6 +425,10 @@ void TransferEngine::Finish(TransferOutcome outcome) {
 void TransferEngine::OnTimer1Tick() {
     if (!timer1Running_) return;  // a tick that was already queued when the timer stopped
     ++vars_.ReplyTicks;
+    if (probing_) {
+        if (vars_.ReplyTicks >= kProbeWaitTicks) EndProbe(ProbeAnswer::Nothing);
+        return;
+    }
     if (vars_.ReplyTicks < kWatchdogLimit) return;
     EndWithCommunicationError(questionOpen_ ? FailureKind::AnswerTooLate : StalledKind());
 }
@@ -377,11 +445,14 @@ void TransferEngine::OnPortLost() {
     // Only while the transfer waits for the radio, as for the watchdog: once every byte is in,
     // nothing is lost but the end byte. A port open again belongs to a later transfer.
     if (!timer1Running_ || host_.IsPortOpen()) return;
+    if (probing_) return EndProbe(ProbeAnswer::PortLost);
     EndWithCommunicationError(FailureKind::CableGone);
 }
 
 void TransferEngine::Stop() {
     if (!running_ || !timer1Running_) return;
+    // A probe given up tells what came so far, as when its wait runs out.
+    if (probing_) return EndProbe(ProbeAnswer::Nothing);
     EndWithCommunicationError(questionOpen_ ? FailureKind::AnswerTooLate : StalledKind());
 }
 

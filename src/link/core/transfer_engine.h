@@ -9,6 +9,7 @@
 #include "i18n/messages.h"
 #include "image/memory_image.h"
 #include "link/core/link_host.h"
+#include "link/core/radio_probe.h"
 #include "link/core/transfer_failure.h"
 
 namespace qv {
@@ -49,6 +50,15 @@ class TransferEngine {
     // the shown set-up does not change. It ends as a read does (ReadComplete), and the bytes are
     // then in CapturedImage(). Verify after write and comparisons with a radio read this way.
     void StartCapture();
+    // Asks the radio who it is and nothing more: the handshake, the identification request, and on
+    // an identification (this model's, or an identification's worth of bytes of another model)
+    // the end of programming mode at once; the port is then closed. It never reads or writes
+    // memory, decodes nothing, leaves the program state, the band, the controls and the status as
+    // they are, and opens no message box: it ends with ProbeEnded and LastProbe() says what
+    // answered, also when the port did not open. It waits shorter than a transfer's watchdog. A
+    // probe is a transfer as far as IsRunning, Stop and OnPortLost go; it can be repeated on the
+    // same engine as often as wanted (a station waiting for radios).
+    void StartProbe();
     void OnBytesReceived(std::span<const std::uint8_t> bytes);
     void OnTimer1Tick();
     void OnTimer2Tick();
@@ -61,6 +71,8 @@ class TransferEngine {
     void Stop();
 
     const LinkVariables& Variables() const { return vars_; }
+    // What answered the last probe; set when it ends.
+    const ProbeResult& LastProbe() const { return probe_; }
     // What the last capture brought (1536 bytes after a complete one).
     const std::vector<std::uint8_t>& CapturedImage() const { return vars_.ReadImage; }
     // The memory image in what the last read or capture brought: its first 1520 bytes, as a
@@ -74,6 +86,9 @@ class TransferEngine {
     void HandleHandshakeReply();
     void HandleWriteReply();
     void HandleReadReply();
+    void HandleProbeReply();
+    // Ends the probe with `answer`, keeping `received`: the end byte, the port closed.
+    void EndProbe(ProbeAnswer answer);
     void SendNextWriteFrame();
     void CompleteRead();
     void CompleteWrite();
@@ -103,6 +118,8 @@ class TransferEngine {
     bool interpreting_ = false;
     bool questionOpen_ = false;  // the band question of a write waits for its answer
     bool capturing_ = false;     // the read running is a capture
+    bool probing_ = false;       // a probe is running
+    ProbeResult probe_;
     bool timer1Running_ = false;
     bool timer2Running_ = false;
 };
