@@ -91,6 +91,7 @@ std::vector<RadioReply> VirtualRadio::Receive(std::span<const std::uint8_t> byte
 
 void VirtualRadio::TakeByte(std::uint8_t byte, std::vector<RadioReply>& replies) {
     if (record_.hungUp) return;
+    record_.received.push_back(byte);
     pending_.push_back(byte);
     while (!pending_.empty()) {
         const FrameCheck check = CheckFrame(pending_, inSession_);

@@ -20,6 +20,9 @@ struct RadioRecord {
     int endsReceived = 0;                      // end bytes (0x45) received in a session
     std::vector<std::uint16_t> blocksRead;     // addresses of the read requests, in order
     std::vector<std::uint16_t> blocksWritten;  // addresses of the write frames, in order
+    // The transcript: every byte the tool sent, in order as it came, noise and frames the radio
+    // ignored included, until the line went dead.
+    std::vector<std::uint8_t> received;
     std::array<std::uint8_t, protocol::kRadioMemorySize> memory{};  // from address 0
     bool hungUp = false;
 

@@ -225,6 +225,34 @@ TEST(VirtualRadio, AnswersTheSameWhateverThePieces) {
         EXPECT_EQ(radio.Record().memory, whole.Record().memory);
         EXPECT_EQ(radio.Record().blocksRead, whole.Record().blocksRead);
         EXPECT_EQ(radio.Record().blocksWritten, whole.Record().blocksWritten);
+        EXPECT_EQ(radio.Record().received, wire);
+    }
+}
+
+// The transcript holds every byte the tool sent, whatever the radio made of it, up to a dead line.
+TEST(VirtualRadio, RecordsEveryByteFromTheTool) {
+    const struct {
+        const char* name;
+        RadioFault fault;
+        Bytes wire;
+        Bytes received;
+    } cases[] = {
+        {"a probe", {}, kHello + Bytes{0x02, 0x45}, kHello + Bytes{0x02, 0x45}},
+        {"noise and commands outside a session",
+         {},
+         Bytes{0x00, 0x02} + kHello + Bytes{0x45, 0x06},
+         Bytes{0x00, 0x02} + kHello + Bytes{0x45, 0x06}},
+        {"a silent radio", {Kind::Silent, 0}, ReadSession(1), ReadSession(1)},
+        {"a line that went dead",
+         {Kind::CablePulled, 1},
+         ReadSession(2) + kHello,
+         kHello + Bytes{0x02, 0x06} + ReadRequest(0x0010)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        VirtualRadio radio({}, 0, c.fault);
+        radio.Receive(c.wire);
+        EXPECT_EQ(Hex(radio.Record().received), Hex(c.received));
     }
 }
 
