@@ -18,25 +18,10 @@ class FleetWrite::ProgressView : public UnwatchedTransferView {
     int maximum_ = 0;
 };
 
-// One radio of the fleet, with everything of its own.
+// One radio of the fleet: its write on its lane, and how it ended.
 struct FleetWrite::Radio {
-    Radio(const std::string& named, const ProgramState& setup, bool answerYes,
-          std::function<void(int, int)> progress)
-        : host(answerYes),
-          state(setup),
-          resolved(ResolvePortText(named)),
-          view(std::move(progress)) {
-        // The calibration block holds this radio's own power levels: a set-up copied with
-        // calibration access open would write one radio's levels into every radio of the fleet.
-        state.CalibrationUnlocked = false;
-        // Resolved once, when the fleet starts: every step of this radio opens this device.
-        port.FixDevice(resolved);
-    }
+    explicit Radio(std::function<void(int, int)> progress) : view(std::move(progress)) {}
 
-    PolicyHost host;
-    ProgramState state;
-    PortName resolved;
-    SerialPort port;
     ProgressView view;
     std::unique_ptr<CheckedWrite> run;
     std::optional<FleetRadioEnd> end;
@@ -52,14 +37,18 @@ void FleetWrite::Start(const std::vector<std::string>& ports, const ProgramState
     if (IsRunning()) return;
     options_ = options;
     radios_.clear();
-    for (std::size_t i = 0; i < ports.size(); ++i) {
-        radios_.push_back(std::make_unique<Radio>(ports[i], setup, options.allowOtherBand,
-                                                  [this, i](int maximum, int value) {
-                                                      if (progress_) progress_(i, maximum, value);
-                                                  }));
+    lanes_.Open(PortLanes::Resolve(ports), setup, options.allowOtherBand);
+    for (std::size_t i = 0; i < lanes_.Count(); ++i) {
+        PortLane& lane = lanes_[i];
+        // The calibration block holds this radio's own power levels: a set-up copied with
+        // calibration access open would write one radio's levels into every radio of the fleet.
+        lane.state.CalibrationUnlocked = false;
+        radios_.push_back(std::make_unique<Radio>([this, i](int maximum, int value) {
+            if (progress_) progress_(i, maximum, value);
+        }));
         Radio& radio = *radios_.back();
-        radio.run = std::make_unique<CheckedWrite>(radio.state, radio.host, radio.port, radio.view,
-                                                   &keeper_);
+        radio.run =
+            std::make_unique<CheckedWrite>(lane.state, lane.host, lane.port, radio.view, &keeper_);
         radio.run->SetStepHandler([this, i](CheckedWriteStep step) {
             if (step_) step_(i, step);
         });
@@ -69,12 +58,10 @@ void FleetWrite::Start(const std::vector<std::string>& ports, const ProgramState
     CheckedWriteOptions write;
     write.backupFirst = options.backupFirst;
     write.verify = options.verify;
-    running_ = radios_.size();
     if (radios_.empty()) {
         if (finished_) finished_();
         return;
     }
-    clock_.start();
     // Each radio waits on its own line; the event loop only answers them in turn.
     for (const auto& radio : radios_) radio->run->Start(write);
 }
@@ -86,14 +73,13 @@ void FleetWrite::Stop() {
 }
 
 void FleetWrite::RadioEnded(std::size_t radio, const CheckedWriteResult& result) {
-    radios_[radio]->end = FleetRadioEnd{result, static_cast<double>(clock_.nsecsElapsed()) / 1e9};
-    --running_;
+    radios_[radio]->end = FleetRadioEnd{result, lanes_.Ended(radio)};
     if (radioFinished_) radioFinished_(radio);
-    if (running_ == 0 && finished_) finished_();
+    if (!lanes_.IsRunning() && finished_) finished_();
 }
 
 const PortName& FleetWrite::Port(std::size_t radio) const {
-    return radios_.at(radio)->resolved;
+    return lanes_[radio].resolved;
 }
 
 const std::optional<FleetRadioEnd>& FleetWrite::End(std::size_t radio) const {

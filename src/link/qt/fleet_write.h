@@ -1,11 +1,10 @@
 // One set-up written into several radios at once, one port each, on the one event loop: every
-// radio has its own copy of the program state, its own host that answers by a policy given up
-// front, its own port, write, backups and clock, so that no radio's failure stops or slows
-// another. It reports how each radio ended as data; the command line and the desktop program
-// drive it and word its radios their way (radio_report.h).
+// radio has its own lane (port_lanes.h: a copy of the program state, a host that answers by a
+// policy given up front, a port fixed to its device) and its own write and backups, so that no
+// radio's failure stops or slows another. It reports how each radio ended as data; the command line
+// and the desktop program drive it and word its radios their way (radio_report.h).
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 
 #include <cstddef>
@@ -17,9 +16,8 @@
 #include <vector>
 
 #include "link/core/link_host.h"
-#include "link/core/policy_host.h"
 #include "link/qt/checked_write.h"
-#include "link/qt/serial_port.h"
+#include "link/qt/port_lanes.h"
 #include "rules/backups/backups.h"
 #include "state/program_state.h"
 
@@ -74,7 +72,7 @@ class FleetWrite : public QObject {
                const FleetOptions& options);
     // Gives up every radio still running; each is told as stopped.
     void Stop();
-    bool IsRunning() const { return running_ > 0; }
+    bool IsRunning() const { return lanes_.IsRunning(); }
 
     std::size_t Count() const { return radios_.size(); }
     // The port radio `radio` is written through: its number and the device it stood for when the
@@ -95,9 +93,8 @@ class FleetWrite : public QObject {
 
     BackupKeeper keeper_;
     FleetOptions options_;
+    PortLanes lanes_;  // before the radios, whose writes use them: they go first
     std::vector<std::unique_ptr<Radio>> radios_;
-    std::size_t running_ = 0;
-    QElapsedTimer clock_;
     std::function<void(std::size_t, CheckedWriteStep)> step_;
     std::function<void(std::size_t, int, int)> progress_;
     std::function<void(std::size_t)> radioFinished_;

@@ -71,7 +71,7 @@ PortOpenError OpenErrorOf(QSerialPort::SerialPortError error,
 
 }  // namespace
 
-QString DeviceForComPort(int port) {
+PortLookup SystemPortLookup() {
     PortLookup lookup;
     lookup.environment = [](const std::string& variable) -> std::optional<std::string> {
         const QByteArray value = qgetenv(variable.c_str());
@@ -85,7 +85,11 @@ QString DeviceForComPort(int port) {
         lookup.devices.push_back(info.systemLocation().toStdString());
     }
 #endif
-    return QString::fromStdString(ResolveComPort(port, lookup));
+    return lookup;
+}
+
+QString DeviceForComPort(int port) {
+    return QString::fromStdString(ResolveComPort(port, SystemPortLookup()));
 }
 
 PortName ResolvePortText(const std::string& text) {

@@ -13,8 +13,12 @@
 #include <string>
 
 #include "link/core/port_choice.h"
+#include "link/core/port_mapping.h"
 
 namespace qv {
+
+// What COMn is resolved from on this system now: the environment and the serial devices listed.
+PortLookup SystemPortLookup();
 
 // The device of COM`port` on this system (see ResolveComPort); empty when there is none.
 QString DeviceForComPort(int port);

@@ -50,6 +50,8 @@ class TransferDriver : public QObject, public LinkHost {
     }
     // Reads the radio without changing the program's set-up (TransferEngine::StartCapture).
     void StartCapture() { engine_.StartCapture(); }
+    // Asks the radio who it is and nothing more (TransferEngine::StartProbe).
+    void StartProbe() { engine_.StartProbe(); }
     // Gives up the transfer running (TransferEngine::Stop).
     void Stop() { engine_.Stop(); }
     const TransferEngine& Engine() const { return engine_; }
