@@ -225,21 +225,7 @@ void AddLinkCommands(CLI::App& app, Action& run) {
     static bool paced = false;
     static int band = 0;
     const std::string portHelp = "Serial device path, or COM1..COM8 (QV7100_COMn names the device)";
-    // An empty --port would quietly fall back to COM1's device; a COMn past the menu's ports and a
-    // range that runs backwards name no port at all.
-    const auto portNamed = [](const std::string& text) -> std::string {
-        if (text.empty()) return "a device path or COM1..COM8 is needed";
-        if (const std::optional<int> number = ComPortNumber(text);
-            number && (*number < 1 || *number > kPortCount)) {
-            return text + " is no port: the ports are COM1..COM" + std::to_string(kPortCount);
-        }
-        if (const std::optional<PortRange> range = ParsePortRange(text);
-            range && !range->NamesPorts()) {
-            return text + " names no ports: a range runs upwards within COM1..COM" +
-                   std::to_string(kPortCount);
-        }
-        return {};
-    };
+    const auto portNamed = [](const std::string& text) { return PortNameProblem(text); };
     const auto writeFlags = [](CLI::App* command) {
         command->add_flag("--yes", choices.answerYes,
                           "Answer Yes when the radio's band differs from the set-up's");
@@ -271,16 +257,10 @@ void AddLinkCommands(CLI::App& app, Action& run) {
     write->add_option("IN", in, "The *.DAT file to write into the radio")->required();
     writeFlags(write);
     write->callback([&run] {
-        std::vector<std::string> radios;
-        bool range = false;
-        for (const std::string& named : devices) {
-            if (const std::optional<PortRange> ports = ParsePortRange(named)) {
-                range = true;
-                for (const std::string& port : ports->Ports()) radios.push_back(port);
-            } else {
-                radios.push_back(named);
-            }
-        }
+        const std::vector<std::string> radios = ExpandPortRanges(devices);
+        const bool range =
+            std::any_of(devices.begin(), devices.end(),
+                        [](const std::string& named) { return ParsePortRange(named).has_value(); });
         // One radio's calibration written into others would replace their own: a fleet leaves
         // every radio's calibration as it is, and the choice is refused before a port is opened.
         if (choices.unlockCalibration && (radios.size() > 1 || range)) {

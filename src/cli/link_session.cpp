@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/console_view.h"
 #include "i18n/backup_texts.h"
+#include "link/core/port_mapping.h"
 #include "link/core/port_problem.h"
 #include "link/qt/transfer_driver.h"
 #include "rules/program/startup.h"
@@ -30,6 +31,32 @@ QCoreApplication& Application() {
 
 void UsePort(const std::string& device, SerialPort& port) {
     port.FixDevice(ResolvePortText(device));
+}
+
+std::string PortNameProblem(const std::string& text) {
+    if (text.empty()) return "a device path or COM1..COM8 is needed";
+    if (const std::optional<int> number = ComPortNumber(text);
+        number && (*number < 1 || *number > kPortCount)) {
+        return text + " is no port: the ports are COM1..COM" + std::to_string(kPortCount);
+    }
+    if (const std::optional<PortRange> range = ParsePortRange(text);
+        range && !range->NamesPorts()) {
+        return text + " names no ports: a range runs upwards within COM1..COM" +
+               std::to_string(kPortCount);
+    }
+    return {};
+}
+
+std::vector<std::string> ExpandPortRanges(const std::vector<std::string>& named) {
+    std::vector<std::string> ports;
+    for (const std::string& text : named) {
+        if (const std::optional<PortRange> range = ParsePortRange(text)) {
+            for (const std::string& port : range->Ports()) ports.push_back(port);
+        } else {
+            ports.push_back(text);
+        }
+    }
+    return ports;
 }
 
 std::string PortFailure(const SerialPort& port) {

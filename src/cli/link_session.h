@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "cli/console_host.h"
 #include "image/memory_image.h"
@@ -24,6 +25,14 @@ QCoreApplication& Application();
 // --port takes COM1..COM8, resolved as the program's port menu does, or a device path; the device
 // is looked up once, for the whole command.
 void UsePort(const std::string& device, SerialPort& port);
+
+// What is wrong with `text` given to --port, for the parser to say; empty when it names a port (a
+// device path, COM1..COM8 or a range of them upwards). An empty --port would quietly fall back to
+// COM1's device; a COMn past the menu's ports and a range that runs backwards name no port at all.
+std::string PortNameProblem(const std::string& text);
+
+// The ports `named` by --port, each range ("COM1..COM4") in its ports, in order.
+std::vector<std::string> ExpandPortRanges(const std::vector<std::string>& named);
 
 // Why the port did not open, as the program's window says it, after the system's own words.
 std::string PortFailure(const SerialPort& port);

@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
     qv::cli::AddFileCommands(app, run);
     qv::cli::AddPlanCommands(app, run);
     qv::cli::AddLinkCommands(app, run);
+    qv::cli::AddDetectCommand(app, run);
     qv::cli::AddBackupCommands(app, run);
     qv::cli::AddDiffCommand(app, run);
     try {
