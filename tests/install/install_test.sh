@@ -191,6 +191,8 @@ bash_completion() {
     local cases=(
         "read --port C|COM1 COM2 COM3 COM4 COM5 COM6 COM7 COM8"
         "write --port COM|COM1 COM2 COM3 COM4 COM5 COM6 COM7 COM8"
+        "detect --port COM|COM1 COM2 COM3 COM4 COM5 COM6 COM7 COM8"
+        "detect --port COM1 |--help --json --port"
         "simulate --band |0 1 2 3 4 5"
         "simulate --fault no|no-reply: none"
         "simulate --fault cab|cable-pulled:"
