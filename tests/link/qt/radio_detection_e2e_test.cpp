@@ -156,6 +156,24 @@ TEST_F(DetectionEndToEnd, APortThatDoesNotOpenSaysWhy) {
     EXPECT_EQ(found.Snapshot().sessions, 1);
 }
 
+// A port another transfer holds (a radio in programming mode) is left as it is: the detection says
+// the port is busy and sends it nothing.
+TEST_F(DetectionEndToEnd, APortInUseIsLeftAlone) {
+    const PtyServer& busy = AddRadio(0, {}, 1);
+    SerialPort transfer;
+    transfer.FixDevice({1, busy.DevicePath()});
+    transfer.Reopen(1);
+    ASSERT_TRUE(transfer.IsOpen());
+    RadioDetection detection;
+    Detect(detection, std::vector<std::string>{"COM1"});
+    ASSERT_TRUE(detection.End(0).has_value());
+    EXPECT_EQ(detection.End(0)->probe.answer, ProbeAnswer::PortNotOpen);
+    EXPECT_EQ(detection.End(0)->probe.portError, PortOpenError::Busy);
+    transfer.Close();
+    QThread::msleep(50);
+    EXPECT_TRUE(busy.Snapshot().received.empty());
+}
+
 // The same detection runs again and again, as a station waiting for radios does; a radio plugged
 // in between two runs is found by the second.
 TEST_F(DetectionEndToEnd, RunsAgainAndFindsARadioThatCameLater) {
