@@ -24,5 +24,6 @@ void AddLinkCommands(CLI::App& app, Action& run);
 void AddPlanCommands(CLI::App& app, Action& run);
 void AddBackupCommands(CLI::App& app, Action& run);
 void AddDiffCommand(CLI::App& app, Action& run);
+void AddPortsCommand(CLI::App& app, Action& run);
 
 }  // namespace qv::cli
