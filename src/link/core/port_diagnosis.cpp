@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 #include "link/core/system_files.h"
 #include "link/core/udev_rules.h"
@@ -184,10 +185,24 @@ bool IsNumber(const std::string& text) {
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// For each node (none for one that cannot be examined), the processes holding it open; none
-// when /proc shows no process at all.
+// A device node the scan looks for: how the kernel tells it apart, and its name.
+struct WatchedNode {
+    std::optional<NodeId> id;  // none when it cannot be examined
+    std::string name;          // "ttyUSB0", links resolved
+};
+
+// The name the link `link` leads to ("ttyUSB0" of "/dev/ttyUSB0"); empty when it is no link.
+std::string LinkName(const fs::path& link) {
+    char target[4096];
+    const ssize_t size = ::readlink(link.c_str(), target, sizeof target);
+    if (size <= 0) return {};
+    const std::string_view text(target, static_cast<std::size_t>(size));
+    return std::string(text.substr(text.rfind('/') + 1));
+}
+
+// For each node, the processes holding it open; none when /proc shows no process at all.
 std::optional<std::vector<std::vector<HoldingProcess>>> HoldersOf(
-    const std::vector<std::optional<NodeId>>& nodes, const fs::path& proc, int self) {
+    const std::vector<WatchedNode>& nodes, const fs::path& proc, int self) {
     std::vector<std::vector<HoldingProcess>> holders(nodes.size());
     bool sawProcess = false;
     for (const fs::path& process : FolderEntries(proc)) {
@@ -196,10 +211,17 @@ std::optional<std::vector<std::vector<HoldingProcess>>> HoldersOf(
         sawProcess = true;
         if (pid == std::to_string(self)) continue;
         for (const fs::path& descriptor : FolderEntries(process / "fd")) {
+            // The kernel names an open file by the path it resolved to, so a descriptor whose
+            // name is no watched node's (a socket, a pipe, another file) needs no closer look.
+            const std::string name = LinkName(descriptor);
+            if (std::none_of(nodes.begin(), nodes.end(),
+                             [&](const WatchedNode& node) { return node.name == name; })) {
+                continue;
+            }
             const std::optional<NodeId> open = IdOf(descriptor);
             if (!open) continue;
             for (std::size_t i = 0; i < nodes.size(); ++i) {
-                if (!nodes[i] || !nodes[i]->Same(*open)) continue;
+                if (!nodes[i].id || !nodes[i].id->Same(*open)) continue;
                 const HoldingProcess holder{std::stoi(pid), FirstLine(process / "comm")};
                 if (std::find(holders[i].begin(), holders[i].end(), holder) == holders[i].end()) {
                     holders[i].push_back(holder);
@@ -298,8 +320,11 @@ std::vector<PortDiagnosis> DiagnosePorts(const std::vector<SerialDevice>& device
                                          const SystemRoots& roots,
                                          const ProcessIdentity& identity) {
     std::vector<PortDiagnosis> diagnoses(devices.size());
-    std::vector<std::optional<NodeId>> nodes;
-    for (const SerialDevice& device : devices) nodes.push_back(IdOf(device.device));
+    std::vector<WatchedNode> nodes;
+    for (const SerialDevice& device : devices) {
+        const std::optional<fs::path> resolved = Resolved(device.device);
+        nodes.push_back({IdOf(device.device), resolved ? resolved->filename().string() : ""});
+    }
     const auto holders = HoldersOf(nodes, roots.proc, identity.pid);
     const bool anyAdapter = std::any_of(devices.begin(), devices.end(),
                                         [](const SerialDevice& device) { return device.usb; });
@@ -310,7 +335,7 @@ std::vector<PortDiagnosis> DiagnosePorts(const std::vector<SerialDevice>& device
     for (std::size_t i = 0; i < devices.size(); ++i) {
         PortDiagnosis& diagnosis = diagnoses[i];
         diagnosis.access = NodeAccessOf(devices[i].device, identity, roots.etc);
-        if (holders && nodes[i]) diagnosis.holders = (*holders)[i];
+        if (holders && nodes[i].id) diagnosis.holders = (*holders)[i];
         if (devices[i].usb) DiagnoseAdapter(diagnosis, *devices[i].usb, rules, modemManager);
     }
     return diagnoses;
