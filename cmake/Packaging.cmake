@@ -1,5 +1,6 @@
-# The Debian package (cpack -G DEB, scripts/package.sh): everything `cmake --install` lays out,
-# with the dependencies dpkg-shlibdeps finds in the two programs.
+# The Debian package (cpack -G DEB, scripts/package.sh): everything `cmake --install` lays out
+# (with the udev rule under /usr/lib/udev/rules.d), with the dependencies dpkg-shlibdeps finds in
+# the two programs.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME qv7100)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -25,6 +26,11 @@ The package holds the desktop program qv7100, with its menu entry, and the
 command line qv7100-cli, which reads, writes and shows set-ups without
 windows and serves a virtual radio for trying the tool without hardware.
 
-To open a serial port, the user must be in the dialout group:
+A udev rule gives the user at the computer's screen the common programming
+cables (CH340/CH341, PL2303, CP210x, FTDI) and keeps ModemManager off them.
+For other serial ports the user must be in the dialout group:
 sudo usermod -aG dialout $USER, then log in again.")
+# The maintainer scripts apply the udev rule to cables already plugged in, and take it back.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
+    ${PROJECT_SOURCE_DIR}/data/debian/postinst ${PROJECT_SOURCE_DIR}/data/debian/postrm)
 include(CPack)

@@ -25,5 +25,6 @@ void AddPlanCommands(CLI::App& app, Action& run);
 void AddBackupCommands(CLI::App& app, Action& run);
 void AddDiffCommand(CLI::App& app, Action& run);
 void AddDetectCommand(CLI::App& app, Action& run);
+void AddPortsCommand(CLI::App& app, Action& run);
 
 }  // namespace qv::cli

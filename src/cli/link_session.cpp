@@ -8,7 +8,9 @@
 #include "cli/console_view.h"
 #include "i18n/backup_texts.h"
 #include "link/core/port_mapping.h"
+#include "link/core/port_diagnosis.h"
 #include "link/core/port_problem.h"
+#include "link/core/serial_devices.h"
 #include "link/qt/transfer_driver.h"
 #include "rules/program/startup.h"
 #include "state/bands.h"
@@ -29,8 +31,13 @@ QCoreApplication& Application() {
     return *app;
 }
 
+SystemRoots SystemInUse() {
+    const QByteArray root = qgetenv("QV7100_SYSTEM_ROOT");
+    return root.isEmpty() ? SystemRoots{} : SystemRoots::Under(root.toStdString());
+}
+
 void UsePort(const std::string& device, SerialPort& port) {
-    port.FixDevice(ResolvePortText(device));
+    port.FixDevice(ResolvePortText(device, SystemInUse()));
 }
 
 std::string PortNameProblem(const std::string& text) {
@@ -60,7 +67,16 @@ std::vector<std::string> ExpandPortRanges(const std::vector<std::string>& named)
 }
 
 std::string PortFailure(const SerialPort& port) {
-    const std::string diagnosis = PortOpenMessage(port.LastOpenError(), port.Name(), kEnglish);
+    const SystemRoots roots = SystemInUse();
+    PortDiagnosis found;
+    if (const std::optional<SerialDevice> device = DescribeSerialDevice(port.DeviceName(), roots)) {
+        found = DiagnosePort(*device, roots);
+    }
+    std::string diagnosis = PortOpenMessage(port.LastOpenError(), port.Name(), kEnglish, found);
+    // A line each: the terminal needs no blank lines between the findings.
+    for (std::size_t gap; (gap = diagnosis.find("\n\n")) != std::string::npos;) {
+        diagnosis.erase(gap, 1);
+    }
     // The system's words for a device that is no serial port ("Inappropriate ioctl for device")
     // tell a dealer nothing.
     if (port.LastOpenError() == PortOpenError::NotSerial || port.LastErrorText().isEmpty()) {

@@ -12,6 +12,7 @@
 #include "cli/console_host.h"
 #include "image/memory_image.h"
 #include "link/core/link_host.h"
+#include "link/core/system_roots.h"
 #include "link/core/transfer_failure.h"
 #include "link/qt/serial_port.h"
 #include "rules/backups/backups.h"
@@ -22,8 +23,12 @@ namespace qv::cli {
 // Made on first use; transfers run in event loops of their own inside it.
 QCoreApplication& Application();
 
-// --port takes COM1..COM8, resolved as the program's port menu does, or a device path; the device
-// is looked up once, for the whole command.
+// Where the system's files are read: "/", or the folder QV7100_SYSTEM_ROOT names, which stands for
+// "/" of another system (a copy of its /sys, /dev, /proc, /etc and rule folders) to diagnose it.
+SystemRoots SystemInUse();
+
+// --port takes COM1..COM8, resolved as the program's port menu does, a device path, or a name as
+// /dev/serial/by-id or by-path lists it; the device is looked up once, for the whole command.
 void UsePort(const std::string& device, SerialPort& port);
 
 // What is wrong with `text` given to --port, for the parser to say; empty when it names a port (a
@@ -34,7 +39,8 @@ std::string PortNameProblem(const std::string& text);
 // The ports `named` by --port, each range ("COM1..COM4") in its ports, in order.
 std::vector<std::string> ExpandPortRanges(const std::vector<std::string>& named);
 
-// Why the port did not open, as the program's window says it, after the system's own words.
+// Why the port did not open, as the program's window says it, after the system's own words, then
+// what the system shows that keeps it from working (PortDiagnosis).
 std::string PortFailure(const SerialPort& port);
 
 // "<what> failed: <the program's message>", then the device and what went wrong on a line of their

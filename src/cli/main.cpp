@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
     qv::cli::AddDetectCommand(app, run);
     qv::cli::AddBackupCommands(app, run);
     qv::cli::AddDiffCommand(app, run);
+    qv::cli::AddPortsCommand(app, run);
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& e) {  // --help, --help-all, --version

@@ -40,7 +40,8 @@ files_where_the_desktop_looks() {
         share/doc/qv7100/copyright \
         share/doc/qv7100/changelog.gz \
         share/qv7100/manual/qv7100-manual.zh_CN.html \
-        share/qv7100/manual/qv7100-manual.en.html; do
+        share/qv7100/manual/qv7100-manual.en.html \
+        lib/udev/rules.d/70-qv7100-cable.rules; do
         [ -s "$root/$file" ] || fail "$file is missing"
     done
     for size in 16 22 24 32 48 64 128 256; do
@@ -156,6 +157,41 @@ release_is_named_everywhere() {
         zcat "$root/share/man/man1/$page.1.gz" | grep -q "^\.TH .* \"$date\" \"qv7100 $version\"" ||
             fail "man $page does not name $version of $date"
     done
+}
+
+# The cables' udev rule as udev would read it: `udevadm verify` where this system's udevadm has
+# the verb (systemd 253 and later); otherwise a check of its own that every line is a list of
+# KEY{attribute} OP "value" items with keys and operators udev knows, and every GOTO has its LABEL.
+udev_rule_is_valid() {
+    local rule=$root/lib/udev/rules.d/70-qv7100-cable.rules
+    [ -s "$rule" ] || { fail "no udev rule installed"; return; }
+    grep -q 'TAG+="uaccess"' "$rule" || fail "the rule gives no one the port"
+    grep -q 'ENV{ID_MM_DEVICE_IGNORE}="1"' "$rule" || fail "the rule does not keep ModemManager off"
+    if command -v udevadm >/dev/null && udevadm verify --help >/dev/null 2>&1; then
+        udevadm verify --resolve-names=never "$rule" || fail "udevadm verify $rule"
+        return
+    fi
+    echo "SKIPPED udevadm verify: this system has no udevadm with that verb; the syntax was checked here"
+    local match='(ACTION|KERNEL|SUBSYSTEM|SUBSYSTEMS|ATTRS?\{[A-Za-z_]+\}|ENV\{[A-Z_]+\}|TAG)(==|!=)'
+    local assign='(TAG|ENV\{[A-Z_]+\}|GOTO|LABEL|MODE|GROUP)(=|\+=|:=)'
+    local item="($match|$assign)\"[^\"]*\""
+    local gotos labels number=0 text line
+    gotos=$(grep -o 'GOTO="[^"]*"' "$rule" | sort -u)
+    labels=$(grep -o 'LABEL="[^"]*"' "$rule" | sed 's/^LABEL/GOTO/' | sort -u)
+    [ -z "$(comm -23 <(echo "$gotos") <(echo "$labels"))" ] || fail "a GOTO without its LABEL"
+    text=""
+    while IFS= read -r line || [ -n "$line" ]; do
+        number=$((number + 1))
+        if [[ $line == *\\ ]]; then
+            text+="${line%\\} "
+            continue
+        fi
+        text+=$line
+        if [[ -n ${text//[[:space:]]/} && ! $text =~ ^[[:space:]]*# ]]; then
+            [[ $text =~ ^$item(,[[:space:]]*$item)*$ ]] || fail "rule line $number: $text"
+        fi
+        text=""
+    done <"$rule"
 }
 
 # What bash offers for a command line typed up to its last word.

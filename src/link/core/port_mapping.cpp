@@ -69,6 +69,19 @@ std::optional<int> ComPortNumber(std::string_view text) {
     return number;
 }
 
+std::string DevicePathOfName(const std::string& text, const std::filesystem::path& devRoot) {
+    // A path, or a name that would climb out of the folders.
+    if (text.empty() || text.find('/') != std::string::npos || text == "." || text == "..") {
+        return text;
+    }
+    for (const char* folder : {"serial/by-id", "serial/by-path"}) {
+        const std::filesystem::path link = devRoot / folder / text;
+        std::error_code error;
+        if (std::filesystem::is_symlink(link, error)) return link.string();
+    }
+    return text;
+}
+
 std::vector<std::string> PortRange::Ports() const {
     std::vector<std::string> ports;
     if (!NamesPorts()) return ports;

@@ -1,6 +1,7 @@
 // Which device the menu's COM1..COM8 stand for.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -32,6 +33,12 @@ std::string ResolveComPort(int port, const PortLookup& lookup);
 // menu has it; nothing for any other text, such as a device path. The one reading of "COMn" for
 // the command line, the fleet and the port ranges.
 std::optional<int> ComPortNumber(std::string_view text);
+
+// The device path `text` stands for: a name as /dev/serial/by-id or /dev/serial/by-path lists it
+// ("usb-1a86_USB_Serial-if00-port0") is the link of that name there, looked up under `devRoot`;
+// any other text (a path, "COMn", "ttyUSB0", a name neither folder has) is itself.
+std::string DevicePathOfName(const std::string& text,
+                             const std::filesystem::path& devRoot = "/dev");
 
 // "COM1..COM4" (either end "COMn" in any case): the ports from `first` to `last`. A range that
 // runs backwards or past the menu's ports names none.

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "i18n/language.h"
+#include "link/core/port_diagnosis.h"
 
 namespace qv {
 
@@ -35,5 +37,18 @@ std::string PortShortName(const PortName& port);
 // Why `port` did not open, in `language`: no such port, no permission (with how to get it), held
 // by another program, not a serial device.
 std::string PortOpenMessage(PortOpenError error, const PortName& port, Language language);
+
+// As above, then a paragraph for each thing `diagnosis` found. A port refused for lack of
+// permission is then told its own group and fix in place of the general hint.
+std::string PortOpenMessage(PortOpenError error, const PortName& port, Language language,
+                            const PortDiagnosis& diagnosis);
+
+// What `diagnosis` found that keeps a port from working, in `language`: for each finding its
+// sentences with the fix, in the order permission, other programs, brltty, ModemManager; none
+// when it found nothing.
+std::vector<std::string> DiagnosisFindings(const PortDiagnosis& diagnosis, Language language);
+
+// An adapter as the findings name it: "1a86:7523 CH340/CH341", or the ids alone.
+std::string AdapterName(const UsbAdapter& usb);
 
 }  // namespace qv

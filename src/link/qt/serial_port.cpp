@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "link/core/port_mapping.h"
+#include "link/core/serial_devices.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -71,15 +72,21 @@ PortOpenError OpenErrorOf(QSerialPort::SerialPortError error,
 
 }  // namespace
 
-PortLookup SystemPortLookup() {
+PortLookup SystemPortLookup(const SystemRoots& roots) {
     PortLookup lookup;
-    lookup.environment = [](const std::string& variable) -> std::optional<std::string> {
+    lookup.environment =
+        [dev = roots.dev](const std::string& variable) -> std::optional<std::string> {
         const QByteArray value = qgetenv(variable.c_str());
         if (value.isEmpty()) return std::nullopt;
-        return value.toStdString();
+        return DevicePathOfName(value.toStdString(), dev);
     };
-#ifdef Q_OS_WIN
+#if defined(Q_OS_WIN)
     lookup.windows = true;
+#elif defined(Q_OS_LINUX)
+    // The list `qv7100-cli ports` shows, so that its COM numbers are the ones a read opens.
+    for (const SerialDevice& device : ListSerialDevices(roots)) {
+        lookup.devices.push_back(device.device);
+    }
 #else
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         lookup.devices.push_back(info.systemLocation().toStdString());
@@ -88,15 +95,15 @@ PortLookup SystemPortLookup() {
     return lookup;
 }
 
-QString DeviceForComPort(int port) {
-    return QString::fromStdString(ResolveComPort(port, SystemPortLookup()));
+QString DeviceForComPort(int port, const SystemRoots& roots) {
+    return QString::fromStdString(ResolveComPort(port, SystemPortLookup(roots)));
 }
 
-PortName ResolvePortText(const std::string& text) {
+PortName ResolvePortText(const std::string& text, const SystemRoots& roots) {
     if (const std::optional<int> number = ComPortNumber(text)) {
-        return {*number, DeviceForComPort(*number).toStdString()};
+        return {*number, DeviceForComPort(*number, roots).toStdString()};
     }
-    return {0, text};
+    return {0, DevicePathOfName(text, roots.dev)};
 }
 
 SerialPort::SerialPort(QObject* parent) : QObject(parent) {

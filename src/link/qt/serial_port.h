@@ -14,18 +14,24 @@
 
 #include "link/core/port_choice.h"
 #include "link/core/port_mapping.h"
+#include "link/core/system_roots.h"
 
 namespace qv {
 
-// What COMn is resolved from on this system now: the environment and the serial devices listed.
-PortLookup SystemPortLookup();
+// How COM1..COM8 are looked up on this system: the QV7100_COMn variables, whose values may be
+// by-id or by-path names (DevicePathOfName), and the serial devices, on Linux those
+// ListSerialDevices finds under `roots`.
+PortLookup SystemPortLookup(const SystemRoots& roots = {});
 
-// The device of COM`port` on this system (see ResolveComPort); empty when there is none.
-QString DeviceForComPort(int port);
+// The device of COM`port` on this system (see ResolveComPort); empty when there is none. The
+// system's serial devices are those ListSerialDevices finds under `roots` (on Linux), and a
+// QV7100_COMn variable may name its device by a by-id or by-path name as well (DevicePathOfName).
+QString DeviceForComPort(int port, const SystemRoots& roots = {});
 
 // The port `text` names, as the port menu resolves it now: "COMn" (ComPortNumber) is port n and
-// the device that stands for it, anything else a device given by its path.
-PortName ResolvePortText(const std::string& text);
+// the device that stands for it, anything else a device given by its path, or by a name as
+// /dev/serial/by-id or by-path lists it (the link's path).
+PortName ResolvePortText(const std::string& text, const SystemRoots& roots = {});
 
 class SerialPort : public QObject, public PortControl {
     Q_OBJECT
