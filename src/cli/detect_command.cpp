@@ -1,5 +1,6 @@
 // detect: which port holds a radio, every port probed at once.
 #include <QEventLoop>
+#include <QJsonObject>
 
 #include <optional>
 #include <set>
@@ -7,15 +8,15 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "cli/json_writer.h"
+#include "cli/json_values.h"
 #include "cli/link_session.h"
 #include "cli/standard_output.h"
 #include "cli/terminal_text.h"
 #include "cli/text_columns.h"
-#include "cli/usb_adapter_json.h"
 #include "i18n/detect_texts.h"
 #include "link/core/port_mapping.h"
 #include "link/core/probe_report.h"
+#include "link/core/serial_devices.h"
 #include "link/qt/radio_detection.h"
 #include "state/bands.h"
 
@@ -105,26 +106,24 @@ std::optional<std::string> IdentificationText(const ProbeResult& probe) {
 }
 
 std::string JsonReport(const std::vector<NamedPort>& ports, const RadioDetection& detection) {
-    JsonWriter json;
-    json.BeginArray();
+    QJsonArray array;
     for (std::size_t i = 0; i < ports.size(); ++i) {
         const ProbeResult& probe = detection.End(i)->probe;
         const PortName& port = detection.Port(i);
-        json.BeginObject();
-        json.Key("port").String(ports[i].label);
-        json.Key("device").StringOrNull(port.device.empty() ? std::nullopt
-                                                            : std::optional(port.device));
-        json.Key("answer").String(AnswerWord(probe.answer));
-        json.Key("band").StringOrNull(BandText(probe));
-        json.Key("identification").StringOrNull(IdentificationText(probe));
-        json.Key("detail").StringOrNull(ErrorWord(probe));
-        json.Key("text").String(ProbeAnswerText(probe, port, kEnglish));
-        json.Key("usb");
-        UsbAdapterJson(json, port.device);
-        json.EndObject();
+        const std::optional<SerialDevice> device =
+            port.device.empty() ? std::nullopt : DescribeSerialDevice(port.device, SystemInUse());
+        array.append(QJsonObject{
+            {"port", JsonText(ports[i].label)},
+            {"device", JsonText(port.device)},
+            {"answer", JsonText(AnswerWord(probe.answer))},
+            {"band", JsonText(BandText(probe))},
+            {"identification", JsonText(IdentificationText(probe))},
+            {"detail", JsonText(ErrorWord(probe))},
+            {"text", JsonText(ProbeAnswerText(probe, port, kEnglish))},
+            {"usb", UsbAdapterJson(device ? device->usb : std::nullopt)},
+        });
     }
-    json.EndArray();
-    return json.Text();
+    return JsonDocumentText(array);
 }
 
 std::string TextReport(const std::vector<NamedPort>& ports, const RadioDetection& detection) {
@@ -142,7 +141,7 @@ void Detect(const std::vector<std::string>& words, bool json) {
     Application();
     const std::vector<NamedPort> ports = words.empty() ? PortsOfTheSystem() : PortsNamed(words);
     if (ports.empty()) {
-        if (json) PrintToStandardOutput(JsonWriter().BeginArray().EndArray().Text());
+        if (json) PrintToStandardOutput(JsonDocumentText({}));
         throw CommandFailed(DetectText(DetectTextId::NoPortToProbe, kEnglish) +
                             " Plug in the programming cable, or name a port with --port.");
     }

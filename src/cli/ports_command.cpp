@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/json_values.h"
 #include "cli/link_session.h"
 #include "cli/standard_output.h"
 #include "cli/text_columns.h"
@@ -158,10 +159,6 @@ std::string Findings(const std::vector<PortEntry>& entries) {
 
 // ---- --json ----------------------------------------------------------------------------------
 
-QJsonValue Text(const std::string& text) {
-    return text.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(text));
-}
-
 QJsonArray Texts(const std::vector<std::string>& texts) {
     QJsonArray array;
     for (const std::string& text : texts) array.append(QString::fromStdString(text));
@@ -173,28 +170,14 @@ QJsonValue Rule(const std::optional<RuleLine>& rule) {
     return QString::fromStdString(rule->file.string() + ":" + std::to_string(rule->line));
 }
 
-QJsonValue UsbJson(const std::optional<UsbAdapter>& usb) {
-    if (!usb) return {};
-    return QJsonObject{
-        {"vid", Text(usb->vid)},
-        {"pid", Text(usb->pid)},
-        {"chip", Text(usb->chip)},
-        {"serial", Text(usb->serial)},
-        {"manufacturer", Text(usb->manufacturer)},
-        {"product", Text(usb->product)},
-        {"path", Text(usb->path)},
-        {"driver", Text(usb->driver)},
-    };
-}
-
 QJsonValue AccessJson(const std::optional<NodeAccess>& access) {
     if (!access) return {};
     char mode[8];
     std::snprintf(mode, sizeof mode, "%04o", access->mode);
     return QJsonObject{
-        {"allowed", access->allowed},   {"owner", Text(access->owner)},
-        {"group", Text(access->group)}, {"mode", mode},
-        {"in_group", access->inGroup},  {"listed_in_group", access->listedInGroup},
+        {"allowed", access->allowed},       {"owner", JsonText(access->owner)},
+        {"group", JsonText(access->group)}, {"mode", mode},
+        {"in_group", access->inGroup},      {"listed_in_group", access->listedInGroup},
     };
 }
 
@@ -208,7 +191,7 @@ QJsonObject DiagnosisJson(const PortDiagnosis& diagnosis) {
     if (diagnosis.holders) {
         QJsonArray list;
         for (const HoldingProcess& holder : *diagnosis.holders) {
-            list.append(QJsonObject{{"pid", holder.pid}, {"name", Text(holder.name)}});
+            list.append(QJsonObject{{"pid", holder.pid}, {"name", JsonText(holder.name)}});
         }
         holders = list;
     }
@@ -220,11 +203,12 @@ QJsonObject DiagnosisJson(const PortDiagnosis& diagnosis) {
         for (const RuleLine& rule : diagnosis.brlttyRules) rules.append(Rule(rule));
         brltty = rules;
         seat = Rule(diagnosis.seatAccessRule);
-        modemManager = diagnosis.modemManager
-                           ? QJsonValue(QJsonObject{
-                                 {"installed", Text(diagnosis.modemManager->installed.string())},
-                                 {"ignore_rule", Rule(diagnosis.modemManager->ignoreRule)}})
-                           : QJsonValue(QJsonValue::Null);
+        modemManager =
+            diagnosis.modemManager
+                ? QJsonValue(QJsonObject{
+                      {"installed", JsonText(diagnosis.modemManager->installed.string())},
+                      {"ignore_rule", Rule(diagnosis.modemManager->ignoreRule)}})
+                : QJsonValue(QJsonValue::Null);
     }
     return {
         {"problems", problems},
@@ -258,15 +242,15 @@ std::string PortsJson(const std::vector<PortEntry>& entries) {
         }
         array.append(QJsonObject{
             {"com", com},
-            {"device", Text(entry.device.device)},
+            {"device", JsonText(entry.device.device)},
             {"by_id", Texts(entry.device.byId)},
             {"by_path", Texts(entry.device.byPath)},
-            {"usb", UsbJson(entry.device.usb)},
+            {"usb", UsbAdapterJson(entry.device.usb)},
             {"swappable_with", Texts(swappable)},
             {"diagnosis", DiagnosisJson(entry.diagnosis)},
         });
     }
-    return QJsonDocument(array).toJson(QJsonDocument::Indented).toStdString();
+    return JsonDocumentText(array);
 }
 
 void Ports(bool json) {

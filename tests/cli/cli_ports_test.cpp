@@ -29,6 +29,7 @@ using test::CliResult;
 using test::ProcessRows;
 using test::SystemTree;
 using test::TreeRow;
+using test::TreeRows;
 using test::UsbAdapterRows;
 
 const UsbAdapterRows kFirstCh340 = AdapterRows("ttyUSB0", "1a86", "7523", "1-2");
@@ -224,6 +225,27 @@ TEST_F(CliPorts, AStableNameReachesTheRadio) {
                                               "  usb-QV_Radio_Cable-if00-port0  "
                                               "pci-0000:00:14.0-usb-0:2:1.0-port0"))
         << ports.out;
+}
+
+// detect names the USB adapter behind a port it probed, as `ports` reads it from the system.
+TEST_F(CliPorts, DetectNamesTheUsbAdapterBehindTheRadio) {
+    StartRadio();
+    TreeRows rows = kFirstCh340.Rows();
+    for (TreeRow& row : rows) {
+        // The adapter's node is the virtual radio's line.
+        if (row.path == "dev/ttyUSB0") row = {TreeRow::Link, "dev/ttyUSB0", radio->DevicePath()};
+    }
+    tree.Add(rows);
+    const CliResult result = RunOnTree("detect --json --port " + tree.Path("dev/ttyUSB0"));
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const QJsonArray ports = QJsonDocument::fromJson(QByteArray::fromStdString(result.out)).array();
+    ASSERT_EQ(ports.size(), 1) << result.out;
+    const QJsonObject usb = ports[0].toObject()["usb"].toObject();
+    EXPECT_EQ(ports[0].toObject()["answer"].toString(), "qv7100");
+    EXPECT_EQ(usb["vid"].toString(), "1a86");
+    EXPECT_EQ(usb["pid"].toString(), "7523");
+    EXPECT_EQ(usb["chip"].toString(), "CH340/CH341");
+    EXPECT_EQ(usb["path"].toString(), "1-2");
 }
 
 // A port that will not open is told with the name the user gave and what the system shows.

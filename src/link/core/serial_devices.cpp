@@ -124,6 +124,12 @@ bool SerialDevice::IsNamed(const std::string& path) const {
            std::find(byPath.begin(), byPath.end(), path) != byPath.end();
 }
 
+bool HasHardwareBehind(const std::string& device, const SystemRoots& roots) {
+    const fs::path tty = roots.sys / "class" / "tty" / fs::path(device).filename();
+    std::error_code error;
+    return !fs::exists(tty, error) || !IsUartWithoutHardware(tty);
+}
+
 std::vector<SerialDevice> ListSerialDevices(const SystemRoots& roots) {
     const StableNames names = ReadStableNames(roots.dev);
     std::map<std::string, SerialDevice> found;
@@ -148,9 +154,11 @@ std::optional<SerialDevice> DescribeSerialDevice(const std::string& device,
     if (!target) return std::nullopt;
     const StableNames names = ReadStableNames(roots.dev);
     // The tty of the same name is this device only when its node is this one: a file elsewhere
-    // named ttyUSB0 is not the adapter.
-    const fs::path tty = roots.sys / "class" / "tty" / target->filename();
-    if (std::error_code error; fs::exists(tty, error) && HasDeviceBehind(tty)) {
+    // named ttyUSB0 is not the adapter. The name as given comes first (a node that is itself a
+    // link, as on a copy of a system), then the name the links lead to (a by-id name).
+    for (const fs::path& name : {path.filename(), target->filename()}) {
+        const fs::path tty = roots.sys / "class" / "tty" / name;
+        if (std::error_code error; !fs::exists(tty, error) || !HasDeviceBehind(tty)) continue;
         const fs::path node = NodeOf(tty, roots.dev);
         if (Resolved(node) == target) return Describe(node, tty, roots, names);
     }

@@ -46,6 +46,10 @@ std::vector<SerialDevice> ListSerialDevices(const SystemRoots& roots = {});
 std::optional<SerialDevice> DescribeSerialDevice(const std::string& device,
                                                  const SystemRoots& roots = {});
 
+// False for a built-in port the kernel keeps without a UART behind it ("/dev/ttyS3" whose type
+// reads 0); true for any other device, and where sysfs says nothing of it.
+bool HasHardwareBehind(const std::string& device, const SystemRoots& roots = {});
+
 // The COM numbers (1..8) that stand for `device` under `lookup` (ResolveComPort), whose devices
 // are the list's; a QV7100_COMn variable may name it by any of its names. Empty when none does.
 std::vector<int> ComPortsOf(const SerialDevice& device, const PortLookup& lookup,

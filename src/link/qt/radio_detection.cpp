@@ -1,31 +1,10 @@
 #include "link/qt/radio_detection.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QtGlobal>
-
 #include "link/core/detect_ports.h"
+#include "link/core/serial_devices.h"
 #include "link/qt/transfer_driver.h"
 
 namespace qv {
-namespace {
-
-// Whether a UART is behind a built-in port: Linux lists every ttyS* it has set aside, and says in
-// the port's "type" which UART it found there, 0 for none. Where that cannot be read, the port is
-// taken as it is listed.
-bool HasUartBehind(const std::string& device) {
-#ifdef Q_OS_LINUX
-    QFile type(QStringLiteral("/sys/class/tty/%1/type")
-                   .arg(QFileInfo(QString::fromStdString(device)).fileName()));
-    if (!type.open(QIODevice::ReadOnly)) return true;
-    return type.readAll().trimmed() != "0";
-#else
-    (void)device;
-    return true;
-#endif
-}
-
-}  // namespace
 
 // A probe shows nothing; its end is passed on.
 class RadioDetection::EndView : public UnwatchedTransferView {
@@ -100,7 +79,8 @@ std::vector<std::size_t> RadioDetection::RadiosFound() const {
 }
 
 std::vector<PortName> PortsToDetect() {
-    return PortsWorthProbing(SystemPortLookup(), HasUartBehind);
+    return PortsWorthProbing(SystemPortLookup(),
+                             [](const std::string& device) { return HasHardwareBehind(device); });
 }
 
 }  // namespace qv
