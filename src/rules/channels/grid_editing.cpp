@@ -1,6 +1,7 @@
 #include "rules/channels/grid_editing.h"
 
 #include <string>
+#include <utility>
 
 #include "i18n/list_items.h"
 #include "i18n/messages.h"
@@ -80,6 +81,33 @@ void StartNewChannel(Setup& setup, int row, Language cells) {
     }
 }
 
+void PlaceChannel(Setup& setup, int row, const ChannelEntry& entry, Language cells) {
+    if (!IsChannelRow(row)) return;
+    ClearNO(setup, row);
+    setup.Grid1[row][kColRxFrequency] = entry.receive;
+    StartNewChannel(setup, row, cells);
+    setup.Grid1[row][kColTxFrequency] = entry.transmit;
+    const std::pair<int, const ToneEntry*> tones[] = {{kColRxTone, &entry.receiveTone},
+                                                      {kColTxTone, &entry.transmitTone}};
+    for (const auto& [column, tone] : tones) {
+        // A typed tone leaves ChannelFlags as they were: no item of the list was chosen.
+        if (tone->position == kTypedTone) {
+            setup.Grid1[row][column] = tone->typed;
+        } else {
+            (void)SetListCell(setup, row, column, tone->position, cells);
+        }
+    }
+    const std::pair<int, int> choices[] = {
+        {kColPower, entry.power},
+        {kColBusyLockout, entry.busyLockout},
+        {kColBandwidth, entry.bandwidth},
+        {kColScan, entry.scan},
+    };
+    for (const auto& [column, position] : choices) {
+        (void)SetListCell(setup, row, column, position, cells);
+    }
+}
+
 bool SetListCell(Setup& setup, int row, int column, int position, Language cells) {
     const GridList* list = CellList(column);
     if (!IsChannelRow(row) || list == nullptr) return false;
@@ -152,15 +180,21 @@ Changes ChooseTone(ProgramState& state, const GridEdit& edit, int position) {
     return StatePart::Grid;
 }
 
+std::optional<std::string> TypedToneCell(std::string_view text) {
+    const std::string_view typed = TrimBlanks(text);
+    if (!IsPlainDecimal(typed)) return std::nullopt;
+    const double hertz = Val(typed);
+    if (hertz < kLowestTypedTone || hertz > kHighestTypedTone) return std::nullopt;
+    return RoundDecimal(typed, kToneDecimals);
+}
+
 Changes CommitTypedTone(Setup& setup, const GridEdit& edit, std::string_view text, int position) {
     if (!IsChannelRow(edit.EditRow) || !IsToneColumn(edit.EditCol)) return {};
     // A code or the "off" item was chosen from the list and is in the cell already.
     if (text.starts_with('D') || position == 0) return {};
-    const std::string_view typed = TrimBlanks(text);
-    if (!IsPlainDecimal(typed)) return {};
-    const double hertz = Val(typed);
-    if (hertz < kLowestTypedTone || hertz > kHighestTypedTone) return {};
-    setup.Grid1[edit.EditRow][edit.EditCol] = RoundDecimal(typed, kToneDecimals);
+    std::optional<std::string> cell = TypedToneCell(text);
+    if (!cell) return {};
+    setup.Grid1[edit.EditRow][edit.EditCol] = std::move(*cell);
     return StatePart::Grid;
 }
 

@@ -3,6 +3,7 @@
 // editor, picks an item or leaves an editor; each rule returns what it changed.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -72,6 +73,38 @@ FrequencyEntry EnterFrequency(const Setup& setup, std::string_view text);
 // the scan list. List cells are written in `cells`.
 void StartNewChannel(Setup& setup, int row, Language cells);
 
+// A selected position the tone editor does not have: its text was typed.
+inline constexpr int kTypedTone = -1;
+
+// What the tone editor makes of a typed tone: a plain number from 67 to 254.1, with one decimal
+// ("88" gives "88.0"); nothing for anything else.
+std::optional<std::string> TypedToneCell(std::string_view text);
+
+// A tone as the tone editor leaves it: an item chosen from the tone list, or a tone typed, which
+// the list may lack ("68.0").
+struct ToneEntry {
+    int position = 0;   // in the tone list; kTypedTone for a typed tone
+    std::string typed;  // a typed tone's cell text
+};
+
+// A channel as typing and choosing its cells makes it: the frequencies as EnterFrequency leaves
+// them, the tones, and the positions of the power, busy-lockout, bandwidth and scan items.
+struct ChannelEntry {
+    std::string receive;
+    std::string transmit;
+    ToneEntry receiveTone;
+    ToneEntry transmitTone;
+    int power = 1;
+    int busyLockout = 0;
+    int bandwidth = 1;
+    int scan = 1;
+};
+
+// Channel `row` becomes `entry` as a user would make it there: the receive frequency typed into
+// the emptied row, which starts a new channel, then the transmit frequency, then each tone typed
+// or chosen and each list item chosen. List cells are written in `cells`.
+void PlaceChannel(Setup& setup, int row, const ChannelEntry& entry, Language cells);
+
 // Item `position` of the list of cell (row, column) chosen, as its editor's list commits it: the
 // cell shows the item in `cells` and ChannelFlags keeps the position. The tone columns take the
 // tone list, columns 5 to 8 the list of Combo5(column). False, and nothing changed, when the
@@ -92,9 +125,6 @@ FrequencyCommit CommitFrequency(ProgramState& state, Host& host, const GridEdit&
 
 // An item chosen from the tone list: the cell shows it and ChannelFlags keeps its position.
 Changes ChooseTone(ProgramState& state, const GridEdit& edit, int position);
-
-// A selected position the tone editor does not have: its text was typed.
-inline constexpr int kTypedTone = -1;
 
 // The tone editor lost the focus showing `text` at `position` (kTypedTone when typed). A typed
 // number from 67 to 254.1 lands with one decimal; anything else keeps the cell, and a "D" code or

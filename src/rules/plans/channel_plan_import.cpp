@@ -335,24 +335,17 @@ OrRefusal<PlanChannel> RowChannel(const PlanRow& row, const Setup& setup,
                        std::get<int>(bandwidth), RowScan(row)};
 }
 
-// The channel goes into `row` as a user would type it there: the receive frequency into the
-// emptied row, which starts a new channel, then the transmit frequency, then each list cell
-// chosen from its list.
-void PlaceChannel(Setup& setup, int row, const PlanChannel& channel, Language cells) {
-    ClearNO(setup, row);
-    setup.Grid1[row][kColRxFrequency] = channel.frequencies.receive;
-    StartNewChannel(setup, row, cells);
-    setup.Grid1[row][kColTxFrequency] = channel.frequencies.transmit;
-    const std::pair<int, int> choices[] = {
-        {kColRxTone, channel.tones.receive},
-        {kColTxTone, channel.tones.transmit},
-        {kColPower, channel.power},
-        {kColBandwidth, channel.bandwidth},
-        {kColScan, channel.scan},
-    };
-    for (const auto& [column, position] : choices) {
-        (void)SetListCell(setup, row, column, position, cells);
-    }
+// The channel as the grid takes it; the format has no busy lockout, which starts off.
+ChannelEntry GridEntry(const PlanChannel& channel) {
+    ChannelEntry entry;
+    entry.receive = channel.frequencies.receive;
+    entry.transmit = channel.frequencies.transmit;
+    entry.receiveTone.position = channel.tones.receive;
+    entry.transmitTone.position = channel.tones.transmit;
+    entry.power = channel.power;
+    entry.bandwidth = channel.bandwidth;
+    entry.scan = channel.scan;
+    return entry;
 }
 
 // The channel each row goes to, row by row in the order of the file.
@@ -476,7 +469,7 @@ ChannelPlanImport ImportChannelPlan(const Setup& setup, std::string_view csv,
         }
         const int taken = std::get<int>(channel);
         if (ChannelInUse(setup, taken)) result.replaced.push_back(taken);
-        PlaceChannel(result.setup, taken, std::get<PlanChannel>(imported), cells);
+        PlaceChannel(result.setup, taken, GridEntry(std::get<PlanChannel>(imported)), cells);
         result.filled.push_back(taken);
         channels.Filled(taken);
     }
