@@ -1,6 +1,6 @@
 # The Debian package (cpack -G DEB, scripts/package.sh): everything `cmake --install` lays out
 # (with the udev rule under /usr/lib/udev/rules.d), with the dependencies dpkg-shlibdeps finds in
-# the two programs.
+# the two programs (Qt, and yaml-cpp's library, which reads set-ups kept as text).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME qv7100)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -20,7 +20,8 @@ set(CPACK_STRIP_FILES ON)
 # wants them.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Reads a QV-7100 hand-held radio's memory over a serial programming cable,
 edits its 48 channels and its settings, writes it back, and keeps set-ups
-as *.DAT files. Every caption is in Simplified Chinese and in English.
+as *.DAT files or as readable text (YAML) for review and version control.
+Every caption is in Simplified Chinese and in English.
 
 The package holds the desktop program qv7100, with its menu entry, and the
 command line qv7100-cli, which reads, writes and shows set-ups without

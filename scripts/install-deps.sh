@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev   # qt6-base-dev: Widgets, PrintSupport
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev
+    libyaml-cpp-dev                       # reads the set-ups kept as text (YAML)
     librsvg2-bin                          # draws the icon's pictures from its SVG
     desktop-file-utils appstream man-db   # the install test validates what the desktop reads
     locales

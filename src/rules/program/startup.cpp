@@ -2,13 +2,14 @@
 
 #include <array>
 
+#include "i18n/msgbox.h"
+#include "rules/channels/band_rules.h"
+#include "rules/channels/grid_rules.h"
 #include "rules/dialogs/calibration_rules.h"
 #include "rules/dialogs/embedded_info_rules.h"
 #include "rules/dialogs/key_assignment_rules.h"
 #include "rules/dialogs/optional_functions_rules.h"
 #include "rules/dialogs/service_frequencies_rules.h"
-#include "rules/channels/band_rules.h"
-#include "rules/channels/grid_rules.h"
 #include "state/option_entries.h"
 
 namespace qv {
@@ -87,8 +88,25 @@ ProgramState StartupState(Host& host, const Parameters& parameters) {
     return state;
 }
 
+namespace {
+
+// Start-up shows no message; were one shown, its first button would answer it.
+class FirstButtonHost : public Host {
+  public:
+    int LocalMsgBox(const std::string&, int style, const std::string&) override {
+        return DecodeMsgBoxStyle(style).buttons.front();
+    }
+};
+
+}  // namespace
+
 ProgramState StartupState(Host& host, int languageIsEnglish) {
     return StartupState(host, Parameters{.language = static_cast<std::uint8_t>(languageIsEnglish)});
+}
+
+Setup StartupSetup() {
+    FirstButtonHost host;
+    return StartupState(host);
 }
 
 }  // namespace qv

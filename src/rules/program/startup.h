@@ -23,4 +23,8 @@ ProgramState StartupState(Host& host, const Parameters& parameters);
 // The same with only a language flag, as the command line and the tests start.
 ProgramState StartupState(Host& host, int languageIsEnglish = 0);
 
+// The set-up of a freshly started tool (start-up asks nothing), which a set-up as text keeps
+// wherever it says nothing.
+Setup StartupSetup();
+
 }  // namespace qv
