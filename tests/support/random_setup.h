@@ -121,7 +121,8 @@ class RandomSetups {
                 return {1 + Pick(260), {}};
             default: {
                 const int tenths = 670 + Pick(2541 - 670 + 1);
-                return {kTypedTone, std::to_string(tenths / 10) + "." + std::to_string(tenths % 10)};
+                return {kTypedTone,
+                        std::to_string(tenths / 10) + "." + std::to_string(tenths % 10)};
             }
         }
     }

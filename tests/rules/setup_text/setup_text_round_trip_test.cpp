@@ -70,8 +70,10 @@ TEST(SetupTextRoundTrip, EveryChannelAndTestChannelInUse) {
 TEST(SetupTextRoundTrip, TheSameSetupInEitherLanguageIsTheSameText) {
     test::RandomSetups setups(5);
     qv::Setup setup = setups.Next();
-    const std::string chinese = (SetGrid1Text(setup, Language::Chinese), WriteSetupText(setup).text);
-    const std::string english = (SetGrid1Text(setup, Language::English), WriteSetupText(setup).text);
+    const std::string chinese =
+        (SetGrid1Text(setup, Language::Chinese), WriteSetupText(setup).text);
+    const std::string english =
+        (SetGrid1Text(setup, Language::English), WriteSetupText(setup).text);
     EXPECT_EQ(chinese, english);
     // Read into either language, it is still the same set-up.
     EXPECT_EQ(EncodeImage(ReadBack(english, Language::Chinese)),
