@@ -1,7 +1,9 @@
 // Writes the fuzzers' starting inputs into the folder given as argument: image and file inputs at
 // its top, shared by the decoder, file and transfer fuzzers, and channel plans for the plan
 // fuzzer in its folder fuzz_csv_import (their first byte picks band and language, the second where
-// the rows go: 0 to 47 from channel 1 to 48, 48 from the first empty one, 49 at their Locations).
+// the rows go: 0 to 47 from channel 1 to 48, 48 from the first empty one, 49 at their Locations),
+// and set-ups as text for the text fuzzer in its folder fuzz_setup_text (their first byte picks
+// the language of the grid's cells).
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -13,7 +15,9 @@
 #include "rules/plans/channel_plan_export.h"
 #include "rules/program/dat_file.h"
 #include "rules/program/startup.h"
+#include "rules/setup_text/setup_text.h"
 #include "support/quiet_host.h"
+#include "support/random_setup.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) return 2;
@@ -44,6 +48,25 @@ int main(int argc, char** argv) {
     std::vector<std::uint8_t> file(qv::kDatSignature.begin(), qv::kDatSignature.end());
     file.insert(file.end(), image.begin(), image.end());
     write("full.DAT", file);
+
+    const std::filesystem::path texts = folder / "fuzz_setup_text";
+    std::filesystem::create_directories(texts);
+    const auto setupText = [&](const std::string& name, char language, const std::string& yaml) {
+        std::ofstream(texts / name, std::ios::binary) << language << yaml;
+    };
+    setupText("startup.yaml", '\1', qv::WriteSetupText(qv::StartupState(host)).text);
+    // With the values the windows refuse: each a line the reader refuses.
+    setupText("full.yaml", '\0', qv::WriteSetupText(state).text);
+    setupText("every-channel.yaml", '\1',
+              qv::WriteSetupText(qv::test::RandomSetups(1, 1.0).Next()).text);
+    setupText("bare.yaml", '\0', "format: 1\n");
+    setupText("flow.yaml", '\1',
+              "{format: 1, band: 450-490MHz, channels: [{channel: G2-01, rx: 455.0, power: 低}], "
+              "keys: {kb3_long: Alarm}, embedded_info: {line_1: \"a\\x00b\"}}\n");
+    setupText("errors.yaml", '\0',
+              "format: 1\nband: 400-470MHz\nchannels:\n  - channel: G1-01\n    rx: 480\n"
+              "  - channel: G1-01\n    rx: 435.1\n    pwoer: Low\ndtmf:\n  code_1: \"E\"\n"
+              "calibration: &a\n  high_power: 300\nhidden_texts: *a\n");
 
     const std::filesystem::path plans = folder / "fuzz_csv_import";
     std::filesystem::create_directories(plans);

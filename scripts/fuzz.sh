@@ -18,7 +18,7 @@ elif [ $# -gt 0 ]; then
 fi
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] &&
-    targets=(fuzz_decode_image fuzz_dat_file fuzz_transfer_engine fuzz_csv_import)
+    targets=(fuzz_decode_image fuzz_dat_file fuzz_transfer_engine fuzz_csv_import fuzz_setup_text)
 
 clang=clang++-19
 scripts/install-deps.sh clang-19 libclang-rt-19-dev
@@ -37,9 +37,11 @@ for target in "${targets[@]}"; do
     if [ -d "$seeds/$target" ]; then
         cp -n "$seeds/$target"/* "$corpus"/ 2>/dev/null || true
     fi
-    # A plan of more than 48 channels is a few kilobytes longer than an image.
+    # A plan of more than 48 channels is a few kilobytes longer than an image, a set-up as text
+    # with every channel in use some ten kilobytes.
     max_len=4096
     [ "$target" = fuzz_csv_import ] && max_len=8192
+    [ "$target" = fuzz_setup_text ] && max_len=16384
     options=(-max_len="$max_len" -artifact_prefix=build/fuzz/artifacts/ -print_final_stats=1)
     if [ "$runs" -gt 0 ]; then options+=(-runs="$runs"); else options+=(-max_total_time="$seconds"); fi
     # A target's dictionary of the words its inputs are made of, if it has one.
