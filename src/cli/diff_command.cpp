@@ -1,12 +1,13 @@
-// diff: two set-ups compared field by field, each a *.DAT file or a radio read for it.
+// diff: two set-ups compared field by field, each a set-up file (*.DAT or text) or a radio read
+// for it.
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
 #include "cli/link_session.h"
+#include "cli/setup_files.h"
 #include "cli/standard_output.h"
 #include "rules/compare/setup_compare.h"
-#include "rules/program/dat_file.h"
 
 namespace qv::cli {
 namespace {
@@ -17,7 +18,7 @@ constexpr Language kEnglish = Language::English;
 constexpr int kDifferent = 1;
 constexpr int kSideNotRead = 3;  // a file that could not be opened, a radio that could not be read
 
-// One side of a comparison: a *.DAT file, or a radio read for it.
+// One side of a comparison: a set-up file, or a radio read for it.
 struct Side {
     std::string name;
     bool radio = false;
@@ -40,9 +41,7 @@ SideSetup Read(const Side& side) {
         }
         return read;
     }
-    if (const Status opened = ReadDatFile(side.name, read.image); !opened.ok()) {
-        throw CommandFailed(side.name + ": " + opened.Describe(kEnglish), kSideNotRead);
-    }
+    read.image = ReadSetupImage(side.name, kSideNotRead);
     read.band = BandOfImage(read.image);
     return read;
 }
@@ -66,7 +65,8 @@ std::vector<Side> SidesOf(const std::vector<std::string>& words) {
         }
     }
     if (sides.size() != 2) {
-        throw CLI::ValidationError("diff compares two set-ups: give two of A.DAT or --port DEVICE");
+        throw CLI::ValidationError(
+            "diff compares two set-ups: give two of A.DAT, A.yaml or --port DEVICE");
     }
     return sides;
 }
@@ -100,11 +100,12 @@ void AddDiffCommand(CLI::App& app, Action& run) {
     static bool calibration = false;
     auto* diff = app.add_subcommand(
         "diff",
-        "Compare two set-ups field by field, the band first: each of A and B is a *.DAT file or "
-        "--port DEVICE (a radio, read for the comparison)");
+        "Compare two set-ups field by field, the band first: each of A and B is a set-up file "
+        "(*.DAT, *.yaml or *.yml) or --port DEVICE (a radio, read for the comparison)");
     diff->allow_extras();
     diff->footer(
-        "A and B, in this order: a *.DAT file, or --port DEVICE (a device path or COM1..COM8).\n"
+        "A and B, in this order: a set-up file (*.DAT, or *.yaml or *.yml for a set-up as text), "
+        "or --port DEVICE (a device path or COM1..COM8).\n"
         "A radio's band is the one it identifies itself with, a file's the band its set-up "
         "holds.\n"
         "Exit status: 0 the same, 1 different, 2 a usage error, 3 a file that could not be "

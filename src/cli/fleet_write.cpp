@@ -7,12 +7,12 @@
 #include "cli/commands.h"
 #include "cli/console_host.h"
 #include "cli/link_session.h"
+#include "cli/setup_files.h"
 #include "cli/standard_output.h"
 #include "cli/text_columns.h"
 #include "link/qt/fleet_write.h"
 #include "link/qt/radio_report.h"
 #include "rules/compare/setup_compare.h"
-#include "rules/program/file_commands.h"
 #include "rules/program/startup.h"
 #include "state/bands.h"
 
@@ -77,9 +77,7 @@ void FleetWrite(const std::vector<std::string>& devices, const std::string& in,
     ConsoleHost fileHost;
     fileHost.SetQuiet(true);
     ProgramState setup = StartupState(fileHost, 1);
-    if (const Status opened = OpenSetupFile(in, setup, fileHost); !opened.ok()) {
-        throw CommandFailed(in + ": " + opened.Describe(kEnglish));
-    }
+    OpenSetup(in, setup, fileHost);
 
     // Every radio on the one event loop, each with its own port, timers and engine.
     Application();

@@ -15,6 +15,7 @@
 #include "cli/console_view.h"
 #include "cli/fleet_write.h"
 #include "cli/link_session.h"
+#include "cli/setup_files.h"
 #include "cli/standard_output.h"
 #include "i18n/backup_texts.h"
 #include "i18n/compare_texts.h"
@@ -27,7 +28,6 @@
 #include "rules/backups/backups.h"
 #include "rules/compare/setup_compare.h"
 #include "rules/program/dat_file.h"
-#include "rules/program/file_commands.h"
 #include "rules/program/safe_save.h"
 #include "rules/program/startup.h"
 #include "sim/pty_server.h"
@@ -72,11 +72,10 @@ void Read(const std::string& device, const std::string& out) {
     for (const std::string& message : host.Messages()) Note(message);
     NoteUnsaved(BackupKeeper(UserBackupFolder())
                     .Keep(read.image, read.band, BackupKind::Read, PortShortName(port.Name())));
-    if (const Status saved = SaveSetupFile(out, state); !saved.ok()) {
-        throw CommandFailed(out + ": " + saved.Describe(Language::English));
-    }
+    const std::string refused = SaveSetup(out, state);
     PrintToStandardOutput("Read a " + BandName(read.band) + " radio on " + port.DeviceName() +
                           " into " + out + "\n");
+    FailOnRefusedValues(refused);
 }
 
 const char* StepVerb(CheckedWriteStep step) {
@@ -100,9 +99,7 @@ void Write(const std::string& device, const std::string& in, const WriteChoices&
                                               : Questions::AnswerNo);
     host.SetQuiet(true);
     ProgramState state = StartupState(host, kEnglish);
-    if (const Status opened = OpenSetupFile(in, state, host); !opened.ok()) {
-        throw CommandFailed(in + ": " + opened.Describe(Language::English));
-    }
+    OpenSetup(in, state, host);
     CheckedWriteOptions options;
     options.backupFirst = choices.backupFirst;
     options.verify = choices.verify;
@@ -183,8 +180,8 @@ void Simulate(int band, const std::string& imageFile, const std::string& faultNa
     if (imageFile.empty()) {
         ConsoleHost host;
         image = EncodeImage(StartupState(host));
-    } else if (const Status read = ReadDatFile(imageFile, image); !read.ok()) {
-        throw CommandFailed(imageFile + ": " + read.Describe(Language::English));
+    } else {
+        image = ReadSetupImage(imageFile);
     }
     const RadioFault fault = ParseRadioFault(faultName).value_or(RadioFault{});
 
@@ -240,13 +237,14 @@ void AddLinkCommands(CLI::App& app, Action& run) {
                           "cannot be saved is not written");
     };
 
-    auto* read = app.add_subcommand("read", "Read a radio into a *.DAT set-up");
+    const std::string kinds = " (*.DAT, or *.yaml or *.yml for a set-up as text)";
+    auto* read = app.add_subcommand("read", "Read a radio into a set-up file");
     read->add_option("--port", device, portHelp)->required()->check(portNamed);
-    read->add_option("OUT", out, "The *.DAT file to write")->required();
+    read->add_option("OUT", out, "The set-up file to write" + kinds)->required();
     read->callback([&run] { run = [] { Read(device, out); }; });
 
     auto* write = app.add_subcommand(
-        "write", "Write a *.DAT set-up into a radio, or into several at once (one --port each)");
+        "write", "Write a set-up into a radio, or into several at once (one --port each)");
     // Each --port takes one device: the word after it is the set-up, not another port.
     write
         ->add_option("--port", devices,
@@ -254,7 +252,7 @@ void AddLinkCommands(CLI::App& app, Action& run) {
         ->required()
         ->allow_extra_args(false)
         ->check(portNamed);
-    write->add_option("IN", in, "The *.DAT file to write into the radio")->required();
+    write->add_option("IN", in, "The set-up file to write into the radio" + kinds)->required();
     writeFlags(write);
     write->callback([&run] {
         const std::vector<std::string> radios = ExpandPortRanges(devices);
@@ -295,7 +293,8 @@ void AddLinkCommands(CLI::App& app, Action& run) {
         "simulate", "Serve a virtual radio on a pseudo-terminal until interrupted");
     simulate->add_option("--band", band, "Band position 0..5 (0 is 400-470MHz)")
         ->check(CLI::Range(0, 5));
-    simulate->add_option("--image", imageFile, "A *.DAT set-up to load (default: start-up set-up)");
+    simulate->add_option("--image", imageFile,
+                         "A set-up file to load, *.DAT or text (default: start-up set-up)");
     simulate->add_option("--fault", fault, faults)->check([](const std::string& text) {
         return ParseRadioFault(text) ? std::string() : "unknown fault: " + text;
     });

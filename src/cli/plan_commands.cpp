@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/console_host.h"
 #include "cli/output_files.h"
+#include "cli/setup_files.h"
 #include "cli/standard_output.h"
 #include "cli/terminal_text.h"
 #include "rules/channels/grid_rules.h"
@@ -15,7 +16,6 @@
 #include "rules/plans/channel_plan_import.h"
 #include "rules/plans/import_summary.h"
 #include "rules/plans/plan_file.h"
-#include "rules/program/file_commands.h"
 #include "rules/program/startup.h"
 
 namespace qv::cli {
@@ -28,10 +28,10 @@ void Check(const Status& status, const std::string& path) {
     if (!status.ok()) throw CommandFailed(path + ": " + status.Describe(kMessages));
 }
 
-ProgramState OpenSetup(const std::string& path) {
+ProgramState OpenedSetup(const std::string& path) {
     ConsoleHost host;
     ProgramState state = StartupState(host, kEnglish);
-    Check(OpenSetupFile(path, state, host), path);
+    OpenSetup(path, state, host);
     return state;
 }
 
@@ -49,7 +49,7 @@ std::string SkippedRowLine(const std::string& plan, const SkippedPlanRow& row) {
 void ImportCsv(const std::string& in, const std::string& plan, const std::string& out,
                PlanPlacement placement) {
     RefuseOutputOverInput(out, {in, plan});
-    ProgramState state = OpenSetup(in);
+    ProgramState state = OpenedSetup(in);
     std::string csv;
     Check(ReadPlanFile(plan, csv), plan);
     const ChannelPlanImport imported =
@@ -59,7 +59,7 @@ void ImportCsv(const std::string& in, const std::string& plan, const std::string
                             "; nothing was imported and " + out + " was not written");
     }
     static_cast<Setup&>(state) = imported.setup;
-    Check(SaveSetupFile(out, state), out);
+    const std::string refused = SaveSetup(out, state);
 
     std::string summary = "Imported " + Plural(imported.filled.size(), "row") + " of " + plan;
     if (!imported.filled.empty()) {
@@ -70,6 +70,7 @@ void ImportCsv(const std::string& in, const std::string& plan, const std::string
         summary += " (replaced: " + ChannelRanges(imported.replaced) + ")";
     }
     PrintToStandardOutput(summary + "; wrote " + out + "\n");
+    FailOnRefusedValues(refused);
     if (imported.skipped.empty()) return;
     std::string reason;
     for (const SkippedPlanRow& row : imported.skipped) reason += SkippedRowLine(plan, row) + "\n";
@@ -79,7 +80,7 @@ void ImportCsv(const std::string& in, const std::string& plan, const std::string
 
 void ExportCsv(const std::string& in, const std::string& plan) {
     RefuseOutputOverInput(plan, {in});
-    const ProgramState state = OpenSetup(in);
+    const ProgramState state = OpenedSetup(in);
     const ChannelPlanExport exported = ExportChannelPlan(state);
     Check(WritePlanFile(plan, exported.csv), plan);
     PrintToStandardOutput("Exported " + Plural(exported.channels.size(), "channel") + " of " + in +
@@ -111,9 +112,11 @@ void AddPlanCommands(CLI::App& app, Action& run) {
     auto* importCsv = app.add_subcommand(
         "import-csv",
         "Import a channel plan (CSV, as the radio programming tools exchange them) into a set-up");
-    importCsv->add_option("IN", in, "The *.DAT set-up to import into")->required();
+    importCsv->add_option("IN", in, "The set-up to import into (*.DAT, *.yaml or *.yml)")
+        ->required();
     importCsv->add_option("PLAN", plan, "The CSV file to import")->required();
-    importCsv->add_option("OUT", out, "The *.DAT file to write")->required();
+    importCsv->add_option("OUT", out, "The set-up file to write (*.DAT, *.yaml or *.yml)")
+        ->required();
     auto* from =
         importCsv
             ->add_option("--from-channel", fromChannel,
@@ -140,7 +143,7 @@ void AddPlanCommands(CLI::App& app, Action& run) {
 
     auto* exportCsv = app.add_subcommand(
         "export-csv", "Export the channels of a set-up as a channel plan (CSV) for other tools");
-    exportCsv->add_option("IN", in, "The *.DAT set-up to export")->required();
+    exportCsv->add_option("IN", in, "The set-up to export (*.DAT, *.yaml or *.yml)")->required();
     exportCsv->add_option("PLAN", plan, "The CSV file to write")->required();
     exportCsv->footer(
         "Notes on standard error name the channels an import of the file would not give back the "
