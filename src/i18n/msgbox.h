@@ -12,6 +12,7 @@ inline constexpr int kStyleOk = 0;                              // OK, no icon
 inline constexpr int kStyleOkStop = 16;                         // OK, stop icon
 inline constexpr int kStyleYesNoQuestion = 36;                  // Yes and No, question icon
 inline constexpr int kStyleYesNoQuestionDefaultNo = 292;        // No is the default
+inline constexpr int kStyleOkExclamation = 48;                  // OK, exclamation icon
 inline constexpr int kStyleOkInformation = 64;                  // OK, information icon
 inline constexpr int kStyleYesNoInformation = 68;               // Yes and No, information icon
 inline constexpr int kStyleOkCancelExclamation = 305;           // Cancel is the default

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -134,10 +135,13 @@ class MessageBoxHand : public QObject {
 };
 
 // Answers file dialogs as they open: each with the next file name of `names` (typed into the
-// dialog and accepted), or cancels it when the name is empty or none is left.
+// dialog and accepted), or cancels it when the name is empty or none is left. Where `types` names
+// a file type for the dialog, it is chosen first from the dialog's list of types with the arrow
+// keys, as a user chooses it.
 class FileDialogHand : public QObject {
   public:
-    explicit FileDialogHand(std::vector<QString> names) : names_(std::move(names)) {
+    explicit FileDialogHand(std::vector<QString> names, std::vector<QString> types = {})
+        : names_(std::move(names)), types_(std::move(types)) {
         timer_.setInterval(5);
         connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
         timer_.start();
@@ -145,6 +149,8 @@ class FileDialogHand : public QObject {
     int Opened() const { return opened_; }
     // The title of each dialog answered, in order.
     const QStringList& Titles() const { return titles_; }
+    // The file types each dialog offered, in order.
+    const std::vector<QStringList>& Types() const { return offered_; }
 
   private:
     void Poll() {
@@ -154,9 +160,13 @@ class FileDialogHand : public QObject {
         }
         dialog->setProperty("qvAnswered", true);
         titles_ << dialog->windowTitle();
+        offered_.push_back(dialog->nameFilters());
         const QString name =
             opened_ < static_cast<int>(names_.size()) ? names_[opened_] : QString();
+        const QString type =
+            opened_ < static_cast<int>(types_.size()) ? types_[opened_] : QString();
         ++opened_;
+        if (!name.isEmpty() && !type.isEmpty()) ChooseType(*dialog, type);
         if (name.isEmpty()) {
             QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
             return;
@@ -165,9 +175,20 @@ class FileDialogHand : public QObject {
         QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
     }
 
+    static void ChooseType(QFileDialog& dialog, const QString& type) {
+        auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        if (types == nullptr) return;
+        types->setFocus();
+        for (int k = 0; k < types->count() && types->currentText() != type; ++k) {
+            QTest::keyClick(types, Qt::Key_Down);
+        }
+    }
+
     std::vector<QString> names_;
+    std::vector<QString> types_;
     int opened_ = 0;
     QStringList titles_;
+    std::vector<QStringList> offered_;
     QTimer timer_;
 };
 

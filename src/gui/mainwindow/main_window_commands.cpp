@@ -21,6 +21,7 @@
 #include "gui/mainwindow/band_list.h"
 #include "gui/mainwindow/channel_grid_view.h"
 #include "gui/mainwindow/main_window.h"
+#include "gui/mainwindow/setup_file_messages.h"
 #include "gui/shell/captions.h"
 #include "gui/shell/local_path.h"
 #include "gui/shell/web_link.h"
@@ -39,15 +40,14 @@
 #include "rules/program/safe_save.h"
 #include "rules/program/transfer_holds.h"
 #include "rules/program/unsaved_changes.h"
+#include "rules/setup_text/setup_files.h"
+#include "rules/setup_text/setup_text.h"
 
 namespace qv {
 namespace {
 
 // How often a quit that waits for a transfer looks whether it has ended.
 constexpr int kIdleCheckMs = 50;
-
-// The file dialog's filter: the product name, then the pattern.
-const QString kDatFilter = QStringLiteral("QV-7100(*.DAT)");
 
 // A menu by its item in the menu bar, a command by its action (the menu item, its toolbar button
 // and its keys together), any other control as a widget.
@@ -198,44 +198,65 @@ void MainWindow::OpenSetup() {
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(kDatFilter);
+    dialog.setNameFilters(OpenSetupFilters(MessageLanguage(state_.LanguageIsEnglish)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString file = dialog.selectedFiles().front();
     if (!file.isEmpty()) OpenSetupFrom(file);
 }
 
 void MainWindow::OpenSetupFrom(const QString& file) {
-    const Status opened = OpenSetupFile(LocalPath(file), state_, program_.MessageBox());
+    // A *.DAT or a set-up as text, by its name; either replaces the set-up in one step.
+    const SetupFileRead opened = OpenAnySetupFile(LocalPath(file), state_, program_.MessageBox());
+    const Language language = MessageLanguage(state_.LanguageIsEnglish);
     if (!opened.ok()) {
-        ShowMessage(opened);
+        if (opened.status.ok()) {
+            TellSetupFileRefused(program_.MessageBox(), QFileInfo(file).fileName().toStdString(),
+                                 opened, language);
+        } else {
+            ShowMessage(opened.status);
+        }
         return;
     }
     program_.Changed(kDecodedImageChanges);
     program_.History().MarkUnchanged(
         QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()).toStdString());
+    TellMissingSections(program_.MessageBox(), opened.text.missing, language);
 }
 
 bool MainWindow::SaveSetup() {
     // The set-up as shown when Save is chosen: a read that ends while the dialog is open must not
     // put the radio's set-up into the file instead.
     const ImageBytes shown = EncodeImage(state_);
+    const WrittenSetupText shownText = WriteSetupText(state_);
     const int shownStep = program_.History().Stack().index();
+    const Language language = MessageLanguage(state_.LanguageIsEnglish);
     for (;;) {
         QFileDialog dialog(this);
         dialog.setObjectName(QStringLiteral("CommonDialog1"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setNameFilter(kDatFilter);
+        dialog.setNameFilters(SaveSetupFilters(language));
         dialog.setDefaultSuffix(QStringLiteral("DAT"));
+        // A name typed without an extension takes the one of the kind chosen.
+        connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+            dialog.setDefaultSuffix(SuffixOfFilter(filter));
+        });
         // The program asks its own question, in its own language, and No returns to the dialog.
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
         const QString file = QFileInfo(dialog.selectedFiles().front()).absoluteFilePath();
         if (QFileInfo::exists(file) && !ConfirmOverwrite(state_, program_.MessageBox())) continue;
-        const Status saved = WriteDatFile(LocalPath(file), shown);
+        // The kind is the name's: a *.yaml or *.yml file gets the set-up as text.
+        const bool text = SetupFileKindOf(LocalPath(file)) == SetupFileKind::Text;
+        const Status saved = text ? WriteSetupTextFile(LocalPath(file), shownText.text)
+                                  : WriteDatFile(LocalPath(file), shown);
         if (!saved.ok()) {
             ShowMessage(saved);
             return false;
+        }
+        if (text) {
+            TellRefusedValues(program_.MessageBox(), QFileInfo(file).fileName().toStdString(),
+                              shownText.refused, language);
         }
         // The file holds the set-up shown, unless another came meanwhile.
         if (program_.History().Stack().index() == shownStep) {
