@@ -17,6 +17,8 @@ constexpr TextRow<SetupTextId> kTexts[] = {
     {SetupTextId::TabIndentation, "行首的缩进中有制表符：YAML 只能用空格缩进",
      "a tab in the indentation: YAML indents with spaces only"},
     {SetupTextId::NotYaml, "不是有效的 YAML：%1", "not valid YAML: %1"},
+    {SetupTextId::StrayComma, "不是有效的 YAML：逗号只能用在 [ ] 或 { } 之中，不能作为值的开头",
+     "not valid YAML: a comma cannot begin a value outside [ ] and { }"},
     {SetupTextId::SecondDocument, "此处开始了第二个文档：一份设置只是一个文档",
      "a second document begins here: a set-up is one document"},
     {SetupTextId::NotASetup, "文件中没有设置：应以 format: 1 开头，其后是 band、channels 等各节",

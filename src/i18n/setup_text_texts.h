@@ -17,6 +17,7 @@ enum class SetupTextId {
     NotUtf8,         // %1 the byte, "0xC3"
     TabIndentation,  // a tab among the blanks a line starts with
     NotYaml,         // %1 what the YAML reader said
+    StrayComma,      // a comma that begins a value outside [ ] and { }
     SecondDocument,  // a "---" that starts another document
     NotASetup,       // an empty document, or one that is not a mapping of sections
     FormatMissing,

@@ -16,6 +16,7 @@
 #include "rules/setup_text/setup_text.h"
 #include "rules/setup_text/setup_text_fields.h"
 #include "rules/setup_text/text_bytes.h"
+#include "rules/setup_text/yaml_document.h"
 
 namespace qv {
 namespace {
@@ -25,19 +26,10 @@ using namespace setup_text;
 // Errors kept before they are put in order; beyond them only counted.
 constexpr std::size_t kErrorsCollected = 4 * kMostErrorsKept;
 
-// Where a node stands, from 1.
-struct Place {
-    int line = 0;
-    int column = 0;
-};
-
-Place PlaceOf(const YAML::Mark& mark) {
-    if (mark.line < 0) return {};
-    return {mark.line + 1, mark.column + 1};
-}
-
 class Errors {
   public:
+    explicit Errors(const TextPlaces& places) : places_(places) {}
+    Place At(const YAML::Mark& mark) const { return places_.Of(mark); }
     void Add(Place place, std::string field, SetupTextProblem problem) {
         problem.line = place.line;
         problem.column = place.column;
@@ -70,6 +62,7 @@ class Errors {
     }
 
   private:
+    const TextPlaces& places_;
     std::vector<SetupTextProblem> kept_;
     std::size_t dropped_ = 0;
 };
@@ -97,8 +90,8 @@ struct KeyedValue {
 };
 
 // The place of a value; a value left empty stands where its key does.
-Place ValuePlace(const KeyedValue& keyed) {
-    return PlaceOf(keyed.value.IsNull() ? keyed.key.Mark() : keyed.value.Mark());
+Place ValuePlace(const KeyedValue& keyed, const Errors& errors) {
+    return errors.At(keyed.value.IsNull() ? keyed.key.Mark() : keyed.value.Mark());
 }
 
 // The text of a value; nothing for a mapping or a list. A value left empty ("key:", "~") is an
@@ -120,7 +113,7 @@ std::map<std::string_view, KeyedValue> KeyedValues(const YAML::Node& mapping,
     };
     for (const auto& pair : mapping) {
         const std::string name = pair.first.IsScalar() ? pair.first.Scalar() : std::string("?");
-        const Place place = PlaceOf(pair.first.Mark());
+        const Place place = errors.At(pair.first.Mark());
         const auto known = std::find(keys.begin(), keys.end(), name);
         if (known == keys.end()) {
             std::string_view nearest;
@@ -144,7 +137,7 @@ std::map<std::string_view, KeyedValue> KeyedValues(const YAML::Node& mapping,
         const auto [at, inserted] = values.emplace(*known, KeyedValue{pair.first, pair.second});
         if (!inserted) {
             errors.Add(place, inField(*known), SetupTextId::KeyTwice,
-                       {name, std::to_string(PlaceOf(at->second.key.Mark()).line)});
+                       {name, std::to_string(errors.At(at->second.key.Mark()).line)});
         }
     }
     return values;
@@ -154,7 +147,7 @@ std::map<std::string_view, KeyedValue> KeyedValues(const YAML::Node& mapping,
 std::optional<std::string> ValueText(const KeyedValue& keyed, const std::string& field,
                                      Errors& errors) {
     std::optional<std::string> text = TextOf(keyed.value);
-    if (!text) errors.Add(ValuePlace(keyed), field, SetupTextId::NotAValue);
+    if (!text) errors.Add(ValuePlace(keyed, errors), field, SetupTextId::NotAValue);
     return text;
 }
 
@@ -179,12 +172,12 @@ class SetupReader {
 
     void Read(const YAML::Node& document) {
         if (!document.IsMap()) {
-            errors_.Add(PlaceOf(document.Mark()), {}, SetupTextId::NotASetup);
+            errors_.Add(errors_.At(document.Mark()), {}, SetupTextId::NotASetup);
             return;
         }
         const std::vector<std::string_view> keys = DocumentKeys();
         const auto values = KeyedValues(document, keys, {}, errors_);
-        if (!ReadFormat(values, PlaceOf(document.Mark()))) return;
+        if (!ReadFormat(values, errors_.At(document.Mark()))) return;
         const std::span<const Section> sections = Sections();
         for (const std::string_view key : keys) {
             if (key == kFormatKey) continue;
@@ -228,7 +221,8 @@ class SetupReader {
         const std::optional<std::string> format = ValueText(found->second, field, errors_);
         if (!format) return false;
         if (*format != std::to_string(kSetupTextFormat)) {
-            errors_.Add(ValuePlace(found->second), field, SetupTextId::FormatUnknown, {*format});
+            errors_.Add(ValuePlace(found->second, errors_), field, SetupTextId::FormatUnknown,
+                        {*format});
             return false;
         }
         return true;
@@ -243,7 +237,7 @@ class SetupReader {
         }
         std::variant<int, SetupTextProblem> band = BandPosition(*text);
         if (auto* refused = std::get_if<SetupTextProblem>(&band)) {
-            errors_.Add(ValuePlace(keyed), field, std::move(*refused));
+            errors_.Add(ValuePlace(keyed, errors_), field, std::move(*refused));
             bandKnown_ = false;
             return;
         }
@@ -252,7 +246,7 @@ class SetupReader {
 
     void ReadSection(const Section& section, const KeyedValue& keyed) {
         const std::string field(section.key);
-        if (!IsMappingOrEmpty(keyed.value, ValuePlace(keyed), field, errors_)) return;
+        if (!IsMappingOrEmpty(keyed.value, ValuePlace(keyed, errors_), field, errors_)) return;
         std::vector<std::string_view> keys;
         for (const Field& row : section.fields) keys.push_back(row.key);
         const auto values = KeyedValues(keyed.value, keys, field, errors_);
@@ -266,7 +260,7 @@ class SetupReader {
             const std::optional<std::string> text = ValueText(found->second, name, errors_);
             if (!text) continue;
             if (std::optional<SetupTextProblem> refused = TakeField(row, *text, &setup_)) {
-                errors_.Add(ValuePlace(found->second), name, std::move(*refused));
+                errors_.Add(ValuePlace(found->second, errors_), name, std::move(*refused));
             }
         }
     }
@@ -283,7 +277,7 @@ class SetupReader {
         const std::string name = field + "." + std::string(key);
         std::optional<std::string> text = ValueText(found->second, name, errors_);
         if (!text) return std::nullopt;
-        return std::pair(std::move(*text), ValuePlace(found->second));
+        return std::pair(std::move(*text), ValuePlace(found->second, errors_));
     }
 
     // The entries of a list section, each a mapping of `keys`, with its place and values.
@@ -291,9 +285,9 @@ class SetupReader {
     void ReadEntries(const KeyedValue& keyed, std::string_view listKey,
                      std::span<const std::string_view> keys, EachEntry each) {
         const std::string field(listKey);
-        if (!IsListOrEmpty(keyed.value, ValuePlace(keyed), field, errors_)) return;
+        if (!IsListOrEmpty(keyed.value, ValuePlace(keyed, errors_), field, errors_)) return;
         for (const YAML::Node& item : keyed.value) {
-            const Place place = PlaceOf(item.Mark());
+            const Place place = errors_.At(item.Mark());
             if (!IsMappingOrEmpty(item, place, field, errors_)) continue;
             each(place, KeyedValues(item, keys, field, errors_));
         }
@@ -442,34 +436,24 @@ class SetupReader {
 
 SetupTextRead ReadSetupText(std::string_view text, Language cells) {
     SetupTextRead read;
-    Errors errors;
+    const TextPlaces places(text);
+    Errors errors(places);
     if (std::optional<SetupTextProblem> refused = CheckTextBytes(text)) {
         errors.Add({refused->line, refused->column}, {}, std::move(*refused));
         std::move(errors).MoveInto(read);
         return read;
     }
-    std::vector<YAML::Node> documents;
-    try {
-        documents = YAML::LoadAll(std::string(text));
-    } catch (const YAML::Exception& e) {
-        errors.Add(PlaceOf(e.mark), {}, SetupTextId::NotYaml, {e.msg});
-    } catch (const std::exception& e) {
-        errors.Add({}, {}, SetupTextId::NotYaml, {e.what()});
-    }
-    if (!errors.Any()) {
-        if (documents.empty()) {
-            errors.Add({}, {}, SetupTextId::NotASetup);
-        } else if (documents.size() > 1) {
-            errors.Add(PlaceOf(documents[1].Mark()), {}, SetupTextId::SecondDocument);
-        }
-    }
-    if (!errors.Any()) {
+    YamlDocument document = LoadOneDocument(text, places);
+    if (document.problem) {
+        errors.Add({document.problem->line, document.problem->column}, {},
+                   std::move(*document.problem));
+    } else {
         try {
             SetupReader reader(cells, errors, read);
-            reader.Read(documents.front());
+            reader.Read(document.root);
             if (!errors.Any()) read.decoded = std::move(reader).Done();
         } catch (const YAML::Exception& e) {
-            errors.Add(PlaceOf(e.mark), {}, SetupTextId::NotYaml, {e.msg});
+            errors.Add(places.Of(e.mark), {}, SetupTextId::NotYaml, {e.msg});
         }
     }
     if (errors.Any()) {

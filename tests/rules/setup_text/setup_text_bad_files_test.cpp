@@ -122,8 +122,13 @@ TEST(SetupTextBadFiles, EachIsRefusedWithItsPlaceAndNothingIsTaken) {
          "Alarm", "keys.pf1_short", SetupTextId::NotAnItem},
         {"no format", "format: 1\n", "", "band", "format", SetupTextId::FormatMissing},
         {"a later format", "format: 1", "format: 2", "2", "format", SetupTextId::FormatUnknown},
-        {"a second document", "  high_power: 200\n", "  high_power: 200\n---\nband: x\n", "band: x",
-         "", SetupTextId::SecondDocument},
+        {"a second document", "  high_power: 200\n", "  high_power: 200\n---\nband: x\n", "---", "",
+         SetupTextId::SecondDocument},
+        // yaml-cpp would read empty documents there for ever.
+        {"a comma that begins a value", "format: 1\n", ",\nformat: 1\n", ",", "",
+         SetupTextId::StrayComma},
+        {"a comma after the document", "format: 1\n", "{format: 1}\n,\n", ",", "",
+         SetupTextId::StrayComma},
         // yaml-cpp finds the list unclosed where the next section begins.
         {"not YAML", "scan_receive_delay: 5", "scan_receive_delay: [5", ":\n  code_1", "",
          SetupTextId::NotYaml},
