@@ -208,7 +208,8 @@ bash_completion() {
     local work
     work=$(mktemp -d)
     mkdir "$work/radios"
-    touch "$work/shop.DAT" "$work/spare.dat" "$work/notes.txt" "$work/plan.csv" "$work/pool.CSV"
+    touch "$work/shop.DAT" "$work/spare.dat" "$work/notes.txt" "$work/plan.csv" "$work/pool.CSV" \
+        "$work/text.yaml" "$work/tour.YML"
     local offered
     offered=$(complete_line qv7100-cli "" | sort | tr '\n' ' ')
     local expected
@@ -232,7 +233,9 @@ bash_completion() {
         "simulate --band |0 1 2 3 4 5"
         "simulate --fault no|no-reply: none"
         "simulate --fault cab|cable-pulled:"
-        "show $work/|$work/radios $work/shop.DAT $work/spare.dat"
+        "show $work/|$work/radios $work/shop.DAT $work/spare.dat $work/text.yaml $work/tour.YML"
+        "convert $work/shop.DAT $work/t|$work/text.yaml $work/tour.YML"
+        "show --y|--yaml"
         "write --port COM1 $work/s|$work/shop.DAT $work/spare.dat"
         "simulate --image $work/sh|$work/shop.DAT"
         "resave $work/shop.DAT $work/n|"
