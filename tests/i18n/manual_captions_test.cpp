@@ -14,6 +14,7 @@
 #include "i18n/fleet_texts.h"
 #include "i18n/messages.h"
 #include "i18n/msgbox.h"
+#include "i18n/setup_text_texts.h"
 #include "link/core/port_mapping.h"
 #include "state/bands.h"
 
@@ -90,6 +91,8 @@ std::set<std::string> Captions(Language language) {
           DesktopText::RestoreWrite, DesktopText::Close}) {
         texts.insert(Shown(DesktopTextOf(caption, language)));
     }
+    // The file dialogs' type of a set-up as text.
+    texts.insert(SetupTextMessage(SetupTextId::FilterName, language) + " (*.yaml)");
     // The window that writes several radios.
     for (const FleetTextId id :
          {FleetTextId::WindowTitle, FleetTextId::OtherBand, FleetTextId::Verify,
