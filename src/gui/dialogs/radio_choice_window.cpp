@@ -30,8 +30,8 @@ RadioChoiceWindow::RadioChoiceWindow(const std::vector<std::string>& ports, Lang
     list_->setAccessibleName(ToQString(DetectText(DetectTextId::ChooseListName, language)));
     for (const std::string& port : ports) list_->addItem(ToQString(port));
     list_->setCurrentRow(0);
-    // Each line whole, however long its device's name.
-    list_->setMinimumWidth(list_->sizeHintForColumn(0) + 4 * list_->frameWidth() + 24);
+    // Each line whole, however long its device's name, and no taller than its lines.
+    list_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     connect(list_, &QListWidget::doubleClicked, this, &QDialog::accept);
 
     auto* question = new QLabel(ToQString(

@@ -390,12 +390,13 @@ void MainWindow::RefreshPortItems() {
             device.empty() ? std::nullopt : DescribeSerialDevice(device, roots);
         const QString shown =
             ToQString(PortMenuDevice(device, described ? described->usb : std::nullopt, language));
-        // The caption as its table gives it, the device in the column a menu keeps for keys:
-        // "COM1(&1)" stays what it always was, and the devices stand one under the other.
+        // The caption as its table gives it, then the device: "COM1(&1)" stays what it always
+        // was and keeps its key. (In the column a menu keeps for keys, Qt would widen the menu
+        // by the devices' width once more.)
         QAction* item = portItems_[static_cast<std::size_t>(row.port)];
         item->setText(
             ToQString(Caption(WindowId::Form1, row.name, CaptionProperty::Caption, 0, language)) +
-            QLatin1Char('\t') + shown);
+            QStringLiteral("  ") + shown);
         item->setStatusTip(QStringLiteral("COM%1: %2").arg(row.port).arg(shown));
     }
 }

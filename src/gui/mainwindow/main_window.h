@@ -154,6 +154,9 @@ class MainWindow : public QMainWindow, public TransferView {
     std::optional<std::size_t> AskWhichRadio(const std::vector<std::size_t>& found);
     // What the look found on every port, in the message box that ends it.
     void ShowWhatWasFound(const std::vector<std::size_t>& found, std::optional<std::size_t> chosen);
+    // The status line tells what the look found on the port a transfer opens now, when it was
+    // looked at.
+    void ShowPortStatusOfLook();
     // The status line of the chosen port after the transfer that ended with `outcome`.
     void ShowPortStatusAfter(RunningTransfer ended, TransferOutcome outcome);
 

@@ -46,6 +46,7 @@ void MainWindow::RadiosFound() {
     for (int port = 1; port <= kPortCount; ++port) {
         portItems_[static_cast<std::size_t>(port)]->setEnabled(true);
     }
+    ShowPortStatusOfLook();
     const std::vector<std::size_t> found = detection_.RadiosFound();
     std::optional<std::size_t> chosen;
     if (found.size() == 1) chosen = found.front();
@@ -57,14 +58,17 @@ void MainWindow::RadiosFound() {
         // As it was: open, as its last choice left it.
         port_.Reopen(state_.CommPortNumber);
     }
-    // The status line tells of the port a transfer opens now, when it was looked at.
+    ShowPortStatusOfLook();
+    ShowWhatWasFound(found, chosen);
+}
+
+void MainWindow::ShowPortStatusOfLook() {
     portStatus_->Clear();
     for (std::size_t i = 0; i < detection_.Count(); ++i) {
         if (detection_.Port(i) == port_.Name()) {
             portStatus_->ShowAnswer(detection_.Port(i), detection_.End(i)->probe);
         }
     }
-    ShowWhatWasFound(found, chosen);
 }
 
 std::optional<std::size_t> MainWindow::AskWhichRadio(const std::vector<std::size_t>& found) {

@@ -262,12 +262,12 @@ TEST_F(FindRadio, ThePortMenuShowsEachPortsDeviceAndChip) {
     const QString dev = QString::fromStdString(tree.Path("dev"));
     openMenu();
     const QStringList shown = {
-        "COM1(&1)\t" + dev + "/ttyUSB0 (CH340/CH341)",
-        "COM2(&2)\t" + dev + "/ttyUSB1 (FTDI FT232R)",
-        "COM3(&3)\t" + dev + "/ttyS0",
-        "COM4(&4)\t(no device)",
-        "COM5(&5)\t/dev/pts/77",
-        "COM6(&6)\t(no device)",
+        "COM1(&1)  " + dev + "/ttyUSB0 (CH340/CH341)",
+        "COM2(&2)  " + dev + "/ttyUSB1 (FTDI FT232R)",
+        "COM3(&3)  " + dev + "/ttyS0",
+        "COM4(&4)  (no device)",
+        "COM5(&5)  /dev/pts/77",
+        "COM6(&6)  (no device)",
     };
     for (int port = 1; port <= static_cast<int>(shown.size()); ++port) {
         EXPECT_EQ(Action(QStringLiteral("mnucom%1").arg(port))->text(), shown[port - 1]);
@@ -278,13 +278,13 @@ TEST_F(FindRadio, ThePortMenuShowsEachPortsDeviceAndChip) {
     // An adapter plugged in while the menu was closed shows the next time it opens.
     tree.Add(test::AdapterRows("ttyUSB2", "067b", "2303", "1-5").Rows());
     openMenu();
-    EXPECT_EQ(Action("mnucom3")->text(), "COM3(&3)\t" + dev + "/ttyUSB2 (PL2303)");
-    EXPECT_EQ(Action("mnucom4")->text(), "COM4(&4)\t" + dev + "/ttyS0");
+    EXPECT_EQ(Action("mnucom3")->text(), "COM3(&3)  " + dev + "/ttyUSB2 (PL2303)");
+    EXPECT_EQ(Action("mnucom4")->text(), "COM4(&4)  " + dev + "/ttyS0");
     closeMenu();
 
     Action("mnuChinese")->trigger();
-    EXPECT_EQ(Action("mnucom1")->text(), "COM1(&1)\t" + dev + "/ttyUSB0（CH340/CH341）");
-    EXPECT_EQ(Action("mnucom6")->text(), QStringLiteral("COM6(&6)\t（无设备）"));
+    EXPECT_EQ(Action("mnucom1")->text(), "COM1(&1)  " + dev + "/ttyUSB0（CH340/CH341）");
+    EXPECT_EQ(Action("mnucom6")->text(), QStringLiteral("COM6(&6)  （无设备）"));
 }
 
 // The status line follows a language switch and what every read learns, and goes when another
