@@ -50,8 +50,11 @@ enum class StationTextId {
     RemoveRadio,
     RadioGone,  // %1 the radio's number
     // Why a radio was skipped or failed, as the log's detail says it.
-    OtherBand,         // %1 the radio's band, %2 the set-up's band
-    DifferencesFound,  // %1 how many, %2 the first
+    OtherBand,              // %1 the radio's band, %2 the set-up's band
+    DifferencesFound,       // %1 how many, %2 the first
+    ReadingBackupFailed,    // %1 why
+    WriteFailedMayBeMixed,  // %1 why: the write had sent data
+    ReadingBackFailed,      // %1 why
     // A port's state, as large as a window shows it from across the bench.
     StateWaiting,
     StateWriting,   // %1 the percentage

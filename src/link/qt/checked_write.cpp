@@ -105,9 +105,9 @@ void CheckedWrite::StepEnded(TransferOutcome outcome) {
         case CheckedWriteStep::VerifyRead:
             if (outcome == TransferOutcome::ReadComplete) {
                 result_.readBack = driver_.Engine().CapturedImageBytes();
-                result_.differences =
-                    CompareImages({*result_.written, result_.radioBand},
-                                  {*result_.readBack, result_.radioBand}, result_.calibrationWritten);
+                result_.differences = CompareImages({*result_.written, result_.radioBand},
+                                                    {*result_.readBack, result_.radioBand},
+                                                    result_.calibrationWritten);
             }
             KeepWhatTheRadioHolds();
             return End(outcome);
