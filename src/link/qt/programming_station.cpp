@@ -68,6 +68,7 @@ bool ProgrammingStation::Start(const std::vector<PortName>& ports, const Program
     setup_ = setup;
     values_ = ValuesCursor(std::move(values));
     logged_.clear();
+    unrecorded_.clear();
     taken_ = 0;
     stop_ = StationStop::None;
     lanes_.clear();
@@ -216,6 +217,9 @@ void ProgrammingStation::SkipOtherBand(std::size_t i, int band) {
     lane.shown.answer = {};
     Tell(i, StationEvent::RadioArrived);
     StationLogRow row = RowOf(i);
+    // Nothing was written into it: no lines of its own, nor the set-up's.
+    row.line1.clear();
+    row.line2.clear();
     row.result = StationResult::Skipped;
     row.detail = OtherBandDetail(band, setup_.Combo1, kLogLanguage);
     Log(i, std::move(row));
@@ -302,6 +306,7 @@ void ProgrammingStation::Log(std::size_t i, StationLogRow row) {
     // On disk before this port, or any other, takes another radio.
     if (std::optional<LogFileFault> fault = AppendStationLog(options_.log, row)) {
         if (!logFault_) logFault_ = std::move(fault);
+        unrecorded_.push_back(row);
         StopTaking(StationStop::LogFailed);
     }
     logged_.push_back(row);

@@ -167,8 +167,10 @@ class ProgrammingStation : public QObject {
     std::optional<ValuesProblem> ValuesUsedUpBecause() const;
     // How many per-radio values were used up by radios written.
     std::size_t ValuesWritten() const { return values_.WrittenCount(); }
-    // The rows logged in this run, in the order the radios ended.
+    // The rows of this run, in the order the radios ended.
     const std::vector<StationLogRow>& Logged() const { return logged_; }
+    // Those of them whose line the log could not take (StationStop::LogFailed).
+    const std::vector<StationLogRow>& Unrecorded() const { return unrecorded_; }
     const StationOptions& Options() const { return options_; }
 
   private:
@@ -199,6 +201,7 @@ class ProgrammingStation : public QObject {
     PortLanes ports_;  // before the lanes, whose runs use them: they go first
     std::vector<std::unique_ptr<Lane>> lanes_;
     std::vector<StationLogRow> logged_;
+    std::vector<StationLogRow> unrecorded_;
     int taken_ = 0;
     bool running_ = false;
     StationStop stop_ = StationStop::None;
