@@ -120,12 +120,13 @@ class CliStation : public test::CliProcess {
     }
 
     // The memory a dealer's radio comes with: its number in line 1, power levels of its own.
-    static ImageBytes OldMemory(int number) {
+    static ImageBytes OldMemory(int number, int band = 0) {
         test::ScriptedHost host;
         ProgramState old = StartupState(host, 1);
         old.EmbeddedInfo[0] = "OLD " + std::to_string(number);
         old.PowerHighLevel = 100 + number;
         old.PowerLowLevel = 40 + number;
+        old.Combo1 = old.BandIndex = band;
         return EncodeImage(old);
     }
 
@@ -151,12 +152,13 @@ class CliStation : public test::CliProcess {
         EXPECT_TRUE(lines.back()->Start(nullptr));
         return lines.back()->DevicePath();
     }
-    // A radio that stays for good, paced at 9600 baud: a write takes it two seconds.
-    std::string StartPacedRadio() {
-        lines.push_back(std::make_unique<PtyServer>(VirtualRadio(OldMemory(1), 0), true));
+    // A radio of `band` that stays for good; paced at 9600 baud, a write takes it two seconds.
+    std::string StartRadio(int band, bool paced) {
+        lines.push_back(std::make_unique<PtyServer>(VirtualRadio(OldMemory(1, band), band), paced));
         EXPECT_TRUE(lines.back()->Start(nullptr));
         return lines.back()->DevicePath();
     }
+    std::string StartPacedRadio() { return StartRadio(0, true); }
 
     std::vector<StationLogRow> LogRows(const fs::path& log) const {
         const std::optional<std::vector<StationLogRow>> rows = ReadStationLog(Read(log));
@@ -304,6 +306,90 @@ TEST_F(CliStation, AFirstStopLetsTheRadioFinishAndASecondEndsIt) {
             EXPECT_LT(lines.back()->Snapshot().blocksWritten.size(), 88u);
         }
     }
+}
+
+// A radio of another band than the set-up is skipped without a transfer, logged as skipped, and
+// the station ends with 1; --yes writes it.
+TEST_F(CliStation, ARadioOfAnotherBandIsSkippedUnlessYes) {
+    const struct {
+        const char* flag;
+        int exitCode;
+        const char* said;
+        StationResult result;
+    } cases[] = {
+        {"", 1,
+         ": radio 1: skipped: the radio is a 370-390MHz radio and the set-up is for 400-470MHz",
+         StationResult::Skipped},
+        {" --yes", 0, ": radio 1: written and verified", StationResult::Written},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.flag);
+        const std::string device = StartRadio(3, false);
+        const fs::path log = dir / "log.csv";
+        fs::remove(log);
+        const test::CliResult result = Run("station " + SetupFile().string() + " --port " + device +
+                                           " --count 1 --log " + log.string() + c.flag);
+        EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
+        EXPECT_TRUE(Contains(result.out, device + ": radio 1 arrived: 370-390MHz")) << result.out;
+        EXPECT_TRUE(Contains(result.out, device + c.said)) << result.out;
+        const std::vector<StationLogRow> rows = LogRows(log);
+        ASSERT_EQ(rows.size(), 1u);
+        EXPECT_EQ(rows[0].result, c.result);
+        EXPECT_EQ(rows[0].band, "370-390MHz");
+        const RadioRecord radio = lines.back()->Snapshot();
+        if (c.result == StationResult::Skipped) {
+            EXPECT_TRUE(Contains(result.err, "1 of 1 radios were not written")) << result.err;
+            EXPECT_TRUE(radio.blocksRead.empty()) << "not even backed up";
+            EXPECT_TRUE(radio.blocksWritten.empty());
+            EXPECT_EQ(rows[0].verify, StationVerify::NotChecked);
+        } else {
+            EXPECT_EQ(radio.blocksWritten.size(), 88u);
+            EXPECT_EQ(rows[0].verify, StationVerify::Verified);
+        }
+    }
+}
+
+// A radio is finished once the station says to remove it: its line is in the log then, so a
+// station killed at that moment (no Ctrl+C, nothing flushed on the way out) has lost nothing.
+TEST_F(CliStation, AStationKilledKeepsTheLineOfEveryRadioItFinished) {
+    const std::string device = StartShelf({{}, {}});
+    const fs::path log = dir / "log.csv";
+    Background station("station " + SetupFile().string() + " --port " + device + " --log " +
+                           log.string() + " --line1 'UNIT {n}'",
+                       dir / "out", dir / "err");
+    ASSERT_TRUE(station.WaitFor(": radio 1: remove the radio"));
+    station.Signal(SIGKILL);
+    EXPECT_EQ(station.Wait(), -1);
+    const std::vector<StationLogRow> rows = LogRows(log);
+    ASSERT_EQ(rows.size(), 1u) << station.Out();
+    EXPECT_EQ(rows[0].line1, "UNIT 1");
+    EXPECT_EQ(rows[0].result, StationResult::Written);
+    EXPECT_TRUE(Read(log).ends_with("\r\n")) << "a whole line";
+}
+
+// A station that cannot record does not program: when the log cannot take a radio's line, the
+// station takes no more radios, says why, and its report ends with the line the log lacks.
+TEST_F(CliStation, ALogThatCannotTakeALineStopsTheStationAndTellsTheLine) {
+    const std::string device = StartPacedRadio();
+    const fs::path log = dir / "log.csv";
+    Background station("station " + SetupFile().string() + " --port " + device +
+                           " --no-backup --line1 'UNIT {n}' --log " + log.string(),
+                       dir / "out", dir / "err");
+    ASSERT_TRUE(station.WaitFor(": radio 1: writing"));
+    // The log turns into a folder while the radio is written.
+    fs::remove(log);
+    fs::create_directories(log);
+    EXPECT_EQ(station.Wait(), 1) << station.Out();
+    EXPECT_TRUE(Contains(station.Out(),
+                         "station: the programming log " + log.string() + " cannot be written: "))
+        << station.Out();
+    EXPECT_TRUE(Contains(station.Out(), "a station that cannot record does not program"))
+        << station.Out();
+    const std::string err = Read(dir / "err");
+    EXPECT_TRUE(Contains(err, "not in the log: ")) << err;
+    EXPECT_TRUE(Contains(err, "," + device + ",1,400-470MHz,fleet.DAT,")) << err;
+    EXPECT_TRUE(Contains(err, ",UNIT 1,,written,verified,")) << err;
+    EXPECT_EQ(lines.back()->Snapshot().blocksWritten.size(), 88u) << "written once";
 }
 
 // simulate --shelf serves a station from a process of its own: the radios come one after the

@@ -15,10 +15,12 @@
 #include <iterator>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "link/core/port_mapping.h"
 #include "link/qt/link_fixture.h"
 #include "link/qt/programming_station.h"
 #include "rules/station/station_log.h"
@@ -62,6 +64,7 @@ class StationEndToEnd : public LinkEndToEnd {
     }
     void TearDown() override {
         for (const auto& line : lines) line->Stop();
+        qunsetenv(ComPortVariable(1).c_str());
         LinkEndToEnd::TearDown();
         fs::remove_all(folder);
     }
@@ -120,14 +123,17 @@ class StationEndToEnd : public LinkEndToEnd {
         return setup;
     }
 
-    // Runs the station until it has finished; `events` sees each event as it happens.
+    // Runs the station until it has finished; `events` sees each event as it happens. The set-up
+    // is StationSetup() unless `setup` names another.
     void Run(ProgrammingStation& station, const std::vector<PortName>& ports, RadioValues values,
              const StationOptions& options,
-             std::function<void(std::size_t, StationEvent)> events = nullptr) {
+             std::function<void(std::size_t, StationEvent)> events = nullptr,
+             std::optional<ProgramState> setup = std::nullopt) {
         QEventLoop loop;
         station.SetEventHandler(events);
         station.SetFinishedHandler([&loop] { loop.quit(); });
-        ASSERT_TRUE(station.Start(ports, StationSetup(), std::move(values), options))
+        ASSERT_TRUE(
+            station.Start(ports, setup.value_or(StationSetup()), std::move(values), options))
             << station.LogFault()->Describe(Language::English);
         QTimer::singleShot(90000, &loop, &QEventLoop::quit);
         if (station.IsRunning()) loop.exec();
@@ -161,7 +167,8 @@ class StationEndToEnd : public LinkEndToEnd {
 
 // Two cables, a shelf of three radios on each: one radio silent, one of another band written with
 // the band question answered Yes, one that loses a block of the write. Each radio that answers is
-// backed up, written once and read back; each keeps its calibration; the radios written get the
+// backed up, written once and read back; each keeps its calibration, though the set-up is shown
+// with calibration access open and levels of its own; the radios written get the
 // counter's numbers 1 to 4 between them, the failed radio's number going to a later one; every
 // radio that answered has its line in the log, the one that lost a block as failed.
 TEST_F(StationEndToEnd, EachRadioOfTheShelvesIsWrittenOnceWithItsOwnLineAndLogged) {
@@ -172,13 +179,19 @@ TEST_F(StationEndToEnd, EachRadioOfTheShelvesIsWrittenOnceWithItsOwnLineAndLogge
     StationOptions options = Options();
     options.allowOtherBand = true;
     options.count = 5;
+    ProgramState serviced = StationSetup();
+    serviced.CalibrationUnlocked = true;
+    serviced.PowerHighLevel = 17;
+    serviced.PowerLowLevel = 3;
     std::vector<std::string> arrivals;
-    Run(station, PortsOf({&first, &second}), Counter("UNIT {n:03}"), options,
+    Run(
+        station, PortsOf({&first, &second}), Counter("UNIT {n:03}"), options,
         [&](std::size_t at, StationEvent event) {
             if (event == StationEvent::RadioArrived) {
                 arrivals.push_back(station.Port(at).port.device);
             }
-        });
+        },
+        serviced);
     EXPECT_EQ(station.Stopping(), StationStop::CountReached);
     EXPECT_EQ(arrivals.size(), 5u) << "the silent radio is never taken";
 
@@ -307,6 +320,35 @@ TEST_F(StationEndToEnd, ARadioLeftInPlaceIsWrittenOnceAndOneOfAnotherBandIsSkipp
     EXPECT_EQ(missingEvents[1], StationEvent::PortAnswer) << "told once that it does not open";
     EXPECT_EQ(missingEvents[2], StationEvent::PortStopped);
     EXPECT_EQ(station.Port(0).answer.answer, ProbeAnswer::PortNotOpen);
+}
+
+// COM1 is looked up once, as the station starts: adapters renumbered while it runs (COM1 now
+// standing for another radio) never point the port at that radio; the next radio is taken on the
+// device COM1 stood for.
+TEST_F(StationEndToEnd, APortKeepsTheDeviceItsComStoodForAtTheStart) {
+    const PtyServer& shelf = AddShelf({{0, {}}, {0, {}}});
+    const PtyServer& elsewhere = AddRadio(0);
+    qputenv(ComPortVariable(1).c_str(), QByteArray::fromStdString(shelf.DevicePath()));
+    ProgrammingStation station(folder / "data" / "backups");
+    StationOptions options = Options();
+    options.count = 2;
+    bool renumbered = false;
+    Run(station, PortLanes::Resolve({"COM1"}), {}, options, [&](std::size_t, StationEvent event) {
+        if (event != StationEvent::RadioEnded || renumbered) return;
+        renumbered = true;
+        qputenv(ComPortVariable(1).c_str(), QByteArray::fromStdString(elsewhere.DevicePath()));
+    });
+    ASSERT_TRUE(renumbered);
+    EXPECT_EQ(station.Stopping(), StationStop::CountReached);
+    EXPECT_EQ(station.Tally().verified, 2);
+    const std::vector<ShelfRadioRecord> radios = shelf.ShelfSnapshot();
+    EXPECT_EQ(radios[0].record.blocksWritten.size(), 88u);
+    EXPECT_EQ(radios[1].record.blocksWritten.size(), 88u) << "the next radio on COM1's device";
+    EXPECT_EQ(elsewhere.Snapshot().sessions, 0) << "nothing sent to the device COM1 became";
+    for (const StationLogRow& row : station.Logged()) {
+        EXPECT_EQ(row.port, "COM1");
+        EXPECT_EQ(row.device, shelf.DevicePath());
+    }
 }
 
 // A roster of two rows writes two radios, and the station then takes no more and says so; the
