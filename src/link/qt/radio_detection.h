@@ -66,7 +66,6 @@ class RadioDetection : public QObject {
 
   private:
     struct Probe;
-    class EndView;
 
     void PortEnded(std::size_t port);
 
