@@ -10,6 +10,7 @@
 #include "i18n/detail_texts.h"
 #include "i18n/station_texts.h"
 #include "rules/plans/csv_reader.h"
+#include "rules/program/safe_save.h"
 
 namespace qv {
 namespace fs = std::filesystem;
@@ -54,15 +55,6 @@ int WriteAll(int fd, std::string_view bytes) {
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return 0;
-}
-
-// A new file's name lasts through a power cut once its folder is on disk too.
-void SyncFolder(const fs::path& folder) {
-    const int fd =
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 // What an open log holds that matters before a line is added: whether it is empty, whether its
