@@ -26,5 +26,6 @@ void AddBackupCommands(CLI::App& app, Action& run);
 void AddDiffCommand(CLI::App& app, Action& run);
 void AddDetectCommand(CLI::App& app, Action& run);
 void AddPortsCommand(CLI::App& app, Action& run);
+void AddStationCommand(CLI::App& app, Action& run);
 
 }  // namespace qv::cli

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,7 @@
 #include "cli/fleet_write.h"
 #include "cli/link_session.h"
 #include "cli/setup_files.h"
+#include "cli/shelf_simulation.h"
 #include "cli/standard_output.h"
 #include "i18n/backup_texts.h"
 #include "i18n/compare_texts.h"
@@ -175,7 +177,8 @@ void Write(const std::string& device, const std::string& in, const WriteChoices&
     PrintToStandardOutput(CompareText(CompareTextId::VerifyPassed, Language::English) + "\n");
 }
 
-void Simulate(int band, const std::string& imageFile, const std::string& faultName, bool paced) {
+void Simulate(int band, const std::string& imageFile, const std::string& faultName, bool paced,
+              const ShelfChoices& shelf) {
     ImageBytes image;
     if (imageFile.empty()) {
         ConsoleHost host;
@@ -193,20 +196,32 @@ void Simulate(int band, const std::string& imageFile, const std::string& faultNa
     sigaddset(&stopSignals, SIGHUP);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
-    PtyServer server(VirtualRadio(image, band, fault), paced);
+    const auto made = shelf.radios > 0
+                          ? std::make_unique<PtyServer>(MakeShelf(image, band, shelf, paced), paced)
+                          : std::make_unique<PtyServer>(VirtualRadio(image, band, fault), paced);
+    PtyServer& server = *made;
     std::string error;
     if (!server.Start(&error)) throw CommandFailed("cannot start the virtual radio: " + error);
     // Nobody could reach a radio whose device was never told: then it ends at once.
     PrintToStandardOutput(server.DevicePath() + "\n");
-    std::fprintf(stderr,
-                 "Virtual %s radio%s%s on %s; point the tool at it (e.g. QV7100_COM1=%s). "
-                 "Ctrl+C ends it.\n",
-                 BandName(band).c_str(), fault.kind == RadioFaultKind::None ? "" : " with fault ",
-                 fault.kind == RadioFaultKind::None ? "" : RadioFaultName(fault).c_str(),
-                 server.DevicePath().c_str(), server.DevicePath().c_str());
+    if (shelf.radios > 0) {
+        std::fputs(DescribeShelf(shelf, paced, server.DevicePath()).c_str(), stderr);
+    } else {
+        std::fprintf(stderr,
+                     "Virtual %s radio%s%s on %s; point the tool at it (e.g. QV7100_COM1=%s). "
+                     "Ctrl+C ends it.\n",
+                     BandName(band).c_str(),
+                     fault.kind == RadioFaultKind::None ? "" : " with fault ",
+                     fault.kind == RadioFaultKind::None ? "" : RadioFaultName(fault).c_str(),
+                     server.DevicePath().c_str(), server.DevicePath().c_str());
+    }
     int received = 0;
     sigwait(&stopSignals, &received);
     server.Stop();
+    if (shelf.radios > 0) {
+        std::fputs(ShelfReport(server.ShelfSnapshot()).c_str(), stderr);
+        return;
+    }
     const RadioRecord record = server.Snapshot();
     std::fprintf(stderr, "Sessions %d, blocks read %zu, blocks written %zu, ends received %d\n",
                  record.sessions, record.blocksRead.size(), record.blocksWritten.size(),
@@ -221,6 +236,7 @@ void AddLinkCommands(CLI::App& app, Action& run) {
     static WriteChoices choices;
     static bool paced = false;
     static int band = 0;
+    static ShelfChoices shelf;
     const std::string portHelp = "Serial device path, or COM1..COM8 (QV7100_COMn names the device)";
     const auto portNamed = [](const std::string& text) { return PortNameProblem(text); };
     const auto writeFlags = [](CLI::App* command) {
@@ -299,7 +315,45 @@ void AddLinkCommands(CLI::App& app, Action& run) {
         return ParseRadioFault(text) ? std::string() : "unknown fault: " + text;
     });
     simulate->add_flag("--paced", paced, "Take the real 9600-baud time for every byte");
-    simulate->callback([&run] { run = [] { Simulate(band, imageFile, fault, paced); }; });
+    auto* shelved = simulate->add_option(
+        "--shelf", shelf.radios,
+        "Serve N radios one after another on the one device, as a dealer plugs radios into a "
+        "cable: each comes, stays --present seconds after its first answer, goes, and the next "
+        "comes --gap seconds later; radio k holds the image with \"SHELF RADIO k\" as embedded "
+        "line 1 and power levels of its own");
+    shelved->check(CLI::Range(1, 99));
+    simulate
+        ->add_option("--present", shelf.present,
+                     "Seconds a radio of the shelf stays after its first answer (a silent one: "
+                     "after it came); default 3, with --paced 8")
+        ->check(CLI::NonNegativeNumber)
+        ->needs(shelved);
+    simulate
+        ->add_option("--gap", shelf.gap,
+                     "Seconds the line is empty between two radios of the shelf (default 2)")
+        ->check(CLI::NonNegativeNumber)
+        ->needs(shelved);
+    simulate
+        ->add_option("--shelf-bands", shelf.bands,
+                     "The band positions of the shelf's radios in turn, repeated when the list is "
+                     "shorter, e.g. 0,0,3 (default: --band)")
+        ->delimiter(',')
+        ->check(CLI::Range(0, 5))
+        ->needs(shelved);
+    simulate
+        ->add_option("--shelf-fault", shelf.faults,
+                     "K=MODE: radio K of the shelf misbehaves as --fault MODE, e.g. 3=silent or "
+                     "5=drop-block:41 (once per radio; cable-pulled ends the whole line)")
+        ->check([](const std::string& text) { return ShelfFaultProblem(text); })
+        ->needs(shelved);
+    simulate->callback([&run, shelved] {
+        if (shelved->count() > 0 && fault != "none") {
+            throw CLI::ValidationError("--fault",
+                                       "with --shelf, give each radio's fault with "
+                                       "--shelf-fault K=MODE");
+        }
+        run = [] { Simulate(band, imageFile, fault, paced, shelf); };
+    });
 }
 
 }  // namespace qv::cli

@@ -51,6 +51,7 @@ int main(int argc, char** argv) {
     qv::cli::AddBackupCommands(app, run);
     qv::cli::AddDiffCommand(app, run);
     qv::cli::AddPortsCommand(app, run);
+    qv::cli::AddStationCommand(app, run);
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& e) {  // --help, --help-all, --version

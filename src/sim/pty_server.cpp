@@ -75,7 +75,9 @@ bool Fail(std::string* error, const char* what) {
 
 }  // namespace
 
-PtyServer::PtyServer(VirtualRadio radio, bool paced) : radio_(std::move(radio)), paced_(paced) {}
+PtyServer::PtyServer(VirtualRadio radio, bool paced) : shelf_(std::move(radio)), paced_(paced) {}
+
+PtyServer::PtyServer(RadioShelf shelf, bool paced) : shelf_(std::move(shelf)), paced_(paced) {}
 
 PtyServer::~PtyServer() {
     Stop();
@@ -116,6 +118,10 @@ bool PtyServer::Start(std::string* error) {
         CloseAll();
         return false;
     }
+    {
+        const std::lock_guard lock(radioMutex_);
+        shelf_.Open(Now());
+    }
     try {
         worker_ = std::thread(&PtyServer::Run, this);
     } catch (const std::system_error& e) {
@@ -138,7 +144,12 @@ void PtyServer::Stop() {
 
 RadioRecord PtyServer::Snapshot() const {
     const std::lock_guard lock(radioMutex_);
-    return radio_.Record();
+    return shelf_.Current().Record();
+}
+
+std::vector<ShelfRadioRecord> PtyServer::ShelfSnapshot() const {
+    const std::lock_guard lock(radioMutex_);
+    return shelf_.Records();
 }
 
 bool PtyServer::SendUnasked(std::span<const std::uint8_t> bytes) {
@@ -184,7 +195,8 @@ void PtyServer::Run() {
             std::vector<RadioReply> replies;
             {
                 const std::lock_guard lock(radioMutex_);
-                replies = radio_.Receive(std::span(&buffer[static_cast<std::size_t>(i)], 1));
+                replies = shelf_.Receive(std::span(&buffer[static_cast<std::size_t>(i)], 1),
+                                         paced_ ? inputFreeAt_ : arrival);
             }
             for (const RadioReply& reply : replies) {
                 if (!Deliver(reply, inputFreeAt_)) return;

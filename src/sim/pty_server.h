@@ -1,6 +1,6 @@
-// Puts a VirtualRadio on a POSIX pseudo-terminal: the tool opens DevicePath() as its serial port,
-// and a worker thread answers for the radio. Used by the end-to-end tests, the benchmarks and
-// `qv7100-cli simulate`.
+// Puts a VirtualRadio, or a shelf of radios taking turns, on a POSIX pseudo-terminal: the tool
+// opens DevicePath() as its serial port, and a worker thread answers for the radio. Used by the
+// end-to-end tests, the benchmarks and `qv7100-cli simulate`.
 #pragma once
 
 #include <atomic>
@@ -11,6 +11,7 @@
 #include <string>
 #include <thread>
 
+#include "sim/radio_shelf.h"
 #include "sim/virtual_radio.h"
 
 namespace qv {
@@ -22,6 +23,8 @@ class PtyServer {
     // frame it answers has come in, and its bytes follow one by one at that rate. Without,
     // replies go out at once.
     PtyServer(VirtualRadio radio, bool paced);
+    // The radios of `shelf` take turns on the line; the first comes as the server starts.
+    PtyServer(RadioShelf shelf, bool paced);
     ~PtyServer();
     PtyServer(const PtyServer&) = delete;
     PtyServer& operator=(const PtyServer&) = delete;
@@ -43,8 +46,11 @@ class PtyServer {
     // False when the line is closed or the bytes did not arrive. Call while no transfer runs.
     bool SendUnasked(std::span<const std::uint8_t> bytes);
 
-    // A copy of what the radio has seen and holds, safe while the server runs.
+    // A copy of what the radio has seen and holds, safe while the server runs; of a shelf, the
+    // radio there now or the one there last.
     RadioRecord Snapshot() const;
+    // Every radio of the shelf with the times of its turn, safe while the server runs.
+    std::vector<ShelfRadioRecord> ShelfSnapshot() const;
 
   private:
     using Nanoseconds = std::int64_t;  // on the monotonic clock
@@ -58,7 +64,7 @@ class PtyServer {
     void CloseAll();
 
     mutable std::mutex radioMutex_;
-    VirtualRadio radio_;  // guarded by radioMutex_
+    RadioShelf shelf_;  // guarded by radioMutex_
     const bool paced_;
     std::string devicePath_;
     int master_ = -1;

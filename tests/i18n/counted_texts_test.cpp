@@ -6,6 +6,7 @@
 
 #include "i18n/compare_texts.h"
 #include "i18n/fleet_texts.h"
+#include "i18n/station_texts.h"
 
 namespace qv {
 namespace {
@@ -38,6 +39,19 @@ TEST(CountedTexts, OneDifferenceAndMoreDifferencesInEnglish) {
              return FleetText(FleetTextId::Running, Language::English, {count});
          },
          "Writing 1 radio...", "Writing 11 radios..."},
+        {"a station that has handled its count",
+         [](const char* count) {
+             return StationText(StationTextId::CountReached, Language::English, {count});
+         },
+         "1 radio handled: no more radios are taken",
+         "11 radios handled: no more radios are taken"},
+        {"a station's summary",
+         [](const char* count) {
+             return StationText(StationTextId::Summary, Language::English,
+                                {count, count, "0", "0", "0"});
+         },
+         "1 radio: 1 written, 0 verified, 0 failed, 0 skipped",
+         "11 radios: 11 written, 0 verified, 0 failed, 0 skipped"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.whereTold);

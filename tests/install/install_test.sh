@@ -89,7 +89,7 @@ help_commands() {
     help_of | awk 'tolower($0) ~ /^subcommands:/ { on = 1; next } on && NF { print $1 }'
 }
 help_options() {
-    help_of "$1" | grep -o -- '--[a-z][a-z-]*' | sort -u
+    help_of "$1" | grep -o -- '--[a-z][a-z0-9-]*' | sort -u
 }
 help_faults() {
     help_of simulate | awk '/How the radio misbehaves/ { on = 1; next } on && /^ +[a-z]/ { print $1 }'
@@ -238,6 +238,12 @@ bash_completion() {
         "show --y|--yaml"
         "write --port COM1 $work/s|$work/shop.DAT $work/spare.dat"
         "simulate --image $work/sh|$work/shop.DAT"
+        "simulate --shelf-bands |0 1 2 3 4 5"
+        "station --port COM|COM1 COM2 COM3 COM4 COM5 COM6 COM7 COM8"
+        "station $work/s|$work/shop.DAT $work/spare.dat"
+        "station --roster $work/p|$work/plan.csv $work/pool.CSV"
+        "station --log $work/pl|$work/plan.csv"
+        "station --line1 |"
         "resave $work/shop.DAT $work/n|"
         "import-csv $work/s|$work/shop.DAT $work/spare.dat"
         "import-csv $work/shop.DAT $work/p|$work/plan.csv $work/pool.CSV"

@@ -1,28 +1,15 @@
 #include "link/qt/fleet_write.h"
 
+#include "link/qt/lane_view.h"
+
 namespace qv {
 
-// A radio's transfers show nothing but their progress, which is passed on.
-class FleetWrite::ProgressView : public UnwatchedTransferView {
-  public:
-    explicit ProgressView(std::function<void(int, int)> progress)
-        : progress_(std::move(progress)) {}
-    void ShowProgress(int maximum, int value) override {
-        maximum_ = maximum;
-        progress_(maximum, value);
-    }
-    void SetProgressValue(int value) override { progress_(maximum_, value); }
-
-  private:
-    std::function<void(int, int)> progress_;
-    int maximum_ = 0;
-};
-
-// One radio of the fleet: its write on its lane, and how it ended.
+// One radio of the fleet: its write on its lane, and how it ended. Its transfers show nothing but
+// their progress, which is passed on.
 struct FleetWrite::Radio {
     explicit Radio(std::function<void(int, int)> progress) : view(std::move(progress)) {}
 
-    ProgressView view;
+    LaneView view;
     std::unique_ptr<CheckedWrite> run;
     std::optional<FleetRadioEnd> end;
 };
@@ -40,9 +27,6 @@ void FleetWrite::Start(const std::vector<std::string>& ports, const ProgramState
     lanes_.Open(PortLanes::Resolve(ports), setup, options.allowOtherBand);
     for (std::size_t i = 0; i < lanes_.Count(); ++i) {
         PortLane& lane = lanes_[i];
-        // The calibration block holds this radio's own power levels: a set-up copied with
-        // calibration access open would write one radio's levels into every radio of the fleet.
-        lane.state.CalibrationUnlocked = false;
         radios_.push_back(std::make_unique<Radio>([this, i](int maximum, int value) {
             if (progress_) progress_(i, maximum, value);
         }));

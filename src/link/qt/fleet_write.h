@@ -85,7 +85,6 @@ class FleetWrite : public QObject {
 
   private:
     struct Radio;
-    class ProgressView;
 
     void RadioEnded(std::size_t radio, const CheckedWriteResult& result);
     // Written, and verified when a read-back was asked.

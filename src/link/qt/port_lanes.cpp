@@ -3,8 +3,14 @@
 namespace qv {
 
 PortLane::PortLane(const PortName& named, const ProgramState& setup, bool answerYes)
-    : resolved(named), host(answerYes), state(setup) {
+    : resolved(named), host(answerYes) {
+    LoadSetup(setup);
     port.FixDevice(resolved);
+}
+
+void PortLane::LoadSetup(const ProgramState& setup) {
+    state = setup;
+    state.CalibrationUnlocked = false;
 }
 
 std::vector<PortName> PortLanes::Resolve(const std::vector<std::string>& ports) {

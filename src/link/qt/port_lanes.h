@@ -3,8 +3,8 @@
 // serial port fixed to that device, its own copy of the program state and a host that answers by
 // a policy given up front, so that no port waits for a person or for another port, and an
 // adapter plugged in meanwhile never moves a port to another device. The lanes count the ports
-// still running and the time since the run started. The fleet write and the radio detection run
-// their transfers in such lanes.
+// still running and the time since the run started. The fleet write, the radio detection and the
+// programming station run their transfers in such lanes.
 #pragma once
 
 #include <QElapsedTimer>
@@ -24,6 +24,11 @@ namespace qv {
 struct PortLane {
     // `named` is already resolved; its device is fixed for the lane's life.
     PortLane(const PortName& named, const ProgramState& setup, bool answerYes);
+
+    // Takes `setup` as the lane's state, for the next radio. The calibration block holds each
+    // radio's own power levels: a set-up copied with calibration access open would write one
+    // radio's levels into every radio of the run, so a lane never has that access.
+    void LoadSetup(const ProgramState& setup);
 
     PortName resolved;
     PolicyHost host;

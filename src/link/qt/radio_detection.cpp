@@ -2,25 +2,18 @@
 
 #include "link/core/detect_ports.h"
 #include "link/core/serial_devices.h"
+#include "link/qt/lane_view.h"
 #include "link/qt/transfer_driver.h"
 
 namespace qv {
 
-// A probe shows nothing; its end is passed on.
-class RadioDetection::EndView : public UnwatchedTransferView {
-  public:
-    explicit EndView(std::function<void()> ended) : ended_(std::move(ended)) {}
-    void TransferFinished(TransferOutcome) override { ended_(); }
-
-  private:
-    std::function<void()> ended_;
-};
-
-// The probe of one port: its driver on its lane, and how it ended.
+// The probe of one port: its driver on its lane, and how it ended. A probe shows nothing; its end
+// is passed on.
 struct RadioDetection::Probe {
-    explicit Probe(std::function<void()> ended) : view(std::move(ended)) {}
+    explicit Probe(std::function<void()> ended)
+        : view(nullptr, [ended = std::move(ended)](TransferOutcome) { ended(); }) {}
 
-    EndView view;
+    LaneView view;
     std::unique_ptr<TransferDriver> driver;
     std::optional<DetectedPort> end;
 };
@@ -79,8 +72,10 @@ std::vector<std::size_t> RadioDetection::RadiosFound() const {
 }
 
 std::vector<PortName> PortsToDetect() {
-    return PortsWorthProbing(SystemPortLookup(),
-                             [](const std::string& device) { return HasHardwareBehind(device); });
+    const SystemRoots roots = SystemInUse();
+    return PortsWorthProbing(SystemPortLookup(roots), [&roots](const std::string& device) {
+        return HasHardwareBehind(device, roots);
+    });
 }
 
 }  // namespace qv

@@ -14,6 +14,7 @@
 #include "image/image_codec.h"
 #include "rules/program/dat_file.h"
 #include "rules/program/program_files.h"
+#include "rules/program/safe_save.h"
 #include "state/bands.h"
 
 namespace qv {
@@ -303,6 +304,8 @@ Status SaveBackup(const fs::path& folder, const ImageBytes& image, int band, Bac
         return Status::Refused(MessageId::FileUnwritable,
                                Detail::SystemError(path.string(), error ? error.value() : EEXIST));
     }
+    // The station takes the next radio once this returns: the backup's name must last a power cut.
+    SyncFolder(folder);
     if (saved != nullptr) *saved = path;
     PruneBackups(folder, now);
     return Status::Ok();

@@ -45,4 +45,35 @@ void LoadEmbeddedInfoDialog(Setup& setup) {
     ShowEmbeddedInfo(setup);
 }
 
+namespace {
+
+// C0 controls and DEL are one byte each; C1 controls (U+0080..U+009F) are 0xC2 0x80..0x9F.
+std::size_t ControlCharacterLength(std::string_view utf8, std::size_t at) {
+    const auto byte = static_cast<unsigned char>(utf8[at]);
+    if (byte < 0x20 || byte == 0x7F) return 1;
+    if (byte == 0xC2 && at + 1 < utf8.size() && static_cast<unsigned char>(utf8[at + 1]) <= 0x9F) {
+        return 2;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::optional<EmbeddedLineFault> CheckEmbeddedLine(std::string_view text) {
+    StorableSplit split = SplitStorable(text);
+    for (std::size_t at = 0; at < split.kept.size();) {
+        const std::size_t control = ControlCharacterLength(split.kept, at);
+        if (control == 0) {
+            ++at;
+            continue;
+        }
+        const std::string character = split.kept.substr(at, control);
+        if (split.refused.find(character) == std::string::npos) split.refused += character;
+        at += control;
+    }
+    EmbeddedLineFault fault{CharCount(text), std::move(split.refused)};
+    if (fault.refused.empty() && !fault.TooLong()) return std::nullopt;
+    return fault;
+}
+
 }  // namespace qv

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,5 +38,19 @@ inline constexpr std::size_t kRefusedCharactersNamed = 12;
 std::string RefusedCharactersNote(std::string_view refused, Language language);
 
 void LoadEmbeddedInfoDialog(Setup& setup);
+
+// What keeps a text from going into an embedded line as it stands, when it does not come from the
+// boxes (a line given for each radio of a station): more characters than the line holds, or
+// characters the radio cannot store. A control character (a line break from a spreadsheet's cell,
+// a tab) is refused too: a line is one line of the radio's display.
+struct EmbeddedLineFault {
+    std::size_t characters = 0;  // how many the text has
+    std::string refused;         // the characters refused, each once
+
+    bool TooLong() const { return characters > static_cast<std::size_t>(kEmbeddedInfoChars); }
+};
+
+// Nothing when `text` goes into an embedded line whole and as it is.
+std::optional<EmbeddedLineFault> CheckEmbeddedLine(std::string_view text);
 
 }  // namespace qv

@@ -205,20 +205,21 @@ class TemporaryFile {
     fs::path path_;
 };
 
-// The rename lasts through a power cut only once the folder is on disk too. A failure here is not
-// reported: the new contents already have the name, so "unchanged" would be untrue.
-void SyncFolder(const fs::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 }  // namespace
 
 Status CheckSaveTarget(const fs::path& path) {
     SaveTarget target;
     return Inspect(path, target);
+}
+
+// A failure here is not reported: the new contents already have their name, so "unchanged" would
+// be untrue.
+void SyncFolder(const fs::path& folder) {
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 Status ReplaceFileContents(const fs::path& path, std::span<const std::uint8_t> bytes) {

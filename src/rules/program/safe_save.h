@@ -23,4 +23,8 @@ Status CheckSaveTarget(const std::filesystem::path& path);
 // contents are on disk before they take the name.
 Status ReplaceFileContents(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
+// A name given, renamed or linked in `folder` lasts through a power cut only once the folder is on
+// disk too (`folder` empty: the working folder).
+void SyncFolder(const std::filesystem::path& folder);
+
 }  // namespace qv

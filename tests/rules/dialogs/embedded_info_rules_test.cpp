@@ -106,5 +106,34 @@ TEST_F(EmbeddedInfoBoxes, APastedLongLineIsHeldWholeAndTheImageKeepsItsSize) {
     EXPECT_EQ(BytesAt(image, 0x310, 3), "3F41FF");
 }
 
+// A line that does not come from the boxes (a station's roster, a counter) goes into the radio
+// whole or not at all: too long, a character the radio cannot store, or a control character that
+// would break the radio's one line, and it is refused with what is wrong.
+TEST(EmbeddedLineCheck, ALineFitsWholeOrIsRefusedWithWhatIsWrong) {
+    const struct {
+        std::string text;
+        std::size_t characters;  // 0: the line fits
+        std::string refused;
+    } cases[] = {
+        {"", 0, ""},
+        {Repeat("a", 32), 0, ""},
+        {Repeat("\xC3\xA9", 32), 0, ""},  // é is one character and one byte for the radio
+        {Repeat("a", 33), 33, ""},
+        {"UNIT\t7", 6, "\t"},
+        {"A\nB\r\nC", 6, "\n\r"},
+        {"\x7F", 1, "\x7F"},
+        {"\xC2\x85", 1, "\xC2\x85"},  // NEL, a C1 control
+        {"信息 ÿ", 4, "信息ÿ"},
+    };
+    for (const auto& c : cases) {
+        const std::optional<EmbeddedLineFault> fault = CheckEmbeddedLine(c.text);
+        EXPECT_EQ(fault.has_value(), c.characters != 0) << c.text;
+        if (!fault) continue;
+        EXPECT_EQ(fault->characters, c.characters) << c.text;
+        EXPECT_EQ(fault->refused, c.refused) << c.text;
+        EXPECT_EQ(fault->TooLong(), c.characters > 32) << c.text;
+    }
+}
+
 }  // namespace
 }  // namespace qv
