@@ -8,10 +8,12 @@
 
 #include "cli_fixture.h"
 #include "image/image_codec.h"
+#include "rules/compare/setup_compare.h"
 #include "rules/program/dat_file.h"
 #include "rules/program/startup.h"
 #include "rules/setup_text/setup_text.h"
 #include "sim/pty_server.h"
+#include "sim/radio_shelf.h"
 #include "support/random_setup.h"
 #include "support/scripted_host.h"
 
@@ -199,6 +201,30 @@ TEST_F(CliSetupText, EveryCommandThatTakesASetupTakesAText) {
     const Result compared = Run("diff --port " + radio.DevicePath() + " " + Arg(dir / "new.yaml"));
     EXPECT_EQ(compared.exitCode, 0) << compared.out << compared.err;
     radio.Stop();
+}
+
+// The station writes a set-up as text into each radio that comes, as it writes a *.DAT.
+TEST_F(CliSetupText, TheStationWritesATextIntoTheRadiosThatCome) {
+    ImageBytes image{};
+    const fs::path dat = DatFile("shop.DAT", 4, &image);
+    ASSERT_EQ(Run("convert " + Arg(dat) + " " + Arg(dir / "shop.yaml")).exitCode, 0);
+    std::vector<VirtualRadio> radios;
+    radios.emplace_back(EncodeImage(test::RandomSetups(9).Next()), BandOfImage(image));
+    constexpr ShelfTime kSecond = 1'000'000'000;
+    PtyServer shelf(RadioShelf(std::move(radios), {.present = kSecond, .gap = 2 * kSecond}), false);
+    ASSERT_TRUE(shelf.Start(nullptr));
+    const Result result =
+        Run("station " + Arg(dir / "shop.yaml") + " --port " + shelf.DevicePath() +
+            " --count 1 --yes --no-backup --log " + Arg(dir / "log.csv"));
+    shelf.Stop();
+    EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
+    const std::vector<ShelfRadioRecord> written = shelf.ShelfSnapshot();
+    ASSERT_EQ(written.size(), 1u);
+    EXPECT_EQ(written[0].record.blocksWritten.size(), 88u);
+    // What the radio holds after the write is what the *.DAT of the same set-up would have put
+    // there: every block a write sends, the calibration block excepted.
+    const auto held = written[0].record.ImagePart();
+    for (std::size_t at = 0; at < 0x170; ++at) ASSERT_EQ(held[at], image[at]) << at;
 }
 
 }  // namespace
