@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "image/text.h"
+
 namespace qv {
 namespace {
 
@@ -28,6 +30,10 @@ std::string ItemsText(ListId list, Language language) {
 }
 
 }  // namespace
+
+void CutQuotedValues(SetupTextProblem& problem) {
+    if (!problem.values.empty()) problem.values[0] = ShownText(problem.values[0], kQuotedChars);
+}
 
 std::string DescribeValue(const SetupTextProblem& problem, Language language) {
     std::vector<std::string_view> values(problem.values.begin(), problem.values.end());

@@ -2,6 +2,7 @@
 // is, what it holds and which rule it breaks, so that either language can word it.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +28,11 @@ struct SetupTextProblem {
 
     friend bool operator==(const SetupTextProblem&, const SetupTextProblem&) = default;
 };
+
+// A problem names the value it is about (its first), it does not repeat a long one: the value is
+// cut to this many characters, a broken UTF-8 sequence shown as U+FFFD.
+inline constexpr std::size_t kQuotedChars = 60;
+void CutQuotedValues(SetupTextProblem& problem);
 
 // What is wrong, after the field it is about: "channels[G1-02].rx: 470.00000 is outside ...".
 std::string Describe(const SetupTextProblem& problem, Language language);

@@ -34,6 +34,7 @@ class Errors {
         problem.line = place.line;
         problem.column = place.column;
         problem.field = std::move(field);
+        CutQuotedValues(problem);
         if (kept_.size() < kErrorsCollected) {
             kept_.push_back(std::move(problem));
         } else {
@@ -121,6 +122,8 @@ std::map<std::string_view, KeyedValue> KeyedValues(const YAML::Node& mapping,
             std::string all;
             for (const std::string_view key : keys) {
                 all += (all.empty() ? "" : ", ") + std::string(key);
+                // A name far longer than any key is no misspelling of one.
+                if (name.size() > key.size() + distance) continue;
                 const std::size_t edits = EditDistance(name, key);
                 if (edits < distance) {
                     distance = edits;

@@ -36,6 +36,7 @@ class Layout {
         const int column = static_cast<int>(line.size()) + 1;
         line += written;
         if (refusal) {
+            CutQuotedValues(*refusal);
             refusal->line = line_;
             refusal->column = column;
             refusal->field = std::move(field);

@@ -178,7 +178,7 @@ TEST(SetupTextBadFiles, EachIsRefusedWithItsPlaceAndNothingIsTaken) {
 }
 
 TEST(SetupTextBadFiles, TheMessagesNameFieldValueAndWhatIsAllowedInEitherLanguage) {
-    const auto error = [](std::string_view replace, std::string_view with) {
+    const auto error = [](std::string_view replace, const std::string& with) {
         std::string text(kSample);
         text.replace(text.find(replace), replace.size(), with);
         const SetupTextRead read = ReadSetupText(text, Language::English);
@@ -204,6 +204,11 @@ TEST(SetupTextBadFiles, TheMessagesNameFieldValueAndWhatIsAllowedInEitherLanguag
                        Language::English),
               "channels: unknown key \"colour\"; the keys here are: channel, rx, rx_tone, tx, "
               "tx_tone, power, busy_lock, bandwidth, scan");
+    // A long value is named, not repeated.
+    EXPECT_EQ(
+        Describe(error("power: Hight", "power: " + std::string(5000, 'x')), Language::English),
+        "channels[G1-01].power: \"" + std::string(60, 'x') +
+            "…\" is not an item of its list: Low, Hight");
     EXPECT_EQ(Describe(error("scan_receive_delay: 5", "scan_receive_delay: [5"), Language::Chinese),
               "不是有效的 YAML：缺少与 [ 对应的 ]");
 }
