@@ -36,6 +36,7 @@ class FuzzHost : public qv::LinkHost {
     bool IsPortOpen() const override { return portOpen; }
     qv::PortName TransferPort() const override { return {1, "/dev/ttyUSB0"}; }
     qv::PortOpenError PortOpenFailure() const override { return qv::PortOpenError::NotFound; }
+    qv::PortDiagnosis TransferPortDiagnosis() const override { return {}; }
     void ClosePort() override { portOpen = false; }
     void WriteBytes(std::span<const std::uint8_t>) override {
         if (!portOpen) std::abort();

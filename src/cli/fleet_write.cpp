@@ -57,6 +57,9 @@ void TellEnd(const std::string& port, const FleetRadioEnd& end, bool verify) {
         std::fprintf(stderr, "%s: the radio's memory before the write is kept in %s\n",
                      port.c_str(), result.beforeBackup->path.c_str());
     }
+    for (const std::string& finding : RadioPortFindings(result, kEnglish)) {
+        std::fprintf(stderr, "%s: %s\n", port.c_str(), finding.c_str());
+    }
     if (result.heldForBackup) return;  // the result says it
     for (const std::optional<SavedBackup>* backup : {&result.beforeBackup, &result.afterBackup}) {
         if (*backup && !(*backup)->Saved()) {

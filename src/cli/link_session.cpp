@@ -8,9 +8,7 @@
 #include "cli/console_view.h"
 #include "i18n/backup_texts.h"
 #include "link/core/port_mapping.h"
-#include "link/core/port_diagnosis.h"
 #include "link/core/port_problem.h"
-#include "link/core/serial_devices.h"
 #include "link/qt/transfer_driver.h"
 #include "rules/program/startup.h"
 #include "state/bands.h"
@@ -29,11 +27,6 @@ QCoreApplication& Application() {
     // Never destroyed: at exit, Qt's own globals may already be gone.
     static QCoreApplication* const app = new QCoreApplication(argc, argv);
     return *app;
-}
-
-SystemRoots SystemInUse() {
-    const QByteArray root = qgetenv("QV7100_SYSTEM_ROOT");
-    return root.isEmpty() ? SystemRoots{} : SystemRoots::Under(root.toStdString());
 }
 
 void UsePort(const std::string& device, SerialPort& port) {
@@ -67,12 +60,8 @@ std::vector<std::string> ExpandPortRanges(const std::vector<std::string>& named)
 }
 
 std::string PortFailure(const SerialPort& port) {
-    const SystemRoots roots = SystemInUse();
-    PortDiagnosis found;
-    if (const std::optional<SerialDevice> device = DescribeSerialDevice(port.DeviceName(), roots)) {
-        found = DiagnosePort(*device, roots);
-    }
-    std::string diagnosis = PortOpenMessage(port.LastOpenError(), port.Name(), kEnglish, found);
+    std::string diagnosis =
+        PortOpenMessage(port.LastOpenError(), port.Name(), kEnglish, port.Diagnose());
     // A line each: the terminal needs no blank lines between the findings.
     for (std::size_t gap; (gap = diagnosis.find("\n\n")) != std::string::npos;) {
         diagnosis.erase(gap, 1);

@@ -23,10 +23,6 @@ namespace qv::cli {
 // Made on first use; transfers run in event loops of their own inside it.
 QCoreApplication& Application();
 
-// Where the system's files are read: "/", or the folder QV7100_SYSTEM_ROOT names, which stands for
-// "/" of another system (a copy of its /sys, /dev, /proc, /etc and rule folders) to diagnose it.
-SystemRoots SystemInUse();
-
 // --port takes COM1..COM8, resolved as the program's port menu does, a device path, or a name as
 // /dev/serial/by-id or by-path lists it; the device is looked up once, for the whole command.
 void UsePort(const std::string& device, SerialPort& port);

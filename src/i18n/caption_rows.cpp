@@ -46,6 +46,7 @@ constexpr Row kForm1[] = {
     Cap("mnuset", {"设置(&S)", "Settings(&S)"}),
     Cap("mnulock", {"锁定(&L)", "Lock(&L)"}),
     Cap("mnucom", {"通信端口(&V)", "Communication port(&V)"}),
+    Cap("mnuFindRadio", {"查找对讲机(&F)", "&Find the radio"}),
     Cap("mnuLanguage", {"语言选择(&L)", "Languages(&L)"}),
     Cap("mnuChinese", {"中文", "Chinese"}),
     Cap("mnuEnglish", {"英文", "Englist"}),

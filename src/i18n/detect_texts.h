@@ -20,10 +20,24 @@ enum class DetectTextId {
     NoAnswerButBytes,  // %1 what came instead, as printable text
     DeviceLost,
     // The search over every port.
-    FindTheRadio,  // the port menu's item
     Finding,
     NoRadioFound,
     NoPortToProbe,
+    RadioFoundOn,            // %1 the port: the one port where a radio answered, now chosen
+    SeveralFoundChosen,      // %1 how many ports, %2 the port chosen among them
+    SeveralFoundNoneChosen,  // %1 how many ports
+    PortAnswer,              // %1 the port, %2 what answered there
+    // The question when radios answered on several ports.
+    ChooseTitle,
+    ChooseQuestion,  // %1 how many ports
+    ChooseListName,
+    // What the program knows of the radio on the chosen port, short enough for the status bar.
+    OtherModelShort,
+    StatusNoSuchDevice,
+    StatusNoPermission,
+    StatusHeld,
+    StatusNotSerial,
+    StatusDeviceGone,
 };
 
 // The text in `language`, %1 replaced by `values`.

@@ -94,8 +94,10 @@ constexpr TextRow<PortTextId> kTexts[] = {
     {PortTextId::FindingsOf, "%1：", "%1:"},
     {PortTextId::NothingFound, "系统没有显示任何妨碍这些串口工作的问题。",
      "The system shows nothing that keeps these ports from working."},
+    {PortTextId::MenuNoDevice, "（无设备）", "(no device)"},
+    {PortTextId::MenuDeviceOf, "%1（%2）", "%1 (%2)"},
 };
-static_assert(RowsInIdOrder(kTexts, PortTextId::NothingFound),
+static_assert(RowsInIdOrder(kTexts, PortTextId::MenuDeviceOf),
               "kTexts must hold one row per PortTextId, in enumeration order");
 
 }  // namespace

@@ -43,6 +43,9 @@ enum class PortTextId {
     BothPorts,       // %1 the ports but the last, %2 the last: "COM1 and COM2"
     FindingsOf,      // %1 the port: heads what its diagnosis found
     NothingFound,
+    // The port menu: what each COMn stands for.
+    MenuNoDevice,
+    MenuDeviceOf,  // %1 the device, %2 its USB adapter's chip (or its ids)
 };
 
 // The text in `language`, %1... replaced by `values` in order.

@@ -271,5 +271,24 @@ TEST_F(CliPorts, APortThatWillNotOpenSaysWhatTheSystemShows) {
         << gone.err;
 }
 
+// Several radios written at once: a port that will not open is told with what the system shows
+// of it, as a single write tells it; the radio beside it is written all the same.
+TEST_F(CliPorts, AFleetWriteTellsWhatKeepsAPortFromWorking) {
+    StartRadio();
+    tree.Add({kFirstCh340.Rows(), ProcessRows(4321, "minicom", {"dev/ttyUSB0"})});
+    const std::string file = (dir / "setup.DAT").string();
+    ASSERT_EQ(Run("new " + file).exitCode, 0);
+    const std::string held = tree.Path("dev/ttyUSB0");
+    const CliResult result =
+        RunOnTree("write --yes --port " + held + " --port " + radio->DevicePath() + " " + file);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(test::Contains(result.err, held +
+                                               ": Another program holds it open: minicom (process "
+                                               "4321). Close that program, or choose another "
+                                               "port.\n"))
+        << result.err;
+    EXPECT_TRUE(test::Contains(result.err, radio->DevicePath() + ": written")) << result.err;
+}
+
 }  // namespace
 }  // namespace qv

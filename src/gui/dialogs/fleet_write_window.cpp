@@ -243,8 +243,13 @@ void FleetWriteWindow::RadioEnded(std::size_t radio) {
     }
     parts << WindowText(FleetTextId::Seconds, language_,
                         {QString::number(end.seconds, 'f', 1).toStdString()});
+    QString text = parts.join(WindowText(FleetTextId::ListSeparator, language_));
+    // What keeps a port that did not open from working, each finding with its fix on a line.
+    for (const std::string& finding : RadioPortFindings(result, language_)) {
+        text += QLatin1Char('\n') + ToQString(finding);
+    }
     if (result.WriteCompleted()) row.progress->setValue(row.progress->maximum());
-    ShowResult(row, parts.join(WindowText(FleetTextId::ListSeparator, language_)));
+    ShowResult(row, text);
 }
 
 void FleetWriteWindow::AllEnded() {

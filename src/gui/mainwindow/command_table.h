@@ -37,6 +37,7 @@ enum class Command {
     Debug,
     TestFrequencies,
     Lock,
+    FindRadio,
     Port,
     Chinese,
     English,
@@ -122,6 +123,9 @@ inline constexpr CommandRow kCommands[] = {
     {.menu = "mnupro", .name = "mnudebug", .command = Command::Debug},
     {.menu = "mnupro", .name = "mnutestfre", .command = Command::TestFrequencies},
     {.menu = "mnuset", .name = "mnulock", .command = Command::Lock, .checkable = true},
+    // Every port that stands for a device asked at once who answers; the radio's port chosen.
+    {.menu = "mnucom", .name = "mnuFindRadio", .command = Command::FindRadio, .shortcut = "Ctrl+F"},
+    {.menu = "mnucom"},
     {.menu = "mnucom", .name = "mnucom1", .command = Command::Port, .port = 1, .checkable = true},
     {.menu = "mnucom", .name = "mnucom2", .command = Command::Port, .port = 2, .checkable = true},
     {.menu = "mnucom", .name = "mnucom3", .command = Command::Port, .port = 3, .checkable = true},
@@ -193,8 +197,25 @@ constexpr bool ToolbarNumbersOnce() {
     return true;
 }
 
+// No two commands answer to the same key.
+constexpr bool KeysOnce() {
+    for (const CommandRow& a : kCommands) {
+        for (const std::string_view key : {a.shortcut, a.alternateShortcut}) {
+            if (key.empty()) continue;
+            int count = 0;
+            for (const CommandRow& b : kCommands) {
+                count += static_cast<int>(b.shortcut == key) +
+                         static_cast<int>(b.alternateShortcut == key);
+            }
+            if (count != 1) return false;
+        }
+    }
+    return true;
+}
+
 static_assert(EachCommandOnce());
 static_assert(ToolbarNumbersOnce());
+static_assert(KeysOnce());
 
 }  // namespace command_table_checks
 

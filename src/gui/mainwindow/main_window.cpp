@@ -29,6 +29,7 @@
 #include "gui/mainwindow/band_list.h"
 #include "gui/mainwindow/channel_grid_editors.h"
 #include "gui/mainwindow/channel_grid_view.h"
+#include "gui/mainwindow/port_status_line.h"
 #include "gui/mainwindow/toolbar_icons.h"
 #include "gui/shell/captions.h"
 #include "gui/shell/clickable_label.h"
@@ -36,6 +37,8 @@
 #include "gui/shell/web_link.h"
 #include "i18n/list_items.h"
 #include "link/core/port_mapping.h"
+#include "link/core/port_problem.h"
+#include "link/core/serial_devices.h"
 #include "rules/channels/band_rules.h"
 #include "rules/channels/settings_frame.h"
 #include "rules/program/unsaved_changes.h"
@@ -107,6 +110,7 @@ MainWindow::MainWindow(Program& program)
     RefreshTitle();
     RefreshWriteOptions();
     Refresh(Changes::WholeSetup() | StatePart::Lock | StatePart::Ports | StatePart::Calibration);
+    RefreshPortItems();
     resize(SizeToShowTheChannels());
     grid_->setFocus();
     // The application's quit (a session's end) is seen before it closes any window.
@@ -162,7 +166,12 @@ void MainWindow::BuildCommands() {
         if (menu != nullptr) menu->addAction(action);
     }
     // The port items tell which device each stands for, looked up when the menu opens.
-    connect(portMenu_, &QMenu::aboutToShow, this, &MainWindow::RefreshPortStatusTips);
+    connect(portMenu_, &QMenu::aboutToShow, this, &MainWindow::RefreshPortItems);
+    detection_.SetFinishedHandler([this] {
+        // Told from inside the detection's own handling of a port's end; the questions and the
+        // message it ends with come once that is over.
+        QMetaObject::invokeMethod(this, &MainWindow::RadiosFound, Qt::QueuedConnection);
+    });
 }
 
 QAction* MainWindow::MakeAction(const CommandRow& row) {
@@ -286,6 +295,8 @@ void MainWindow::BuildStatusBar() {
     statusBar()->addWidget(status_, 1);
     statusBar()->addWidget(radioWrite_.ResultLine());
     statusBar()->addPermanentWidget(progress_, 1);
+    portStatus_ = new PortStatusLine(MessageLanguage(state_.LanguageIsEnglish));
+    statusBar()->addPermanentWidget(portStatus_);
 }
 
 void MainWindow::Refresh(Changes changes) {
@@ -312,6 +323,8 @@ void MainWindow::ApplyLanguage() {
     if (statusMessage_) {
         status_->setText(ToQString(MessageText(*statusMessage_, MessageLanguage(flag))));
     }
+    portStatus_->SetLanguage(MessageLanguage(flag));
+    RefreshPortItems();
     // The captions of the other language are wider or narrower: the window takes the width a
     // start in this language gives it, neither clipping them nor leaving a strip beside the
     // grid. The height stays as the user has it.
@@ -366,12 +379,25 @@ void MainWindow::RefreshPortMenu() {
     }
 }
 
-void MainWindow::RefreshPortStatusTips() {
-    for (int port = 1; port <= kPortCount; ++port) {
-        const QString device = DeviceForComPort(port);
-        portItems_[static_cast<std::size_t>(port)]->setStatusTip(
-            device.isEmpty() ? QStringLiteral("COM%1: -").arg(port)
-                             : QStringLiteral("COM%1: %2").arg(port).arg(device));
+void MainWindow::RefreshPortItems() {
+    const SystemRoots roots = SystemInUse();
+    const PortLookup lookup = SystemPortLookup(roots);
+    const Language language = CaptionLanguage(state_.LanguageIsEnglish);
+    for (const CommandRow& row : kCommands) {
+        if (row.command != Command::Port) continue;
+        const std::string device = ResolveComPort(row.port, lookup);
+        const std::optional<SerialDevice> described =
+            device.empty() ? std::nullopt : DescribeSerialDevice(device, roots);
+        const QString shown =
+            ToQString(PortMenuDevice(device, described ? described->usb : std::nullopt, language));
+        // The caption as its table gives it, then the device: "COM1(&1)" stays what it always
+        // was and keeps its key. (In the column a menu keeps for keys, Qt would widen the menu
+        // by the devices' width once more.)
+        QAction* item = portItems_[static_cast<std::size_t>(row.port)];
+        item->setText(
+            ToQString(Caption(WindowId::Form1, row.name, CaptionProperty::Caption, 0, language)) +
+            QStringLiteral("  ") + shown);
+        item->setStatusTip(QStringLiteral("COM%1: %2").arg(row.port).arg(shown));
     }
 }
 

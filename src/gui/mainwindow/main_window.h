@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "gui/mainwindow/channel_grid_model.h"
 #include "gui/mainwindow/command_table.h"
@@ -20,6 +21,7 @@
 #include "gui/shell/program.h"
 #include "i18n/messages.h"
 #include "link/qt/checked_write.h"
+#include "link/qt/radio_detection.h"
 #include "link/qt/serial_port.h"
 #include "link/qt/transfer_driver.h"
 #include "rules/program/transfer_holds.h"
@@ -38,6 +40,7 @@ namespace qv {
 
 class BandList;
 class ChannelGridView;
+class PortStatusLine;
 
 class MainWindow : public QMainWindow, public TransferView {
     Q_OBJECT
@@ -59,7 +62,8 @@ class MainWindow : public QMainWindow, public TransferView {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    enum class RunningTransfer { None, Read, Write, Compare };
+    // Looking for the radio counts as a transfer: it opens every port and starts no other one.
+    enum class RunningTransfer { None, Read, Write, Compare, Find };
 
     void BuildCommands();
     QAction* MakeAction(const CommandRow& row);
@@ -91,7 +95,11 @@ class MainWindow : public QMainWindow, public TransferView {
         return ends == HoldEnds::WithTheTransfer ? heldWithTheTransfer_ : heldUntilTheResult_;
     }
     void RefreshPortMenu();
-    void RefreshPortStatusTips();
+    // Each port item with what its COMn stands for beside its caption (device and chip), looked
+    // up now.
+    void RefreshPortItems();
+    // A port item chosen: the port opened, or why it will not open.
+    void ChoosePortItem(int port);
 
     // Commands.
     void Run(const CommandRow& row);
@@ -139,6 +147,18 @@ class MainWindow : public QMainWindow, public TransferView {
     void ShowComparison();
     // Writing several radios at once (main_window_fleet.cpp).
     void WriteSeveralRadios();
+    // Looking for the radio on every port (main_window_find.cpp): started, and what it found.
+    void FindRadio();
+    void RadiosFound();
+    // Which of the ports at `found` (positions in the look) to use, asked; none when cancelled.
+    std::optional<std::size_t> AskWhichRadio(const std::vector<std::size_t>& found);
+    // What the look found on every port, in the message box that ends it.
+    void ShowWhatWasFound(const std::vector<std::size_t>& found, std::optional<std::size_t> chosen);
+    // The status line tells what the look found on the port a transfer opens now, when it was
+    // looked at.
+    void ShowPortStatusOfLook();
+    // The status line of the chosen port after the transfer that ended with `outcome`.
+    void ShowPortStatusAfter(RunningTransfer ended, TransferOutcome outcome);
 
     // TransferView.
     void SetTransferControlsEnabled(bool enabled) override;
@@ -159,6 +179,8 @@ class MainWindow : public QMainWindow, public TransferView {
     TransferDriver driver_;
     // The write and its backups, after the port it writes through, so that it ends first.
     RadioWrite radioWrite_;
+    // The look for the radio, with serial ports of its own.
+    RadioDetection detection_;
     ChannelGridModel gridModel_;
 
     ChannelGridView* grid_ = nullptr;
@@ -168,6 +190,7 @@ class MainWindow : public QMainWindow, public TransferView {
     std::array<QComboBox*, 6> settings_{};
     QLabel* status_ = nullptr;
     QProgressBar* progress_ = nullptr;
+    PortStatusLine* portStatus_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     QMenu* portMenu_ = nullptr;
     std::map<Command, QAction*> actions_;        // every command but the port items
@@ -181,6 +204,8 @@ class MainWindow : public QMainWindow, public TransferView {
     bool heldUntilTheResult_ = false;
     bool transferGroup_ = false;  // a transfer's changes are being gathered into one step
     RunningTransfer transfer_ = RunningTransfer::None;
+    // The chosen port was open when the look for the radio began, which closed it.
+    bool reopenAfterFind_ = false;
     // The message the status label shows, to show it again in another language.
     std::optional<MessageId> statusMessage_;
 };

@@ -21,6 +21,7 @@
 #include "gui/mainwindow/band_list.h"
 #include "gui/mainwindow/channel_grid_view.h"
 #include "gui/mainwindow/main_window.h"
+#include "gui/mainwindow/port_status_line.h"
 #include "gui/shell/captions.h"
 #include "gui/shell/local_path.h"
 #include "gui/shell/web_link.h"
@@ -138,9 +139,11 @@ void MainWindow::Run(const CommandRow& row) {
         case Command::Lock:
             program_.Changed(ToggleLock(state_));
             break;
+        case Command::FindRadio:
+            FindRadio();
+            break;
         case Command::Port:
-            ChoosePort(state_, program_.MessageBox(), port_, row.port);
-            program_.Changed(StatePart::Ports);
+            ChoosePortItem(row.port);
             break;
         case Command::Chinese:
             ChooseLanguageCommand(false);
@@ -160,6 +163,14 @@ void MainWindow::Run(const CommandRow& row) {
         case Command::Separator:
             break;
     }
+}
+
+void MainWindow::ChoosePortItem(int port) {
+    ChoosePort(state_, program_.MessageBox(), port_, port);
+    // What was learned of another port, or of the same number when it stands for another device
+    // now, says nothing of the port a transfer opens next.
+    if (portStatus_->Port() != port_.Name()) portStatus_->Clear();
+    program_.Changed(StatePart::Ports);
 }
 
 void MainWindow::NewSetup() {
@@ -428,6 +439,7 @@ void MainWindow::TransferFinished(TransferOutcome outcome) {
         QMetaObject::invokeMethod(this, &MainWindow::ShowComparison, Qt::QueuedConnection);
     }
     if (outcome == TransferOutcome::CommunicationError) ShowFailure(ended);
+    ShowPortStatusAfter(ended, outcome);
     // The data is in: what edits the set-up answers at once; the toolbar and the Programming
     // menu wait for the result to blink out.
     if (heldWithTheTransfer_) {

@@ -67,6 +67,9 @@ class LinkHost : public TransferView {
     virtual PortName TransferPort() const = 0;
     // Why the last OpenCom left the port closed.
     virtual PortOpenError PortOpenFailure() const = 0;
+    // What the system shows now that keeps the port's device from working (permissions, another
+    // program, brltty, ModemManager); asked once the port did not open.
+    virtual PortDiagnosis TransferPortDiagnosis() const = 0;
     virtual void ClosePort() = 0;
     virtual void WriteBytes(std::span<const std::uint8_t> bytes) = 0;
 

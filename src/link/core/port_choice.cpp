@@ -18,9 +18,10 @@ void ChoosePort(ProgramState& state, Host& host, PortControl& serial, int port) 
         state.mnucomChecked[port] = true;
         state.CommPortNumber = port;
     } else {
-        host.LocalMsgBox(PortOpenMessage(serial.LastOpenError(), {port, serial.DeviceName()},
-                                         MessageLanguage(state.LanguageIsEnglish)),
-                         kStyleOkInformation, "");
+        host.LocalMsgBox(
+            PortOpenMessage(serial.LastOpenError(), {port, serial.DeviceName()},
+                            MessageLanguage(state.LanguageIsEnglish), serial.Diagnose()),
+            kStyleOkInformation, "");
     }
     serial.ApplyCommTimeouts(kProgrammingTimeouts);
 }

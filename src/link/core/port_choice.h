@@ -22,11 +22,14 @@ class PortControl {
     virtual PortOpenError LastOpenError() const = 0;
     // The device behind the port number in force ("/dev/ttyUSB0").
     virtual std::string DeviceName() const = 0;
+    // What the system shows now that keeps that device from working; nothing found for a device
+    // the system does not know.
+    virtual PortDiagnosis Diagnose() const = 0;
     // Applies the time-out record where the system has one; results are ignored.
     virtual void ApplyCommTimeouts(const CommTimeouts& timeouts) = 0;
 };
 
-// Menu item COM`port` clicked.
+// Menu item COM`port` clicked. A port that does not open is told why, with what the system shows.
 void ChoosePort(ProgramState& state, Host& host, PortControl& serial, int port);
 
 }  // namespace qv

@@ -132,6 +132,14 @@ std::string AdapterName(const UsbAdapter& usb) {
     return usb.chip.empty() ? ids : ids + " " + usb.chip;
 }
 
+std::string PortMenuDevice(const std::string& device, const std::optional<UsbAdapter>& usb,
+                           Language language) {
+    if (device.empty()) return PortText(PortTextId::MenuNoDevice, language);
+    if (!usb) return device;
+    return PortText(PortTextId::MenuDeviceOf, language,
+                    {device, usb->chip.empty() ? usb->vid + ":" + usb->pid : usb->chip});
+}
+
 std::vector<std::string> DiagnosisFindings(const PortDiagnosis& diagnosis, Language language) {
     std::vector<std::string> findings;
     if (diagnosis.NoPermission()) findings.push_back(PermissionText(diagnosis, language));

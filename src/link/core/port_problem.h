@@ -2,6 +2,7 @@
 // The port menu, a read or write that finds its port closed, and the command line say the same.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,5 +51,11 @@ std::vector<std::string> DiagnosisFindings(const PortDiagnosis& diagnosis, Langu
 
 // An adapter as the findings name it: "1a86:7523 CH340/CH341", or the ids alone.
 std::string AdapterName(const UsbAdapter& usb);
+
+// What a port of the menu stands for, beside its "COMn": "/dev/ttyUSB0 (CH340/CH341)" for a USB
+// adapter (its ids in place of a chip the tool does not know), the device alone for any other,
+// "(no device)" when `device` is empty: the number stands for none.
+std::string PortMenuDevice(const std::string& device, const std::optional<UsbAdapter>& usb,
+                           Language language);
 
 }  // namespace qv

@@ -1,6 +1,7 @@
 #include "link/core/probe_report.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "i18n/detect_texts.h"
 #include "link/core/protocol.h"
@@ -58,6 +59,47 @@ std::string ProbeAnswerText(const ProbeResult& probe, const PortName& port, Lang
             return DetectText(DetectTextId::DeviceLost, language);
     }
     return {};
+}
+
+std::string ProbeReportLine(const ProbeResult& probe, const PortName& port, Language language) {
+    const std::string answer =
+        probe.answer == ProbeAnswer::PortNotOpen
+            ? PortOpenMessage(probe.portError, port, language, probe.diagnosis)
+            : ProbeAnswerText(probe, port, language);
+    return DetectText(DetectTextId::PortAnswer, language, {PortLabel(port), answer});
+}
+
+std::string PortStatusText(const ProbeResult& answer, const PortName& port, Language language) {
+    static constexpr std::pair<PortOpenError, DetectTextId> kNotOpen[] = {
+        {PortOpenError::None, DetectTextId::StatusHeld},
+        {PortOpenError::Busy, DetectTextId::StatusHeld},
+        {PortOpenError::NoPermission, DetectTextId::StatusNoPermission},
+        {PortOpenError::NotFound, DetectTextId::StatusNoSuchDevice},
+        {PortOpenError::NotSerial, DetectTextId::StatusNotSerial},
+    };
+    std::string text;
+    switch (answer.answer) {
+        case ProbeAnswer::ThisModel:
+            text = ProbeAnswerText(answer, port, language);
+            break;
+        case ProbeAnswer::OtherModel:
+            text = DetectText(DetectTextId::OtherModelShort, language);
+            break;
+        case ProbeAnswer::Nothing:
+            text = DetectText(answer.acknowledged ? DetectTextId::NoIdentification
+                                                  : DetectTextId::NothingAnswered,
+                              language);
+            break;
+        case ProbeAnswer::PortNotOpen:
+            for (const auto& [error, id] : kNotOpen) {
+                if (error == answer.portError) text = DetectText(id, language);
+            }
+            break;
+        case ProbeAnswer::PortLost:
+            text = DetectText(DetectTextId::StatusDeviceGone, language);
+            break;
+    }
+    return DetectText(DetectTextId::PortAnswer, language, {PortShortName(port), text});
 }
 
 }  // namespace qv

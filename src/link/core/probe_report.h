@@ -20,4 +20,14 @@ std::string PrintableBytes(std::span<const std::uint8_t> bytes);
 // did not open, in `language`.
 std::string ProbeAnswerText(const ProbeResult& probe, const PortName& port, Language language);
 
+// One port of a look for the radio, as the desktop program's report of it says it:
+// "COM1 (/dev/ttyUSB0): QV-7100, 400-470MHz"; for a port that did not open, why, then a paragraph
+// for each thing the system showed that keeps it from working (PortOpenMessage).
+std::string ProbeReportLine(const ProbeResult& probe, const PortName& port, Language language);
+
+// What the program last learned of the radio on `port`, short enough for a status bar:
+// "COM3: QV-7100, 400-470MHz", "COM3: nothing answered", "COM3: no permission". Another model's
+// identification and what keeps a port from working are left to the full report.
+std::string PortStatusText(const ProbeResult& answer, const PortName& port, Language language);
+
 }  // namespace qv

@@ -29,8 +29,9 @@ struct ProbeResult {
     std::vector<std::uint8_t> received;
     // The handshake was acknowledged (a lone 0x06 came back).
     bool acknowledged = false;
-    // PortNotOpen: why.
+    // PortNotOpen: why, and what the system showed then that keeps the port from working.
     PortOpenError portError = PortOpenError::None;
+    PortDiagnosis diagnosis;
 
     // A QV-7100 answered.
     bool FoundRadio() const { return answer == ProbeAnswer::ThisModel; }

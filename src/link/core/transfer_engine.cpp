@@ -130,6 +130,7 @@ void TransferEngine::StartProbe() {
     if (!host_.IsPortOpen()) {
         probe_.answer = ProbeAnswer::PortNotOpen;
         probe_.portError = host_.PortOpenFailure();
+        probe_.diagnosis = host_.TransferPortDiagnosis();
         host_.TransferFinished(TransferOutcome::ProbeEnded);
         return;
     }
@@ -148,7 +149,8 @@ void TransferEngine::Start(char mode) {
     if (!host_.IsPortOpen()) {
         host_.LocalMsgBoxWithDetails(MessageFor(host_, MessageId::PortNotOpen),
                                      PortOpenMessage(host_.PortOpenFailure(), host_.TransferPort(),
-                                                     MessageLanguage(host_.LanguageIsEnglish())),
+                                                     MessageLanguage(host_.LanguageIsEnglish()),
+                                                     host_.TransferPortDiagnosis()),
                                      kStyleOkInformation, "");
         host_.TransferFinished(TransferOutcome::PortNotOpen);
         return;

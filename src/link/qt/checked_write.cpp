@@ -78,7 +78,10 @@ void CheckedWrite::StepEnded(TransferOutcome outcome) {
     result_.radioIdentified = outcome != TransferOutcome::PortNotOpen && vars.HandshakePending == 0;
     if (result_.radioIdentified) result_.radioBand = vars.IdentifiedBand;
     result_.failure = vars.Failure;
-    if (outcome == TransferOutcome::PortNotOpen) result_.portError = port_.LastOpenError();
+    if (outcome == TransferOutcome::PortNotOpen) {
+        result_.portError = port_.LastOpenError();
+        result_.portDiagnosis = port_.Diagnose();
+    }
     switch (result_.step) {
         case CheckedWriteStep::BackupRead:
             if (outcome != TransferOutcome::ReadComplete) return End(outcome);

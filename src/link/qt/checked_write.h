@@ -35,10 +35,11 @@ struct CheckedWriteResult {
     CheckedWriteStep step = CheckedWriteStep::Write;  // the last step that ran
     PortName port;                                    // the port every step opened
     PortOpenError portError = PortOpenError::None;    // why it did not open, when it did not
-    bool radioIdentified = false;             // the radio identified itself in the last step
-    int radioBand = 0;                        // as the radio identified itself
-    TransferFailure failure;                  // why the last step failed
-    std::optional<ImageBytes> before;         // the radio's memory before the write
+    PortDiagnosis portDiagnosis;       // and what the system showed then that keeps it from working
+    bool radioIdentified = false;      // the radio identified itself in the last step
+    int radioBand = 0;                 // as the radio identified itself
+    TransferFailure failure;           // why the last step failed
+    std::optional<ImageBytes> before;  // the radio's memory before the write
     std::optional<SavedBackup> beforeBackup;  // what became of its backup
     bool heldForBackup = false;  // that backup could not be saved, and the write did not go on
     std::optional<ImageBytes> written;  // what the write sent, once it completed

@@ -72,8 +72,10 @@ std::vector<std::size_t> RadioDetection::RadiosFound() const {
 }
 
 std::vector<PortName> PortsToDetect() {
-    return PortsWorthProbing(SystemPortLookup(),
-                             [](const std::string& device) { return HasHardwareBehind(device); });
+    const SystemRoots roots = SystemInUse();
+    return PortsWorthProbing(SystemPortLookup(roots), [&roots](const std::string& device) {
+        return HasHardwareBehind(device, roots);
+    });
 }
 
 }  // namespace qv

@@ -75,9 +75,9 @@ class RadioDetection : public QObject {
     std::function<void()> finished_;
 };
 
-// COM1..COM8 as they stand for devices of this system now, each resolved once: the ports a
-// detection probes when the user names none. A built-in port (ttyS*) that the system lists but
-// has no UART behind it is left out (PortsWorthProbing).
+// COM1..COM8 as they stand for devices of the system in use now (SystemInUse), each resolved
+// once: the ports a detection probes when the user names none. A built-in port (ttyS*) that the
+// system lists but has no UART behind it is left out (PortsWorthProbing).
 std::vector<PortName> PortsToDetect();
 
 }  // namespace qv

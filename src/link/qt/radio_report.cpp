@@ -62,6 +62,11 @@ std::string RadioResultText(const CheckedWriteResult& result, Language language)
                      {reason});
 }
 
+std::vector<std::string> RadioPortFindings(const CheckedWriteResult& result, Language language) {
+    if (result.outcome != TransferOutcome::PortNotOpen) return {};
+    return DiagnosisFindings(result.portDiagnosis, language);
+}
+
 std::string RadioVerifyText(const CheckedWriteResult& result, bool verifyAsked, Language language) {
     if (!verifyAsked || !result.WriteCompleted()) return {};
     if (result.readBack) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "i18n/language.h"
 #include "link/qt/checked_write.h"
@@ -19,6 +20,10 @@ std::string RunFailureReason(const CheckedWriteResult& result, Language language
 
 // "written", "skipped: the radio is a 450-490MHz radio", "failed: ...", "stopped: ...".
 std::string RadioResultText(const CheckedWriteResult& result, Language language);
+
+// For a radio whose port did not open, what the system showed that keeps the port from working,
+// each finding a sentence with its fix (DiagnosisFindings); none otherwise.
+std::vector<std::string> RadioPortFindings(const CheckedWriteResult& result, Language language);
 
 // "verified", "1 difference", "not verified: reading back: ..."; empty when no read-back was asked
 // or the write did not complete.

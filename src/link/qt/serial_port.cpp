@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "link/core/port_diagnosis.h"
 #include "link/core/port_mapping.h"
 #include "link/core/serial_devices.h"
 
@@ -72,6 +73,11 @@ PortOpenError OpenErrorOf(QSerialPort::SerialPortError error,
 
 }  // namespace
 
+SystemRoots SystemInUse() {
+    const QByteArray root = qgetenv("QV7100_SYSTEM_ROOT");
+    return root.isEmpty() ? SystemRoots{} : SystemRoots::Under(root.toStdString());
+}
+
 PortLookup SystemPortLookup(const SystemRoots& roots) {
     PortLookup lookup;
     lookup.environment =
@@ -121,6 +127,12 @@ QString SerialPort::Device() const {
 
 PortName SerialPort::Name() const {
     return fixed_ ? *fixed_ : PortName{portNumber_, DeviceName()};
+}
+
+PortDiagnosis SerialPort::Diagnose() const {
+    const SystemRoots roots = SystemInUse();
+    const std::optional<SerialDevice> device = DescribeSerialDevice(DeviceName(), roots);
+    return device ? DiagnosePort(*device, roots) : PortDiagnosis{};
 }
 
 PortName SerialPort::Resolve(int number) const {

@@ -18,20 +18,25 @@
 
 namespace qv {
 
+// Where the system's files are read: "/", or the folder QV7100_SYSTEM_ROOT names, which stands for
+// "/" of another system (a copy of its /sys, /dev, /proc, /etc and rule folders) to diagnose it.
+// Both programs look up their ports and diagnose them there.
+SystemRoots SystemInUse();
+
 // How COM1..COM8 are looked up on this system: the QV7100_COMn variables, whose values may be
 // by-id or by-path names (DevicePathOfName), and the serial devices, on Linux those
 // ListSerialDevices finds under `roots`.
-PortLookup SystemPortLookup(const SystemRoots& roots = {});
+PortLookup SystemPortLookup(const SystemRoots& roots = SystemInUse());
 
 // The device of COM`port` on this system (see ResolveComPort); empty when there is none. The
 // system's serial devices are those ListSerialDevices finds under `roots` (on Linux), and a
 // QV7100_COMn variable may name its device by a by-id or by-path name as well (DevicePathOfName).
-QString DeviceForComPort(int port, const SystemRoots& roots = {});
+QString DeviceForComPort(int port, const SystemRoots& roots = SystemInUse());
 
 // The port `text` names, as the port menu resolves it now: "COMn" (ComPortNumber) is port n and
 // the device that stands for it, anything else a device given by its path, or by a name as
 // /dev/serial/by-id or by-path lists it (the link's path).
-PortName ResolvePortText(const std::string& text, const SystemRoots& roots = {});
+PortName ResolvePortText(const std::string& text, const SystemRoots& roots = SystemInUse());
 
 class SerialPort : public QObject, public PortControl {
     Q_OBJECT
@@ -56,6 +61,8 @@ class SerialPort : public QObject, public PortControl {
     bool IsOpen() const override { return port_.isOpen(); }
     PortOpenError LastOpenError() const override { return lastOpenError_; }
     std::string DeviceName() const override { return Device().toStdString(); }
+    // The device as the system in use shows it (SystemInUse).
+    PortDiagnosis Diagnose() const override;
     // The port as messages name it: the number in force, or the device given by its path.
     PortName Name() const;
     void ApplyCommTimeouts(const CommTimeouts& timeouts) override;

@@ -61,6 +61,7 @@ class TransferDriver : public QObject, public LinkHost {
     bool IsPortOpen() const override { return port_.IsOpen(); }
     PortName TransferPort() const override { return port_.Name(); }
     PortOpenError PortOpenFailure() const override { return port_.LastOpenError(); }
+    PortDiagnosis TransferPortDiagnosis() const override { return port_.Diagnose(); }
     void ClosePort() override { port_.Close(); }
     void WriteBytes(std::span<const std::uint8_t> bytes) override { port_.Write(bytes); }
     void SetTimer1Running(bool running) override;

@@ -42,6 +42,8 @@ inline constexpr TransferHold kTransferHolds[] = {
     // The Programming menu: reading, writing, comparing, writing several radios and the settings
     // dialogs.
     {WindowId::Form1, "mnupro", HoldEnds::AfterTheResult},
+    // Looking for the radio opens every port, the one a transfer has open too.
+    {WindowId::Form1, "mnuFindRadio", HoldEnds::AfterTheResult},
     {WindowId::Form1, "mnuImportCsv", HoldEnds::WithTheTransfer},
     {WindowId::Form1, "mnuRestoreBackup", HoldEnds::WithTheTransfer},
     // Undo, Redo and Paste also wait; the main window holds them with what else decides them.

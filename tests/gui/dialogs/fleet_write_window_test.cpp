@@ -20,6 +20,7 @@
 #include "gui/dialogs/fleet_write_window.h"
 #include "gui/mainwindow/plans_test_support.h"
 #include "image/image_codec.h"
+#include "link/core/system_tree.h"
 #include "rules/dialogs/service_access.h"
 
 namespace qv {
@@ -37,6 +38,7 @@ class FleetWindow : public GuiTest {
         for (int port = 1; port <= kPortCount; ++port) {
             qunsetenv(ComPortVariable(port).c_str());
         }
+        qunsetenv("QV7100_SYSTEM_ROOT");
     }
 
     // A virtual radio of `band` holding a fresh program's set-up, on the device COM`port` stands
@@ -229,6 +231,33 @@ TEST_F(FleetWindow, ASilentRadioFailsAndOneOfAnotherBandIsSkippedUnlessAllowed) 
     });
     EXPECT_TRUE(silent.Snapshot().blocksWritten.empty());
     EXPECT_TRUE(Holds(otherBand)) << "written on the second run";
+    EXPECT_TRUE(Holds(healthy));
+}
+
+// A port that will not open tells in its row what the system shows of it, each finding with its
+// fix on a line of its own; the radio beside it is written all the same. The system is a small
+// copy of one (QV7100_SYSTEM_ROOT) whose adapter another program holds.
+TEST_F(FleetWindow, APortThatWillNotOpenSaysWhatTheSystemShows) {
+    test::SystemTree tree;
+    tree.Add({test::AdapterRows("ttyUSB0", "1a86", "7523", "1-2").Rows(),
+              test::ProcessRows(4321, "minicom", {"dev/ttyUSB0"})});
+    qputenv("QV7100_SYSTEM_ROOT", QByteArray::fromStdString(tree.Root().string()));
+    StartWithAChannel();
+    const PtyServer& healthy = AddRadio(2, 0);
+    InWindow([&](FleetWriteWindow& dialog) {
+        EXPECT_EQ(In<QLabel>(dialog, "lblDevice1")->text().toStdString(), tree.Path("dev/ttyUSB0"));
+        Tick(In<QCheckBox>(dialog, "chkPort1"));
+        Tick(In<QCheckBox>(dialog, "chkPort2"));
+        StartAndWait(dialog);
+        const QStringList lines = Result(dialog, 1).split(QLatin1Char('\n'));
+        ASSERT_EQ(lines.size(), 2) << Result(dialog, 1).toStdString();
+        EXPECT_TRUE(lines[0].startsWith("failed: reading the backup: The program cannot open"))
+            << lines[0].toStdString();
+        EXPECT_EQ(lines[1], QStringLiteral("Another program holds it open: minicom (process "
+                                           "4321). Close that program, or choose another port."));
+        EXPECT_TRUE(Result(dialog, 2).startsWith("400-470MHz, written, "));
+        Click(In<QPushButton>(dialog, "cmdClose"));
+    });
     EXPECT_TRUE(Holds(healthy));
 }
 

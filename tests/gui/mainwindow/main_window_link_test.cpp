@@ -418,7 +418,8 @@ TEST_F(Transfers, APortThatWillNotOpenIsExplainedByTheMenuAndByReadAndWrite) {
         QString says;  // words of the diagnosis
     } cases[] = {
         {"missing", "/dev/qv7100-no-such-device", false, "There is no serial port COM1"},
-        {"no permission", forbidden.Device(), true, "'dialout' group"},
+        // The device's own owner and mode, as the system shows them.
+        {"no permission", forbidden.Device(), true, "may use it (mode 0000); no group may."},
         {"held by another program", heldName.data(), false,
          "Serial port 1 has been other programs use"},
     };

@@ -101,6 +101,7 @@ class FakePort : public PortControl {
     int number = 1;
     bool open = false;
     int timeoutsApplied = 0;
+    PortDiagnosis diagnosis;  // what the system shows of every device
 
     void Reopen(int port) override {
         open = false;
@@ -112,6 +113,7 @@ class FakePort : public PortControl {
         return open ? PortOpenError::None : failing.at(number);
     }
     std::string DeviceName() const override { return "/dev/ttyUSB" + std::to_string(number); }
+    PortDiagnosis Diagnose() const override { return diagnosis; }
     void ApplyCommTimeouts(const CommTimeouts& timeouts) override {
         EXPECT_EQ(timeouts.WriteTotalTimeoutConstant, 1000u);
         ++timeoutsApplied;
@@ -170,6 +172,31 @@ TEST_F(PortMenu, APortRefusedForPermissionsSaysHowToGetThem) {
     ASSERT_EQ(host.shown.size(), 1u);
     EXPECT_EQ(host.shown[0].text, PortPermissionMessage("/dev/ttyUSB1", Language::English));
     EXPECT_NE(host.shown[0].text.find("dialout"), std::string::npos);
+}
+
+// What the system shows of the device follows the message, each finding with its fix; a port
+// refused for permissions is told its own owner and mode in place of the general hint.
+TEST_F(PortMenu, APortThatStaysClosedIsToldWhatTheSystemShows) {
+    state.LanguageIsEnglish = 1;
+    port.diagnosis.holders = std::vector<HoldingProcess>{{4321, "minicom"}};
+    port.failing[2] = PortOpenError::Busy;
+    ChoosePort(state, host, port, 2);
+    port.diagnosis = {};
+    NodeAccess owner;
+    owner.owner = "root";
+    owner.mode = 0600;
+    port.diagnosis.access = owner;
+    port.failing[3] = PortOpenError::NoPermission;
+    ChoosePort(state, host, port, 3);
+    ASSERT_EQ(host.shown.size(), 2u);
+    EXPECT_EQ(host.shown[0].text,
+              PortBusyMessage(2, Language::English) +
+                  "\n\nAnother program holds it open: minicom (process 4321). Close that "
+                  "program, or choose another port.");
+    EXPECT_EQ(host.shown[1].text,
+              "You have no permission to use the serial port /dev/ttyUSB3.\n\nOnly the user "
+              "root may use it (mode 0600); no group may.");
+    EXPECT_EQ(host.shown[1].style, 64);
 }
 
 // Every reason a port stays closed has its own message: only a port another program holds is

@@ -65,6 +65,7 @@ class RecordingLinkHost : public LinkHost {
     bool portOpensOnOpenCom = true;
     PortOpenError portOpenFailure = PortOpenError::NotFound;  // when it does not open
     PortName transferPort = {1, "/dev/ttyUSB0"};
+    PortDiagnosis portDiagnosis;  // what the system shows of the port's device
     int languageIsEnglish = 1;
     bool calibrationUnlocked = false;
     int bandListPosition = 0;
@@ -108,6 +109,7 @@ class RecordingLinkHost : public LinkHost {
     PortOpenError PortOpenFailure() const override {
         return portOpen ? PortOpenError::None : portOpenFailure;
     }
+    PortDiagnosis TransferPortDiagnosis() const override { return portDiagnosis; }
     void ClosePort() override {
         actions.push_back("ClosePort");
         portOpen = false;

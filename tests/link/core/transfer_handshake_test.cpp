@@ -84,6 +84,21 @@ TEST(TransferStart, WithoutAnOpenPortTheMessageSaysWhy) {
     }
 }
 
+// What the system shows of the port's device follows, as the port menu says it.
+TEST(TransferStart, WithoutAnOpenPortTheMessageSaysWhatTheSystemShows) {
+    LinkRig rig;
+    rig.host.portOpensOnOpenCom = false;
+    rig.host.portOpenFailure = PortOpenError::Busy;
+    rig.host.transferPort = {3, "/dev/ttyUSB2"};
+    rig.host.portDiagnosis.holders = std::vector<HoldingProcess>{{4321, "minicom"}};
+    rig.engine.StartRead();
+    ASSERT_EQ(rig.host.messageBoxes.size(), 1u);
+    EXPECT_EQ(rig.host.messageBoxes[0].details,
+              PortBusyMessage(3, Language::English) +
+                  "\n\nAnother program holds it open: minicom (process 4321). Close that "
+                  "program, or choose another port.");
+}
+
 TEST(Handshake, OnlyALoneAcknowledgementIsAnsweredWithTheIdentificationRequest) {
     const struct {
         Bytes reply;

@@ -206,12 +206,15 @@ TEST(Probe, APortThatDoesNotOpenIsAnAnswerNotAMessage) {
         LinkRig rig;
         rig.host.portOpensOnOpenCom = false;
         rig.host.portOpenFailure = error;
+        // What the system showed as the port stayed closed comes with the answer.
+        rig.host.portDiagnosis.holders = std::vector<HoldingProcess>{{4321, "minicom"}};
         rig.engine.StartProbe();
 
         EXPECT_EQ(rig.host.actions, (std::vector<std::string>{"OpenCom", "TransferFinished"}));
         EXPECT_EQ(rig.host.outcomes, std::vector{TransferOutcome::ProbeEnded});
         EXPECT_EQ(rig.engine.LastProbe().answer, ProbeAnswer::PortNotOpen);
         EXPECT_EQ(rig.engine.LastProbe().portError, error);
+        EXPECT_EQ(rig.engine.LastProbe().diagnosis.holders, rig.host.portDiagnosis.holders);
         EXPECT_FALSE(rig.engine.IsRunning());
     }
 }
