@@ -70,8 +70,8 @@ TEST_F(GuiTest, MenusAndToolbarInTheirOrder) {
               QStringList({"mnuUndo", "mnuRedo", "-", "mnuCopy", "mnuPaste"}));
     EXPECT_EQ(MenuNames(Find<QMenu>("mnupro")),
               QStringList({"mnureadFre", "mnuwriteFre", "mnuVerifyWrite", "mnuBackupFirst", "-",
-                           "mnuCompare", "mnuFleetWrite", "-", "mnudtmf", "Key_enactment",
-                           "mnusetin", "mnudebug", "mnutestfre"}));
+                           "mnuCompare", "mnuFleetWrite", "mnuStation", "-", "mnudtmf",
+                           "Key_enactment", "mnusetin", "mnudebug", "mnutestfre"}));
     EXPECT_EQ(MenuNames(Find<QMenu>("mnucom")),
               QStringList({"mnuFindRadio", "-", "mnucom1", "mnucom2", "mnucom3", "mnucom4",
                            "mnucom5", "mnucom6", "mnucom7", "mnucom8"}));
@@ -82,6 +82,8 @@ TEST_F(GuiTest, MenusAndToolbarInTheirOrder) {
     EXPECT_EQ(Action("mnuFindRadio")->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
     EXPECT_EQ(Action("mnureadFre")->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
     EXPECT_EQ(Action("mnuwriteFre")->shortcut(), QKeySequence(QStringLiteral("Ctrl+W")));
+    EXPECT_EQ(Action("mnuStation")->text(), QStringLiteral("编程工作站(&P)…"));
+    EXPECT_EQ(Action("mnuStation")->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
     EXPECT_EQ(Action("mnuUndo")->shortcuts(),
               QList<QKeySequence>({QKeySequence::fromString("Ctrl+Z")}));
     EXPECT_EQ(Action("mnuRedo")->shortcuts(),
