@@ -383,7 +383,9 @@ void ProgrammingStationWindow::StopPressed() {
     if (station_.Stopping() == StationStop::None) {
         station_.Stop();
     } else {
+        // The station told its stopping once already; this is the window's to say.
         station_.StopNow();
+        ShowStatus(WindowText(Id::StoppingNow, language_));
     }
     RefreshControls();
 }
