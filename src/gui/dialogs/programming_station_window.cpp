@@ -14,22 +14,20 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cstdio>
 #include <map>
 
+#include "gui/dialogs/station_counters.h"
 #include "gui/dialogs/station_log_view.h"
 #include "gui/dialogs/station_port_tile.h"
+#include "gui/dialogs/station_port_view.h"
 #include "gui/dialogs/station_values_box.h"
 #include "gui/shell/captions.h"
 #include "gui/shell/local_path.h"
 #include "gui/shell/window_texts.h"
 #include "i18n/msgbox.h"
 #include "link/core/port_problem.h"
-#include "link/core/probe_report.h"
 #include "link/core/serial_devices.h"
-#include "link/qt/radio_report.h"
 #include "link/qt/serial_port.h"
-#include "link/qt/station_report.h"
 #include "state/bands.h"
 
 namespace qv {
@@ -41,18 +39,6 @@ using Id = StationWindowTextId;
 // than a column holds well.
 constexpr int kPortColumns = 2;
 constexpr int kTilesInAColumn = 4;
-
-enum Counter { kWritten, kVerified, kFailed, kSkipped };
-constexpr Id kCounterCaptions[] = {Id::CounterWritten, Id::CounterVerified, Id::CounterFailed,
-                                   Id::CounterSkipped};
-// How much larger than the window's font the counters are drawn.
-constexpr double kCounterScale = 1.8;
-
-std::string Seconds(double seconds) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%.1f", seconds);
-    return text;
-}
 
 // A reason told as a sentence ends in a stop; inside the state's sentence it is only a part.
 std::string WithoutStop(std::string text) {
@@ -131,26 +117,7 @@ ProgrammingStationWindow::ProgrammingStationWindow(const ProgramState& setup, st
     benchHint_->setAlignment(Qt::AlignCenter);
     bench_->addWidget(benchHint_, 0, 0);
 
-    auto* counters = new QHBoxLayout;
-    for (std::size_t i = 0; i < counters_.size(); ++i) {
-        counterCaptions_[i] = new QLabel(WindowText(kCounterCaptions[i], language_));
-        counterCaptions_[i]->setObjectName(QStringLiteral("lblCounterCaption%1").arg(i));
-        counters_[i] = new QLabel(QStringLiteral("0"));
-        counters_[i]->setObjectName(QStringLiteral("lblCounter%1").arg(i));
-        counters_[i]->setAccessibleName(counterCaptions_[i]->text());
-        counters_[i]->setAccessibleDescription(counters_[i]->text());
-        QFont large = counters_[i]->font();
-        large.setBold(true);
-        large.setPointSizeF(large.pointSizeF() * kCounterScale);
-        counters_[i]->setFont(large);
-        counters->addWidget(counterCaptions_[i]);
-        counters->addWidget(counters_[i]);
-        counters->addSpacing(counters_[i]->fontMetrics().averageCharWidth() * 2);
-    }
-    counters->addStretch(1);
-    // Skipped counts only when a radio of another band came.
-    counterCaptions_[kSkipped]->hide();
-    counters_[kSkipped]->hide();
+    counters_ = new StationCounters(language_);
 
     logView_ = new StationLogView(language_);
     logView_->Load(defaultLog_);
@@ -197,7 +164,7 @@ ProgrammingStationWindow::ProgrammingStationWindow(const ProgramState& setup, st
     choicesPanel->setMinimumWidth(choicesPanel->sizeHint().width());
     auto* atWork = new QVBoxLayout;
     atWork->addWidget(bench, 3);
-    atWork->addLayout(counters);
+    atWork->addWidget(counters_);
     atWork->addWidget(logView_, 2);
     auto* top = new QHBoxLayout;
     top->addWidget(choicesPanel);
@@ -303,7 +270,6 @@ void ProgrammingStationWindow::StartStation() {
     // Each port looked up once, now, and kept for the run: a cable plugged in elsewhere never
     // points a port at another radio.
     std::vector<PortName> ports;
-    std::vector<int> numbers;
     std::map<std::string, int> devices;
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         if (!rows_[i].hasDevice || !rows_[i].check->isChecked()) continue;
@@ -319,7 +285,6 @@ void ProgrammingStationWindow::StartStation() {
             }
         }
         ports.push_back(port);
-        numbers.push_back(number);
     }
     if (ports.empty()) {
         ShowStatus(WindowText(FleetTextId::NothingChecked, language_));
@@ -336,17 +301,15 @@ void ProgrammingStationWindow::StartStation() {
     options.setupName = setupName_;
     logView_->Load(options.log);
     // The tiles stand before the station tells its first event.
-    lanePorts_ = numbers;
-    BuildTiles(numbers);
+    BuildTiles(ports);
     if (!station_.Start(ports, setup_, std::move(*values), options)) {
-        lanePorts_.clear();
         BuildTiles({});
         messages_.LocalMsgBox(station_.LogFault()->Describe(language_) + "\n\n" +
                                   StationWindowText(Id::NotStarted, language_),
                               kStyleOkStop, "");
         return;
     }
-    RefreshCounters();
+    counters_->Show(station_.Tally());
     closeWhenFinished_ = false;
     if (station_.IsRunning()) {
         ShowStatus(WindowText(Id::Running, language_, {std::to_string(ports.size())}));
@@ -355,25 +318,22 @@ void ProgrammingStationWindow::StartStation() {
     if (station_.IsRunning()) stop_->setFocus();
 }
 
-void ProgrammingStationWindow::BuildTiles(const std::vector<int>& ports) {
+void ProgrammingStationWindow::BuildTiles(const std::vector<PortName>& ports) {
     for (StationPortTile* tile : tiles_) delete tile;
     tiles_.clear();
     benchHint_->setVisible(ports.empty());
-    const int rows = static_cast<int>(ports.size()) > kTilesInAColumn
-                         ? (static_cast<int>(ports.size()) + 1) / 2
-                         : static_cast<int>(ports.size());
-    const SystemRoots roots = SystemInUse();
-    for (std::size_t i = 0; i < ports.size(); ++i) {
-        const int port = ports[i];
-        const std::string device = ResolvePortText("COM" + std::to_string(port), roots).device;
+    const int count = static_cast<int>(ports.size());
+    const int rows = count > kTilesInAColumn ? (count + 1) / 2 : std::max(count, 1);
+    for (int i = 0; i < count; ++i) {
+        const PortName& port = ports[static_cast<std::size_t>(i)];
         auto* tile = new StationPortTile(
-            port,
-            WindowText(Id::PortCaption, language_,
-                       {"COM" + std::to_string(port),
-                        device.empty() ? FleetText(FleetTextId::NoDevice, language_) : device}),
+            port.number,
+            WindowText(
+                Id::PortCaption, language_,
+                {PortShortName(port),
+                 port.device.empty() ? FleetText(FleetTextId::NoDevice, language_) : port.device}),
             language_);
-        const int at = static_cast<int>(i);
-        bench_->addWidget(tile, rows > 0 ? at % rows : 0, rows > 0 ? at / rows : 0);
+        bench_->addWidget(tile, i % rows, i / rows);
         tiles_.push_back(tile);
     }
 }
@@ -411,133 +371,31 @@ void ProgrammingStationWindow::reject() {
     RefreshControls();
 }
 
-QString ProgrammingStationWindow::WaitingDetails(const StationPort& port) const {
-    switch (port.answer.answer) {
-        case ProbeAnswer::PortNotOpen:
-            return WindowText(StationTextId::PortNotOpen, language_,
-                              {PortOpenMessage(port.answer.portError, port.port, language_)});
-        case ProbeAnswer::PortLost:
-            return WindowText(StationTextId::PortLost, language_);
-        case ProbeAnswer::OtherModel:
-            return WindowText(StationTextId::OtherModel, language_,
-                              {PrintableBytes(port.answer.received)});
-        case ProbeAnswer::Nothing:
-            if (port.answer.portError != PortOpenError::None) break;
-            return {};
-        case ProbeAnswer::ThisModel:
-            break;
-    }
-    return {};
-}
-
-QString ProgrammingStationWindow::RadioDetails(const StationRadio& radio,
-                                               const std::string& step) const {
-    const std::string number = std::to_string(radio.number);
-    QString text = WindowText(StationTextId::RadioStep, language_, {number, step});
-    std::array<std::string, 2> lines;
-    for (std::size_t line = 0; line < lines.size(); ++line) {
-        lines[line] = radio.lines[line].value_or(setup_.EmbeddedInfo[line]);
-    }
-    return text + QLatin1Char('\n') +
-           WindowText(StationTextId::EmbeddedLines, language_, {lines[0], lines[1]});
+StationRun ProgrammingStationWindow::Run() const {
+    return {{setup_.EmbeddedInfo[0], setup_.EmbeddedInfo[1]},
+            setup_.Combo1,
+            station_.Options().verify,
+            language_};
 }
 
 void ProgrammingStationWindow::PortEvent(std::size_t lane, StationEvent event) {
     if (lane >= tiles_.size()) return;
-    StationPortTile& tile = *tiles_[lane];
     const StationPort& port = station_.Port(lane);
-    switch (event) {
-        case StationEvent::PortWaiting:
-        case StationEvent::PortAnswer:
-            tile.Show(TileLook::Waiting, WindowText(StationTextId::StateWaiting, language_), 0,
-                      WaitingDetails(port));
-            return;
-        case StationEvent::RadioWaitsForValues:
-            tile.Show(TileLook::Waiting, WindowText(StationTextId::StateWaiting, language_), 0,
-                      WindowText(StationTextId::RadioWaitsForValues, language_));
-            return;
-        case StationEvent::RadioArrived: {
-            const StationRadio& radio = *port.radio;
-            const std::string band =
-                radio.band ? std::string(BandAt(*radio.band).listText) : std::string();
-            tile.Show(TileLook::Writing, WindowText(StationTextId::StateWriting, language_, {"0"}),
-                      0, RadioDetails(radio, band));
-            return;
-        }
-        case StationEvent::StepStarted:
-        case StationEvent::Progress: {
-            const StationRadio& radio = *port.radio;
-            const int percent = radio.Percent();
-            tile.Show(TileLook::Writing,
-                      WindowText(StationTextId::StateWriting, language_, {std::to_string(percent)}),
-                      percent, RadioDetails(radio, StepText(radio.step, language_)));
-            return;
-        }
-        case StationEvent::RadioEnded:
-            return RadioEnded(lane);
-        case StationEvent::RadioGone:
-            return;
-        case StationEvent::PortStopped:
-            tile.Show(TileLook::Stopped, WindowText(StationTextId::StateStopped, language_), 0, {});
-            return;
+    if (const std::optional<PortView> view = ViewOfPort(port, event, Run())) {
+        tiles_[lane]->Show(*view);
     }
-}
-
-void ProgrammingStationWindow::RadioEnded(std::size_t lane) {
-    StationPortTile& tile = *tiles_[lane];
-    const StationPort& port = station_.Port(lane);
+    if (event != StationEvent::RadioEnded) return;
     const StationRadio& radio = *port.radio;
     const StationLogRow& row = *radio.row;
-    const bool verify = station_.Options().verify;
-    const std::string number = std::to_string(radio.number);
-    const std::string seconds = Seconds(row.seconds);
-    // Why it was not written, in the window's language (the log keeps it in English).
-    std::string why;
-    if (row.result == StationResult::Skipped && radio.band) {
-        why = OtherBandDetail(*radio.band, setup_.Combo1, language_);
-    } else if (radio.run) {
-        why = StationRadioDetail(*radio.run, verify, setup_.Combo1, language_);
-    } else {
-        why = row.detail;
-    }
-    TileLook look = TileLook::Written;
-    QString state;
-    QString details;
-    switch (row.result) {
-        case StationResult::Written:
-            state = WindowText(row.verify == StationVerify::Verified ? StationTextId::StateVerified
-                                                                     : StationTextId::StateWritten,
-                               language_);
-            details = WindowText(
-                verify ? StationTextId::RadioWrittenVerified : StationTextId::RadioWritten,
-                language_, {number, seconds});
-            break;
-        case StationResult::Failed:
-            look = TileLook::Failed;
-            state = WindowText(StationTextId::StateFailed, language_, {WithoutStop(why)});
-            details = WindowText(StationTextId::RadioFailed, language_, {number, why, seconds});
-            break;
-        case StationResult::Skipped:
-            look = TileLook::Skipped;
-            state = WindowText(StationTextId::StateSkipped, language_, {WithoutStop(why)});
-            details = WindowText(StationTextId::RadioSkipped, language_, {number, why});
-            break;
-    }
-    if (!row.backup.empty()) {
-        details += QLatin1Char('\n') +
-                   WindowText(StationTextId::RadioBackup, language_, {number, row.backup});
-    }
-    tile.Show(look, state, radio.Percent(), details);
-
     const bool inLog = station_.Unrecorded().empty() || !(station_.Unrecorded().back() == row);
-    logView_->Add(row, why, inLog);
-    RefreshCounters();
+    logView_->Add(row, WhyNotWritten(radio, Run()), inLog);
+    counters_->Show(station_.Tally());
     const StationCue& cue = CueFor(row.result);
     cues_.Play(cue);
     ShowStatus(WindowText(
         Id::RadioEndedCue, language_,
-        {PortShortName(port.port), number, ResultText(row.result, language_).toStdString(),
-         StationWindowText(cue.name, language_)}));
+        {PortShortName(port.port), std::to_string(radio.number),
+         ResultText(row.result, language_).toStdString(), StationWindowText(cue.name, language_)}));
 }
 
 void ProgrammingStationWindow::StationStopping() {
@@ -610,19 +468,6 @@ void ProgrammingStationWindow::StationFinished() {
         return;
     }
     start_->setFocus();
-}
-
-void ProgrammingStationWindow::RefreshCounters() {
-    const StationTally tally = station_.Tally();
-    const int counts[] = {tally.written, tally.verified, tally.failed, tally.skipped};
-    for (std::size_t i = 0; i < counters_.size(); ++i) {
-        counters_[i]->setText(QString::number(counts[i]));
-        counters_[i]->setAccessibleDescription(counters_[i]->text());
-    }
-    if (tally.skipped > 0) {
-        counterCaptions_[kSkipped]->show();
-        counters_[kSkipped]->show();
-    }
 }
 
 void ProgrammingStationWindow::RefreshControls() {

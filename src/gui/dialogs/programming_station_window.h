@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "gui/dialogs/station_cues.h"
+#include "gui/dialogs/station_port_view.h"
 #include "i18n/language.h"
 #include "link/core/port_mapping.h"
 #include "link/qt/programming_station.h"
@@ -34,6 +35,7 @@ class QPushButton;
 
 namespace qv {
 
+class StationCounters;
 class StationLogView;
 class StationPortTile;
 class StationValuesBox;
@@ -72,21 +74,17 @@ class ProgrammingStationWindow : public QDialog {
     std::filesystem::path LogPath() const;
     void StartStation();
     void StopPressed();
-    // The bench shows a tile for each of `ports` (COM numbers), in the order of the run.
-    void BuildTiles(const std::vector<int>& ports);
+    // The bench shows a tile for each of `ports`, as resolved for the run, in its order.
+    void BuildTiles(const std::vector<PortName>& ports);
+    // What the words of a port need of this run.
+    StationRun Run() const;
     void PortEvent(std::size_t lane, StationEvent event);
-    void RadioEnded(std::size_t lane);
     void StationStopping();
     void StationFinished();
-    void RefreshCounters();
     void RefreshControls();
     void ShowStatus(const QString& text);
     // Why the station stopped, for the line that ends its run.
     std::string WhyStopped() const;
-    // The details of a port that waits: what answers its probes, or nothing.
-    QString WaitingDetails(const StationPort& port) const;
-    // The radio's number and step, then the lines it gets.
-    QString RadioDetails(const StationRadio& radio, const std::string& step) const;
 
     ProgramState setup_;
     std::string setupName_;
@@ -107,8 +105,7 @@ class ProgrammingStationWindow : public QDialog {
     QGroupBox* ports_ = nullptr;
     QGridLayout* bench_ = nullptr;
     QLabel* benchHint_ = nullptr;
-    std::array<QLabel*, 4> counters_{};  // written, verified, failed, skipped
-    std::array<QLabel*, 4> counterCaptions_{};
+    StationCounters* counters_ = nullptr;
     StationLogView* logView_ = nullptr;
     QLabel* status_ = nullptr;
     QPushButton* start_ = nullptr;

@@ -84,19 +84,18 @@ StationPortTile::StationPortTile(int port, const QString& caption, Language lang
     layout->addStretch(1);
 }
 
-void StationPortTile::Show(TileLook look, const QString& state, int percent,
-                           const QString& details) {
-    const LookColours& colours = ColoursOf(look);
+void StationPortTile::Show(const PortView& view) {
+    const LookColours& colours = ColoursOf(view.look);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(colours.background));
     palette.setColor(QPalette::WindowText, QColor(colours.text));
     setPalette(palette);
-    state_->setText(state);
+    state_->setText(view.state);
     // A screen reader reads the state as the label's description; its name says whose it is.
-    state_->setAccessibleDescription(state);
-    progress_->setValue(std::max(0, percent));
-    details_->setText(details);
-    details_->setAccessibleDescription(details);
+    state_->setAccessibleDescription(view.state);
+    progress_->setValue(std::clamp(view.percent, 0, 100));
+    details_->setText(view.details);
+    details_->setAccessibleDescription(view.details);
 }
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QString>
 
 #include "i18n/language.h"
 
@@ -22,6 +23,15 @@ enum class TileLook {
     Stopped,  // neutral
 };
 
+// What a tile shows: `state` in large letters on the colour of `look`, the radio's progress from
+// 0 to 100 (0: the bar is empty), `details` under it.
+struct PortView {
+    TileLook look = TileLook::Waiting;
+    QString state;
+    int percent = 0;
+    QString details;
+};
+
 class StationPortTile : public QFrame {
     Q_OBJECT
 
@@ -30,9 +40,7 @@ class StationPortTile : public QFrame {
     // the run); its parts are named for a screen reader in `language`.
     StationPortTile(int port, const QString& caption, Language language, QWidget* parent = nullptr);
 
-    // `state` in large letters on the colour of `look`; the radio's progress from 0 to 100, or
-    // none (the bar is empty); `details` under it.
-    void Show(TileLook look, const QString& state, int percent, const QString& details);
+    void Show(const PortView& view);
 
   private:
     QLabel* state_ = nullptr;
