@@ -505,6 +505,40 @@ TEST_F(StationWindow, TheLogTableShowsEarlierRunsAndWhatCouldNotBeRead) {
     EXPECT_EQ(rows.back().port, "COM1");
 }
 
+// A log that cannot take the radio's line stops the station: the radio is in the table marked as
+// not in the log, and a message box names it whole, so that nothing written is lost.
+TEST_F(StationWindow, ALogThatCannotBeWrittenStopsTheStationAndNamesTheRadio) {
+    StartIn(Language::English);
+    AddShelf(1, {{}, {}});
+    MessageBoxHand hand({kIdOk});
+    InWindow([&](QDialog& dialog) {
+        Click(In<QPushButton>(dialog, "cmdStart"));
+        ASSERT_TRUE(Running(dialog));
+        // The log made ready, then a folder where its file was.
+        fs::remove(Log());
+        fs::create_directory(Log());
+        ASSERT_TRUE(Finished(dialog));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return hand.Seen().size() == 1; }));
+        const QString fault = QStringLiteral("the programming log %1 cannot be written: ")
+                                  .arg(QString::fromStdString(Log().string()));
+        EXPECT_TRUE(hand.Seen()[0].text.startsWith(fault)) << hand.Seen()[0].text.toStdString();
+        EXPECT_TRUE(
+            hand.Seen()[0].text.contains(QStringLiteral("\n\nThese radios are not in the "
+                                                        "log:\n")))
+            << hand.Seen()[0].text.toStdString();
+        EXPECT_TRUE(hand.Seen()[0].text.contains(QStringLiteral(",COM1,")));
+        EXPECT_TRUE(Text(dialog, "lblStatus")
+                        .startsWith(QStringLiteral("The station has stopped: ") + fault))
+            << Text(dialog, "lblStatus").toStdString();
+        EXPECT_TRUE(
+            Text(dialog, "lblStatus")
+                .endsWith(QStringLiteral("1 radio: 1 written, 1 verified, 0 failed, 0 skipped.")));
+        ASSERT_EQ(In<QTableWidget>(dialog, "grdLog")->rowCount(), 1);
+        EXPECT_EQ(Cell(dialog, 0, 9), QStringLiteral("(not in the log)"));
+        Click(In<QPushButton>(dialog, "cmdClose"));
+    });
+}
+
 // In Chinese: no port checked, a pattern whose preview follows each key, one that is none, and a
 // roster with a line the radio cannot hold, refused with its line when chosen and at Start; a
 // good roster then programs the radio.
