@@ -38,6 +38,7 @@ constexpr Row kForm1[] = {
     Cap("mnuBackupFirst", {"写频前备份对讲机(&K)", "Bac&k up the radio before writing"}),
     Cap("mnuCompare", {"与对讲机比较(&C)…", "&Compare with radio…"}),
     Cap("mnuFleetWrite", {"写入多台对讲机(&M)…", "Write to &several radios…"}),
+    Cap("mnuStation", {"编程工作站(&P)…", "&Programming station…"}),
     Cap("mnudtmf", {"可选功能", "Optional function "}),
     Cap("Key_enactment", {"键设定", "Keys set "}),
     Cap("mnusetin", {"嵌入信息", "Embedded information"}),

@@ -56,7 +56,7 @@ constexpr TextRow<StationTextId> kTexts[] = {
      "another model answers (%1); waiting for a QV-7100"},
     {StationTextId::NoRadioAgain, "没有应答，等待对讲机", "nothing answers; waiting for a radio"},
     {StationTextId::RadioArrived, "第 %1 台对讲机已连接：%2", "radio %1 arrived: %2"},
-    {StationTextId::RadioLines, "嵌入信息第 1 行“%1”，第 2 行“%2”",
+    {StationTextId::EmbeddedLines, "嵌入信息第 1 行“%1”，第 2 行“%2”",
      "embedded line 1 \"%1\", line 2 \"%2\""},
     {StationTextId::RadioWaitsForValues,
      "有一台对讲机应答，但各编号都被正在写入的对讲机占用：待其中一台失败后再写入",

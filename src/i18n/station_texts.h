@@ -36,10 +36,10 @@ enum class StationTextId {
     PortWaiting,
     PortNotOpen,  // %1 why
     PortLost,
-    OtherModel,    // %1 the identification, as printable text
-    NoRadioAgain,  // nothing answers any more (after another model or a port that did not open)
-    RadioArrived,  // %1 the radio's number, %2 its band
-    RadioLines,    // %1 line 1, %2 line 2, as the radio gets them
+    OtherModel,     // %1 the identification, as printable text
+    NoRadioAgain,   // nothing answers any more (after another model or a port that did not open)
+    RadioArrived,   // %1 the radio's number, %2 its band
+    EmbeddedLines,  // %1 line 1, %2 line 2, as the radio gets them
     RadioWaitsForValues,
     RadioStep,             // %1 the radio's number, %2 the step
     RadioWrittenVerified,  // %1 the radio's number, %2 the seconds

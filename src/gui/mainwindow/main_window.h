@@ -75,9 +75,11 @@ class MainWindow : public QMainWindow, public TransferView {
     DialogWindow& Dialog(WindowId window);
     // True from the start of a transfer until its last step has ended.
     bool TransferRunning() const { return transfer_ != RunningTransfer::None; }
-    // A transfer of this window or of the window that writes several radios runs.
+    // A transfer of this window, of the window that writes several radios, or a programming
+    // station runs.
     bool RadioBusy() const;
-    // The program ends once no transfer runs any more.
+    // The program ends once no transfer runs any more; a programming station takes no more
+    // radios.
     void QuitOnceIdle();
     void QuitIfIdle();
     // The window's size at start-up in the language shown.
@@ -147,6 +149,8 @@ class MainWindow : public QMainWindow, public TransferView {
     void ShowComparison();
     // Writing several radios at once (main_window_fleet.cpp).
     void WriteSeveralRadios();
+    // Radio after radio, with no click between them (main_window_station.cpp).
+    void RunProgrammingStation();
     // Looking for the radio on every port (main_window_find.cpp): started, and what it found.
     void FindRadio();
     void RadiosFound();

@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "gui/dialogs/fleet_write_window.h"
+#include "gui/dialogs/programming_station_window.h"
 #include "gui/mainwindow/band_list.h"
 #include "gui/mainwindow/channel_grid_view.h"
 #include "gui/mainwindow/main_window.h"
@@ -120,6 +121,9 @@ void MainWindow::Run(const CommandRow& row) {
             break;
         case Command::WriteSeveralRadios:
             WriteSeveralRadios();
+            break;
+        case Command::ProgrammingStation:
+            RunProgrammingStation();
             break;
         case Command::OptionalFunctions:
             Dialog(WindowId::Form5).ShowWindow();
@@ -308,12 +312,20 @@ void MainWindow::CheckSettingsCanBeKept() {
 bool MainWindow::RadioBusy() const {
     if (TransferRunning()) return true;
     const QList<FleetWriteWindow*> fleets = findChildren<FleetWriteWindow*>();
+    const QList<ProgrammingStationWindow*> stations = findChildren<ProgrammingStationWindow*>();
     return std::any_of(fleets.begin(), fleets.end(),
-                       [](const FleetWriteWindow* fleet) { return fleet->IsWriting(); });
+                       [](const FleetWriteWindow* fleet) { return fleet->IsWriting(); }) ||
+           std::any_of(
+               stations.begin(), stations.end(),
+               [](const ProgrammingStationWindow* station) { return station->IsRunning(); });
 }
 
 void MainWindow::QuitOnceIdle() {
     if (idleCheck_ != nullptr) return;
+    // A station would wait for radios for ever: it takes no more, and ends with those it has.
+    for (ProgrammingStationWindow* station : findChildren<ProgrammingStationWindow*>()) {
+        station->StopTakingRadios();
+    }
     // Looked at often enough that the program ends right after the radio's end byte; the
     // transfers end in code that is not the window's (a step of a write, a radio of several).
     idleCheck_ = new QTimer(this);
@@ -325,7 +337,8 @@ void MainWindow::QuitOnceIdle() {
 void MainWindow::QuitIfIdle() {
     if (RadioBusy()) return;
     delete std::exchange(idleCheck_, nullptr);
-    // A window that waited with the transfer (the several radios' window) closes first.
+    // A window that waited with the transfer (the several radios' window, the station's) closes
+    // first.
     while (QWidget* modal = QApplication::activeModalWidget()) {
         if (!modal->close()) break;
     }

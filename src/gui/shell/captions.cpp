@@ -155,6 +155,12 @@ QString WithoutAccelerator(const QString& caption) {
     return text.trimmed();
 }
 
+QString FieldName(const QString& caption) {
+    QString name = WithoutAccelerator(caption);
+    while (name.endsWith(QLatin1Char(':')) || name.endsWith(QChar(0xFF1A))) name.chop(1);
+    return name;
+}
+
 void ApplyCaptionTable(QWidget& root, WindowId window, Language language) {
     const ControlsByName controls = NamedControls(root);
     for (const CaptionEntry& entry : CaptionTable(window)) {

@@ -35,4 +35,8 @@ QList<QObject*> ControlsNamed(QWidget& root, const QString& name);
 // A caption without its "&" accelerator marks, for accessible names.
 QString WithoutAccelerator(const QString& caption);
 
+// The accessible name of a field from its label's caption: without the accelerator marks and the
+// colon that leads to the field.
+QString FieldName(const QString& caption);
+
 }  // namespace qv

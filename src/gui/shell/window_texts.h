@@ -9,6 +9,8 @@
 #include "gui/shell/captions.h"
 #include "i18n/desktop_texts.h"
 #include "i18n/fleet_texts.h"
+#include "i18n/station_texts.h"
+#include "i18n/station_window_texts.h"
 
 namespace qv {
 
@@ -20,6 +22,16 @@ inline QString WindowText(DesktopText id, Language language,
 inline QString WindowText(FleetTextId id, Language language,
                           std::initializer_list<std::string_view> values = {}) {
     return ToQString(FleetText(id, language, values));
+}
+
+inline QString WindowText(StationTextId id, Language language,
+                          std::initializer_list<std::string_view> values = {}) {
+    return ToQString(StationText(id, language, values));
+}
+
+inline QString WindowText(StationWindowTextId id, Language language,
+                          std::initializer_list<std::string_view> values = {}) {
+    return ToQString(StationWindowText(id, language, values));
 }
 
 }  // namespace qv

@@ -44,6 +44,8 @@ inline constexpr TransferHold kTransferHolds[] = {
     {WindowId::Form1, "mnupro", HoldEnds::AfterTheResult},
     // Looking for the radio opens every port, the one a transfer has open too.
     {WindowId::Form1, "mnuFindRadio", HoldEnds::AfterTheResult},
+    // A station opens ports of its own; its key reaches it whatever its menu.
+    {WindowId::Form1, "mnuStation", HoldEnds::AfterTheResult},
     {WindowId::Form1, "mnuImportCsv", HoldEnds::WithTheTransfer},
     {WindowId::Form1, "mnuRestoreBackup", HoldEnds::WithTheTransfer},
     // Undo, Redo and Paste also wait; the main window holds them with what else decides them.

@@ -114,7 +114,8 @@ std::string StationLogRecord(const StationLogRow& row) {
     return out;
 }
 
-std::optional<std::vector<StationLogRow>> ReadStationLog(std::string_view text) {
+std::optional<std::vector<StationLogRow>> ReadStationLog(std::string_view text,
+                                                         std::vector<int>* leftOut) {
     CsvReader reader(text, kSeparator);
     CsvRecord record;
     if (!reader.Next(record) || record.fields.size() != kStationLogColumns.size() ||
@@ -122,14 +123,23 @@ std::optional<std::vector<StationLogRow>> ReadStationLog(std::string_view text) 
         return std::nullopt;
     }
     std::vector<StationLogRow> rows;
+    const auto leaveOut = [&] {
+        if (leftOut != nullptr && !record.Blank()) leftOut->push_back(record.line);
+    };
     while (reader.Next(record)) {
         const std::vector<std::string>& f = record.fields;
-        if (record.quotesOutOfPlace || f.size() != kStationLogColumns.size()) continue;
+        if (record.quotesOutOfPlace || f.size() != kStationLogColumns.size()) {
+            leaveOut();
+            continue;
+        }
         const auto radio = NumberOf<int>(f[3]);
         const auto result = ValueOf(kResultWords, f[9]);
         const auto verify = ValueOf(kVerifyWords, f[10]);
         const auto seconds = NumberOf<double>(f[12]);
-        if (!radio || !result || !verify || !seconds) continue;
+        if (!radio || !result || !verify || !seconds) {
+            leaveOut();
+            continue;
+        }
         rows.push_back({f[0], f[1], f[2], *radio, f[4], f[5], f[6], f[7], f[8],
                         static_cast<StationResult>(*result), static_cast<StationVerify>(*verify),
                         f[11], *seconds, f[13]});

@@ -64,9 +64,11 @@ std::string StationLogHeader();
 std::string StationLogRecord(const StationLogRow& row);
 
 // The rows of a log's text, oldest first; a record that is not a complete row of the log (a
-// line cut short by a crash, one of another file) is left out. Nothing when the first record is
-// not the log's header.
-std::optional<std::vector<StationLogRow>> ReadStationLog(std::string_view text);
+// line cut short by a crash, one of another file) is left out, and the line it starts on is added
+// to `leftOut` when given (blank lines are no record). Nothing when the first record is not the
+// log's header.
+std::optional<std::vector<StationLogRow>> ReadStationLog(std::string_view text,
+                                                         std::vector<int>* leftOut = nullptr);
 
 // "2024-05-01T14:03:22+02:00": `when` in the time zone `offset` east of UTC.
 std::string IsoTime(std::chrono::system_clock::time_point when, std::chrono::seconds offset);

@@ -70,8 +70,8 @@ TEST_F(GuiTest, MenusAndToolbarInTheirOrder) {
               QStringList({"mnuUndo", "mnuRedo", "-", "mnuCopy", "mnuPaste"}));
     EXPECT_EQ(MenuNames(Find<QMenu>("mnupro")),
               QStringList({"mnureadFre", "mnuwriteFre", "mnuVerifyWrite", "mnuBackupFirst", "-",
-                           "mnuCompare", "mnuFleetWrite", "-", "mnudtmf", "Key_enactment",
-                           "mnusetin", "mnudebug", "mnutestfre"}));
+                           "mnuCompare", "mnuFleetWrite", "mnuStation", "-", "mnudtmf",
+                           "Key_enactment", "mnusetin", "mnudebug", "mnutestfre"}));
     EXPECT_EQ(MenuNames(Find<QMenu>("mnucom")),
               QStringList({"mnuFindRadio", "-", "mnucom1", "mnucom2", "mnucom3", "mnucom4",
                            "mnucom5", "mnucom6", "mnucom7", "mnucom8"}));
@@ -82,6 +82,8 @@ TEST_F(GuiTest, MenusAndToolbarInTheirOrder) {
     EXPECT_EQ(Action("mnuFindRadio")->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
     EXPECT_EQ(Action("mnureadFre")->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
     EXPECT_EQ(Action("mnuwriteFre")->shortcut(), QKeySequence(QStringLiteral("Ctrl+W")));
+    EXPECT_EQ(Action("mnuStation")->text(), QStringLiteral("编程工作站(&P)…"));
+    EXPECT_EQ(Action("mnuStation")->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
     EXPECT_EQ(Action("mnuUndo")->shortcuts(),
               QList<QKeySequence>({QKeySequence::fromString("Ctrl+Z")}));
     EXPECT_EQ(Action("mnuRedo")->shortcuts(),
@@ -329,7 +331,7 @@ TEST_F(GuiTest, ToolbarButtonsAndMenuItemsAreNamedInEitherLanguage) {
     const AccessibleNames chineseAgain = NamesOf(*window);
 
     EXPECT_EQ(chinese.buttons.size(), 8u);
-    EXPECT_EQ(chinese.menuItems.size(), 7u + 37u) << "the menus and their visible items";
+    EXPECT_EQ(chinese.menuItems.size(), 7u + 38u) << "the menus and their visible items";
     for (const AccessibleNames* names : {&chinese, &english, &chineseAgain}) {
         for (const auto& [key, name] : names->buttons)
             EXPECT_FALSE(name.isEmpty()) << key.toStdString();

@@ -132,9 +132,12 @@ TEST(StationLog, ReadsBackWhatItWroteAndLeavesOutACutLine) {
     const std::string record = StationLogRecord(second);
     const std::string text =
         StationLogHeader() + StationLogRecord(SampleRow()) + record + record.substr(0, 40);
-    const auto rows = ReadStationLog(text);
+    std::vector<int> leftOut;
+    const auto rows = ReadStationLog(text + "\r\n" + record, &leftOut);
     ASSERT_TRUE(rows);
-    ASSERT_EQ(rows->size(), 2u);
+    ASSERT_EQ(rows->size(), 3u);
+    // Each record spans two lines (line 2 holds a line break): the cut one starts on line 6.
+    EXPECT_EQ(leftOut, std::vector<int>{6});
     StationLogRow first = SampleRow();
     first.seconds = 6.13;
     EXPECT_EQ((*rows)[0], first);
