@@ -338,6 +338,9 @@ void ProgrammingStationWindow::StartStation() {
 void ProgrammingStationWindow::BuildTiles(const std::vector<PortName>& ports) {
     for (StationPortTile* tile : tiles_) delete tile;
     tiles_.clear();
+    for (int column = 0; column < bench_->columnCount(); ++column) {
+        bench_->setColumnStretch(column, 0);
+    }
     benchHint_->setVisible(ports.empty());
     const int count = static_cast<int>(ports.size());
     const int rows = count > kTilesInAColumn ? (count + 1) / 2 : std::max(count, 1);
