@@ -38,7 +38,7 @@ constexpr ShelfTime kMillisecond = 1'000'000;
 // A radio stays a while after its first answer, longer than it takes to program, and the next
 // comes once the station has seen it gone (two probes without an answer); a radio as slow as a
 // real one stays as long as a dealer takes to see it done.
-constexpr ShelfTiming kShelfTiming = {.present = 4000 * kMillisecond, .gap = 2000 * kMillisecond};
+constexpr ShelfTiming kShelfTiming = {.present = 6000 * kMillisecond, .gap = 2000 * kMillisecond};
 constexpr ShelfTiming kPacedShelfTiming = {.present = 10000 * kMillisecond,
                                            .gap = 2000 * kMillisecond};
 // The write frame that carries embedded line 1.
