@@ -15,6 +15,8 @@
 #include "i18n/messages.h"
 #include "i18n/msgbox.h"
 #include "i18n/setup_text_texts.h"
+#include "i18n/station_texts.h"
+#include "i18n/station_window_texts.h"
 #include "link/core/port_mapping.h"
 #include "state/bands.h"
 
@@ -99,6 +101,17 @@ std::set<std::string> Captions(Language language) {
           FleetTextId::BackupFirst, FleetTextId::Start, FleetTextId::Stop}) {
         texts.insert(Shown(FleetText(id, language)));
     }
+    // The programming station's window.
+    for (const StationWindowTextId id :
+         {StationWindowTextId::WindowTitle, StationWindowTextId::Ports, StationWindowTextId::Lines,
+          StationWindowTextId::KeepLines, StationWindowTextId::PatternLines,
+          StationWindowTextId::RosterLines, StationWindowTextId::LineOne,
+          StationWindowTextId::LineTwo, StationWindowTextId::FirstNumber,
+          StationWindowTextId::RosterFile, StationWindowTextId::RosterBrowse,
+          StationWindowTextId::LogFile, StationWindowTextId::LogBrowse, StationWindowTextId::Bench,
+          StationWindowTextId::Table, StationWindowTextId::StopNow}) {
+        texts.insert(Shown(StationWindowText(id, language)));
+    }
     return texts;
 }
 
@@ -115,6 +128,12 @@ std::set<std::string> Messages(Language language) {
     for (int id = 0; id <= static_cast<int>(DesktopText::Close); ++id) {
         texts.insert(Shown(DesktopTextOf(static_cast<DesktopText>(id), language)));
     }
+    // A station port's states, as large as the window shows them.
+    for (const StationTextId id : {StationTextId::StateWaiting, StationTextId::StateVerified,
+                                   StationTextId::StateWritten, StationTextId::RemoveRadio}) {
+        texts.insert(StationText(id, language));
+    }
+    texts.insert(StationText(StationTextId::StateWriting, language, {"42"}));
     return texts;
 }
 

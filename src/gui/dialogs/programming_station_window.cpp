@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -110,7 +111,20 @@ ProgrammingStationWindow::ProgrammingStationWindow(const ProgramState& setup, st
     auto* bench = new QGroupBox(WindowText(Id::Bench, language_));
     bench->setObjectName(QStringLiteral("fraBench"));
     bench->setAccessibleName(bench->title());
-    bench_ = new QGridLayout(bench);
+    // The tiles scroll rather than squeeze when a long reason needs more lines than the window
+    // has: a layout gives a wrapped text its lines only inside a scroll area.
+    auto* tiles = new QScrollArea;
+    tiles->setObjectName(QStringLiteral("scrBench"));
+    tiles->setFrameShape(QFrame::NoFrame);
+    tiles->setWidgetResizable(true);
+    tiles->setFocusPolicy(Qt::NoFocus);
+    // Room for a tile's state on two lines, its bar and its details, before it scrolls.
+    tiles->setMinimumHeight(tiles->fontMetrics().lineSpacing() * 10);
+    auto* tilesPanel = new QWidget;
+    bench_ = new QGridLayout(tilesPanel);
+    bench_->setContentsMargins(0, 0, 0, 0);
+    tiles->setWidget(tilesPanel);
+    (new QVBoxLayout(bench))->addWidget(tiles);
     benchHint_ = new QLabel(WindowText(Id::BenchHint, language_));
     benchHint_->setObjectName(QStringLiteral("lblBenchHint"));
     benchHint_->setWordWrap(true);
@@ -143,14 +157,16 @@ ProgrammingStationWindow::ProgrammingStationWindow(const ProgramState& setup, st
     connect(start_, &QPushButton::clicked, this, &ProgrammingStationWindow::StartStation);
     connect(stop_, &QPushButton::clicked, this, &ProgrammingStationWindow::StopPressed);
     connect(close_, &QPushButton::clicked, this, &ProgrammingStationWindow::reject);
+    // The counters beside the buttons, under everything: the bench above gets the height.
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(counters_);
     buttons->addStretch(1);
     buttons->addWidget(start_);
     buttons->addWidget(stop_);
     buttons->addWidget(close_);
 
-    // The choices on the left keep their width; the bench, the counters and the table of the
-    // last radios take what the window has besides.
+    // The choices on the left keep their width; the bench and the table of the last radios take
+    // what the window has besides.
     auto* choicesPanel = new QWidget;
     auto* choices = new QVBoxLayout(choicesPanel);
     choices->setContentsMargins(0, 0, 0, 0);
@@ -163,9 +179,8 @@ ProgrammingStationWindow::ProgrammingStationWindow(const ProgramState& setup, st
     choices->addStretch(1);
     choicesPanel->setMinimumWidth(choicesPanel->sizeHint().width());
     auto* atWork = new QVBoxLayout;
-    atWork->addWidget(bench, 3);
-    atWork->addWidget(counters_);
-    atWork->addWidget(logView_, 2);
+    atWork->addWidget(bench, 1);
+    atWork->addWidget(logView_);
     auto* top = new QHBoxLayout;
     top->addWidget(choicesPanel);
     top->addLayout(atWork, 1);
@@ -201,10 +216,12 @@ ProgrammingStationWindow::ProgrammingStationWindow(const ProgramState& setup, st
         if (row.check->isChecked()) break;
     }
     first->setFocus();
-    // Room for the bench and the table beside the choices, within the screen.
+    // A window to work at for hours: room for the bench and the table beside the choices, most
+    // of the screen's height for the tiles.
     QSize size = sizeHint().expandedTo(QSize(choicesPanel->sizeHint().width() * 3, 0));
     if (const QScreen* screen = this->screen()) {
-        size = size.boundedTo(screen->availableGeometry().size() * 0.95);
+        const QSize room = screen->availableGeometry().size();
+        size = size.expandedTo(room * 0.9).boundedTo(room * 0.95);
     }
     resize(size);
 }
@@ -321,6 +338,9 @@ void ProgrammingStationWindow::StartStation() {
 void ProgrammingStationWindow::BuildTiles(const std::vector<PortName>& ports) {
     for (StationPortTile* tile : tiles_) delete tile;
     tiles_.clear();
+    for (int column = 0; column < bench_->columnCount(); ++column) {
+        bench_->setColumnStretch(column, 0);
+    }
     benchHint_->setVisible(ports.empty());
     const int count = static_cast<int>(ports.size());
     const int rows = count > kTilesInAColumn ? (count + 1) / 2 : std::max(count, 1);
@@ -334,6 +354,7 @@ void ProgrammingStationWindow::BuildTiles(const std::vector<PortName>& ports) {
                  port.device.empty() ? FleetText(FleetTextId::NoDevice, language_) : port.device}),
             language_);
         bench_->addWidget(tile, i % rows, i / rows);
+        bench_->setColumnStretch(i / rows, 1);
         tiles_.push_back(tile);
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -21,6 +22,8 @@ using Id = StationWindowTextId;
 
 // As many radios as a bench looks back on.
 constexpr int kShownRadios = 20;
+// Of them, as many are in sight at once.
+constexpr int kRowsShown = 4;
 // Of the lines that are no rows of the log, as many are named.
 constexpr std::size_t kLinesNamed = 10;
 
@@ -86,6 +89,11 @@ StationLogView::StationLogView(Language language, QWidget* parent)
     table_->horizontalHeader()->setStretchLastSection(true);
     // A line a radio: the table shows as many as it can.
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    // The last few radios show, the rest scroll: the bench above takes the window's height.
+    table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height() +
+                           table_->verticalHeader()->defaultSectionSize() * kRowsShown +
+                           table_->horizontalScrollBar()->sizeHint().height() +
+                           2 * table_->frameWidth());
     caption->setBuddy(table_);
     note_ = new QLabel;
     note_->setObjectName(QStringLiteral("lblLogNote"));

@@ -30,7 +30,7 @@ constexpr LookColours kLooks[] = {
 };
 
 // How much larger than the window's font the state is drawn.
-constexpr double kStateScale = 2.0;
+constexpr double kStateScale = 1.8;
 
 const LookColours& ColoursOf(TileLook look) {
     for (const LookColours& colours : kLooks) {
@@ -77,6 +77,9 @@ StationPortTile::StationPortTile(int port, const QString& caption, Language lang
     details_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* layout = new QVBoxLayout(this);
+    const int margin = fontMetrics().height() / 3;
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->setSpacing(margin / 2);
     layout->addWidget(head);
     layout->addWidget(state_);
     layout->addWidget(progress_);
@@ -96,6 +99,19 @@ void StationPortTile::Show(const PortView& view) {
     progress_->setValue(std::clamp(view.percent, 0, 100));
     details_->setText(view.details);
     details_->setAccessibleDescription(view.details);
+    FitHeights();
+}
+
+void StationPortTile::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    FitHeights();
+}
+
+void StationPortTile::FitHeights() {
+    for (QLabel* label : {state_, details_}) {
+        const int height = label->heightForWidth(std::max(label->width(), label->minimumWidth()));
+        if (height > 0 && height != label->minimumHeight()) label->setMinimumHeight(height);
+    }
 }
 
 }  // namespace qv

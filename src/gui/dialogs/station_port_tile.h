@@ -42,7 +42,14 @@ class StationPortTile : public QFrame {
 
     void Show(const PortView& view);
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
+    // A layout does not give a wrapped text the lines it needs unless its least height asks for
+    // them: each label's height at the width it has now is its least.
+    void FitHeights();
+
     QLabel* state_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QLabel* details_ = nullptr;

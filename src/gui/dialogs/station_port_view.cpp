@@ -80,16 +80,20 @@ PortView Ended(const StationRadio& radio, const StationRun& run) {
                 run.verify ? StationTextId::RadioWrittenVerified : StationTextId::RadioWritten,
                 language, {number, Seconds(row.seconds)});
             break;
+        // The reason stands in the state already; under it, the radio and its time.
         case StationResult::Failed:
             view.look = TileLook::Failed;
             view.state = WindowText(StationTextId::StateFailed, language, {WithoutStop(why)});
-            view.details = WindowText(StationTextId::RadioFailed, language,
-                                      {number, why, Seconds(row.seconds)});
+            view.details = WindowText(
+                StationTextId::RadioStep, language,
+                {number, FleetText(FleetTextId::Seconds, language, {Seconds(row.seconds)})});
             break;
         case StationResult::Skipped:
             view.look = TileLook::Skipped;
             view.state = WindowText(StationTextId::StateSkipped, language, {WithoutStop(why)});
-            view.details = WindowText(StationTextId::RadioSkipped, language, {number, why});
+            view.details = WindowText(
+                StationTextId::RadioStep, language,
+                {number, FleetText(FleetTextId::Seconds, language, {Seconds(row.seconds)})});
             break;
     }
     if (!row.backup.empty()) {

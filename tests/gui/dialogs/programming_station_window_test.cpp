@@ -38,7 +38,7 @@ constexpr ShelfTime kMillisecond = 1'000'000;
 // A radio stays a while after its first answer, longer than it takes to program, and the next
 // comes once the station has seen it gone (two probes without an answer); a radio as slow as a
 // real one stays as long as a dealer takes to see it done.
-constexpr ShelfTiming kShelfTiming = {.present = 4000 * kMillisecond, .gap = 2000 * kMillisecond};
+constexpr ShelfTiming kShelfTiming = {.present = 6000 * kMillisecond, .gap = 2000 * kMillisecond};
 constexpr ShelfTiming kPacedShelfTiming = {.present = 10000 * kMillisecond,
                                            .gap = 2000 * kMillisecond};
 // The write frame that carries embedded line 1.
@@ -503,6 +503,37 @@ TEST_F(StationWindow, TheLogTableShowsEarlierRunsAndWhatCouldNotBeRead) {
     const std::vector<StationLogRow> rows = LogRows();
     ASSERT_EQ(rows.size(), 26u) << "appended after the lines it could not read";
     EXPECT_EQ(rows.back().port, "COM1");
+}
+
+// Two ports that stand for one device would fight over it: Start names them and starts nothing.
+// Without verify a radio ends written, its read-back not checked.
+TEST_F(StationWindow, OneDeviceTwiceIsRefusedAndWithoutVerifyARadioEndsWritten) {
+    StartIn(Language::English);
+    const PtyServer& shelf = AddShelf(1, {{}});
+    qputenv(ComPortVariable(2).c_str(), QByteArray::fromStdString(shelf.DevicePath()));
+    InWindow([&](QDialog& dialog) {
+        Tick(In<QCheckBox>(dialog, "chkPort2"));
+        Click(In<QPushButton>(dialog, "cmdStart"));
+        EXPECT_EQ(Text(dialog, "lblStatus"),
+                  QStringLiteral("COM1 and COM2 stand for the same device %1: check only one of "
+                                 "them.")
+                      .arg(QString::fromStdString(shelf.DevicePath())));
+        EXPECT_FALSE(Running(dialog));
+        Tick(In<QCheckBox>(dialog, "chkPort2"));
+        Tick(In<QCheckBox>(dialog, "chkVerify"));
+        Click(In<QPushButton>(dialog, "cmdStart"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Cell(dialog, 0, 2) == "1"; }, kLongWait));
+        EXPECT_EQ(Text(dialog, "lblState1"), QStringLiteral("Written: remove the radio"));
+        EXPECT_EQ(Cell(dialog, 0, 6), QStringLiteral("written"));
+        EXPECT_EQ(Cell(dialog, 0, 7), QStringLiteral("not checked"));
+        EXPECT_EQ(Text(dialog, "lblCounter0"), QStringLiteral("1"));
+        EXPECT_EQ(Text(dialog, "lblCounter1"), QStringLiteral("0")) << "verified";
+        Click(In<QPushButton>(dialog, "cmdStop"));
+        ASSERT_TRUE(Finished(dialog));
+        Click(In<QPushButton>(dialog, "cmdClose"));
+    });
+    EXPECT_EQ(shelf.ShelfSnapshot()[0].record.blocksRead.size(), 24u)
+        << "the backup's read, and no read-back";
 }
 
 // A log that cannot take the radio's line stops the station: the radio is in the table marked as
